@@ -1,0 +1,61 @@
+# Small helpers that keep the room CMakeLists files short and alike.
+
+# Adds every listed sub folder that has a CMakeLists.txt of its own.
+function(orvane_add_rooms)
+  foreach(room IN LISTS ARGN)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${room}/CMakeLists.txt)
+      add_subdirectory(${room})
+    endif()
+  endforeach()
+endfunction()
+
+# A platform library: shared, default visibility, headers found from the platform folder.
+#   orvane_platform_library(NAME CoreKit SOURCES ... LIBS ...)
+function(orvane_platform_library)
+  cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_library(${ARG_NAME} SHARED ${ARG_SOURCES})
+  target_include_directories(${ARG_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/platform)
+  target_link_libraries(${ARG_NAME} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# A room of the module. The headless part becomes the static library orvane_<room>
+# (Qt Core/Gui only, tested without widgets); the widget part becomes orvane_<room>_ui.
+# Both are linked whole into the module's shared library.
+#   orvane_module_room(NAME symbols SOURCES ... LIBS ... UI_SOURCES ... UI_LIBS ...)
+function(orvane_module_room)
+  cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS;UI_SOURCES;UI_LIBS" ${ARGN})
+  set(core orvane_${ARG_NAME})
+  add_library(${core} STATIC ${ARG_SOURCES})
+  set_target_properties(${core} PROPERTIES POSITION_INDEPENDENT_CODE ON
+                        CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${core} PUBLIC ${PROJECT_SOURCE_DIR}/module ${PROJECT_SOURCE_DIR}/platform)
+  target_compile_definitions(${core} PRIVATE ORVANE_BUILDING_MODULE)
+  target_link_libraries(${core} PUBLIC ${ARG_LIBS})
+  set_property(GLOBAL APPEND PROPERTY ORVANE_MODULE_ROOMS ${core})
+  if(ARG_UI_SOURCES)
+    set(ui orvane_${ARG_NAME}_ui)
+    add_library(${ui} STATIC ${ARG_UI_SOURCES})
+    set_target_properties(${ui} PROPERTIES POSITION_INDEPENDENT_CODE ON
+                          CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+    target_compile_definitions(${ui} PRIVATE ORVANE_BUILDING_MODULE)
+    target_link_libraries(${ui} PUBLIC ${core} Qt6::Widgets ${ARG_UI_LIBS})
+    set_property(GLOBAL APPEND PROPERTY ORVANE_MODULE_ROOMS ${ui})
+  endif()
+endfunction()
+
+# A GoogleTest program run by CTest. GUI makes it start a QApplication on the offscreen
+# platform, otherwise a QCoreApplication is started.
+#   orvane_add_test(NAME corekit_tests SOURCES ... LIBS ... [GUI])
+function(orvane_add_test)
+  cmake_parse_arguments(ARG "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${ARG_NAME} ${ARG_SOURCES})
+  if(ARG_GUI)
+    target_link_libraries(${ARG_NAME} PRIVATE orvane_testsupport_gui)
+  else()
+    target_link_libraries(${ARG_NAME} PRIVATE orvane_testsupport)
+  endif()
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gtest)
+  gtest_discover_tests(${ARG_NAME}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVANE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,364 @@
+#include "node.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <QStringView>
+
+#include <algorithm>
+
+// ---------------------------------------------------------------------------------------
+// CLeaf
+
+namespace {
+
+// The value that starts at `from` and its end (the index of the separator or the end).
+qsizetype valueEnd(const QString& raw, qsizetype from, QChar separator) {
+    const qsizetype end = raw.indexOf(separator, from);
+    return end < 0 ? raw.size() : end;
+}
+
+// With `trim`, blanks around a number are ignored; without, a blank makes it no number.
+QStringView trimmedIf(QStringView view, bool trim) {
+    if (trim)
+        return view.trimmed();
+    if (!view.isEmpty() && (view.front().isSpace() || view.back().isSpace()))
+        return {};
+    return view;
+}
+
+} // namespace
+
+QString CLeaf::GetOnlyValue(QChar) const { return m_rawData; }
+
+void CLeaf::SetOnlyValue(const QString& text, QChar) { m_rawData = text; }
+
+bool CLeaf::GetFirstValue(QString& out, QChar separator) const {
+    m_readSeparator = separator.unicode();
+    m_readPos = m_rawData.isEmpty() ? -1 : 0;
+    return GetNextValue(out);
+}
+
+bool CLeaf::GetNextValue(QString& out) const {
+    if (m_readPos < 0 || m_readPos > m_rawData.size())
+        return false;
+    const qsizetype end = valueEnd(m_rawData, m_readPos, QChar(m_readSeparator));
+    out = m_rawData.mid(m_readPos, end - m_readPos);
+    m_readPos = end < m_rawData.size() ? end + 1 : -1;
+    return true;
+}
+
+bool CLeaf::GetFirstValue(int& out, QChar separator, bool skipBlanks) const {
+    if (m_rawData.isEmpty())
+        return false;
+    const QStringView first(m_rawData.constData(), valueEnd(m_rawData, 0, separator));
+    bool ok = false;
+    const int value = trimmedIf(first, skipBlanks).toInt(&ok);
+    if (ok)
+        out = value;
+    return ok;
+}
+
+bool CLeaf::GetFirstValue(double& out, QChar separator, bool skipBlanks) const {
+    if (m_rawData.isEmpty())
+        return false;
+    const QStringView first(m_rawData.constData(), valueEnd(m_rawData, 0, separator));
+    bool ok = false;
+    const double value = trimmedIf(first, skipBlanks).toDouble(&ok);
+    if (ok)
+        out = value;
+    return ok;
+}
+
+bool CLeaf::GetValue(int index, QString& out, QChar separator) const {
+    if (index < 1 || m_rawData.isEmpty())
+        return false;
+    qsizetype from = 0;
+    for (int i = 1; i < index; ++i) {
+        const qsizetype end = valueEnd(m_rawData, from, separator);
+        if (end >= m_rawData.size())
+            return false;
+        from = end + 1;
+    }
+    out = m_rawData.mid(from, valueEnd(m_rawData, from, separator) - from);
+    return true;
+}
+
+int CLeaf::NrOfValues(QChar separator) const {
+    return m_rawData.isEmpty() ? 0 : int(m_rawData.count(separator)) + 1;
+}
+
+void CLeaf::InitSetValues(QChar separator) {
+    m_setting = true;
+    m_setSeparator = separator.unicode();
+}
+
+void CLeaf::SetFirstValue(const QString& text, QChar separator) {
+    if (m_setting) {
+        m_setSeparator = separator.unicode();
+        m_rawData = text;
+        return;
+    }
+    const qsizetype end = valueEnd(m_rawData, 0, separator);
+    m_rawData.replace(0, end, text);
+}
+
+void CLeaf::SetNextValue(const QString& text) {
+    m_rawData += QChar(m_setSeparator);
+    m_rawData += text;
+}
+
+void CLeaf::ExitSetValues() { m_setting = false; }
+
+// ---------------------------------------------------------------------------------------
+// CNode
+
+CNode::CNode(const QString& name) : m_name(name) {}
+
+CNode::~CNode() = default;
+
+CNode* CNode::AddChild(const QString& name) { return AddChild(new CNode(name)); }
+
+CNode* CNode::AddChild(CNode* node) {
+    if (!node)
+        return nullptr;
+    node->m_parent = this;
+    m_children.emplace_back(node);
+    return node;
+}
+
+qsizetype CNode::IndexOfChild(const CNode* child) const {
+    for (qsizetype i = 0; i < qsizetype(m_children.size()); ++i)
+        if (m_children[i].get() == child)
+            return i;
+    return -1;
+}
+
+CNode* CNode::GetNextSibling() const {
+    if (!m_parent)
+        return nullptr;
+    const qsizetype index = m_parent->IndexOfChild(this);
+    return m_parent->GetChild(int(index + 1));
+}
+
+CNode* CNode::GetChild(int index) const {
+    return index >= 0 && index < int(m_children.size()) ? m_children[index].get() : nullptr;
+}
+
+CNode* CNode::FindChild(const QString& name, const CNode* after, bool recursive) const {
+    if (recursive) {
+        // Depth first in document order; `after` may lie anywhere below this node.
+        bool passed = after == nullptr;
+        std::vector<const CNode*> stack{this};
+        while (!stack.empty()) {
+            const CNode* node = stack.back();
+            stack.pop_back();
+            for (auto it = node->m_children.rbegin(); it != node->m_children.rend(); ++it)
+                stack.push_back(it->get());
+            if (node == this)
+                continue;
+            if (!passed) {
+                passed = node == after;
+                continue;
+            }
+            if (node->m_name == name)
+                return const_cast<CNode*>(node);
+        }
+        return nullptr;
+    }
+    qsizetype start = 0;
+    if (after) {
+        start = after->m_parent == this ? IndexOfChild(after) + 1 : qsizetype(m_children.size());
+    }
+    for (qsizetype i = start; i < qsizetype(m_children.size()); ++i)
+        if (m_children[i]->m_name == name)
+            return m_children[i].get();
+    return nullptr;
+}
+
+CNode* CNode::FindChildByAttributeValue(const QString& childName, const QString& key, const QString& value,
+                                        const CNode* after) const {
+    for (CNode* child = FindChild(childName, after); child; child = FindChild(childName, child)) {
+        for (CLeaf* leaf = child->FindLeaf(key); leaf; leaf = child->FindLeaf(key, leaf))
+            if (leaf->GetRawData() == value)
+                return child;
+    }
+    return nullptr;
+}
+
+bool CNode::DeleteChild(CNode* node, bool recursive) {
+    const qsizetype index = IndexOfChild(node);
+    if (index >= 0) {
+        m_children.erase(m_children.begin() + index);
+        return true;
+    }
+    if (recursive)
+        for (auto& child : m_children)
+            if (child->DeleteChild(node, true))
+                return true;
+    return false;
+}
+
+CNode* CNode::DetachChild(CNode* node) {
+    const qsizetype index = IndexOfChild(node);
+    if (index < 0)
+        return nullptr;
+    CNode* detached = m_children[index].release();
+    m_children.erase(m_children.begin() + index);
+    detached->m_parent = nullptr;
+    return detached;
+}
+
+CNode* CNode::Clone() const {
+    auto* copy = new CNode(m_name);
+    copy->m_leaves.reserve(m_leaves.size());
+    for (const auto& leaf : m_leaves)
+        copy->m_leaves.push_back(std::make_unique<CLeaf>(leaf->GetKey(), leaf->GetRawData()));
+    copy->m_children.reserve(m_children.size());
+    for (const auto& child : m_children)
+        copy->AddChild(child->Clone());
+    return copy;
+}
+
+CLeaf* CNode::AddLeaf(const QString& key, const QString& text, int) {
+    m_leaves.push_back(std::make_unique<CLeaf>(key, text));
+    return m_leaves.back().get();
+}
+
+CLeaf* CNode::AddLeaf(const QString& key, int value, int flag) {
+    return AddLeaf(key, QString::number(value), flag);
+}
+
+CLeaf* CNode::AddLeaf(const QString& key, double value, int flag) {
+    return AddLeaf(key, QString::number(value, 'g', QLocale::FloatingPointShortest), flag);
+}
+
+CLeaf* CNode::AddLeaf(CLeaf* leaf) {
+    if (!leaf)
+        return nullptr;
+    m_leaves.emplace_back(leaf);
+    return leaf;
+}
+
+CLeaf* CNode::GetLeaf(int index) const {
+    return index >= 0 && index < int(m_leaves.size()) ? m_leaves[index].get() : nullptr;
+}
+
+CLeaf* CNode::FindLeaf(const QString& key, const CLeaf* after, bool recursive) const {
+    qsizetype start = 0;
+    bool afterHere = after == nullptr;
+    if (after) {
+        for (qsizetype i = 0; i < qsizetype(m_leaves.size()); ++i)
+            if (m_leaves[i].get() == after) {
+                start = i + 1;
+                afterHere = true;
+                break;
+            }
+        if (!afterHere)
+            start = qsizetype(m_leaves.size());
+    }
+    for (qsizetype i = start; i < qsizetype(m_leaves.size()); ++i)
+        if (m_leaves[i]->GetKey() == key)
+            return m_leaves[i].get();
+    if (recursive)
+        for (const auto& child : m_children)
+            if (CLeaf* found = child->FindLeaf(key, afterHere ? nullptr : after, true))
+                return found;
+    return nullptr;
+}
+
+bool CNode::DeleteLeaf(CLeaf* leaf, bool recursive) {
+    auto it = std::find_if(m_leaves.begin(), m_leaves.end(), [leaf](const auto& l) { return l.get() == leaf; });
+    if (it != m_leaves.end()) {
+        m_leaves.erase(it);
+        return true;
+    }
+    if (recursive)
+        for (auto& child : m_children)
+            if (child->DeleteLeaf(leaf, true))
+                return true;
+    return false;
+}
+
+CLeaf* CNode::GetNextLeaf(LeafPos& pos) const {
+    if (pos <= 0 || pos > qsizetype(m_leaves.size())) {
+        pos = 0;
+        return nullptr;
+    }
+    CLeaf* leaf = m_leaves[pos - 1].get();
+    pos = pos < qsizetype(m_leaves.size()) ? pos + 1 : 0;
+    return leaf;
+}
+
+namespace {
+QStringList splitPath(const QString& path) {
+    QString normal = path;
+    normal.replace(u'\\', u'/');
+    return normal.split(u'/', Qt::SkipEmptyParts);
+}
+} // namespace
+
+const CNode* CNode::NodeAtPath(const QString& path) const {
+    const CNode* node = this;
+    for (const QString& part : splitPath(path)) {
+        node = node->FindChild(part);
+        if (!node)
+            return nullptr;
+    }
+    return node;
+}
+
+CNode* CNode::NodeAtPath(const QString& path, bool create) {
+    CNode* node = this;
+    for (const QString& part : splitPath(path)) {
+        CNode* next = node->FindChild(part);
+        if (!next && create)
+            next = node->AddChild(part);
+        if (!next)
+            return nullptr;
+        node = next;
+    }
+    return node;
+}
+
+QString CNode::GetStrLeafValue(const QString& path, const QString& key, int index, QChar separator,
+                               const QString& defaultValue) const {
+    const CNode* node = NodeAtPath(path);
+    const CLeaf* leaf = node ? node->FindLeaf(key) : nullptr;
+    QString value;
+    if (!leaf || !leaf->GetValue(index, value, separator))
+        return defaultValue;
+    return value;
+}
+
+bool CNode::SetStrLeafValue(const QString& path, const QString& key, int index, const QString& text,
+                            QChar separator) {
+    CNode* node = NodeAtPath(path, true);
+    if (!node || index < 1)
+        return false;
+    CLeaf* leaf = node->FindLeaf(key);
+    if (!leaf)
+        leaf = node->AddLeaf(key, QString());
+    QStringList values = leaf->GetRawData().isEmpty() ? QStringList{} : leaf->GetRawData().split(separator);
+    while (values.size() < index)
+        values.append(QString());
+    values[index - 1] = text;
+    leaf->SetRawData(values.join(separator));
+    return true;
+}
+
+int CNode::GetIntLeafValue(const QString& path, const QString& key, int index, QChar separator,
+                           int defaultValue) const {
+    // Index 0 reads the whole raw value, any other index that value alone.
+    const CNode* node = NodeAtPath(path);
+    const CLeaf* leaf = node ? node->FindLeaf(key) : nullptr;
+    if (!leaf)
+        return defaultValue;
+    QString text;
+    if (index <= 0)
+        text = leaf->GetRawData();
+    else if (!leaf->GetValue(index, text, separator))
+        return defaultValue;
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? value : defaultValue;
+}

@@ -1,0 +1,228 @@
+// The XML form of node trees:
+//
+//   <?xml version="1.0" encoding="UTF-8"?>
+//   <node name="Root">
+//     <leaf key="Version">1</leaf>
+//     <node name="Pages">...</node>
+//   </node>
+//
+// Leaf values are the element text. A name, key or value holding a character that XML 1.0
+// cannot carry (most control characters, lone surrogates) is written in the escaped form of
+// the text format, and its element is marked escaped="1".
+
+#include "tree_items.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <memory>
+
+namespace {
+
+bool isXmlChar(char16_t c) {
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD);
+}
+
+bool needsEscaping(const QString& text) {
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (isXmlChar(c))
+            continue;
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
+            ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+QString escape(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (isXmlChar(c) && !QChar::isSurrogate(c))
+            out += ch;
+        else
+            out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+    }
+    return out;
+}
+
+bool unescape(const QString& text, QString& out) {
+    out.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i >= text.size())
+            return false;
+        const QChar e = text[i];
+        if (e == u'\\') {
+            out += u'\\';
+        } else if (e == u'r') {
+            out += u'\r';
+        } else if (e == u'u') {
+            if (i + 4 >= text.size())
+                return false;
+            bool ok = false;
+            const uint code = QStringView(text).mid(i + 1, 4).toUInt(&ok, 16);
+            if (!ok)
+                return false;
+            out += QChar(char16_t(code));
+            i += 4;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Line breaks inside element text would be read back as "\n" for a "\r" (XML normalises
+// them), so a text holding '\r' is written in the escaped form as well.
+bool mustEscape(const QString& text) { return text.contains(u'\r') || needsEscaping(text); }
+
+void writeNode(QXmlStreamWriter& xml, const CNode& node) {
+    xml.writeStartElement(QStringLiteral("node"));
+    if (mustEscape(node.GetName())) {
+        xml.writeAttribute(QStringLiteral("escaped"), QStringLiteral("1"));
+        xml.writeAttribute(QStringLiteral("name"), escape(node.GetName()));
+    } else {
+        xml.writeAttribute(QStringLiteral("name"), node.GetName());
+    }
+    for (const auto& leaf : node.Leaves()) {
+        xml.writeStartElement(QStringLiteral("leaf"));
+        if (mustEscape(leaf->GetKey()) || mustEscape(leaf->GetRawData())) {
+            xml.writeAttribute(QStringLiteral("escaped"), QStringLiteral("1"));
+            xml.writeAttribute(QStringLiteral("key"), escape(leaf->GetKey()));
+            xml.writeCharacters(escape(leaf->GetRawData()));
+        } else {
+            xml.writeAttribute(QStringLiteral("key"), leaf->GetKey());
+            xml.writeCharacters(leaf->GetRawData());
+        }
+        xml.writeEndElement();
+    }
+    for (const auto& child : node.Children())
+        writeNode(xml, *child);
+    xml.writeEndElement();
+}
+
+class XmlReader {
+public:
+    XmlReader(const QByteArray& bytes, TreeReadError* error) : m_xml(bytes), m_error(error) {}
+
+    CNode* read() {
+        std::unique_ptr<CNode> root;
+        std::vector<CNode*> open;
+        while (!m_xml.atEnd()) {
+            const auto token = m_xml.readNext();
+            if (token == QXmlStreamReader::StartElement) {
+                if (m_xml.name() == u"node") {
+                    if (root && open.empty())
+                        return fail(QStringLiteral("a second root node"));
+                    QString name;
+                    if (!attribute(QStringLiteral("name"), name))
+                        return nullptr;
+                    if (open.empty()) {
+                        root = std::make_unique<CNode>(name);
+                        open.push_back(root.get());
+                    } else {
+                        open.push_back(open.back()->AddChild(name));
+                    }
+                } else if (m_xml.name() == u"leaf") {
+                    if (open.empty())
+                        return fail(QStringLiteral("a leaf outside of any node"));
+                    if (!readLeaf(*open.back()))
+                        return nullptr;
+                } else {
+                    return fail(QStringLiteral("unknown element <%1>").arg(m_xml.name()));
+                }
+            } else if (token == QXmlStreamReader::EndElement) {
+                open.pop_back();
+            } else if (token == QXmlStreamReader::Characters && !m_xml.isWhitespace()) {
+                return fail(QStringLiteral("text outside of a leaf"));
+            }
+        }
+        if (m_xml.hasError())
+            return fail(m_xml.errorString());
+        if (!root)
+            return fail(QStringLiteral("the document holds no node"));
+        return root.release();
+    }
+
+private:
+    CNode* fail(const QString& message) {
+        if (m_error)
+            *m_error = TreeReadError{QString(), int(m_xml.lineNumber()), int(m_xml.columnNumber()), message};
+        return nullptr;
+    }
+
+    bool escapedElement() const { return m_xml.attributes().value(QStringLiteral("escaped")) == u"1"; }
+
+    bool decode(const QString& raw, bool escaped, QString& out) {
+        if (!escaped) {
+            out = raw;
+            return true;
+        }
+        if (unescape(raw, out))
+            return true;
+        fail(QStringLiteral("malformed escape in \"%1\"").arg(raw));
+        return false;
+    }
+
+    bool attribute(const QString& name, QString& out) {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        if (!attributes.hasAttribute(name)) {
+            fail(QStringLiteral("attribute \"%1\" is missing").arg(name));
+            return false;
+        }
+        return decode(attributes.value(name).toString(), escapedElement(), out);
+    }
+
+    bool readLeaf(CNode& node) {
+        QString key;
+        if (!attribute(QStringLiteral("key"), key))
+            return false;
+        const bool escaped = escapedElement();
+        const QString raw = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+        if (m_xml.hasError()) {
+            fail(m_xml.errorString());
+            return false;
+        }
+        QString value;
+        if (!decode(raw, escaped, value))
+            return false;
+        node.AddLeaf(new CLeaf(key, value));
+        return true;
+    }
+
+    QXmlStreamReader m_xml;
+    TreeReadError* m_error;
+};
+
+} // namespace
+
+namespace NodeFormats {
+
+QByteArray WriteXml(const CNode& root) {
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(2);
+    xml.writeStartDocument();
+    writeNode(xml, root);
+    xml.writeEndDocument();
+    return bytes;
+}
+
+CNode* ReadXml(const QByteArray& utf8, TreeReadError* error) { return XmlReader(utf8, error).read(); }
+
+} // namespace NodeFormats

@@ -1,0 +1,96 @@
+#include "tree_items.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString TreeReadError::ToString() const {
+    QString text = file;
+    if (line > 0) {
+        if (!text.isEmpty())
+            text += u':';
+        text += QString::number(line) + u':' + QString::number(column);
+    }
+    if (!text.isEmpty())
+        text += QStringLiteral(": ");
+    return text + message;
+}
+
+namespace NodeFormats {
+
+bool LooksLikeXml(const QByteArray& utf8) {
+    qsizetype i = 0;
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        i = 3;
+    while (i < utf8.size() && (utf8[i] == ' ' || utf8[i] == '\t' || utf8[i] == '\r' || utf8[i] == '\n'))
+        ++i;
+    return i < utf8.size() && utf8[i] == '<';
+}
+
+} // namespace NodeFormats
+
+namespace {
+
+CNode* readBytes(const QByteArray& bytes, TreeReadError* error) {
+    return NodeFormats::LooksLikeXml(bytes) ? NodeFormats::ReadXml(bytes, error)
+                                            : NodeFormats::ReadText(bytes, error);
+}
+
+bool endsInX(const QString& path) {
+    const QString ext = QFileInfo(path).suffix();
+    return !ext.isEmpty() && ext.back().toLower() == u'x';
+}
+
+} // namespace
+
+namespace TreeItems {
+
+int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
+    root = nullptr;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = TreeReadError{path, 0, 0, file.errorString()};
+        return 0;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = TreeReadError{path, 0, 0, file.errorString()};
+        return 0;
+    }
+    root = readBytes(bytes, error);
+    if (!root && error)
+        error->file = path;
+    return root ? 1 : 0;
+}
+
+CNode* ReadFromString(const QString& text, int, TreeReadError* error) {
+    return readBytes(text.toUtf8(), error);
+}
+
+} // namespace TreeItems
+
+bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool createFolders, int,
+                        QChar) const {
+    const bool xml = asXml || (!asText && endsInX(path));
+    const QByteArray bytes = xml ? NodeFormats::WriteXml(*this) : NodeFormats::WriteText(*this);
+    if (createFolders)
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    // QSaveFile writes beside the target and renames on commit: a failed write leaves the
+    // old file untouched.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool CNode::WriteToString(QString& text, bool asXml, bool, bool, int, QChar) const {
+    text = QString::fromUtf8(asXml ? NodeFormats::WriteXml(*this) : NodeFormats::WriteText(*this));
+    return true;
+}

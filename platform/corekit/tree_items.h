@@ -1,0 +1,40 @@
+#pragma once
+
+#include "node.h"
+
+#include <QString>
+
+// Reading node trees from files and texts. The text form is used for ".inf" files and for
+// every tree exchanged as a string, the XML form for ".infx" files; docs/node-tree-formats.md
+// describes both.
+struct TreeReadError {
+    QString file;    // empty when reading from a string
+    int line = 0;    // 1-based; 0 when the error has no position (file cannot be opened)
+    int column = 0;  // 1-based, counted in characters
+    QString message; // English, for maintainers and logs
+
+    // "file:line:column: message", leaving out what is unknown.
+    QString ToString() const;
+};
+
+namespace TreeItems {
+
+// Reads a tree; the caller owns `root`. Answers non-zero on success; on failure `root` is
+// null and `error` (when given) says where and what.
+int ReadFromFile(const QString& path, CNode*& root, int flags = 0, TreeReadError* error = nullptr);
+// Reads a tree from a text in either form (XML when it starts with '<'); null on failure.
+CNode* ReadFromString(const QString& text, int flags = 1, TreeReadError* error = nullptr);
+
+} // namespace TreeItems
+
+// The two forms, used by CNode and TreeItems. `error` may be null.
+namespace NodeFormats {
+
+QByteArray WriteText(const CNode& root);
+QByteArray WriteXml(const CNode& root);
+CNode* ReadText(const QByteArray& utf8, TreeReadError* error);
+CNode* ReadXml(const QByteArray& utf8, TreeReadError* error);
+// True when the bytes look like the XML form (first non-blank character '<').
+bool LooksLikeXml(const QByteArray& utf8);
+
+} // namespace NodeFormats

@@ -1,0 +1,177 @@
+#include "corekit/tree_items.h"
+#include "test_folder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using orvane::test::FolderTest;
+
+// Names, keys and values that a careless format would mangle.
+QStringList hostileTexts() {
+    return {QString(),
+            QStringLiteral(" leading and trailing "),
+            QStringLiteral("a:b:c"),
+            QStringLiteral("quote \" and backslash \\ and \\u0041"),
+            QStringLiteral("{braces} = and # not a comment"),
+            QStringLiteral("line\nbreak\r\nand\rcarriage\ttab"),
+            QStringLiteral("Größe ÄÖÜ ß € 水 😀"),
+            QString(QChar(0x01)) + QStringLiteral("control") + QChar(0x1F) + QChar(0x7F),
+            QString(QChar(0xD800)) + QStringLiteral("lone surrogate"),
+            QStringLiteral("<xml> &amp; ]]> '")};
+}
+
+std::unique_ptr<CNode> hostileTree() {
+    auto root = std::make_unique<CNode>(QStringLiteral("Root"));
+    const QStringList texts = hostileTexts();
+    for (int i = 0; i < texts.size(); ++i) {
+        CNode* child = root->AddChild(texts[i]);
+        child->AddLeaf(texts[i], texts[(i + 1) % texts.size()]);
+        child->AddLeaf(QStringLiteral("Same"), texts[i]);
+        child->AddLeaf(QStringLiteral("Same"), texts[(i + 3) % texts.size()]);
+        child->AddChild(QStringLiteral("Empty"));
+    }
+    return root;
+}
+
+void expectSameTree(const CNode& a, const CNode& b) {
+    ASSERT_EQ(a.GetName(), b.GetName());
+    ASSERT_EQ(a.NrOfLeaves(), b.NrOfLeaves()) << qPrintable(a.GetName());
+    for (int i = 0; i < a.NrOfLeaves(); ++i) {
+        EXPECT_EQ(a.GetLeaf(i)->GetKey(), b.GetLeaf(i)->GetKey());
+        EXPECT_EQ(a.GetLeaf(i)->GetRawData(), b.GetLeaf(i)->GetRawData());
+    }
+    ASSERT_EQ(a.NrOfChildren(), b.NrOfChildren());
+    for (int i = 0; i < a.NrOfChildren(); ++i)
+        expectSameTree(*a.GetChild(i), *b.GetChild(i));
+}
+
+class NodeFormatRoundTrip : public FolderTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(NodeFormatRoundTrip, HostileTreeSurvivesFileRoundTrip) {
+    const auto tree = hostileTree();
+    const QString path = folder.filePath(QStringLiteral("sub/tree.") + QString::fromLatin1(GetParam()));
+    ASSERT_TRUE(tree->WriteToFile(path, false, false));
+    CNode* read = nullptr;
+    TreeReadError error;
+    ASSERT_TRUE(TreeItems::ReadFromFile(path, read, 0, &error)) << qPrintable(error.ToString());
+    std::unique_ptr<CNode> owned(read);
+    expectSameTree(*tree, *owned);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothForms, NodeFormatRoundTrip, ::testing::Values("inf", "infx", "INFX", "txt"));
+
+TEST_F(FolderTest, FileNameEndingInXSelectsXml) {
+    CNode root(QStringLiteral("Root"));
+    const QString xml = folder.filePath(QStringLiteral("a.INFX"));
+    const QString text = folder.filePath(QStringLiteral("a.inf"));
+    ASSERT_TRUE(root.WriteToFile(xml, false, false));
+    ASSERT_TRUE(root.WriteToFile(text, false, true));
+    EXPECT_TRUE(folder.read(QStringLiteral("a.INFX")).startsWith("<?xml"));
+    EXPECT_FALSE(folder.read(QStringLiteral("a.inf")).contains("<"));
+    ASSERT_TRUE(root.WriteToFile(text, true, false));
+    EXPECT_TRUE(folder.read(QStringLiteral("a.inf")).startsWith("<?xml")) << "the XML flag wins over the name";
+}
+
+TEST(NodeFormatsString, StringRoundTripAndReadableText) {
+    const auto tree = hostileTree();
+    QString text;
+    ASSERT_TRUE(tree->WriteToString(text));
+    std::unique_ptr<CNode> read(TreeItems::ReadFromString(text));
+    ASSERT_TRUE(read);
+    expectSameTree(*tree, *read);
+
+    CNode simple(QStringLiteral("Root"));
+    simple.AddChild(QStringLiteral("Pages"))->AddLeaf(QStringLiteral("DisplayName"), QStringLiteral("Heizung"));
+    simple.WriteToString(text);
+    EXPECT_EQ(text, QStringLiteral("Root {\n  Pages {\n    DisplayName = \"Heizung\"\n  }\n}\n"));
+}
+
+TEST(NodeFormatsString, CommentsInterleavingAndBom) {
+    const QString text = QStringLiteral("\xFEFF# header\nRoot { # trailing\n  A {}\n  K = \"1\" # c\n  B { X = \"\" }\n}\n");
+    TreeReadError error;
+    std::unique_ptr<CNode> root(TreeItems::ReadFromString(text, 1, &error));
+    ASSERT_TRUE(root) << qPrintable(error.ToString());
+    EXPECT_EQ(root->NrOfChildren(), 2);
+    EXPECT_EQ(root->GetLeaf(0)->GetRawData(), QStringLiteral("1"));
+    EXPECT_EQ(root->GetChild(1)->GetLeaf(0)->GetRawData(), QString());
+}
+
+struct BadInput {
+    const char* text;
+    int line;
+    int column;
+    const char* messagePart;
+};
+
+class NodeTextErrors : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(NodeTextErrors, ReportLineAndColumn) {
+    const BadInput bad = GetParam();
+    TreeReadError error;
+    std::unique_ptr<CNode> root(NodeFormats::ReadText(QByteArray(bad.text), &error));
+    EXPECT_FALSE(root);
+    EXPECT_EQ(error.line, bad.line) << qPrintable(error.message);
+    EXPECT_EQ(error.column, bad.column) << qPrintable(error.message);
+    EXPECT_TRUE(error.message.contains(QLatin1String(bad.messagePart))) << qPrintable(error.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NodeTextErrors,
+    ::testing::Values(BadInput{"", 1, 1, "no node"}, BadInput{"Root {\n  K = \"a\\q\"\n}", 2, 9, "unknown escape"},
+                      BadInput{"Root {\n  K = \"open\n}", 2, 7, "not closed"},
+                      BadInput{"Root {\n  A {\n}", 1, 6, "not closed"},
+                      BadInput{"Root {}\n}", 2, 1, "after the root"},
+                      BadInput{"Root {\n  K = 5\n}", 2, 7, "quoted value"},
+                      BadInput{"Root {\n  K \"v\"\n}", 2, 5, "'=' or '{'"},
+                      BadInput{"Root {\n  K = \"\\u12G4\"\n}", 2, 8, "hexadecimal"},
+                      BadInput{"Root {\n  K = \"ok\xC3\x28\"\n}", 2, 10, "invalid UTF-8"},
+                      BadInput{"Root {\n  \x01 = \"v\"\n}", 2, 3, "unexpected character"}));
+
+TEST(NodeTextErrors, DeepNestingFailsInsteadOfOverflowing) {
+    QByteArray text;
+    for (int i = 0; i < 5000; ++i)
+        text += "N {";
+    TreeReadError error;
+    EXPECT_EQ(NodeFormats::ReadText(text, &error), nullptr);
+    EXPECT_TRUE(error.message.contains(QLatin1String("nested")));
+}
+
+TEST(NodeXmlErrors, ReportPosition) {
+    TreeReadError error;
+    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"Root\">\n  <leaf>x</leaf>\n</node>", &error), nullptr);
+    EXPECT_EQ(error.line, 2);
+    EXPECT_TRUE(error.message.contains(QLatin1String("key")));
+    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"Root\">\n  <leaf key=\"a\">x</leaf>\n", &error), nullptr);
+    EXPECT_GE(error.line, 2);
+    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"R\"><other/></node>", &error), nullptr);
+    EXPECT_TRUE(error.message.contains(QLatin1String("other")));
+    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"R\"/><node name=\"S\"/>", &error), nullptr);
+}
+
+TEST_F(FolderTest, FailedReadKeepsTheFileAndNamesIt) {
+    const QByteArray garbage("Root {\n  K = \"v\"\n  \x80\x81 binary");
+    const QString path = folder.write(QStringLiteral("bad.inf"), garbage);
+    CNode* root = reinterpret_cast<CNode*>(0x1);
+    TreeReadError error;
+    EXPECT_EQ(TreeItems::ReadFromFile(path, root, 0, &error), 0);
+    EXPECT_EQ(root, nullptr);
+    EXPECT_TRUE(error.ToString().startsWith(path + QStringLiteral(":3:3: "))) << qPrintable(error.ToString());
+    EXPECT_EQ(folder.read(QStringLiteral("bad.inf")), garbage);
+
+    EXPECT_EQ(TreeItems::ReadFromFile(folder.filePath(QStringLiteral("missing.inf")), root, 0, &error), 0);
+    EXPECT_EQ(error.line, 0);
+}
+
+TEST_F(FolderTest, WriteThatCannotHappenAnswersFalse) {
+    CNode root(QStringLiteral("Root"));
+    folder.write(QStringLiteral("plain-file"), "not a folder");
+    EXPECT_FALSE(root.WriteToFile(folder.filePath(QStringLiteral("plain-file/tree.inf")), false, true));
+    EXPECT_EQ(folder.read(QStringLiteral("plain-file")), QByteArray("not a folder"));
+}
+
+} // namespace

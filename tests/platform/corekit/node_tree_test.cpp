@@ -1,0 +1,156 @@
+#include "corekit/node.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TEST(NodeTree, ChildrenKeepOrderAndFindWalksAllMatches) {
+    CNode root(QStringLiteral("Root"));
+    CNode* a = root.AddChild(QStringLiteral("Page"));
+    root.AddChild(QStringLiteral("Other"));
+    CNode* b = root.AddChild(QStringLiteral("Page"));
+    ASSERT_EQ(root.NrOfChildren(), 3);
+    EXPECT_EQ(root.GetFirstChild(), a);
+    EXPECT_EQ(a->GetParent(), &root);
+    EXPECT_EQ(root.FindChild(QStringLiteral("Page")), a);
+    EXPECT_EQ(root.FindChild(QStringLiteral("Page"), a), b);
+    EXPECT_EQ(root.FindChild(QStringLiteral("Page"), b), nullptr);
+    EXPECT_EQ(root.FindChild(QStringLiteral("page")), nullptr) << "names compare case-sensitively";
+    EXPECT_EQ(a->GetNextSibling()->GetName(), QStringLiteral("Other"));
+}
+
+TEST(NodeTree, RecursiveFindGoesDepthFirstInDocumentOrder) {
+    CNode root(QStringLiteral("Root"));
+    CNode* pages = root.AddChild(QStringLiteral("Pages"));
+    CNode* s1 = pages->AddChild(QStringLiteral("Page"))->AddChild(QStringLiteral("Symbol"));
+    CNode* s2 = pages->AddChild(QStringLiteral("Page"))->AddChild(QStringLiteral("Symbol"));
+    EXPECT_EQ(root.FindChild(QStringLiteral("Symbol"), nullptr, true), s1);
+    EXPECT_EQ(root.FindChild(QStringLiteral("Symbol"), s1, true), s2);
+    EXPECT_EQ(root.FindChild(QStringLiteral("Symbol"), s2, true), nullptr);
+}
+
+TEST(NodeTree, FindChildByAttributeValue) {
+    CNode root(QStringLiteral("Root"));
+    root.AddChild(QStringLiteral("Symbol"))->AddLeaf(QStringLiteral("BlockName"), QStringLiteral("PUMP"));
+    CNode* valve = root.AddChild(QStringLiteral("Symbol"));
+    valve->AddLeaf(QStringLiteral("BlockName"), QStringLiteral("VALVE"));
+    EXPECT_EQ(root.FindChildByAttributeValue(QStringLiteral("Symbol"), QStringLiteral("BlockName"),
+                                             QStringLiteral("VALVE")),
+              valve);
+    EXPECT_EQ(root.FindChildByAttributeValue(QStringLiteral("Symbol"), QStringLiteral("BlockName"),
+                                             QStringLiteral("valve")),
+              nullptr);
+}
+
+TEST(NodeTree, DeleteAndDetach) {
+    CNode root(QStringLiteral("Root"));
+    CNode* a = root.AddChild(QStringLiteral("A"));
+    CNode* b = root.AddChild(QStringLiteral("B"));
+    CLeaf* leaf = b->AddLeaf(QStringLiteral("K"), QStringLiteral("v"));
+    EXPECT_FALSE(root.DeleteLeaf(leaf));
+    EXPECT_TRUE(root.DeleteLeaf(leaf, true));
+    EXPECT_EQ(b->NrOfLeaves(), 0);
+    EXPECT_TRUE(root.DeleteChild(a));
+    EXPECT_EQ(root.GetFirstChild(), b);
+    std::unique_ptr<CNode> detached(root.DetachChild(b));
+    EXPECT_EQ(root.NrOfChildren(), 0);
+    EXPECT_EQ(detached->GetParent(), nullptr);
+}
+
+TEST(NodeTree, LeafPositionsVisitAllLeavesInOrder) {
+    CNode node(QStringLiteral("N"));
+    EXPECT_EQ(node.GetFirstLeafPos(), 0);
+    node.AddLeaf(QStringLiteral("A"), 1);
+    node.AddLeaf(QStringLiteral("B"), 2.5);
+    node.AddLeaf(QStringLiteral("A"), QStringLiteral("x"));
+    QStringList seen;
+    for (auto pos = node.GetFirstLeafPos(); pos;)
+        seen << node.GetNextLeaf(pos)->GetKey() + u'=' + node.GetLeaf(int(seen.size()))->GetRawData();
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("A=1"), QStringLiteral("B=2.5"), QStringLiteral("A=x")}));
+    CLeaf* first = node.FindLeaf(QStringLiteral("A"));
+    EXPECT_EQ(node.FindLeaf(QStringLiteral("A"), first)->GetRawData(), QStringLiteral("x"));
+}
+
+TEST(Leaf, ValuesAreSplitAtTheSeparator) {
+    CLeaf leaf(QStringLiteral("Pos"), QStringLiteral("a:b::d"));
+    QString v;
+    QStringList values;
+    for (bool ok = leaf.GetFirstValue(v); ok; ok = leaf.GetNextValue(v))
+        values << v;
+    EXPECT_EQ(values, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("d")}));
+    EXPECT_EQ(leaf.NrOfValues(), 4);
+    ASSERT_TRUE(leaf.GetValue(2, v));
+    EXPECT_EQ(v, QStringLiteral("b"));
+    EXPECT_FALSE(leaf.GetValue(5, v));
+    EXPECT_FALSE(leaf.GetValue(0, v));
+
+    CLeaf trailing(QStringLiteral("K"), QStringLiteral("a:"));
+    values.clear();
+    for (bool ok = trailing.GetFirstValue(v); ok; ok = trailing.GetNextValue(v))
+        values << v;
+    EXPECT_EQ(values, (QStringList{QStringLiteral("a"), QString()}));
+
+    CLeaf empty(QStringLiteral("K"), QString());
+    EXPECT_FALSE(empty.GetFirstValue(v));
+    EXPECT_EQ(empty.NrOfValues(), 0);
+}
+
+TEST(Leaf, OnlyValueKeepsSeparatorsAndNumbersParse) {
+    CLeaf path(QStringLiteral("BlockName"), QStringLiteral("C:\\Blocks\\pump.dwg"));
+    EXPECT_EQ(path.GetOnlyValue(), QStringLiteral("C:\\Blocks\\pump.dwg"));
+    CLeaf number(QStringLiteral("Osnap"), QStringLiteral(" 33 :7"));
+    int i = -1;
+    ASSERT_TRUE(number.GetFirstValue(i));
+    EXPECT_EQ(i, 33);
+    EXPECT_FALSE(number.GetFirstValue(i, u':', false)) << "blanks count when not skipped";
+    CLeaf text(QStringLiteral("X"), QStringLiteral("abc"));
+    i = 5;
+    EXPECT_FALSE(text.GetFirstValue(i));
+    EXPECT_EQ(i, 5) << "output untouched on failure";
+    double d = 0;
+    CLeaf real(QStringLiteral("D"), QStringLiteral("2.25:1"));
+    ASSERT_TRUE(real.GetFirstValue(d));
+    EXPECT_DOUBLE_EQ(d, 2.25);
+}
+
+TEST(Leaf, SettingValues) {
+    CLeaf leaf(QStringLiteral("K"), QStringLiteral("old:keep"));
+    leaf.SetFirstValue(QStringLiteral("new"));
+    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("new:keep"));
+    leaf.InitSetValues(u':');
+    leaf.SetFirstValue(QStringLiteral("1"));
+    leaf.SetNextValue(QStringLiteral("2"));
+    leaf.SetNextValue(QString());
+    leaf.ExitSetValues();
+    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("1:2:"));
+}
+
+TEST(NodeTree, ValuesByPath) {
+    CNode root(QStringLiteral("Root"));
+    EXPECT_TRUE(root.SetStrLeafValue(QStringLiteral("Dialogs\\Toolbar"), QStringLiteral("Pos"), 2,
+                                     QStringLiteral("20")));
+    EXPECT_EQ(root.GetStrLeafValue(QStringLiteral("Dialogs/Toolbar"), QStringLiteral("Pos"), 1, u':',
+                                   QStringLiteral("d")),
+              QString());
+    EXPECT_EQ(root.GetIntLeafValue(QStringLiteral("Dialogs\\Toolbar"), QStringLiteral("Pos"), 2), 20);
+    EXPECT_EQ(root.GetIntLeafValue(QString(), QStringLiteral("Missing"), 1, u':', 7), 7);
+    root.SetStrLeafValue(QString(), QStringLiteral("FixedLayout"), 1, QStringLiteral("1"));
+    EXPECT_EQ(root.GetIntLeafValue(QString(), QStringLiteral("FixedLayout"), 1), 1);
+    EXPECT_EQ(root.GetStrLeafValue(QStringLiteral("Nowhere"), QStringLiteral("K"), 1, u':', QStringLiteral("d")),
+              QStringLiteral("d"));
+}
+
+TEST(NodeTree, CloneIsDeepAndIndependent) {
+    CNode root(QStringLiteral("Root"));
+    root.AddChild(QStringLiteral("A"))->AddLeaf(QStringLiteral("K"), QStringLiteral("v"));
+    std::unique_ptr<CNode> copy(root.Clone());
+    copy->GetFirstChild()->GetLeaf(0)->SetRawData(QStringLiteral("changed"));
+    EXPECT_EQ(root.GetFirstChild()->GetLeaf(0)->GetRawData(), QStringLiteral("v"));
+    EXPECT_EQ(copy->GetFirstChild()->GetParent(), copy.get());
+}
+
+} // namespace
