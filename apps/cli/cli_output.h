@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QJsonDocument>
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+namespace orvane::cli {
+
+// A small option reader shared by the command groups: "--name value" options, "--flag"
+// switches and plain arguments, in any order.
+class ArgReader {
+public:
+    ArgReader(const QStringList& args, const QStringList& valueOptions, const QStringList& switches);
+
+    bool ok() const { return m_error.isEmpty(); }
+    const QString& error() const { return m_error; }
+    const QStringList& positional() const { return m_positional; }
+    bool has(const QString& option) const;
+    std::optional<QString> value(const QString& option) const;
+    QString value(const QString& option, const QString& fallback) const;
+
+private:
+    QStringList m_positional;
+    QStringList m_switchesSeen;
+    QList<QPair<QString, QString>> m_values;
+    QString m_error;
+};
+
+// Writes a JSON document indented, followed by a line break.
+void writeJson(QTextStream& out, const QJsonDocument& document);
+
+} // namespace orvane::cli
