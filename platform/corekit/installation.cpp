@@ -1,0 +1,114 @@
+#include "installation.h"
+
+#include "tree_items.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+const QString kInstallDir = QStringLiteral("$(INSTALLDIR)");
+
+// A folder given in the file: '\' accepted, relative folders taken from the root.
+QString resolveFolder(const QString& root, const QString& value) {
+    if (value.isEmpty())
+        return QString();
+    QString path = value;
+    path.replace(kInstallDir, root);
+    path.replace(u'\\', u'/');
+    if (QDir::isRelativePath(path))
+        path = QDir(root).filePath(path);
+    return QDir::cleanPath(path);
+}
+
+} // namespace
+
+COrvaneInstallation& COrvaneInstallation::Current() {
+    static COrvaneInstallation installation;
+    return installation;
+}
+
+bool COrvaneInstallation::Load(const QString& path, QString* error) {
+    CNode* raw = nullptr;
+    TreeReadError readError;
+    if (!TreeItems::ReadFromFile(path, raw, 0, &readError)) {
+        if (error)
+            *error = readError.ToString();
+        return false;
+    }
+    std::unique_ptr<CNode> root(raw);
+    if (root->GetName() != QLatin1String("Installation")) {
+        if (error)
+            *error = path + QStringLiteral(": the root node must be called Installation");
+        return false;
+    }
+
+    Data data;
+    data.filePath = QFileInfo(path).absoluteFilePath();
+    data.root = QFileInfo(path).absolutePath();
+    data.registryBasePath = root->GetStrLeafValue(QString(), "RegistryBasePath");
+    data.versionName = root->GetStrLeafValue(QString(), "VersionName");
+    data.region = root->GetStrLeafValue(QString(), "Region");
+    data.program = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Program"));
+    data.support = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Support"));
+    data.standards = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Standards"));
+    data.libraries = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Libraries"));
+    if (const CNode* variables = root->FindChild("Variables")) {
+        for (const auto& leaf : variables->Leaves()) {
+            QString value = leaf->GetRawData();
+            value.replace(kInstallDir, data.root);
+            data.variables.append({leaf->GetKey(), value});
+        }
+    }
+    m_data = std::move(data);
+    m_loaded = true;
+    m_triedEnvironment = true;
+    return true;
+}
+
+void COrvaneInstallation::Clear() {
+    m_data = Data();
+    m_loaded = false;
+    m_triedEnvironment = false;
+}
+
+void COrvaneInstallation::EnsureLoaded() const {
+    if (m_loaded || m_triedEnvironment)
+        return;
+    m_triedEnvironment = true;
+    const QString path = qEnvironmentVariable("ORVANE_INSTALLATION");
+    if (!path.isEmpty())
+        const_cast<COrvaneInstallation*>(this)->Load(path);
+}
+
+bool COrvaneInstallation::IsLoaded() const {
+    EnsureLoaded();
+    return m_loaded;
+}
+
+#define ORVANE_INSTALLATION_GETTER(Name, member)                                                       \
+    QString COrvaneInstallation::Name() const {                                                        \
+        EnsureLoaded();                                                                                \
+        return m_data.member;                                                                          \
+    }
+ORVANE_INSTALLATION_GETTER(FilePath, filePath)
+ORVANE_INSTALLATION_GETTER(RootFolder, root)
+ORVANE_INSTALLATION_GETTER(ProgramFolder, program)
+ORVANE_INSTALLATION_GETTER(SupportFolder, support)
+ORVANE_INSTALLATION_GETTER(StandardsFolder, standards)
+ORVANE_INSTALLATION_GETTER(RegistryBasePath, registryBasePath)
+ORVANE_INSTALLATION_GETTER(VersionName, versionName)
+ORVANE_INSTALLATION_GETTER(Region, region)
+#undef ORVANE_INSTALLATION_GETTER
+
+QString COrvaneInstallation::LibraryFolder() const {
+    EnsureLoaded();
+    return m_data.libraries.isEmpty() ? m_data.program : m_data.libraries;
+}
+
+const QList<QPair<QString, QString>>& COrvaneInstallation::Variables() const {
+    EnsureLoaded();
+    return m_data.variables;
+}
