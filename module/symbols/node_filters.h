@@ -1,0 +1,25 @@
+#pragma once
+
+#include "orvane_export.h"
+
+#include <QString>
+
+class CNode;
+
+// Version and region filters on pages and symbols.
+namespace NodeFilters {
+
+// 1 when the page is shown: version filter, then region filter.
+ORVANE_EXPORT int CheckPageFilters(const CNode* page);
+// 1 when the symbol is shown: version filter only.
+ORVANE_EXPORT int CheckSymbolFilters(const CNode* symbol);
+
+// The version name and region token are fetched from the host once and kept; this forgets
+// them so that the next check fetches again (a new host, a test).
+void ForgetHostValues();
+
+// The two rules on given values, used by the checks above.
+bool PassesVersionFilter(const CNode* node, const QString& versionName);
+bool PassesRegionFilter(const CNode* node, const QString& regionToken);
+
+} // namespace NodeFilters

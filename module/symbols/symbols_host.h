@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What the symbol library asks of the host and the installation: host variables, the suite's
+// version and region, the default folders and the catalogues. The library reads them only
+// through this interface, so that the command-line tool and the tests can give their own
+// answers; the default implementation asks the platform services.
+class ISymbolsHost {
+public:
+    virtual ~ISymbolsHost() = default;
+
+    // A host variable as text; nothing when it does not exist.
+    virtual std::optional<QString> Variable(const QString& name, int saveType) = 0;
+    virtual QString VersionName() = 0;
+    virtual QString RegionToken() = 0;
+    // The module's default folder of a kind (6: supplied, 7: standards).
+    virtual QString DefaultFolder(int kind) = 0;
+    // The root folder of a catalogue; nothing when the catalogue is unknown.
+    virtual std::optional<QString> CatalogRoot(const QString& name) = 0;
+    // Lets the translation service learn the data texts of a folder.
+    virtual void ScanTranslations(const QString& folder) = 0;
+};
+
+namespace SymbolsHost {
+
+// The host in use: the one installed last, else the platform services.
+ISymbolsHost& Get();
+// Installs a host (not owned); null returns to the platform services.
+void Install(ISymbolsHost* host);
+
+// Convenience over Get(): an integer variable, `defaultValue` when missing or not a number.
+int VariableInt(const QString& name, int saveType, int defaultValue);
+QString VariableText(const QString& name, int saveType);
+
+} // namespace SymbolsHost

@@ -1,0 +1,91 @@
+#include "symbols/symbol_values.h"
+
+#include "corekit/node.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Symbols;
+
+QString raw(const CNode& node, const char* key) {
+    const CLeaf* leaf = node.FindLeaf(QString::fromUtf8(key));
+    return leaf ? leaf->GetRawData() : QStringLiteral("<none>");
+}
+
+TEST(SymbolValues, ReadTextAndIntegerWithFallbacks) {
+    CNode symbol(QStringLiteral("Symbol"));
+    symbol.AddLeaf(QStringLiteral("BlockName"), QStringLiteral("C:\\Blocks\\Pumpe.dwg"));
+    symbol.AddLeaf(QStringLiteral("Osnap"), QStringLiteral("33:7"));
+    symbol.AddLeaf(QStringLiteral("AskSize"), QStringLiteral("ja"));
+
+    EXPECT_EQ(GetSymbolValue(&symbol, QStringLiteral("BlockName")), QStringLiteral("C:\\Blocks\\Pumpe.dwg"));
+    EXPECT_EQ(GetSymbolValue(&symbol, QStringLiteral("Text")), QString());
+    EXPECT_EQ(GetSymbolValue(nullptr, QStringLiteral("BlockName")), QString());
+
+    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Osnap"), -1), 33);
+    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("AskSize"), 5), 5) << "not a number";
+    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Explode"), 4), 4);
+    EXPECT_EQ(GetSymbolValueInt(nullptr, QStringLiteral("Osnap"), 9), 9);
+}
+
+TEST(SymbolValues, SetKeepsFurtherValuesAndAddsOnlyWhatHasContent) {
+    CNode symbol(QStringLiteral("Symbol"));
+    symbol.AddLeaf(QStringLiteral("Osnap"), QStringLiteral("1:x"));
+    symbol.AddLeaf(QStringLiteral("Text"), QStringLiteral("Pumpe"));
+
+    SetSymbolValueInt(&symbol, QStringLiteral("Osnap"), 513);
+    EXPECT_EQ(raw(symbol, "Osnap"), QStringLiteral("513:x"));
+    SetSymbolValueInt(&symbol, QStringLiteral("AskRotation"), -2);
+    EXPECT_EQ(raw(symbol, "AskRotation"), QStringLiteral("-2"));
+
+    SetSymbolValue(&symbol, QStringLiteral("Abbreviation"), QString());
+    EXPECT_EQ(raw(symbol, "Abbreviation"), QStringLiteral("<none>"));
+    SetSymbolValue(&symbol, QStringLiteral("Text"), QString());
+    EXPECT_EQ(raw(symbol, "Text"), QString());
+    SetSymbolValue(&symbol, QStringLiteral("Command"), QStringLiteral("_PUMP:2"));
+    EXPECT_EQ(raw(symbol, "Command"), QStringLiteral("_PUMP:2"));
+
+    DeleteSymbolValue(&symbol, QStringLiteral("Osnap"));
+    DeleteSymbolValue(&symbol, QStringLiteral("Missing"));
+    EXPECT_EQ(raw(symbol, "Osnap"), QStringLiteral("<none>"));
+    EXPECT_EQ(symbol.NrOfLeaves(), 3);
+
+    SetSymbolValue(nullptr, QStringLiteral("Text"), QStringLiteral("x"));
+    SetSymbolValueInt(nullptr, QStringLiteral("Text"), 1);
+    DeleteSymbolValue(nullptr, QStringLiteral("Text"));
+}
+
+TEST(SymbolValues, CopyReplacesRawValuesAndAppendsInOrder) {
+    CNode source(QStringLiteral("Symbol"));
+    source.AddLeaf(QStringLiteral("BlockName"), QStringLiteral("PUMPE"));
+    source.AddLeaf(QStringLiteral("Pos"), QStringLiteral("1,2,3,4:extra"));
+    source.AddLeaf(QStringLiteral("NewRow"), QString());
+    CNode target(QStringLiteral("Symbol"));
+    target.AddLeaf(QStringLiteral("Pos"), QStringLiteral("9,9,9,9"));
+    target.AddLeaf(QStringLiteral("BlockName"), QStringLiteral("Pumpe"));
+    target.AddLeaf(QStringLiteral("Text"), QStringLiteral("bleibt"));
+
+    CopySymbolValues(&source, &target);
+    ASSERT_EQ(target.NrOfLeaves(), 4);
+    EXPECT_EQ(target.GetLeaf(0)->GetKey(), QStringLiteral("Pos"));
+    EXPECT_EQ(target.GetLeaf(0)->GetRawData(), QStringLiteral("1,2,3,4:extra"));
+    EXPECT_EQ(target.GetLeaf(1)->GetRawData(), QStringLiteral("PUMPE"));
+    EXPECT_EQ(target.GetLeaf(2)->GetRawData(), QStringLiteral("bleibt"));
+    EXPECT_EQ(target.GetLeaf(3)->GetKey(), QStringLiteral("NewRow"));
+}
+
+TEST(SymbolKey, PathsShareTheKeyOfTheirFileName) {
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("Pumpe")), QStringLiteral("PUMPE"));
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("C:\\X\\Pump.dwg")), QStringLiteral("PUMP"));
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("c:/blocks/hz/Heizkörper.dwg")), QStringLiteral("HEIZKÖRPER"));
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("/opt/blocks/ventil.dwg")), QStringLiteral("VENTIL"));
+    EXPECT_EQ(GetSymbolKey(QString::fromUtf16(u"x\u00AEdir\\Fan.dwg")), QStringLiteral("FAN"));
+    // A colon elsewhere is part of a plain block name.
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("HZ:Pumpe")), QStringLiteral("HZ:PUMPE"));
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("Block.v2")), QStringLiteral("BLOCK.V2"));
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(GetSymbolKey(QString()), QString());
+}
+
+} // namespace
