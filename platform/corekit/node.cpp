@@ -33,7 +33,7 @@ QString CLeaf::GetOnlyValue(QChar) const { return m_rawData; }
 void CLeaf::SetOnlyValue(const QString& text, QChar) { m_rawData = text; }
 
 bool CLeaf::GetFirstValue(QString& out, QChar separator) const {
-    m_readSeparator = separator.unicode();
+    m_separator = separator.unicode();
     m_readPos = m_rawData.isEmpty() ? -1 : 0;
     return GetNextValue(out);
 }
@@ -41,9 +41,9 @@ bool CLeaf::GetFirstValue(QString& out, QChar separator) const {
 bool CLeaf::GetNextValue(QString& out) const {
     if (m_readPos < 0 || m_readPos > m_rawData.size())
         return false;
-    const qsizetype end = valueEnd(m_rawData, m_readPos, QChar(m_readSeparator));
+    const qsizetype end = valueEnd(m_rawData, m_readPos, QChar(m_separator));
     out = m_rawData.mid(m_readPos, end - m_readPos);
-    m_readPos = end < m_rawData.size() ? end + 1 : -1;
+    m_readPos = end < m_rawData.size() ? qint32(end + 1) : -1;
     return true;
 }
 
@@ -89,12 +89,12 @@ int CLeaf::NrOfValues(QChar separator) const {
 
 void CLeaf::InitSetValues(QChar separator) {
     m_setting = true;
-    m_setSeparator = separator.unicode();
+    m_separator = separator.unicode();
 }
 
 void CLeaf::SetFirstValue(const QString& text, QChar separator) {
     if (m_setting) {
-        m_setSeparator = separator.unicode();
+        m_separator = separator.unicode();
         m_rawData = text;
         return;
     }
@@ -103,7 +103,7 @@ void CLeaf::SetFirstValue(const QString& text, QChar separator) {
 }
 
 void CLeaf::SetNextValue(const QString& text) {
-    m_rawData += QChar(m_setSeparator);
+    m_rawData += QChar(m_separator);
     m_rawData += text;
 }
 
@@ -217,6 +217,11 @@ CNode* CNode::Clone() const {
     for (const auto& child : m_children)
         copy->AddChild(child->Clone());
     return copy;
+}
+
+void CNode::ShrinkToFit() {
+    m_children.shrink_to_fit();
+    m_leaves.shrink_to_fit();
 }
 
 CLeaf* CNode::AddLeaf(const QString& key, const QString& text, int) {

@@ -44,13 +44,14 @@ public:
     void ExitSetValues();
 
 private:
+    // Kept small on purpose: a large symbol library holds hundreds of thousands of leaves.
     QString m_key;
     QString m_rawData;
     // Reading position of GetNextValue: index behind the last value read, -1 when done.
-    mutable qsizetype m_readPos = -1;
-    mutable char16_t m_readSeparator = u':';
+    mutable qint32 m_readPos = -1;
+    // Separator of the running read or write sequence.
+    mutable char16_t m_separator = u':';
     bool m_setting = false;
-    char16_t m_setSeparator = u':';
 };
 
 // A named node with ordered children and ordered leaves. A node owns its children and
@@ -118,6 +119,10 @@ public:
     // The tree in the text form.
     bool WriteToString(QString& text, bool asXml = false, bool compact = false, bool noComments = false,
                        int flags = 0, QChar separator = u':') const;
+
+    // Gives back the spare room of the child and leaf lists; readers call it when a node is
+    // complete, since a loaded library is large and rarely grows.
+    void ShrinkToFit();
 
     const std::vector<std::unique_ptr<CNode>>& Children() const { return m_children; }
     const std::vector<std::unique_ptr<CLeaf>>& Leaves() const { return m_leaves; }

@@ -121,6 +121,7 @@ public:
 
 private:
     static constexpr int kMaxDepth = 1000;
+    static constexpr qsizetype kSharedTextLength = 8;
 
     bool atEnd() const { return m_pos >= m_text.size(); }
     char16_t peek() const { return m_text.at(m_pos).unicode(); }
@@ -188,13 +189,15 @@ private:
     QString readQuoted(bool& ok) {
         const qsizetype open = m_pos++;
         const qsizetype start = m_pos;
-        // Fast path: no escape inside.
+        // Fast path: no escape inside. Short texts ("0", "1", "NAME") repeat a lot and are
+        // shared like names.
         while (!atEnd()) {
             const char16_t c = peek();
             if (c == u'"') {
-                QString value = m_text.mid(start, m_pos - start);
+                const qsizetype length = m_pos - start;
                 ++m_pos;
-                return value;
+                return length <= kSharedTextLength ? intern(QStringView(m_text).mid(start, length))
+                                                   : m_text.mid(start, length);
             }
             if (c == u'\\' || c == u'\n')
                 break;
@@ -265,6 +268,7 @@ private:
                 return fail(open, QStringLiteral("the node '%1' is not closed").arg(name));
             if (peek() == u'}') {
                 ++m_pos;
+                node->ShrinkToFit();
                 return node.release();
             }
             if (!readItem(*node, depth))

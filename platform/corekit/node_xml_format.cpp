@@ -12,6 +12,7 @@
 
 #include "tree_items.h"
 
+#include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -125,6 +126,7 @@ public:
         while (!m_xml.atEnd()) {
             const auto token = m_xml.readNext();
             if (token == QXmlStreamReader::StartElement) {
+                m_attributes = m_xml.attributes();
                 if (m_xml.name() == u"node") {
                     if (root && open.empty())
                         return fail(QStringLiteral("a second root node"));
@@ -146,6 +148,7 @@ public:
                     return fail(QStringLiteral("unknown element <%1>").arg(m_xml.name()));
                 }
             } else if (token == QXmlStreamReader::EndElement) {
+                open.back()->ShrinkToFit();
                 open.pop_back();
             } else if (token == QXmlStreamReader::Characters && !m_xml.isWhitespace()) {
                 return fail(QStringLiteral("text outside of a leaf"));
@@ -165,7 +168,7 @@ private:
         return nullptr;
     }
 
-    bool escapedElement() const { return m_xml.attributes().value(QStringLiteral("escaped")) == u"1"; }
+    bool escapedElement() const { return m_attributes.value(QStringLiteral("escaped")) == u"1"; }
 
     bool decode(const QString& raw, bool escaped, QString& out) {
         if (!escaped) {
@@ -179,12 +182,26 @@ private:
     }
 
     bool attribute(const QString& name, QString& out) {
-        const QXmlStreamAttributes attributes = m_xml.attributes();
-        if (!attributes.hasAttribute(name)) {
+        if (!m_attributes.hasAttribute(name)) {
             fail(QStringLiteral("attribute \"%1\" is missing").arg(name));
             return false;
         }
-        return decode(attributes.value(name).toString(), escapedElement(), out);
+        const QStringView value = m_attributes.value(name);
+        if (!escapedElement()) {
+            out = intern(value);
+            return true;
+        }
+        return decode(value.toString(), true, out);
+    }
+
+    // Names and keys repeat a lot; sharing one copy keeps big trees small.
+    QString intern(QStringView view) {
+        auto it = m_names.constFind(view.toString());
+        if (it != m_names.constEnd())
+            return *it;
+        const QString copy = view.toString();
+        m_names.insert(copy);
+        return copy;
     }
 
     bool readLeaf(CNode& node) {
@@ -205,6 +222,8 @@ private:
     }
 
     QXmlStreamReader m_xml;
+    QXmlStreamAttributes m_attributes;
+    QSet<QString> m_names;
     TreeReadError* m_error;
 };
 
