@@ -1,0 +1,239 @@
+#include "orvmat/database_writer.h"
+
+#include "orvmat/schema.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <map>
+
+namespace orvmat {
+namespace {
+
+// Owns the connection and the statements of one build.
+class Builder {
+public:
+    Builder(const CatalogueSource& source, SourceError& error) : m_source(source), m_error(error) {}
+    ~Builder() {
+        for (sqlite3_stmt* s : {m_ident, m_table, m_row, m_cell})
+            sqlite3_finalize(s);
+        sqlite3_close(m_db);
+    }
+
+    bool build(const std::string& file) {
+        if (sqlite3_open_v2(file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+            return sqlFail(file + ": cannot be created");
+        // The file is private until it is renamed into place: no journal needed.
+        if (!exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;") || !exec(schema::kCreate) ||
+            !prepare())
+            return false;
+        if (!writeMeta() || !assignIdentifiers() || !writeIdentifiers() || !writeTables())
+            return false;
+        return exec("COMMIT;");
+    }
+
+private:
+    bool sqlFail(const std::string& what) {
+        m_error = {{}, what + (m_db ? std::string(": ") + sqlite3_errmsg(m_db) : std::string())};
+        return false;
+    }
+
+    bool exec(const char* sql) {
+        char* message = nullptr;
+        if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) == SQLITE_OK)
+            return true;
+        m_error = {{}, std::string("database build failed: ") + (message ? message : "unknown error")};
+        sqlite3_free(message);
+        return false;
+    }
+
+    bool prepare() {
+        const auto make = [this](const char* sql, sqlite3_stmt** s) {
+            return sqlite3_prepare_v2(m_db, sql, -1, s, nullptr) == SQLITE_OK;
+        };
+        if (make("INSERT INTO idents(id, key) VALUES(?, ?)", &m_ident) &&
+            make("INSERT INTO tables(id, parent, name) VALUES(?, ?, ?)", &m_table) &&
+            make("INSERT INTO rows(tbl, id, ord) VALUES(?, ?, ?)", &m_row) &&
+            make("INSERT INTO cells(tbl, row, col, idx, type, value) VALUES(?, ?, ?, ?, ?, ?)", &m_cell))
+            return true;
+        return sqlFail("database build failed");
+    }
+
+    bool step(sqlite3_stmt* s) {
+        const int rc = sqlite3_step(s);
+        sqlite3_reset(s);
+        return rc == SQLITE_DONE || sqlFail("database build failed");
+    }
+
+    bool writeMeta() {
+        std::string sql = "INSERT INTO orvmat_meta VALUES('format', '";
+        sql += schema::kFormat;
+        sql += "');";
+        if (!exec(sql.c_str()))
+            return false;
+        if (m_source.key.empty())
+            return true;
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(m_db, "INSERT INTO orvmat_meta VALUES('key', ?)", -1, &s, nullptr);
+        sqlite3_bind_text(s, 1, m_source.key.c_str(), -1, SQLITE_TRANSIENT);
+        const int rc = sqlite3_step(s);
+        sqlite3_finalize(s);
+        return rc == SQLITE_DONE || sqlFail("database build failed");
+    }
+
+    // Keys get identifiers in the order they first appear, rows without key after them, so
+    // the same source always gives the same numbers.
+    bool assignIdentifiers() {
+        for (const auto& [key, place] : m_source.declaredKeys)
+            keyId(key);
+        for (const SourceTable& table : m_source.tables)
+            for (const SourceRow& row : table.rows)
+                if (!row.key.empty())
+                    keyId(row.key);
+        for (const SourceTable& table : m_source.tables)
+            for (const SourceRow& row : table.rows)
+                m_rowIds.push_back(row.key.empty() ? ++m_lastId : m_keyIds.at(row.key));
+        return true;
+    }
+
+    std::int64_t keyId(const std::string& key) {
+        const auto [it, added] = m_keyIds.emplace(key, m_lastId + 1);
+        if (added) {
+            ++m_lastId;
+            m_keyOrder.push_back(key);
+        }
+        return it->second;
+    }
+
+    bool writeIdentifiers() {
+        for (const std::string& key : m_keyOrder) {
+            sqlite3_bind_int64(m_ident, 1, m_keyIds.at(key));
+            sqlite3_bind_text(m_ident, 2, key.c_str(), int(key.size()), SQLITE_TRANSIENT);
+            if (!step(m_ident))
+                return false;
+        }
+        for (std::int64_t id : m_rowIds) {
+            if (id <= std::int64_t(m_keyOrder.size()))
+                continue;
+            sqlite3_bind_int64(m_ident, 1, id);
+            sqlite3_bind_null(m_ident, 2);
+            if (!step(m_ident))
+                return false;
+        }
+        return true;
+    }
+
+    std::int64_t tableId(const std::vector<std::string>& path, bool& ok) {
+        std::int64_t parent = 0;
+        for (const std::string& name : path) {
+            const auto [it, added] = m_tableIds.emplace(std::make_pair(parent, name), m_tableIds.size() + 1);
+            if (added) {
+                sqlite3_bind_int64(m_table, 1, it->second);
+                sqlite3_bind_int64(m_table, 2, parent);
+                sqlite3_bind_text(m_table, 3, name.c_str(), int(name.size()), SQLITE_TRANSIENT);
+                if (!step(m_table)) {
+                    ok = false;
+                    return 0;
+                }
+            }
+            parent = it->second;
+        }
+        return parent;
+    }
+
+    bool writeTables() {
+        std::size_t rowIndex = 0;
+        for (const SourceTable& table : m_source.tables) {
+            bool ok = true;
+            const std::int64_t tbl = tableId(table.path, ok);
+            if (!ok)
+                return false;
+            std::int64_t order = 0;
+            for (const SourceRow& row : table.rows) {
+                const std::int64_t id = m_rowIds[rowIndex++];
+                sqlite3_bind_int64(m_row, 1, tbl);
+                sqlite3_bind_int64(m_row, 2, id);
+                sqlite3_bind_int64(m_row, 3, ++order);
+                if (!step(m_row) || !writeCells(tbl, id, row))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    bool writeCells(std::int64_t tbl, std::int64_t id, const SourceRow& row) {
+        for (const auto& [column, values] : row.columns) {
+            for (std::size_t j = 0; j < values.size(); ++j) {
+                const SourceValue& v = values[j];
+                sqlite3_bind_int64(m_cell, 1, tbl);
+                sqlite3_bind_int64(m_cell, 2, id);
+                sqlite3_bind_int(m_cell, 3, column);
+                sqlite3_bind_int(m_cell, 4, int(j));
+                sqlite3_bind_int(m_cell, 5, int(v.value.type));
+                switch (v.value.type) {
+                case ValueType::Text:
+                    sqlite3_bind_text(m_cell, 6, v.value.text.c_str(), int(v.value.text.size()), SQLITE_TRANSIENT);
+                    break;
+                case ValueType::Int:
+                    sqlite3_bind_int64(m_cell, 6, v.value.integer);
+                    break;
+                case ValueType::Float:
+                    sqlite3_bind_double(m_cell, 6, v.value.number);
+                    break;
+                case ValueType::Ref: {
+                    const auto it = m_keyIds.find(v.value.text);
+                    if (it == m_keyIds.end()) {
+                        sqlite3_reset(m_cell);
+                        m_error = {v.place, "reference to the unknown key \"" + v.value.text + "\""};
+                        return false;
+                    }
+                    sqlite3_bind_int64(m_cell, 6, it->second);
+                    break;
+                }
+                }
+                if (!step(m_cell))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    const CatalogueSource& m_source;
+    SourceError& m_error;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_ident = nullptr;
+    sqlite3_stmt* m_table = nullptr;
+    sqlite3_stmt* m_row = nullptr;
+    sqlite3_stmt* m_cell = nullptr;
+    std::map<std::string, std::int64_t> m_keyIds;
+    std::vector<std::string> m_keyOrder;
+    std::vector<std::int64_t> m_rowIds;
+    std::map<std::pair<std::int64_t, std::string>, std::int64_t> m_tableIds;
+    std::int64_t m_lastId = 0;
+};
+
+} // namespace
+
+bool writeDatabase(const CatalogueSource& source, const std::string& path, SourceError& error) {
+    namespace fs = std::filesystem;
+    const std::string partial = path + ".partial";
+    std::error_code ec;
+    fs::remove(partial, ec);
+    bool ok;
+    {
+        Builder builder(source, error);
+        ok = builder.build(partial);
+    }
+    if (ok) {
+        fs::rename(partial, path, ec);
+        if (ec) {
+            error = {{}, path + ": cannot be written: " + ec.message()};
+            ok = false;
+        }
+    }
+    if (!ok)
+        fs::remove(partial, ec);
+    return ok;
+}
+
+} // namespace orvmat

@@ -1,0 +1,232 @@
+// Reading tables, rows and cells through the C interface, on databases built in the test.
+
+#include "orvmat_test_support.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+#include <vector>
+
+using orvane::test::OrvMatTest;
+
+namespace {
+
+const char* const kStation = R"(
+database RS_TEST
+table Heizung.Texte
+row WOST_A: "Station A" | "Ventil A"
+table Heizung.Wohnungsstationen.Logik
+row HerstellerURL: "https://example.invalid", "logo_a.bmp"
+row Versionsnummer: "2"
+table Heizung.Wohnungsstationen.Logik.Auswahl1_1
+row GRP_1: @WOST_A | "Gruppe 1" | 3= "bild.bmp"
+row GRP_2: @WOST_A | "Gruppe 2"
+table Heizung.Wohnungsstationen.Daten
+row WOST_A: @WT_1 | 3= 2.5 | 4= 350 | 13= 1 | 16= 0 | 21= 25 | 45 |
+            24= 2
+table Heizung.Wohnungsstationen.Waermeuebertrager
+row WT_1: "Platte 10"
+table Heizung.Wohnungsstationen.Waermeuebertrager."Ansatz_Kennlinien.WT_1"
+row: 60.0 | 10.0 | 45.0
+row: 65.0 | 10.0 | 50.0
+table Heizung.Wohnungsstationen.Waermeuebertrager."Ansatz_Kennlinien.WT_1".Kennlinien
+)";
+
+std::vector<OrvMatId> rowsOf(OrvMatTable table) {
+    std::vector<OrvMatId> rows;
+    for (OrvMatPos pos = OrvMat_FirstRowPos(table); pos != 0;)
+        rows.push_back(OrvMat_NextRow(table, &pos));
+    return rows;
+}
+
+OrvMatTable open(OrvMatTable parent, const char* name) {
+    OrvMatTable t = 0;
+    EXPECT_EQ(OrvMat_OpenTable(&t, parent, name), 1) << name << ": " << OrvMat_LastError();
+    return t;
+}
+
+} // namespace
+
+TEST_F(OrvMatTest, OpensTablesByDottedNameAndInsideParents) {
+    attach("RS_TEST", kStation);
+    ASSERT_EQ(OrvMat_SelectDatabase("rs_test"), 1) << "keys compare ignoring case";
+    EXPECT_STREQ(OrvMat_CurrentDatabase(), "RS_TEST");
+
+    const OrvMatTable heizung = open(0, "Heizung");
+    const OrvMatTable stations = open(heizung, "Wohnungsstationen");
+    EXPECT_EQ(open(0, "Heizung.Wohnungsstationen"), stations) << "the same table answers the same handle";
+    const OrvMatTable texts = open(0, "Heizung.Texte");
+    EXPECT_NE(texts, stations);
+    const char* name = nullptr;
+    ASSERT_EQ(OrvMat_TableName(&name, texts), 1);
+    EXPECT_STREQ(name, "Texte");
+
+    // A child whose own name holds a dot, and a table nested below it.
+    const OrvMatTable exchangers = open(stations, "Waermeuebertrager");
+    const OrvMatTable curves = open(exchangers, "Ansatz_Kennlinien.WT_1");
+    EXPECT_NE(open(curves, "Kennlinien"), 0);
+    EXPECT_EQ(rowsOf(curves).size(), 2u);
+
+    OrvMatTable untouched = 4711;
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, stations, "Pumpen"), 0);
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, 0, "Wohnungsstationen"), 0) << "not at the top level";
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, 0, "Heizung."), 0);
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, 999999, "Daten"), 0) << "unknown parent";
+    EXPECT_EQ(untouched, 4711);
+    EXPECT_NE(std::strlen(OrvMat_LastError()), 0u);
+}
+
+TEST_F(OrvMatTest, VisitsRowsInSourceOrderAndKeysMatchIdentifiers) {
+    attach("RS_TEST", kStation);
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1);
+    const OrvMatTable logik = open(0, "Heizung.Wohnungsstationen.Logik");
+    const auto rows = rowsOf(logik);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_STREQ(OrvMat_KeyOfId(rows[0]), "HerstellerURL");
+    EXPECT_STREQ(OrvMat_KeyOfId(rows[1]), "Versionsnummer");
+    EXPECT_EQ(OrvMat_IdOfKey("Versionsnummer"), rows[1]);
+    EXPECT_EQ(rowsOf(logik), rows) << "a second visit gives the same order";
+
+    EXPECT_EQ(OrvMat_IdOfKey("versionsnummer"), 0) << "key texts are exact";
+    EXPECT_EQ(OrvMat_IdOfKey("nothing"), 0);
+    EXPECT_EQ(OrvMat_KeyOfId(0), nullptr);
+
+    // One identifier, rows in several tables: the article's data row and its text row.
+    const OrvMatId article = OrvMat_IdOfKey("WOST_A");
+    EXPECT_EQ(OrvMat_HasRow(open(0, "Heizung.Texte"), article), 1);
+    EXPECT_EQ(OrvMat_HasRow(open(0, "Heizung.Wohnungsstationen.Daten"), article), 1);
+    EXPECT_EQ(OrvMat_HasRow(logik, article), 0);
+
+    // Rows without a key have identifiers of their own but no key text.
+    const auto curveRows = rowsOf(open(0, "Heizung.Wohnungsstationen.Waermeuebertrager.Ansatz_Kennlinien.WT_1"));
+    ASSERT_EQ(curveRows.size(), 2u);
+    EXPECT_NE(curveRows[0], curveRows[1]);
+    EXPECT_EQ(OrvMat_KeyOfId(curveRows[0]), nullptr);
+
+    // Past the end, and positions that were never handed out.
+    OrvMatPos pos = 0;
+    EXPECT_EQ(OrvMat_NextRow(logik, &pos), 0);
+    pos = 3;
+    EXPECT_EQ(OrvMat_NextRow(logik, &pos), 0);
+    EXPECT_EQ(pos, 3);
+    EXPECT_EQ(OrvMat_FirstRowPos(open(0, "Heizung")), 0) << "a group has no rows";
+}
+
+TEST_F(OrvMatTest, ReadsTypedCellsByRowColumnAndValueIndex) {
+    attach("RS_TEST", kStation);
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1);
+    const OrvMatTable daten = open(0, "Heizung.Wohnungsstationen.Daten");
+    const OrvMatTable logik = open(0, "Heizung.Wohnungsstationen.Logik");
+    const OrvMatId station = OrvMat_IdOfKey("WOST_A");
+
+    OrvMatId ref = 0;
+    ASSERT_EQ(OrvMat_ReadRef(&ref, daten, station, 0, 0), 1);
+    EXPECT_STREQ(OrvMat_KeyOfId(ref), "WT_1");
+    double kv = 0;
+    ASSERT_EQ(OrvMat_ReadFloat(&kv, daten, station, 0, 3), 1);
+    EXPECT_DOUBLE_EQ(kv, 2.5);
+    int i = 0;
+    ASSERT_EQ(OrvMat_ReadInt(&i, daten, station, 0, 22), 1) << "a cell after an explicit column number";
+    EXPECT_EQ(i, 45);
+    ASSERT_EQ(OrvMat_ReadInt(&i, daten, station, 0, 24), 1) << "a row continued on the next line";
+    EXPECT_EQ(i, 2);
+    double widened = 0;
+    ASSERT_EQ(OrvMat_ReadFloat(&widened, daten, station, 0, 4), 1) << "integers read as floats";
+    EXPECT_DOUBLE_EQ(widened, 350.0);
+
+    const char* text = nullptr;
+    ASSERT_EQ(OrvMat_ReadText(&text, logik, OrvMat_IdOfKey("HerstellerURL"), 1, 0), 1);
+    EXPECT_STREQ(text, "logo_a.bmp");
+    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 13), 1) << "numbers read as text";
+    EXPECT_STREQ(text, "1");
+    int count = -1;
+    ASSERT_EQ(OrvMat_ValueCount(&count, logik, OrvMat_IdOfKey("HerstellerURL"), 0), 1);
+    EXPECT_EQ(count, 2);
+    ASSERT_EQ(OrvMat_ValueCount(&count, daten, station, 1), 1);
+    EXPECT_EQ(count, 0) << "an empty cell of an existing row";
+    int type = 0;
+    ASSERT_EQ(OrvMat_ValueType(&type, daten, station, 0, 0), 1);
+    EXPECT_EQ(type, ORVMAT_REF);
+
+    // Failures leave the outputs untouched: wrong type, missing value, missing row.
+    int untouchedInt = -7;
+    double untouchedFloat = -7.5;
+    const char* untouchedText = "keep";
+    OrvMatId untouchedRef = -7;
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 3), 0) << "a float is no integer";
+    EXPECT_EQ(OrvMat_ReadRef(&untouchedRef, daten, station, 0, 3), 0);
+    EXPECT_EQ(OrvMat_ReadText(&untouchedText, daten, station, 0, 0), 0) << "references do not read as text";
+    EXPECT_EQ(OrvMat_ReadFloat(&untouchedFloat, logik, OrvMat_IdOfKey("HerstellerURL"), 0, 0), 0);
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 1, 22), 0) << "value index past the end";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 2), 0) << "empty cell";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, -1, 22), 0);
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, OrvMat_IdOfKey("WT_1"), 0, 0), 0) << "row of another table";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, 123456, 0, 0), 0) << "row that does not exist";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, 0, station, 0, 22), 0) << "table handle 0";
+    EXPECT_EQ(OrvMat_ValueCount(&untouchedInt, daten, 123456, 0), 0);
+    EXPECT_EQ(untouchedInt, -7);
+    EXPECT_EQ(untouchedFloat, -7.5);
+    EXPECT_STREQ(untouchedText, "keep");
+    EXPECT_EQ(untouchedRef, -7);
+}
+
+TEST_F(OrvMatTest, KeepsDatabasesApartAndForgetsDetachedHandles) {
+    attach("RS_ONE", "table Heizung.Texte\nrow A: \"eins\"\n");
+    attach("RS_TWO", "table Heizung.Texte\nrow B: \"zwei\"\nrow A: \"zwei-a\"\n");
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_ONE"), 1);
+    const OrvMatTable one = open(0, "Heizung.Texte");
+    const OrvMatId a1 = OrvMat_IdOfKey("A");
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_TWO"), 1);
+    const OrvMatTable two = open(0, "Heizung.Texte");
+    EXPECT_NE(one, two);
+    EXPECT_EQ(OrvMat_IdOfKey("B"), 1);
+    EXPECT_EQ(OrvMat_IdOfKey("A"), 2) << "identifiers belong to their database";
+
+    // A handle keeps reading its own database whichever is current.
+    const char* text = nullptr;
+    ASSERT_EQ(OrvMat_ReadText(&text, one, a1, 0, 0), 1);
+    EXPECT_STREQ(text, "eins");
+
+    EXPECT_EQ(OrvMat_SelectDatabase("RS_NONE"), 0);
+    EXPECT_STREQ(OrvMat_CurrentDatabase(), "RS_TWO") << "a failed select keeps the current one";
+
+    ASSERT_EQ(OrvMat_DetachDatabase("RS_TWO"), 1);
+    EXPECT_EQ(OrvMat_CurrentDatabase(), nullptr);
+    EXPECT_EQ(OrvMat_FirstRowPos(two), 0);
+    EXPECT_EQ(OrvMat_IdOfKey("B"), 0) << "no database is current";
+    EXPECT_EQ(OrvMat_DetachDatabase("RS_TWO"), 0);
+}
+
+TEST_F(OrvMatTest, RefusesFilesThatAreNoMaterialDatabase) {
+    const QString text = folder.write("plain.omdb", "just some text, no database\n");
+    EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", text.toUtf8().constData()), 0);
+    EXPECT_NE(std::string(OrvMat_LastError()).find("not a material database"), std::string::npos)
+        << OrvMat_LastError();
+    EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", folder.filePath("missing.omdb").toUtf8().constData()), 0);
+    EXPECT_EQ(OrvMat_AttachDatabase("", text.toUtf8().constData()), 0);
+    EXPECT_EQ(OrvMat_SelectDatabase("RS_BAD"), 0);
+    EXPECT_EQ(folder.read("plain.omdb"), QByteArray("just some text, no database\n")) << "never written";
+}
+
+TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
+    const QString db = attach("RS_TEST", kStation);
+    const auto digest = [&db] {
+        QFile f(db);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    };
+    const QByteArray before = digest();
+    const QDateTime modified = QFileInfo(db).lastModified();
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1);
+    const OrvMatTable daten = open(0, "Heizung.Wohnungsstationen.Daten");
+    int v = 0;
+    EXPECT_EQ(OrvMat_ReadInt(&v, daten, OrvMat_IdOfKey("WOST_A"), 0, 13), 1);
+    ASSERT_EQ(OrvMat_DetachDatabase("RS_TEST"), 1);
+    attached.clear();
+    EXPECT_EQ(digest(), before);
+    EXPECT_EQ(QFileInfo(db).lastModified(), modified);
+    EXPECT_FALSE(QFileInfo::exists(db + "-journal"));
+    EXPECT_FALSE(QFileInfo::exists(db + "-wal"));
+}
