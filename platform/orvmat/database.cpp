@@ -4,7 +4,7 @@
 
 #include <sqlite3.h>
 
-#include <charconv>
+#include <algorithm>
 #include <filesystem>
 
 namespace orvmat {
@@ -215,6 +215,49 @@ std::optional<Value> Database::value(std::int64_t table, std::int64_t row, int v
     }
     sqlite3_reset(s);
     return result;
+}
+
+std::vector<std::int64_t> Database::childTables(std::int64_t parent) const {
+    std::vector<std::int64_t> children;
+    for (const auto& [id, info] : m_tables)
+        if (info.parent == parent)
+            children.push_back(id);
+    std::sort(children.begin(), children.end());
+    return children;
+}
+
+std::vector<Database::Cell> Database::rowCells(std::int64_t table, std::int64_t row) {
+    std::vector<Cell> cells;
+    if (!hasRow(table, row))
+        return cells;
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(m_db, "SELECT col, idx FROM cells WHERE tbl = ? AND row = ? ORDER BY col, idx", -1, &s,
+                           nullptr) != SQLITE_OK)
+        return cells;
+    sqlite3_bind_int64(s, 1, table);
+    sqlite3_bind_int64(s, 2, row);
+    std::vector<std::pair<int, int>> places;
+    while (sqlite3_step(s) == SQLITE_ROW)
+        places.emplace_back(sqlite3_column_int(s, 0), sqlite3_column_int(s, 1));
+    sqlite3_finalize(s);
+    for (const auto& [column, index] : places)
+        if (auto v = value(table, row, index, column))
+            cells.push_back(Cell{column, index, std::move(*v)});
+    return cells;
+}
+
+std::vector<std::string> Database::keysWithoutRows() {
+    std::vector<std::string> keys;
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(m_db,
+                           "SELECT key FROM idents WHERE key IS NOT NULL AND id NOT IN (SELECT id FROM rows) "
+                           "ORDER BY id",
+                           -1, &s, nullptr) != SQLITE_OK)
+        return keys;
+    while (sqlite3_step(s) == SQLITE_ROW)
+        keys.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+    sqlite3_finalize(s);
+    return keys;
 }
 
 std::int64_t Database::idOfKey(std::string_view key) {

@@ -44,6 +44,17 @@ public:
     std::optional<int> valueCount(std::int64_t table, std::int64_t row, int column);
     std::optional<Value> value(std::int64_t table, std::int64_t row, int valueIndex, int column);
 
+    // For tools that show a whole database: the tables inside `parent` in the order they
+    // were built, every value of a row, and the keys that no row carries.
+    std::vector<std::int64_t> childTables(std::int64_t parent) const;
+    struct Cell {
+        int column = 0;
+        int valueIndex = 0;
+        Value value;
+    };
+    std::vector<Cell> rowCells(std::int64_t table, std::int64_t row);
+    std::vector<std::string> keysWithoutRows();
+
     std::int64_t idOfKey(std::string_view key);
     const char* keyOfId(std::int64_t id);
 

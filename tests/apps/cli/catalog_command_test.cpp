@@ -1,0 +1,163 @@
+// orvane catalog: building databases from sources, errors with file and line, show and dump.
+
+#include "cli_test_support.h"
+#include "test_folder.h"
+
+#include "orvmat/orvmat.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::FolderTest;
+using orvane::test::runOrvane;
+
+const char* const kMain = R"(# a small station catalogue
+database RS_CLI
+include "texts.orvsrc"
+table Heizung.Wohnungsstationen.Daten
+row WOST_1: @WT_1 | 3= 2.5, 3.0 | "Text mit \"Anführung\" | und Strich"
+table Heizung.Wohnungsstationen.Waermeuebertrager
+row WT_1: "Platte"
+)";
+
+const char* const kTexts = "table Heizung.Texte\nrow WOST_1: \"Wohnungsstation 1\"\n";
+
+QStringList args(std::initializer_list<QString> list) { return QStringList(list); }
+
+TEST_F(FolderTest, CatalogBuildWritesADatabaseTheLibraryReads) {
+    const QString src = folder.write(QStringLiteral("main.orvsrc"), kMain);
+    folder.write(QStringLiteral("texts.orvsrc"), kTexts);
+    const QString db = folder.filePath(QStringLiteral("out.omdb"));
+    const auto built = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db}));
+    ASSERT_EQ(built.status, 0) << qPrintable(built.err);
+    EXPECT_TRUE(built.out.contains(QStringLiteral("3 tables, 3 rows"))) << qPrintable(built.out);
+
+    ASSERT_EQ(OrvMat_AttachDatabase("RS_CLI", db.toUtf8().constData()), 1) << OrvMat_LastError();
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_CLI"), 1);
+    OrvMatTable texts = 0, daten = 0;
+    ASSERT_EQ(OrvMat_OpenTable(&texts, 0, "Heizung.Texte"), 1);
+    ASSERT_EQ(OrvMat_OpenTable(&daten, 0, "Heizung.Wohnungsstationen.Daten"), 1);
+    const OrvMatId station = OrvMat_IdOfKey("WOST_1");
+    const char* text = nullptr;
+    ASSERT_EQ(OrvMat_ReadText(&text, texts, station, 0, 0), 1);
+    EXPECT_STREQ(text, "Wohnungsstation 1");
+    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 4), 1);
+    EXPECT_STREQ(text, "Text mit \"Anführung\" | und Strich");
+    double second = 0;
+    ASSERT_EQ(OrvMat_ReadFloat(&second, daten, station, 1, 3), 1);
+    EXPECT_DOUBLE_EQ(second, 3.0);
+    OrvMat_DetachDatabase("RS_CLI");
+}
+
+TEST_F(FolderTest, CatalogBuildNamesFileAndLineOfEveryError) {
+    struct Case {
+        const char* source;
+        int line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"table A\nrow X: @NOWHERE\n", 2, "unknown key \"NOWHERE\""},
+        {"row X: 1\n", 1, "before the first table"},
+        {"table A\nrow X: 1\nrow X: 2\n", 3, "already has a row \"X\""},
+        {"table A\nrow X: 1 |\n  word\n", 3, "is no number"},
+        {"table A\nrow X: \"open\n", 2, "not closed"},
+        {"table A\nrow X: 5= 1 | 2= 3\n", 2, "column 2 comes after column 6"},
+        {"table A\nrow X: 1,, 2\n", 2, "missing before ','"},
+        {"tabel A\n", 1, "unknown statement"},
+        {"table A..B\n", 1, "empty part"},
+        {"include \"missing.orvsrc\"\n", 1, "does not exist"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        const QString src = folder.write(QStringLiteral("bad.orvsrc"), c.source);
+        const auto result = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src,
+                                            QStringLiteral("-o"), folder.filePath(QStringLiteral("bad.omdb"))}));
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.err.startsWith(src + QStringLiteral(":%1: ").arg(c.line))) << qPrintable(result.err);
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.message))) << qPrintable(result.err);
+    }
+
+    // An error inside an included file names that file.
+    const QString main = folder.write(QStringLiteral("main.orvsrc"), "table A\ninclude \"part.orvsrc\"\n");
+    const QString part = folder.write(QStringLiteral("part.orvsrc"), "table B\n\nrow Y: nonsense\n");
+    const auto included = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), main,
+                                          QStringLiteral("-o"), folder.filePath(QStringLiteral("x.omdb"))}));
+    EXPECT_EQ(included.status, 1);
+    EXPECT_TRUE(included.err.startsWith(part + QStringLiteral(":3: "))) << qPrintable(included.err);
+
+    // A file that includes itself is refused, not read forever.
+    const QString loop = folder.write(QStringLiteral("loop.orvsrc"), "include \"loop.orvsrc\"\n");
+    const auto looped = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), loop,
+                                        QStringLiteral("-o"), folder.filePath(QStringLiteral("x.omdb"))}));
+    EXPECT_EQ(looped.status, 1);
+    EXPECT_TRUE(looped.err.contains(QStringLiteral("includes itself"))) << qPrintable(looped.err);
+}
+
+TEST_F(FolderTest, CatalogBuildKeepsTheOldDatabaseWhenTheNewSourceFails) {
+    const QString db = folder.filePath(QStringLiteral("keep.omdb"));
+    const QString good = folder.write(QStringLiteral("good.orvsrc"), "table A\nrow X: 1\n");
+    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), good, QStringLiteral("-o"), db})).status, 0);
+    const QByteArray before = folder.read(QStringLiteral("keep.omdb"));
+    const QString bad = folder.write(QStringLiteral("bad.orvsrc"), "table A\nrow X: @MISSING\n");
+    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), bad, QStringLiteral("-o"), db})).status, 1);
+    EXPECT_EQ(folder.read(QStringLiteral("keep.omdb")), before);
+    EXPECT_FALSE(QFile::exists(db + QStringLiteral(".partial")));
+}
+
+TEST_F(FolderTest, CatalogDumpGivesASourceThatBuildsTheSameDatabase) {
+    const QString src = folder.write(QStringLiteral("main.orvsrc"), kMain);
+    folder.write(QStringLiteral("texts.orvsrc"),
+                 QByteArray(kTexts) + "key TABLE_KEY \"Schlüssel mit Blank\"\n"
+                                      "table \"Gruppe.mit.Punkt\".Innen\nrow: -1.5e-3 | 3= -7 | 4= \"\\t\\n\\\\\"\n"
+                                      "row \"k ey\": @\"Schlüssel mit Blank\", @WT_1\ntable Leer\n");
+    const QString first = folder.filePath(QStringLiteral("first.omdb"));
+    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), first})).status, 0);
+    const auto dumped = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("dump"), first}));
+    ASSERT_EQ(dumped.status, 0) << qPrintable(dumped.err);
+    EXPECT_TRUE(dumped.out.contains(QStringLiteral("row WOST_1: @WT_1 | 3= 2.5, 3.0 |"))) << qPrintable(dumped.out);
+
+    const QString again = folder.write(QStringLiteral("again.orvsrc"), dumped.out.toUtf8());
+    const QString second = folder.filePath(QStringLiteral("second.omdb"));
+    const auto rebuilt = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), again, QStringLiteral("-o"), second}));
+    ASSERT_EQ(rebuilt.status, 0) << qPrintable(rebuilt.err) << qPrintable(dumped.out);
+    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("dump"), second})).out, dumped.out);
+}
+
+TEST_F(FolderTest, CatalogShowListsTablesAndRefusesOtherFiles) {
+    const QString src = folder.write(QStringLiteral("main.orvsrc"), kMain);
+    folder.write(QStringLiteral("texts.orvsrc"), kTexts);
+    const QString db = folder.filePath(QStringLiteral("out.omdb"));
+    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db})).status, 0);
+
+    const auto shown = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show"), db}));
+    ASSERT_EQ(shown.status, 0);
+    EXPECT_TRUE(shown.out.startsWith(QStringLiteral("key: RS_CLI\nHeizung\n  Texte (1 row)\n  Wohnungsstationen\n")))
+        << qPrintable(shown.out);
+
+    const auto json = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show"), db, QStringLiteral("--json")}));
+    ASSERT_EQ(json.status, 0);
+    const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(root[QStringLiteral("key")].toString(), QStringLiteral("RS_CLI"));
+    const QJsonArray stations =
+        root[QStringLiteral("tables")].toArray()[0].toObject()[QStringLiteral("tables")].toArray()[1].toObject()[QStringLiteral("tables")].toArray();
+    ASSERT_EQ(stations.size(), 2);
+    EXPECT_EQ(stations[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Daten"));
+    EXPECT_EQ(stations[0].toObject()[QStringLiteral("rows")].toInt(), 1);
+
+    const QString notDb = folder.write(QStringLiteral("text.omdb"), "hello");
+    const auto refused = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show"), notDb}));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("not a material database"))) << qPrintable(refused.err);
+
+    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src})).status, 2);
+    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show")})).status, 2);
+    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("frob")})).status, 2);
+    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("--help")})).status, 0);
+}
+
+} // namespace
