@@ -1,0 +1,160 @@
+#include "hydraulics/circuit_model.h"
+#include "hydraulics/hydraulics_settings.h"
+#include "hydraulics/option_rules.h"
+
+#include "corekit/node.h"
+
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace Hydraulics;
+
+// Settings held in memory; texts stand for values that are not numbers.
+class MemorySettings : public IHydraulicsSettings {
+public:
+    std::optional<int> ReadInt(const QString& name) const override {
+        if (!values.contains(name))
+            return std::nullopt;
+        bool ok = false;
+        const int v = values.value(name).toInt(&ok);
+        return ok ? std::optional<int>(v) : std::nullopt;
+    }
+    void WriteInt(const QString& name, int value) override { values.insert(name, QString::number(value)); }
+    std::optional<QString> ReadText(const QString& name) const override {
+        return values.contains(name) ? std::optional<QString>(values.value(name)) : std::nullopt;
+    }
+    void WriteText(const QString& name, const QString& value) override { values.insert(name, value); }
+    QHash<QString, QString> values;
+};
+
+TEST(CircuitModel, ValvePositionStepsWithinItsRangeAndResetsOnTypeChange) {
+    CHydraulicsModel model;
+    EXPECT_EQ(model.ValvePosition(), -1);
+    EXPECT_TRUE(model.StepValveDown()); // a hidden position becomes 0 from either arrow
+    EXPECT_EQ(model.ValvePosition(), 0);
+    EXPECT_FALSE(model.StepValveDown());
+    EXPECT_EQ(model.ValvePosition(), 0);
+    for (int i = 0; i < 150; ++i)
+        model.StepValveUp();
+    EXPECT_EQ(model.ValvePosition(), 100);
+    EXPECT_FALSE(model.StepValveUp());
+    EXPECT_TRUE(model.StepValveDown());
+    EXPECT_EQ(model.ValvePosition(), 99);
+
+    model.SetCircuitType(Beimischung); // same type: the position stays
+    EXPECT_EQ(model.ValvePosition(), 99);
+    model.SetCircuitType(Weiche);
+    EXPECT_EQ(model.ValvePosition(), -1);
+    model.StepValveUp();
+    EXPECT_EQ(model.ValvePosition(), 0);
+
+    model.SetValvePosition(250);
+    EXPECT_EQ(model.ValvePosition(), 100);
+    model.SetValvePosition(-7);
+    EXPECT_EQ(model.ValvePosition(), -1);
+}
+
+TEST(CircuitModel, HydDataNodeHoldsSixIntegerLeavesInOrder) {
+    CHydraulicsModel model;
+    model.SetCircuitType(Weiche);
+    model.m_valveType = 2;
+    model.m_actuator = 0;
+    model.m_checkValve = 0;
+    const std::unique_ptr<CNode> node(model.CreateHydDataNode());
+    ASSERT_EQ(node->GetName(), QStringLiteral("HydData"));
+    ASSERT_EQ(node->NrOfLeaves(), 6);
+    const char* keys[] = {"eHydMode", "eVentilType", "bStellmotor", "bVorlauf", "bRueckflVerh", "bKonstBeimDross"};
+    const int values[] = {4, 2, 0, 1, 0, 1};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(node->GetLeaf(i)->GetKey(), QString::fromLatin1(keys[i]));
+        int v = -99;
+        EXPECT_TRUE(node->GetLeaf(i)->GetFirstValue(v));
+        EXPECT_EQ(v, values[i]) << keys[i];
+    }
+}
+
+TEST(CircuitModel, TypeListIsInDisplayOrderWithNamesForValidTypesOnly) {
+    const int expectedOrder[] = {0, 1, 2, 6, 3, 5, 4};
+    const auto& list = CircuitTypeList();
+    for (int i = 0; i < kCircuitTypeCount; ++i)
+        EXPECT_EQ(list[i].type, expectedOrder[i]);
+    EXPECT_EQ(CircuitTypeName(6), QStringLiteral("Drosselschaltung"));
+    EXPECT_EQ(CircuitTypeName(4), QStringLiteral("Hydraulische Weiche"));
+    EXPECT_TRUE(CircuitTypeName(7).isEmpty());
+    EXPECT_TRUE(CircuitTypeName(-1).isEmpty());
+}
+
+TEST(OptionRules, EachTypeShowsItsOptionsAndLabels) {
+    for (int type : {0, 2}) {
+        const auto rules = OptionRulesFor(type);
+        EXPECT_TRUE(rules.valveOptionsShown);
+        EXPECT_EQ(rules.extraOption, ExtraOption::None);
+        EXPECT_STREQ(rules.radioLabels[0], "Dreiwege-Armatur");
+    }
+    const auto constant = OptionRulesFor(1);
+    EXPECT_EQ(constant.extraOption, ExtraOption::Throttle);
+    EXPECT_STREQ(constant.extraLabel, "mit Drosselventil");
+    const auto injection = OptionRulesFor(3);
+    EXPECT_EQ(injection.extraOption, ExtraOption::CheckValve);
+    EXPECT_STREQ(injection.extraLabel, "mit Rückflussverhinderer");
+    EXPECT_FALSE(OptionRulesFor(4).valveOptionsShown);
+    EXPECT_EQ(OptionRulesFor(4).extraOption, ExtraOption::None);
+    for (int type : {5, 6}) {
+        const auto rules = OptionRulesFor(type);
+        EXPECT_TRUE(rules.valveOptionsShown);
+        EXPECT_STREQ(rules.radioLabels[0], "Zweiwege-Armatur");
+        EXPECT_STREQ(rules.radioLabels[1], "Zweiwege-Ventil");
+        EXPECT_STREQ(rules.radioLabels[2], "Zweiwege-Hahn");
+    }
+    EXPECT_EQ(ExtraOptionBinding(1), ExtraOption::Throttle);
+    for (int type : {0, 2, 3, 4, 5, 6})
+        EXPECT_EQ(ExtraOptionBinding(type), ExtraOption::CheckValve) << type;
+}
+
+TEST(CircuitSettings, RoundTripOfAllSixFields) {
+    CHydraulicsModel written;
+    written.m_circuitType = 5;
+    written.m_valveType = 1;
+    written.m_actuator = 0;
+    written.m_valveInSupply = 0;
+    written.m_checkValve = 0;
+    written.m_throttle = 0;
+    MemorySettings settings;
+    WriteModelSettings(written, settings);
+    EXPECT_EQ(settings.values.value(QStringLiteral("HydMode")), QStringLiteral("5"));
+    EXPECT_EQ(settings.values.value(QStringLiteral("KonstBeimDross")), QStringLiteral("0"));
+
+    CHydraulicsModel read;
+    ReadModelSettings(read, settings);
+    const std::unique_ptr<CNode> a(written.CreateHydDataNode());
+    const std::unique_ptr<CNode> b(read.CreateHydDataNode());
+    QString ta, tb;
+    a->WriteToString(ta);
+    b->WriteToString(tb);
+    EXPECT_EQ(ta, tb);
+}
+
+TEST(CircuitSettings, MissingOrBadValuesLeaveTheDefaults) {
+    MemorySettings settings;
+    settings.values = {{QStringLiteral("HydMode"), QStringLiteral("9")},
+                       {QStringLiteral("VentilType"), QStringLiteral("-3")},
+                       {QStringLiteral("Stellmotor"), QStringLiteral("yes")},
+                       {QStringLiteral("Vorlauf"), QStringLiteral("0")},
+                       {QStringLiteral("Rueckfl"), QStringLiteral("2")}};
+    CHydraulicsModel model;
+    ReadModelSettings(model, settings);
+    EXPECT_EQ(model.m_circuitType, 0);
+    EXPECT_EQ(model.m_valveType, 0);
+    EXPECT_EQ(model.m_actuator, 1);
+    EXPECT_EQ(model.m_valveInSupply, 0); // the one valid value is taken
+    EXPECT_EQ(model.m_checkValve, 1);
+    EXPECT_EQ(model.m_throttle, 1); // missing
+    EXPECT_EQ(model.ValvePosition(), -1);
+}
+
+} // namespace
