@@ -1,14 +1,28 @@
 #include "symbols_host.h"
 
+#include "corekit/installation.h"
+#include "corekit/vars_mgr.h"
+
 namespace {
 
-// Answers from the platform services.
+// Answers from the platform services and the installation.
 class PlatformSymbolsHost final : public ISymbolsHost {
 public:
-    std::optional<QString> Variable(const QString&, int) override { return std::nullopt; }
-    QString VersionName() override { return {}; }
-    QString RegionToken() override { return {}; }
-    QString DefaultFolder(int) override { return {}; }
+    std::optional<QString> Variable(const QString& name, int saveType) override {
+        QString value;
+        if (!COrvaneVarsMgr::GetInstance().get(name, value, saveType))
+            return std::nullopt;
+        return value;
+    }
+    QString VersionName() override { return COrvaneInstallation::Current().VersionName(); }
+    QString RegionToken() override { return COrvaneInstallation::Current().Region(); }
+    QString DefaultFolder(int kind) override {
+        if (kind == 6)
+            return COrvaneInstallation::Current().SupportFolder();
+        if (kind == 7)
+            return COrvaneInstallation::Current().StandardsFolder();
+        return {};
+    }
     std::optional<QString> CatalogRoot(const QString&) override { return std::nullopt; }
     void ScanTranslations(const QString&) override {}
 };

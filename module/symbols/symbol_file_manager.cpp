@@ -1,0 +1,200 @@
+#include "symbol_file_manager.h"
+
+#include "symbol_file.h"
+#include "symbol_folders.h"
+#include "symbol_values.h"
+#include "symbols_host.h"
+
+#include "corekit/node.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+// Calls `visit` for every "Symbol" of every "Page" of a tree, in page order.
+template <typename Visit>
+void forEachSymbol(const CNode* root, Visit visit) {
+    const CNode* pages = root ? root->FindChild(QStringLiteral("Pages")) : nullptr;
+    if (!pages)
+        return;
+    const QString page = QStringLiteral("Page");
+    const QString symbol = QStringLiteral("Symbol");
+    for (const CNode* p = pages->FindChild(page); p; p = pages->FindChild(page, p))
+        for (CNode* s = p->FindChild(symbol); s; s = p->FindChild(symbol, s))
+            visit(s);
+}
+
+const CNode* rootOf(const CNode* node) {
+    while (node && node->GetParent())
+        node = node->GetParent();
+    return node;
+}
+
+// Enough for any real nesting of list files, small enough for any stack.
+constexpr int kMaxListDepth = 32;
+
+} // namespace
+
+CSymbolFileManager* CSymbolFileManager::GetInstance() {
+    static const std::unique_ptr<CSymbolFileManager> instance = std::make_unique<CSymbolFileManager>();
+    return instance.get();
+}
+
+CSymbolFileManager::CSymbolFileManager() { m_mapSymbols.reserve(2011); }
+
+CSymbolFileManager::~CSymbolFileManager() { Reset(); }
+
+void CSymbolFileManager::Reset() {
+    qDeleteAll(m_mapFiles);
+    qDeleteAll(m_listFiles);
+    m_mapFiles.clear();
+    m_listFiles.clear();
+    m_mapSymbols.clear();
+    m_mapUserSymbols.clear();
+    delete m_pUserSettings;
+    m_pUserSettings = nullptr;
+    m_bIndexChanged = 0;
+}
+
+void CSymbolFileManager::CollectFiles() {
+    const int masterMode = SymbolsHost::VariableInt(QStringLiteral("Q3DB_MASTERMODE"), 1, 0);
+    if (masterMode == 0 && !m_mapFiles.isEmpty())
+        return;
+    m_bIndexChanged = 0;
+    const SymbolFolders::ToolbarFolders folders = SymbolFolders::DetermineToolbarFolders();
+    if (!m_pUserSettings && !folders.user.isEmpty() && QFileInfo::exists(UserSettingsPath()))
+        LoadUserSettings(UserSettingsPath());
+
+    const auto scan = [&](const QString& toolbarFolder, bool supplied) {
+        if (toolbarFolder.isEmpty())
+            return;
+        const QDir dir(toolbarFolder);
+        const QStringList trades = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString& trade : trades) {
+            if (trade.startsWith(u'.'))
+                continue;
+            if (supplied && !SymbolFolders::SuppliedTradeFolders().contains(trade))
+                continue;
+            const QString tradeFolder = SymbolFolders::JoinFolder(toolbarFolder, trade);
+            SymbolsHost::Get().ScanTranslations(tradeFolder);
+            const QStringList names =
+                QDir(tradeFolder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
+            for (const QString& name : names) {
+                const QString ext = QFileInfo(name).suffix().toLower();
+                if (ext == QStringLiteral("inf") || ext == QStringLiteral("infx"))
+                    AddFile(tradeFolder + name, nullptr);
+            }
+        }
+    };
+    scan(folders.supplied, true);
+    scan(folders.user, false);
+}
+
+int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) {
+    if (m_adding.contains(path) || m_adding.size() >= kMaxListDepth)
+        return 0;
+    m_adding.insert(path);
+    const auto done = [&](int result) {
+        m_adding.remove(path);
+        return result;
+    };
+
+    CSymbolFile* file = m_mapFiles.value(path);
+    bool isNew = false;
+    if (file) {
+        const QFileInfo info(path);
+        if (!info.isFile()) {
+            RemoveFromIndex(file);
+            return done(0);
+        }
+        if (!(info.lastModified() > file->m_fileTime))
+            return done(1);
+        RemoveFromIndex(file);
+    } else {
+        if (!QFileInfo(path).isFile())
+            return done(0);
+        file = m_listFiles.value(path);
+        if (!file) {
+            file = new CSymbolFile(path);
+            isNew = true;
+        }
+    }
+
+    CSymbolFile* const previousParent = file->m_pParent;
+    if (file->Load()) {
+        IndexFile(file);
+        m_bIndexChanged = 1;
+        if (m_listFiles.value(path) == file)
+            m_listFiles.remove(path); // it became a symbol file; the object stays the same
+        m_mapFiles.insert(path, file);
+        file->m_pParent = parent ? const_cast<CSymbolFile*>(parent) : previousParent;
+        return done(1);
+    }
+    if (AddListedFiles(file) > 0) {
+        if (!m_mapFiles.contains(path))
+            m_listFiles.insert(path, file);
+        return done(1);
+    }
+    if (isNew)
+        delete file;
+    return done(0);
+}
+
+int CSymbolFileManager::AddListedFiles(CSymbolFile* listFile) {
+    if (!listFile->m_pRoot)
+        return 0;
+    int added = 0;
+    const QString key = QStringLiteral("SymbolFile");
+    for (const CLeaf* leaf = listFile->m_pRoot->FindLeaf(key); leaf; leaf = listFile->m_pRoot->FindLeaf(key, leaf)) {
+        const auto resolved = SymbolFolders::ResolveCatalogPath(leaf->GetOnlyValue(u':'));
+        if (resolved && AddFile(*resolved, listFile))
+            ++added;
+    }
+    return added;
+}
+
+void CSymbolFileManager::IndexFile(CSymbolFile* file) {
+    forEachSymbol(file->m_pRoot, [&](CNode* symbol) {
+        const QString blockName = Symbols::GetSymbolValue(symbol, QStringLiteral("BlockName"));
+        if (blockName.isEmpty())
+            return;
+        const QString key = Symbols::GetSymbolKey(blockName);
+        m_mapSymbols.insert(key, symbol);
+        if (const CNode* user = m_mapUserSymbols.value(key))
+            Symbols::CopySymbolValues(user, symbol);
+    });
+}
+
+void CSymbolFileManager::RemoveFromIndex(CSymbolFile* file) {
+    forEachSymbol(file->m_pRoot, [&](CNode* symbol) {
+        if (const CLeaf* leaf = symbol->FindLeaf(QStringLiteral("BlockName")))
+            m_mapSymbols.remove(Symbols::GetSymbolKey(leaf->GetOnlyValue(u':')));
+    });
+    // Entries set for an edited block name may point into this tree under another key; the
+    // tree is about to go, so none may stay.
+    if (file->m_pRoot)
+        m_mapSymbols.removeIf([&](const auto& entry) { return rootOf(entry.value()) == file->m_pRoot; });
+    m_bIndexChanged = 1;
+}
+
+CNode* CSymbolFileManager::LookupSymbol(const QString& name) const {
+    if (CNode* node = m_mapSymbols.value(name))
+        return node;
+    return m_mapSymbols.value(Symbols::GetSymbolKey(name));
+}
+
+void CSymbolFileManager::SetIndexEntry(const QString& name, CNode* node) {
+    m_mapSymbols.insert(Symbols::GetSymbolKey(name), node);
+}
+
+void CSymbolFileManager::FindSymbols(const QString& blockName, std::vector<CNode*>& nodes) const {
+    for (const CSymbolFile* file : m_mapFiles)
+        forEachSymbol(file->m_pRoot, [&](CNode* symbol) {
+            const CLeaf* leaf = symbol->FindLeaf(QStringLiteral("BlockName"));
+            if (leaf && leaf->GetRawData() == blockName)
+                nodes.push_back(symbol);
+        });
+}

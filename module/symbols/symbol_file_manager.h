@@ -1,0 +1,73 @@
+#pragma once
+
+#include "orvane_export.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class CNode;
+class CSymbolFile;
+
+// Knows every symbol file of the installation and of the user: collects and loads them,
+// reloads a file that changed on disk, indexes every symbol by its symbol key and applies the
+// user's overrides from "UserSettings.inf". One per process; it owns its files and trees,
+// everybody else holds plain pointers into them.
+class ORVANE_EXPORT CSymbolFileManager {
+public:
+    static CSymbolFileManager* GetInstance();
+    CSymbolFileManager();
+    ~CSymbolFileManager();
+    CSymbolFileManager(const CSymbolFileManager&) = delete;
+    CSymbolFileManager& operator=(const CSymbolFileManager&) = delete;
+
+    // Finds and loads all symbol files: once while the module is loaded, on every call in
+    // master mode ("Q3DB_MASTERMODE").
+    void CollectFiles();
+    // Loads or refreshes one file, or the files a list file names; non-zero when the file or
+    // at least one listed file is available.
+    int AddFile(const QString& path, const CSymbolFile* parent);
+    // The files of a trade, sorted by their list file's path or their own.
+    void GetFilesForTrade(const QString& trade, std::vector<CSymbolFile*>& files, const QString& subFolder,
+                          int useVariable);
+    // Every symbol of a trade's files that passes the version filter, by symbol key.
+    void GetSymbolsForTrade(const QString& trade, QHash<QString, CNode*>& symbols);
+    // The indexed symbol for a block name or its key, or null.
+    CNode* LookupSymbol(const QString& name) const;
+    // Forgets every file, the index and the user settings.
+    void Reset();
+
+    // The files named by the two ';'-separated file lists, in list order.
+    void GetListedFiles(const QString& supportList, const QString& userList, std::vector<CSymbolFile*>& files);
+    // The user settings file; made (and written) on first need when `create` is set.
+    CSymbolFile* GetUserSettingsFile(int create);
+    // The user's override node for a block name, added when missing and `create` is set.
+    CNode* GetUserSymbol(const QString& blockName, int create);
+    void SetIndexEntry(const QString& name, CNode* node);
+    // Every "Symbol" of all loaded files whose own "BlockName" equals `blockName` exactly.
+    void FindSymbols(const QString& blockName, std::vector<CNode*>& nodes) const;
+
+    QHash<QString, CSymbolFile*> m_mapFiles;
+    QHash<QString, CNode*> m_mapSymbols;
+    QHash<QString, CNode*> m_mapUserSymbols;
+    CSymbolFile* m_pUserSettings = nullptr;
+    std::int32_t m_bIndexChanged = 0;
+
+private:
+    void IndexFile(CSymbolFile* file);
+    void RemoveFromIndex(CSymbolFile* file);
+    int AddListedFiles(CSymbolFile* listFile);
+    void LoadUserSettings(const QString& path);
+    void IndexUserSettings();
+    QString UserSettingsPath() const;
+
+    // List files are parents of the files they name but not symbol files themselves; they are
+    // kept here so that those files' parent pointers stay valid.
+    QHash<QString, CSymbolFile*> m_listFiles;
+    // Paths being added right now: a list file that names itself or a loop of list files
+    // stops here instead of recursing for ever.
+    QSet<QString> m_adding;
+};

@@ -1,0 +1,220 @@
+#include "symbol_library_fixture.h"
+
+#include <QDir>
+
+namespace {
+
+using orvane::test::SymbolLibraryTest;
+
+using CollectTest = SymbolLibraryTest;
+
+TEST_F(CollectTest, SearchesTradeFoldersOfTheSuppliedFolderAndEveryUserFolder) {
+    const QString heizung = supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"HZ_Pumpe"}));
+    const QString schemata = folder.filePath(QStringLiteral("Support/Symbol Toolbars/Schemata/s.INFX"));
+    CSymbolFile xml(schemata);
+    ASSERT_EQ(xml.Create(), 1);
+    supplied(QStringLiteral("Fremd/f.inf"), symbolFile({"FREMD"}));
+    supplied(QStringLiteral("heizung/lower.inf"), symbolFile({"LOWER"}));
+    supplied(QStringLiteral("Heizung/notes.info"), symbolFile({"INFO"}));
+    supplied(QStringLiteral("Heizung/top.txt"), symbolFile({"TXT"}));
+    supplied(QStringLiteral("a.inf"), symbolFile({"TOPLEVEL"}));
+    const QString own = user(QStringLiteral("Meine Symbole/m.inf"), symbolFile({"MEIN"}));
+    user(QStringLiteral(".versteckt/v.inf"), symbolFile({"HIDDEN"}));
+
+    manager.CollectFiles();
+    QStringList loaded = manager.m_mapFiles.keys();
+    loaded.sort();
+    QStringList expected = {heizung, own, schemata};
+    expected.sort();
+    EXPECT_EQ(loaded, expected);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("hz_pumpe")), nullptr);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("FREMD")), nullptr);
+    EXPECT_EQ(manager.m_bIndexChanged, 1);
+    EXPECT_TRUE(host.scannedFolders.contains(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/"))));
+    EXPECT_FALSE(host.scannedFolders.contains(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Fremd/"))));
+}
+
+TEST_F(CollectTest, OncePerModuleLifeUnlessMasterMode) {
+    const QString a = supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"EINS"}));
+    manager.CollectFiles();
+    manager.m_bIndexChanged = 0;
+    supplied(QStringLiteral("Heizung/b.inf"), symbolFile({"ZWEI"}));
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), symbolFile({"NEU"}));
+    touchLater(a);
+    manager.CollectFiles();
+    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NEU")), nullptr);
+    EXPECT_EQ(manager.m_bIndexChanged, 0);
+
+    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    manager.CollectFiles();
+    EXPECT_EQ(manager.m_mapFiles.size(), 2);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("NEU")), nullptr);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("EINS")), nullptr);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("ZWEI")), nullptr);
+}
+
+TEST_F(CollectTest, DefaultFoldersWhenTheBasePathIsMissing) {
+    host.variables.insert(QStringLiteral("SYMBOLE_PATH"), folder.filePath(QStringLiteral("gibt-es-nicht")));
+    host.defaultFolders.insert(6, folder.filePath(QStringLiteral("Vorgabe/Support")));
+    host.defaultFolders.insert(7, folder.filePath(QStringLiteral("Vorgabe/Eigene")));
+    folder.write(QStringLiteral("Vorgabe/Support/Symbol Toolbars/Gas/g.inf"), symbolFile({"GAS"}));
+    folder.write(QStringLiteral("Vorgabe/Eigene/Symbol Toolbars/User/u.inf"), symbolFile({"EIGEN"}));
+    supplied(QStringLiteral("Gas/nicht.inf"), symbolFile({"NICHT"}));
+    manager.CollectFiles();
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("GAS")), nullptr);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("EIGEN")), nullptr);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NICHT")), nullptr);
+}
+
+TEST_F(CollectTest, LaterFilesWinAndKeysComeFromPaths) {
+    supplied(QStringLiteral("Heizung/a.inf"),
+             "Root { Pages { Page { Symbol { BlockName = \"C:\\\\Blocks\\\\Pumpe.dwg\" Text = \"a\" } "
+             "Symbol { BlockName = \"\" Text = \"leer\" } } } }");
+    supplied(QStringLiteral("Heizung/b.inf"), "Root { Pages { Page { Symbol { BlockName = \"PUMPE\" Text = \"b\" } } } }");
+    manager.CollectFiles();
+    EXPECT_EQ(textOf(QStringLiteral("C:\\X\\Pumpe.dwg")), QStringLiteral("b"));
+    EXPECT_EQ(textOf(QStringLiteral("pumpe")), QStringLiteral("b"));
+    EXPECT_EQ(manager.m_mapSymbols.size(), 1);
+    EXPECT_EQ(manager.LookupSymbol(QString()), nullptr);
+}
+
+using ReloadTest = SymbolLibraryTest;
+
+TEST_F(ReloadTest, ChangedFilesAreReloadedAndRemovedFilesLeaveTheIndex) {
+    const QString path = supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"ALT", "BLEIBT"}));
+    manager.CollectFiles();
+    CSymbolFile* file = fileAt(path);
+    ASSERT_NE(file, nullptr);
+    manager.m_bIndexChanged = 0;
+
+    EXPECT_EQ(manager.AddFile(path, nullptr), 1) << "unchanged";
+    EXPECT_EQ(manager.m_bIndexChanged, 0);
+
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), symbolFile({"NEU", "BLEIBT"}));
+    touchLater(path);
+    EXPECT_EQ(manager.AddFile(path, nullptr), 1);
+    EXPECT_EQ(fileAt(path), file) << "the same object is reloaded";
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("ALT")), nullptr);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("NEU")), nullptr);
+    EXPECT_EQ(manager.m_bIndexChanged, 1);
+
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), "Root { Pages { Page { Symbol {");
+    touchLater(path, 20);
+    EXPECT_EQ(manager.AddFile(path, nullptr), 0);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NEU")), nullptr);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("BLEIBT")), nullptr);
+    EXPECT_EQ(fileAt(path), file) << "the object stays for the windows that hold it";
+
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), symbolFile({"WIEDER"}));
+    EXPECT_EQ(manager.AddFile(path, nullptr), 1) << "a failed reload is tried again";
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("WIEDER")), nullptr);
+
+    ASSERT_TRUE(QFile::remove(path));
+    manager.m_bIndexChanged = 0;
+    EXPECT_EQ(manager.AddFile(path, nullptr), 0);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("WIEDER")), nullptr);
+    EXPECT_EQ(manager.m_bIndexChanged, 1);
+    EXPECT_EQ(fileAt(path), file);
+    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("nie.inf")), nullptr), 0);
+}
+
+TEST_F(ReloadTest, IndexEntriesForEditedNamesDoNotOutliveTheirTree) {
+    const QString path = supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"PUMPE"}));
+    manager.CollectFiles();
+    CNode* pump = manager.LookupSymbol(QStringLiteral("PUMPE"));
+    Symbols::SetSymbolValue(pump, QStringLiteral("BlockName"), QStringLiteral("PUMPE2"));
+    manager.SetIndexEntry(QStringLiteral("PUMPE2"), pump);
+    touchLater(path);
+    ASSERT_EQ(manager.AddFile(path, nullptr), 1);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("PUMPE2")), nullptr);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("PUMPE")), nullptr);
+}
+
+using ListFileTest = SymbolLibraryTest;
+
+TEST_F(ListFileTest, EntriesResolveThroughCataloguesOnly) {
+    host.catalogs.insert(QStringLiteral("HERSTELLER"), folder.filePath(QStringLiteral("Kataloge/Hersteller")));
+    const QString listed = folder.write(QStringLiteral("Kataloge/Hersteller/Symbole/pumpen.inf"), symbolFile({"HST_PUMPE"}));
+    folder.write(QStringLiteral("Kataloge/Hersteller/plain.inf"), symbolFile({"PLAIN"}));
+    const QString list = supplied(QStringLiteral("Heizung/liste.inf"),
+                                  "Root {\n"
+                                  "  SymbolFile = \"<HERSTELLER>Symbole\\\\pumpen.inf\"\n"
+                                  "  SymbolFile = \"" + folder.filePath(QStringLiteral("Kataloge/Hersteller/plain.inf")).toUtf8() + "\"\n"
+                                  "  SymbolFile = \"<UNBEKANNT>plain.inf\"\n"
+                                  "  SymbolFile = \"<HERSTELLER>fehlt.inf\"\n"
+                                  "}\n");
+    manager.CollectFiles();
+    CSymbolFile* file = fileAt(listed);
+    ASSERT_NE(file, nullptr);
+    ASSERT_NE(file->m_pParent, nullptr);
+    EXPECT_EQ(file->m_pParent->m_path, list);
+    EXPECT_FALSE(manager.m_mapFiles.contains(list)) << "a list file is no symbol file";
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("PLAIN")), nullptr);
+    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+
+    // The listed file belongs to the trade of its list file.
+    std::vector<CSymbolFile*> files;
+    manager.GetFilesForTrade(QStringLiteral("H"), files, QString(), 0);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0], file);
+
+    // Collecting again in master mode keeps the parent alive and the same.
+    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    CSymbolFile* parent = file->m_pParent;
+    manager.CollectFiles();
+    EXPECT_EQ(fileAt(listed)->m_pParent, parent);
+    EXPECT_EQ(parent->m_path, list);
+}
+
+TEST_F(ListFileTest, SelfListingAndLoopsEndWithoutHanging) {
+    host.catalogs.insert(QStringLiteral("TB"), folder.filePath(QStringLiteral("Support/Symbol Toolbars")));
+    supplied(QStringLiteral("Heizung/selbst.inf"), "Root { SymbolFile = \"<TB>Heizung/selbst.inf\" }");
+    supplied(QStringLiteral("Gas/a.inf"), "Root { SymbolFile = \"<TB>Gas/b.inf\" SymbolFile = \"<TB>Gas/ok.infx\" }");
+    supplied(QStringLiteral("Gas/b.inf"), "Root { SymbolFile = \"<TB>Gas/a.inf\" }");
+    supplied(QStringLiteral("Gas/ok.infx"), symbolFile({"OK"}));
+    manager.CollectFiles();
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("OK")), nullptr);
+    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/selbst.inf")), nullptr), 0);
+}
+
+TEST_F(ListFileTest, DeepChainsStopAtAFixedDepth) {
+    host.catalogs.insert(QStringLiteral("K"), folder.filePath(QStringLiteral("kette")));
+    for (int i = 0; i < 200; ++i)
+        folder.write(QStringLiteral("kette/%1.inf").arg(i), QStringLiteral("Root { SymbolFile = \"<K>%1.inf\" }").arg(i + 1).toUtf8());
+    folder.write(QStringLiteral("kette/200.inf"), symbolFile({"ENDE"}));
+    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/0.inf")), nullptr), 0);
+    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/190.inf")), nullptr), 1);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("ENDE")), nullptr);
+}
+
+TEST_F(SymbolLibraryTest, ResetForgetsEverything) {
+    supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
+    folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
+                 "Root { Pages { Page { Symbol { BlockName = \"A\" Text = \"x\" } } } }");
+    manager.CollectFiles();
+    ASSERT_NE(manager.m_pUserSettings, nullptr);
+    manager.Reset();
+    EXPECT_TRUE(manager.m_mapFiles.isEmpty());
+    EXPECT_TRUE(manager.m_mapSymbols.isEmpty());
+    EXPECT_TRUE(manager.m_mapUserSymbols.isEmpty());
+    EXPECT_EQ(manager.m_pUserSettings, nullptr);
+    EXPECT_EQ(manager.m_bIndexChanged, 0);
+    manager.CollectFiles();
+    EXPECT_EQ(manager.m_mapFiles.size(), 1) << "after a reset files are collected again";
+}
+
+TEST_F(SymbolLibraryTest, FindSymbolsComparesTheRawBlockNameExactly) {
+    supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"Pumpe", "PUMPE"}));
+    supplied(QStringLiteral("Sanitaer/b.inf"), symbolFile({"Pumpe"}));
+    manager.CollectFiles();
+    std::vector<CNode*> nodes;
+    manager.FindSymbols(QStringLiteral("Pumpe"), nodes);
+    EXPECT_EQ(nodes.size(), 2u);
+    nodes.clear();
+    manager.FindSymbols(QStringLiteral("pumpe"), nodes);
+    EXPECT_TRUE(nodes.empty());
+}
+
+} // namespace
