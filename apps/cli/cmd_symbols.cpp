@@ -1,0 +1,246 @@
+// orvane symbols: scan, look up and check the symbol library of an installation.
+
+#include "cli_command.h"
+#include "cli_output.h"
+
+#include "symbols/node_filters.h"
+#include "symbols/symbol_file.h"
+#include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_check.h"
+#include "symbols/symbol_values.h"
+#include "symbols/symbols_host.h"
+
+#include "corekit/node.h"
+#include "corekit/tree_items.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <memory>
+
+namespace orvane::cli {
+namespace {
+
+const char* const kSymbolsHelp =
+    "Usage: orvane symbols scan   --base DIR [--trade CODE] [options]\n"
+    "       orvane symbols lookup --base DIR NAME [options]\n"
+    "       orvane symbols check  --base DIR [options]\n\n"
+    "scan    per trade: the files, the pages that pass the filters and their symbols\n"
+    "lookup  the symbol for a block name or key, its file and its values with the user's\n"
+    "        overrides applied; exit status 1 when there is none\n"
+    "check   every problem in the symbol files (unreadable files, list entries that lead\n"
+    "        nowhere, unknown keys as errors; filtered-out files, block names used twice,\n"
+    "        missing slides and help documents as warnings); exit status 1 on an error\n\n"
+    "--base DIR        the symbol base folder (holding Support/ and User-Standards/)\n"
+    "--version NAME    version name for the filters (default: from DIR/installation.inf)\n"
+    "--region TOKEN    region token for the filters (default: from DIR/installation.inf)\n"
+    "--catalogs DIR    folder of catalogues, one subfolder per catalogue name\n"
+    "                  (default: DIR/Catalogs)\n"
+    "--json            a JSON document instead of text\n";
+
+// The host as the command line sees it: the base folder, the filter values and a folder of
+// catalogues.
+class CliSymbolsHost final : public ISymbolsHost {
+public:
+    CliSymbolsHost(const QString& base, const QString& version, const QString& region, const QString& catalogs)
+        : m_base(base), m_version(version), m_region(region), m_catalogs(catalogs) {
+        SymbolsHost::Install(this);
+        NodeFilters::ForgetHostValues();
+    }
+    ~CliSymbolsHost() override {
+        SymbolsHost::Install(nullptr);
+        NodeFilters::ForgetHostValues();
+    }
+    std::optional<QString> Variable(const QString& name, int) override {
+        if (name.compare(QStringLiteral("SYMBOLE_PATH"), Qt::CaseInsensitive) == 0)
+            return m_base;
+        return std::nullopt;
+    }
+    QString VersionName() override { return m_version; }
+    QString RegionToken() override { return m_region; }
+    QString DefaultFolder(int) override { return {}; }
+    std::optional<QString> CatalogRoot(const QString& name) override {
+        const QString folder = QDir(m_catalogs).filePath(name);
+        if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || !QFileInfo(folder).isDir())
+            return std::nullopt;
+        // A catalogue folder may be a link; the files it names are known by their real paths.
+        return QFileInfo(folder).canonicalFilePath();
+    }
+    void ScanTranslations(const QString&) override {}
+
+private:
+    QString m_base, m_version, m_region, m_catalogs;
+};
+
+struct Options {
+    QString base;
+    bool json = false;
+    std::unique_ptr<CliSymbolsHost> host;
+};
+
+// Version and region as the installation file in the base folder names them.
+QString installationValue(const QString& base, const QString& key) {
+    CNode* root = nullptr;
+    if (!TreeItems::ReadFromFile(QDir(base).filePath(QStringLiteral("installation.inf")), root))
+        return {};
+    const std::unique_ptr<CNode> owner(root);
+    const CLeaf* leaf = root->FindLeaf(key);
+    return leaf ? leaf->GetRawData() : QString();
+}
+
+QString relativeTo(const QString& base, const QString& path) { return QDir(base).relativeFilePath(path); }
+
+QString pageName(const CNode* page) { return Symbols::GetSymbolValue(page, QStringLiteral("DisplayName")); }
+
+std::vector<const CNode*> visibleChildren(const CNode* parent, const QString& name, bool pages) {
+    std::vector<const CNode*> result;
+    for (const CNode* child = parent ? parent->FindChild(name) : nullptr; child; child = parent->FindChild(name, child))
+        if (pages ? NodeFilters::CheckPageFilters(child) : NodeFilters::CheckSymbolFilters(child))
+            result.push_back(child);
+    return result;
+}
+
+int runScan(const QString& trade, Options& options, CommandIo& io) {
+    CSymbolFileManager manager;
+    manager.CollectFiles();
+    const QStringList trades = trade.isEmpty() ? QStringList{"H", "S", "L", "E", "A", "G", "K", "B", "Schemata", "USER"}
+                                               : QStringList{trade};
+    QJsonArray jsonTrades;
+    for (const QString& code : trades) {
+        std::vector<CSymbolFile*> files;
+        manager.GetFilesForTrade(code, files, QString(), 1);
+        QJsonArray jsonFiles;
+        if (!options.json)
+            io.out << code << ": " << files.size() << " files\n";
+        for (const CSymbolFile* file : files) {
+            const QString name = relativeTo(options.base, file->m_path);
+            if (!options.json)
+                io.out << "  " << name << "\n";
+            QJsonArray jsonPages;
+            const CNode* pages = file->m_pRoot ? file->m_pRoot->FindChild(QStringLiteral("Pages")) : nullptr;
+            for (const CNode* page : visibleChildren(pages, QStringLiteral("Page"), true)) {
+                QJsonArray jsonSymbols;
+                const auto symbols = visibleChildren(page, QStringLiteral("Symbol"), false);
+                for (const CNode* symbol : symbols)
+                    jsonSymbols.append(Symbols::GetSymbolValue(symbol, QStringLiteral("BlockName")));
+                if (!options.json)
+                    io.out << "    " << pageName(page) << ": " << symbols.size() << " symbols\n";
+                jsonPages.append(QJsonObject{{"name", pageName(page)}, {"symbols", jsonSymbols}});
+            }
+            jsonFiles.append(QJsonObject{{"file", name}, {"pages", jsonPages}});
+        }
+        jsonTrades.append(QJsonObject{{"trade", code}, {"files", jsonFiles}});
+    }
+    if (options.json)
+        writeJson(io.out, QJsonDocument(QJsonObject{{"trades", jsonTrades}}));
+    return Success;
+}
+
+int runLookup(const QString& name, Options& options, CommandIo& io) {
+    CSymbolFileManager manager;
+    manager.CollectFiles();
+    const CNode* symbol = manager.LookupSymbol(name);
+    if (!symbol) {
+        io.err << "orvane symbols: no symbol \"" << name << "\"\n";
+        return WorkFailed;
+    }
+    const CNode* root = symbol;
+    while (root->GetParent())
+        root = root->GetParent();
+    QString path;
+    for (const CSymbolFile* file : std::as_const(manager.m_mapFiles))
+        if (file->m_pRoot == root)
+            path = relativeTo(options.base, file->m_path);
+    QJsonObject values;
+    for (const auto& leaf : symbol->Leaves())
+        values.insert(leaf->GetKey(), leaf->GetRawData());
+    const bool overridden = manager.m_mapUserSymbols.contains(Symbols::GetSymbolKey(name));
+    if (options.json) {
+        writeJson(io.out, QJsonDocument(QJsonObject{{"key", Symbols::GetSymbolKey(name)}, {"file", path},
+                                                    {"userOverride", overridden}, {"values", values}}));
+        return Success;
+    }
+    io.out << "file: " << path << (overridden ? "  (with the user's overrides)" : "") << "\n";
+    for (const auto& leaf : symbol->Leaves())
+        io.out << "  " << leaf->GetKey() << " = " << leaf->GetRawData() << "\n";
+    return Success;
+}
+
+QString locationOf(const SymbolProblem& problem, const QString& base) {
+    QString text = relativeTo(base, problem.file);
+    if (problem.line > 0)
+        text += QStringLiteral(":%1:%2").arg(problem.line).arg(problem.column);
+    if (!problem.where.isEmpty())
+        text += QStringLiteral(" [%1]").arg(problem.where);
+    return text;
+}
+
+int runCheck(Options& options, CommandIo& io) {
+    SymbolLibraryCheck check;
+    check.Run();
+    const int errors = check.ErrorCount();
+    const int warnings = int(check.Problems().size()) - errors;
+    if (options.json) {
+        QJsonArray problems;
+        for (const SymbolProblem& p : check.Problems())
+            problems.append(QJsonObject{{"severity", p.severity == SymbolProblem::Error ? "error" : "warning"},
+                                        {"file", relativeTo(options.base, p.file)}, {"line", p.line},
+                                        {"column", p.column}, {"where", p.where}, {"message", p.message}});
+        writeJson(io.out, QJsonDocument(QJsonObject{{"filesChecked", check.FilesChecked()}, {"errors", errors},
+                                                    {"warnings", warnings}, {"problems", problems}}));
+    } else {
+        for (const SymbolProblem& p : check.Problems())
+            io.out << (p.severity == SymbolProblem::Error ? "error: " : "warning: ") << locationOf(p, options.base)
+                   << ": " << p.message << "\n";
+        io.out << check.FilesChecked() << " files checked, " << errors << " errors, " << warnings << " warnings\n";
+    }
+    return errors > 0 ? WorkFailed : Success;
+}
+
+int runSymbols(const QStringList& args, CommandIo& io) {
+    if (args.isEmpty() || wantsHelp(args)) {
+        (args.isEmpty() ? io.err : io.out) << kSymbolsHelp;
+        return args.isEmpty() ? UsageError : Success;
+    }
+    const ArgReader reader(args.mid(1),
+                           {"--base", "--trade", "--version", "--region", "--catalogs"}, {"--json"});
+    const QString verb = args.first();
+    const auto usage = [&](const QString& why) {
+        io.err << "orvane symbols: " << why << "\n" << kSymbolsHelp;
+        return UsageError;
+    };
+    if (!reader.ok())
+        return usage(reader.error());
+    Options options;
+    options.base = reader.value(QStringLiteral("--base"), QString());
+    if (options.base.isEmpty())
+        return usage(QStringLiteral("--base DIR is needed"));
+    if (!QFileInfo(options.base).isDir()) {
+        io.err << "orvane symbols: " << options.base << ": no such folder\n";
+        return WorkFailed;
+    }
+    options.base = QFileInfo(options.base).canonicalFilePath();
+    options.json = reader.has(QStringLiteral("--json"));
+    options.host = std::make_unique<CliSymbolsHost>(
+        options.base,
+        reader.value(QStringLiteral("--version"), installationValue(options.base, QStringLiteral("VersionName"))),
+        reader.value(QStringLiteral("--region"), installationValue(options.base, QStringLiteral("Region"))),
+        reader.value(QStringLiteral("--catalogs"), QDir(options.base).filePath(QStringLiteral("Catalogs"))));
+    const QStringList rest = reader.positional();
+    if (verb == QStringLiteral("scan") && rest.isEmpty())
+        return runScan(reader.value(QStringLiteral("--trade"), QString()), options, io);
+    if (verb == QStringLiteral("lookup") && rest.size() == 1)
+        return runLookup(rest[0], options, io);
+    if (verb == QStringLiteral("check") && rest.isEmpty())
+        return runCheck(options, io);
+    return usage(QStringLiteral("wrong arguments"));
+}
+
+const CommandRegistration registration{{QStringLiteral("symbols"),
+                                        QStringLiteral("scan, look up and check the symbol library of an installation"),
+                                        runSymbols}};
+
+} // namespace
+} // namespace orvane::cli

@@ -1,0 +1,207 @@
+#include "symbol_library_check.h"
+
+#include "node_filters.h"
+#include "symbol_folders.h"
+#include "symbol_values.h"
+#include "symbols_host.h"
+
+#include "corekit/node.h"
+#include "corekit/tree_items.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <memory>
+
+namespace {
+
+const QSet<QString>& symbolKeys() {
+    static const QSet<QString> keys = {
+        "BlockName", "SecondBlockName", "UseBlockPair", "AttributeName1", "AttributeName2", "SlideName",
+        "DisplayName", "Abbreviation", "Text", "Command", "LayerComponent", "HelpUrl", "AskRotation",
+        "AskSize", "AskAttributes", "UseSymbolFactor", "Explode", "AdjustLayer", "UseMedium",
+        "UsedInCalculations", "NoZPart", "Osnap", "ButtonSizeWidthFactor", "ButtonSizeHeightFactor", "Pos",
+        "HideButton", "NewRow", "Version", "Region"};
+    return keys;
+}
+
+const QSet<QString>& pageKeys() {
+    static const QSet<QString> keys = {"DisplayName", "SlideName", "SlideSize", "FixedLayout", "Version", "Region"};
+    return keys;
+}
+
+bool isWindowsAbsolute(const QString& path) {
+    return path.size() > 2 && path.at(1) == u':' && (path.at(2) == u'\\' || path.at(2) == u'/');
+}
+
+} // namespace
+
+int SymbolLibraryCheck::ErrorCount() const {
+    int count = 0;
+    for (const SymbolProblem& problem : m_problems)
+        count += problem.severity == SymbolProblem::Error ? 1 : 0;
+    return count;
+}
+
+void SymbolLibraryCheck::Add(SymbolProblem::Severity severity, const QString& file, const QString& where,
+                             const QString& message) {
+    m_problems.push_back({severity, file, 0, 0, where, message});
+}
+
+void SymbolLibraryCheck::Run() {
+    const SymbolFolders::ToolbarFolders folders = SymbolFolders::DetermineToolbarFolders();
+    const auto scan = [&](const QString& toolbarFolder, bool supplied) {
+        if (toolbarFolder.isEmpty() || !QFileInfo(toolbarFolder).isDir())
+            return;
+        const QStringList trades = QDir(toolbarFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString& trade : trades) {
+            if (trade.startsWith(u'.'))
+                continue;
+            const QString tradeFolder = SymbolFolders::JoinFolder(toolbarFolder, trade);
+            if (supplied && !SymbolFolders::SuppliedTradeFolders().contains(trade)) {
+                Add(SymbolProblem::Warning, tradeFolder, {},
+                    QStringLiteral("folder is not searched: only the trade folders are"));
+                continue;
+            }
+            const QStringList names = QDir(tradeFolder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
+            for (const QString& name : names) {
+                const QString ext = QFileInfo(name).suffix().toLower();
+                if (ext != QStringLiteral("inf") && ext != QStringLiteral("infx"))
+                    continue;
+                QStringList chain;
+                CheckFile(tradeFolder + name, chain);
+            }
+        }
+    };
+    scan(folders.supplied, true);
+    scan(folders.user, false);
+}
+
+void SymbolLibraryCheck::CheckFile(const QString& path, QStringList& listChain) {
+    if (m_checked.contains(path))
+        return;
+    m_checked << path;
+    ++m_filesChecked;
+    CNode* rawRoot = nullptr;
+    TreeReadError error;
+    if (!TreeItems::ReadFromFile(path, rawRoot, 0, &error)) {
+        m_problems.push_back({SymbolProblem::Error, path, error.line, error.column, {},
+                              QStringLiteral("cannot be read: ") + error.message});
+        return;
+    }
+    const std::unique_ptr<CNode> root(rawRoot);
+    if (root->FindLeaf(QStringLiteral("SymbolFile")))
+        CheckListFile(path, *root, listChain);
+    else
+        CheckSymbolFile(path, *root);
+}
+
+void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, QStringList& listChain) {
+    listChain << path;
+    const QString key = QStringLiteral("SymbolFile");
+    int index = 0;
+    for (const CLeaf* leaf = root.FindLeaf(key); leaf; leaf = root.FindLeaf(key, leaf)) {
+        const QString where = QStringLiteral("SymbolFile[%1]").arg(++index);
+        const QString entry = leaf->GetOnlyValue(u':');
+        const auto resolved = SymbolFolders::ResolveCatalogPath(entry);
+        if (!resolved) {
+            Add(SymbolProblem::Error, path, where,
+                entry.startsWith(u'<') ? QStringLiteral("unknown catalogue in \"%1\"").arg(entry)
+                                       : QStringLiteral("\"%1\" is not a catalogue path (<name>path)").arg(entry));
+        } else if (listChain.contains(*resolved)) {
+            Add(SymbolProblem::Error, path, where, QStringLiteral("\"%1\" leads back to a list file naming it").arg(entry));
+        } else if (!QFileInfo(*resolved).isFile()) {
+            Add(SymbolProblem::Error, path, where, QStringLiteral("\"%1\" names a file that does not exist").arg(entry));
+        } else {
+            CheckFile(*resolved, listChain);
+        }
+    }
+    for (const auto& leaf : root.Leaves())
+        if (leaf->GetKey() != key)
+            Add(SymbolProblem::Error, path, {}, QStringLiteral("unknown key \"%1\" in a list file").arg(leaf->GetKey()));
+    listChain.removeLast();
+}
+
+void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root) {
+    for (const auto& leaf : root.Leaves())
+        Add(SymbolProblem::Error, path, {}, QStringLiteral("unknown key \"%1\" on the root").arg(leaf->GetKey()));
+    for (const auto& child : root.Children())
+        if (child->GetName() != QStringLiteral("Defaults") && child->GetName() != QStringLiteral("Pages"))
+            Add(SymbolProblem::Error, path, child->GetName(), QStringLiteral("unknown node \"%1\"").arg(child->GetName()));
+    if (const CNode* defaults = root.FindChild(QStringLiteral("Defaults")))
+        for (const auto& leaf : defaults->Leaves())
+            if (!symbolKeys().contains(leaf->GetKey()))
+                Add(SymbolProblem::Error, path, QStringLiteral("Defaults"), QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+
+    const CNode* pages = root.FindChild(QStringLiteral("Pages"));
+    int visiblePages = 0;
+    int pageIndex = 0;
+    static const std::vector<std::unique_ptr<CNode>> none;
+    for (const auto& page : pages ? pages->Children() : none) {
+        const QString pageWhere = QStringLiteral("Pages/%1[%2]").arg(page->GetName()).arg(++pageIndex);
+        if (page->GetName() != QStringLiteral("Page")) {
+            Add(SymbolProblem::Error, path, pageWhere, QStringLiteral("unknown node \"%1\"").arg(page->GetName()));
+            continue;
+        }
+        visiblePages += NodeFilters::CheckPageFilters(page.get());
+        for (const auto& leaf : page->Leaves())
+            if (!pageKeys().contains(leaf->GetKey()))
+                Add(SymbolProblem::Error, path, pageWhere, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+        if (const CLeaf* slide = page->FindLeaf(QStringLiteral("SlideName")))
+            CheckSlide(path, pageWhere, slide->GetOnlyValue(u':'), true);
+        int symbolIndex = 0;
+        for (const auto& symbol : page->Children()) {
+            const QString where = pageWhere + QStringLiteral("/%1[%2]").arg(symbol->GetName()).arg(++symbolIndex);
+            if (symbol->GetName() != QStringLiteral("Symbol")) {
+                Add(SymbolProblem::Error, path, where, QStringLiteral("unknown node \"%1\"").arg(symbol->GetName()));
+                continue;
+            }
+            for (const auto& leaf : symbol->Leaves())
+                if (!symbolKeys().contains(leaf->GetKey()))
+                    Add(SymbolProblem::Error, path, where, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+            const QString blockName = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("BlockName"));
+            if (!blockName.isEmpty()) {
+                const QString key = Symbols::GetSymbolKey(blockName);
+                const QString first = m_blockNames.value(key);
+                if (first.isEmpty())
+                    m_blockNames.insert(key, path);
+                else if (first != path)
+                    Add(SymbolProblem::Warning, path, where,
+                        QStringLiteral("block name \"%1\" is also used in %2; the file indexed later wins").arg(blockName, QFileInfo(path).dir().relativeFilePath(first)));
+            }
+            QString slide;
+            const CLeaf* slideLeaf = symbol->FindLeaf(QStringLiteral("SlideName"));
+            const CLeaf* nameLeaf = slideLeaf ? slideLeaf : symbol->FindLeaf(QStringLiteral("BlockName"));
+            if (nameLeaf)
+                nameLeaf->GetValue(1, slide, u':');
+            if (!slide.isEmpty())
+                CheckSlide(path, where, slide, false);
+            const QString help = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("HelpUrl"));
+            if (!help.isEmpty()) {
+                const QString document = QFileInfo(path).dir().filePath(SymbolFolders::NormalizeSeparators(help));
+                if (!QFileInfo(document).isFile())
+                    Add(SymbolProblem::Warning, path, where, QStringLiteral("help document missing: %1").arg(help));
+            }
+        }
+    }
+    if (visiblePages == 0)
+        Add(SymbolProblem::Warning, path, {},
+            pageIndex == 0 ? QStringLiteral("file has no pages")
+                           : QStringLiteral("every page is filtered out for version \"%1\" and region \"%2\"")
+                                 .arg(SymbolsHost::Get().VersionName(), SymbolsHost::Get().RegionToken()));
+}
+
+void SymbolLibraryCheck::CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage) {
+    if (isWindowsAbsolute(name))
+        return; // a drawing path of another machine cannot be checked here
+    QString file = SymbolFolders::NormalizeSeparators(name);
+    if (!QFileInfo(file).isAbsolute())
+        file = QFileInfo(path).dir().filePath(QStringLiteral("Slides/") + file);
+    // Symbol slides get ".sld" when they have no extension; page backgrounds are named whole.
+    if (!isPage && QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".sld");
+    if (!QFileInfo(file).isFile())
+        Add(SymbolProblem::Warning, path, where,
+            QStringLiteral("slide missing: %1").arg(QFileInfo(path).dir().relativeFilePath(QDir::cleanPath(file))));
+}

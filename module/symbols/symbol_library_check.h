@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class CNode;
+
+// Everything a library maintainer must fix in the symbol files of an installation: files that
+// cannot be read, files whose pages are all filtered out, list-file entries that resolve to
+// nothing, block names used in several files, slides and help documents that are missing,
+// keys the module does not know. Uses the host (SymbolsHost) for folders, catalogues and
+// filter values, like the symbol file manager.
+struct SymbolProblem {
+    enum Severity { Warning, Error };
+    Severity severity = Error;
+    QString file;
+    int line = 0;   // 0 when unknown
+    int column = 0; // 0 when unknown
+    QString where;  // node path inside the file, e.g. "Pages/Page[2]/Symbol[1]"
+    QString message;
+};
+
+class SymbolLibraryCheck {
+public:
+    // Checks every symbol file the manager would collect and every file their list files name.
+    void Run();
+
+    const std::vector<SymbolProblem>& Problems() const { return m_problems; }
+    int ErrorCount() const;
+    int FilesChecked() const { return m_filesChecked; }
+
+private:
+    void CheckFile(const QString& path, QStringList& listChain);
+    void CheckListFile(const QString& path, const CNode& root, QStringList& listChain);
+    void CheckSymbolFile(const QString& path, const CNode& root);
+    void CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage);
+    void Add(SymbolProblem::Severity severity, const QString& file, const QString& where, const QString& message);
+
+    std::vector<SymbolProblem> m_problems;
+    QStringList m_checked;
+    // Block name key -> the file that used it first.
+    QHash<QString, QString> m_blockNames;
+    int m_filesChecked = 0;
+};
