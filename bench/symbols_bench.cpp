@@ -1,0 +1,212 @@
+// Collecting and indexing a generated installation of 1,000 symbol files with 100,000 symbols,
+// against merely reading and parsing the same files; look-ups through the manager against a
+// plain hash table; heap held by the manager against the bytes on disk.
+
+#include "ratio_reporter.h"
+
+#include "symbols/node_filters.h"
+#include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_values.h"
+#include "symbols/symbols_host.h"
+
+#include "corekit/node.h"
+#include "corekit/tree_items.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+
+#include <malloc.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kFiles = 1000;
+constexpr int kSymbolsPerFile = 100;
+const char* const kTrades[] = {"Heizung", "Sanitaer", "Lueftung", "Elektro", "Architektur", "Gas", "Kaelte", "Brandschutz"};
+
+class BenchHost final : public ISymbolsHost {
+public:
+    explicit BenchHost(const QString& base) : m_base(base) {}
+    std::optional<QString> Variable(const QString& name, int) override {
+        if (name == QStringLiteral("SYMBOLE_PATH"))
+            return m_base;
+        return std::nullopt;
+    }
+    QString VersionName() override { return QStringLiteral("OrvaneDT"); }
+    QString RegionToken() override { return QStringLiteral("DEU"); }
+    QString DefaultFolder(int) override { return {}; }
+    std::optional<QString> CatalogRoot(const QString&) override { return std::nullopt; }
+    void ScanTranslations(const QString&) override {}
+
+private:
+    QString m_base;
+};
+
+QByteArray generatedFile(int file) {
+    QByteArray text = "Root {\n  Defaults { AskRotation = \"1\" UseSymbolFactor = \"1\" }\n  Pages {\n";
+    for (int page = 0; page < 4; ++page) {
+        text += "    Page {\n      DisplayName = \"Seite " + QByteArray::number(page) + "\"\n";
+        if (page == 3)
+            text += "      Version = \"-OrvaneLT\"\n      Region = \"-:CHE\"\n";
+        for (int s = 0; s < kSymbolsPerFile / 4; ++s) {
+            const QByteArray name = "SYM_" + QByteArray::number(file) + "_" + QByteArray::number(page * 100 + s);
+            text += "      Symbol {\n        BlockName = \"" + name + "\"\n        DisplayName = \"Symbol " + name +
+                    "\"\n        Abbreviation = \"S\"\n        Text = \"Beschreibung des Symbols " + name +
+                    "\"\n        Osnap = \"33\"\n        AskSize = \"0\"\n        LayerComponent = \"HZ-ARMATUR\"\n";
+            if (s % 10 == 0)
+                text += "        Version = \"+OrvaneDT:OrvanePro\"\n        NewRow = \"\"\n";
+            text += "      }\n";
+        }
+        text += "    }\n";
+    }
+    return text + "  }\n}\n";
+}
+
+struct Installation {
+    QTemporaryDir dir;
+    QStringList files;
+    QStringList blockNames;
+    qint64 bytes = 0;
+    std::unique_ptr<BenchHost> host;
+
+    Installation() {
+        for (int f = 0; f < kFiles; ++f) {
+            const QString folder = dir.filePath(QStringLiteral("Support/Symbol Toolbars/%1").arg(kTrades[f % 8]));
+            QDir().mkpath(folder);
+            const QString path = folder + QStringLiteral("/Datei_%1.inf").arg(f, 4, 10, QLatin1Char('0'));
+            QFile out(path);
+            out.open(QIODevice::WriteOnly);
+            const QByteArray content = generatedFile(f);
+            out.write(content);
+            bytes += content.size();
+            files << path;
+        }
+        for (int i = 0; i < 10000; ++i)
+            blockNames << QStringLiteral("sym_%1_%2").arg((i * 7919) % kFiles).arg((i % 4) * 100 + i % 25);
+        host = std::make_unique<BenchHost>(dir.path());
+        SymbolsHost::Install(host.get());
+        NodeFilters::ForgetHostValues();
+    }
+};
+
+Installation& installation() {
+    static Installation inst;
+    return inst;
+}
+
+void ReadAndParse(benchmark::State& state) {
+    const Installation& inst = installation();
+    // Trees are kept and released outside the timing, as the manager keeps its trees.
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<CNode>> trees;
+        trees.reserve(inst.files.size());
+        for (const QString& path : inst.files) {
+            CNode* root = nullptr;
+            TreeItems::ReadFromFile(path, root);
+            trees.emplace_back(root);
+        }
+        state.PauseTiming();
+        trees.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * inst.bytes);
+}
+
+void CollectAndIndex(benchmark::State& state) {
+    installation();
+    qsizetype indexed = 0;
+    for (auto _ : state) {
+        auto manager = std::make_unique<CSymbolFileManager>();
+        manager->CollectFiles();
+        indexed = manager->m_mapSymbols.size();
+        state.PauseTiming();
+        manager.reset();
+        state.ResumeTiming();
+    }
+    state.counters["symbols"] = double(indexed);
+    state.SetBytesProcessed(state.iterations() * installation().bytes);
+}
+
+void LookupThroughManager(benchmark::State& state) {
+    const Installation& inst = installation();
+    CSymbolFileManager manager;
+    manager.CollectFiles();
+    qsizetype found = 0;
+    for (auto _ : state)
+        for (const QString& name : inst.blockNames)
+            found += manager.LookupSymbol(name) != nullptr;
+    if (found != state.iterations() * inst.blockNames.size())
+        state.SkipWithError("a look-up failed");
+    state.SetItemsProcessed(state.iterations() * inst.blockNames.size());
+}
+
+// Reference: the same names in a plain hash table with the keys already made.
+void LookupPlainHash(benchmark::State& state) {
+    const Installation& inst = installation();
+    QHash<QString, int> table;
+    QStringList keys;
+    for (const QString& name : inst.blockNames) {
+        keys << name.toUpper();
+        table.insert(name.toUpper(), 1);
+    }
+    qsizetype found = 0;
+    for (auto _ : state)
+        for (const QString& key : keys)
+            found += table.value(key);
+    benchmark::DoNotOptimize(found);
+    state.SetItemsProcessed(state.iterations() * keys.size());
+}
+
+// Heap held by a manager with everything collected, as a multiple of the bytes on disk.
+void ManagerMemory(benchmark::State& state) {
+    installation();
+    double factor = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const size_t before = mallinfo2().uordblks;
+        auto manager = std::make_unique<CSymbolFileManager>();
+        manager->CollectFiles();
+        const size_t after = mallinfo2().uordblks;
+        factor = double(after - before) / double(installation().bytes);
+    }
+    state.counters["memory_per_file_byte"] = factor;
+}
+
+// Reference for the memory figure: the same files parsed into trees and nothing else.
+void ParsedTreesMemory(benchmark::State& state) {
+    const Installation& inst = installation();
+    double factor = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const size_t before = mallinfo2().uordblks;
+        std::vector<std::unique_ptr<CNode>> trees;
+        for (const QString& path : inst.files) {
+            CNode* root = nullptr;
+            TreeItems::ReadFromFile(path, root);
+            trees.emplace_back(root);
+        }
+        const size_t after = mallinfo2().uordblks;
+        factor = double(after - before) / double(inst.bytes);
+    }
+    state.counters["memory_per_file_byte"] = factor;
+}
+
+BENCHMARK(ReadAndParse)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(CollectAndIndex)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(LookupPlainHash)->Unit(benchmark::kMillisecond);
+BENCHMARK(LookupThroughManager)->Unit(benchmark::kMillisecond);
+BENCHMARK(ParsedTreesMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ManagerMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using orvane::bench::Ratio;
+    return orvane::bench::runWithRatios(
+        argc, argv,
+        {Ratio{"collect and index, time / read and parse", "CollectAndIndex/iterations:3", "ReadAndParse/iterations:3", false},
+         Ratio{"look-up through the manager, time / plain hash table", "LookupThroughManager", "LookupPlainHash", false}});
+}
