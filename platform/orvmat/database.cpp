@@ -67,7 +67,22 @@ Database::~Database() {
 }
 
 bool Database::loadTables(std::string* error) {
+    // A file with our meta table but without the rest is damaged: say so now rather than
+    // failing every later read without a reason.
     sqlite3_stmt* s = nullptr;
+    int found = 0;
+    if (sqlite3_prepare_v2(m_db,
+                           "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+                           "name IN ('idents', 'tables', 'rows', 'cells')",
+                           -1, &s, nullptr) == SQLITE_OK &&
+        sqlite3_step(s) == SQLITE_ROW)
+        found = sqlite3_column_int(s, 0);
+    sqlite3_finalize(s);
+    s = nullptr;
+    if (found != 4) {
+        *error = m_path + ": damaged material database (tables of the format are missing)";
+        return false;
+    }
     if (sqlite3_prepare_v2(m_db, "SELECT id, parent, name FROM tables", -1, &s, nullptr) != SQLITE_OK) {
         *error = m_path + ": damaged material database (" + sqlite3_errmsg(m_db) + ")";
         return false;

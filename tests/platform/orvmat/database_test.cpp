@@ -2,6 +2,8 @@
 
 #include "orvmat_test_support.h"
 
+#include <sqlite3.h>
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -208,6 +210,27 @@ TEST_F(OrvMatTest, RefusesFilesThatAreNoMaterialDatabase) {
     EXPECT_EQ(OrvMat_AttachDatabase("", text.toUtf8().constData()), 0);
     EXPECT_EQ(OrvMat_SelectDatabase("RS_BAD"), 0);
     EXPECT_EQ(folder.read("plain.omdb"), QByteArray("just some text, no database\n")) << "never written";
+}
+
+TEST_F(OrvMatTest, RefusesDamagedDatabasesWithAReason) {
+    // A database of the right format whose cell table has been dropped.
+    const QString db = attach("RS_OK", "table A\nrow X: 1\n");
+    ASSERT_EQ(OrvMat_DetachDatabase("RS_OK"), 1);
+    attached.clear();
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(db.toUtf8().constData(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw, "DROP TABLE cells", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(raw);
+    EXPECT_EQ(OrvMat_AttachDatabase("RS_DAMAGED", db.toUtf8().constData()), 0);
+    EXPECT_NE(std::string(OrvMat_LastError()).find("damaged"), std::string::npos) << OrvMat_LastError();
+
+    // Another program's SQLite file.
+    const QString other = folder.filePath("other.db");
+    ASSERT_EQ(sqlite3_open(other.toUtf8().constData(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw, "CREATE TABLE t(x); INSERT INTO t VALUES(1)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(raw);
+    EXPECT_EQ(OrvMat_AttachDatabase("RS_OTHER", other.toUtf8().constData()), 0);
+    EXPECT_NE(std::string(OrvMat_LastError()).find("not a material database"), std::string::npos);
 }
 
 TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
