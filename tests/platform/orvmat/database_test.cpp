@@ -201,6 +201,17 @@ TEST_F(OrvMatTest, KeepsDatabasesApartAndForgetsDetachedHandles) {
     EXPECT_EQ(OrvMat_DetachDatabase("RS_TWO"), 0);
 }
 
+extern "C" int orvmat_first_text_from_c(const char* tableName, const char** out);
+
+TEST_F(OrvMatTest, WorksFromCCode) {
+    attach("RS_C", "table A.B\nrow X: \"aus C\"\n");
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_C"), 1);
+    const char* text = nullptr;
+    ASSERT_EQ(orvmat_first_text_from_c("A.B", &text), 1);
+    EXPECT_STREQ(text, "aus C");
+    EXPECT_EQ(orvmat_first_text_from_c("A.C", &text), 0);
+}
+
 TEST_F(OrvMatTest, RefusesFilesThatAreNoMaterialDatabase) {
     const QString text = folder.write("plain.omdb", "just some text, no database\n");
     EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", text.toUtf8().constData()), 0);
