@@ -1,0 +1,284 @@
+// orvane station: the station catalogues and the design check of the station wizard.
+
+#include "cli_command.h"
+#include "cli_output.h"
+#include "station_catalog_folder.h"
+
+#include "stations/station_catalog.h"
+#include "stations/station_check.h"
+#include "stations/station_text.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <cmath>
+#include <optional>
+
+namespace orvane::cli {
+namespace {
+
+const char* const kStationHelp =
+    "Usage: orvane station list --catalogs DIR [--json]\n"
+    "       orvane station check --catalogs DIR --catalog KEY --product KEY [--tk C] [--tw C] [--tvl C]\n"
+    "                            [--fr L/MIN | --hr W] [--nfbh N --hz-tvl C --hz-trl C] [--json]\n\n"
+    "list   the station catalogues in DIR with their data version and selection trees\n"
+    "check  checks a product against drinking-water and floor-heating requirements as the\n"
+    "       station wizard does; prints the result text (or the error), the two summaries and\n"
+    "       the design point. Exit status 0 when the station passes, 1 when it does not or\n"
+    "       cannot be checked.\n\n"
+    "DIR    the catalogue folder of an installation (its catalogue descriptions and databases)\n"
+    "KEY    a catalogue's material-database key; a product's key (selection row or article set)\n"
+    "Temperatures in °C, tap rate in l/min, heat output in W; unset values keep the wizard's\n"
+    "defaults (10 °C cold, 50 °C hot, 65 °C supply, 12 l/min).\n";
+
+// Messages the station code would show in a message box go to standard error.
+class MessagesToStream {
+public:
+    explicit MessagesToStream(QTextStream& err) {
+        WoSt::SetMessageSink([&err](const QString& text, WoSt::MessageIcon) { err << text << "\n"; });
+    }
+    ~MessagesToStream() { WoSt::SetMessageSink({}); }
+};
+
+struct Catalogs {
+    std::unique_ptr<StationCatalogFolder> folder;
+    WoSt::tCatalogList list;
+};
+
+// Opens the folder of --catalogs; on failure `status` says whether the call or the folder was wrong.
+std::optional<Catalogs> openCatalogs(const ArgReader& args, CommandIo& io, int& status) {
+    const auto dir = args.value(QStringLiteral("--catalogs"));
+    if (!dir) {
+        io.err << "orvane station: --catalogs DIR is needed\n";
+        status = UsageError;
+        return std::nullopt;
+    }
+    Catalogs catalogs;
+    QString error;
+    catalogs.folder = StationCatalogFolder::Open(*dir, error);
+    if (!catalogs.folder) {
+        io.err << error << "\n";
+        status = WorkFailed;
+        return std::nullopt;
+    }
+    return catalogs;
+}
+
+QString keyOf(const WoSt::tCatalog& catalog, WoSt::RowId id) {
+    return id ? WoSt::CatalogDb(catalog).KeyOfId(id) : QString();
+}
+
+QJsonArray treeJson(const WoSt::tCatalog& catalog, const WoSt::tSelLevel& node) {
+    QJsonArray children;
+    for (const auto& child : node.children) {
+        QJsonObject entry{{QStringLiteral("name"), child->name}, {QStringLiteral("key"), keyOf(catalog, child->row)}};
+        if (child->articleSetRef)
+            entry.insert(QStringLiteral("articleSet"), keyOf(catalog, child->articleSetRef));
+        if (!child->children.empty())
+            entry.insert(QStringLiteral("children"), treeJson(catalog, *child));
+        children.append(entry);
+    }
+    return children;
+}
+
+void printTree(QTextStream& out, const WoSt::tCatalog& catalog, const WoSt::tSelLevel& node, int depth) {
+    for (const auto& child : node.children) {
+        out << QString(2 * depth, QLatin1Char(' ')) << child->name << "  [" << keyOf(catalog, child->row);
+        if (child->articleSetRef)
+            out << " -> " << keyOf(catalog, child->articleSetRef);
+        out << "]\n";
+        printTree(out, catalog, *child, depth + 1);
+    }
+}
+
+int runList(const ArgReader& args, CommandIo& io) {
+    int status = Success;
+    auto catalogs = openCatalogs(args, io, status);
+    if (!catalogs)
+        return status;
+    MessagesToStream messages(io.err);
+    WoSt::ListCatalogs(catalogs->list, QString(), catalogs->folder->Source());
+    QJsonArray all;
+    bool allLoaded = true;
+    for (const auto& catalog : catalogs->list) {
+        const bool loaded = WoSt::LoadCatalog(*catalog);
+        allLoaded = allLoaded && loaded;
+        if (args.has(QStringLiteral("--json"))) {
+            QJsonObject entry{{QStringLiteral("key"), catalog->mmdKey},
+                              {QStringLiteral("name"), catalog->info.displayName},
+                              {QStringLiteral("version"), catalog->version},
+                              {QStringLiteral("usable"), loaded}};
+            if (loaded) {
+                entry.insert(QStringLiteral("url"), catalog->url);
+                entry.insert(QStringLiteral("tree"), treeJson(*catalog, *catalog->root));
+            }
+            all.append(entry);
+            continue;
+        }
+        io.out << catalog->mmdKey << "  " << catalog->info.displayName << "  (data version " << catalog->version
+               << (loaded ? ")" : ", not usable)") << "\n";
+        if (loaded)
+            printTree(io.out, *catalog, *catalog->root, 1);
+    }
+    if (args.has(QStringLiteral("--json")))
+        writeJson(io.out, QJsonDocument(QJsonObject{{QStringLiteral("catalogs"), all}}));
+    else if (catalogs->list.empty())
+        io.out << "no station catalogues\n";
+    return allLoaded ? Success : WorkFailed;
+}
+
+// Reads a number option into `target`; false (with a message) when it is given but no number.
+bool readNumber(const ArgReader& args, const char* option, double& target, CommandIo& io) {
+    const auto text = args.value(QString::fromLatin1(option));
+    if (!text)
+        return true;
+    bool ok = false;
+    const double value = text->toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        io.err << "orvane station: " << option << " needs a number, not \"" << *text << "\"\n";
+        return false;
+    }
+    target = value;
+    return true;
+}
+
+bool readRequirements(const ArgReader& args, WoSt::tWizardState& wizard, CommandIo& io) {
+    if (args.has(QStringLiteral("--fr")) && args.has(QStringLiteral("--hr"))) {
+        io.err << "orvane station: give either --fr or --hr\n";
+        return false;
+    }
+    WoSt::tReqTw& tw = wizard.reqTw;
+    double nFbh = 0.0;
+    if (!readNumber(args, "--tk", tw.tK, io) || !readNumber(args, "--tw", tw.tW, io) ||
+        !readNumber(args, "--tvl", tw.tVL, io) || !readNumber(args, "--fr", tw.fr, io) ||
+        !readNumber(args, "--hr", tw.hr, io) || !readNumber(args, "--nfbh", nFbh, io) ||
+        !readNumber(args, "--hz-tvl", wizard.reqHz.tVL, io) || !readNumber(args, "--hz-trl", wizard.reqHz.tRL, io))
+        return false;
+    if (args.has(QStringLiteral("--hr")))
+        tw.fr = -1.0;
+    if (nFbh < 0.0 || nFbh > 100.0 || nFbh != static_cast<int>(nFbh)) {
+        io.err << "orvane station: --nfbh needs a whole number from 0 to 100\n";
+        return false;
+    }
+    wizard.reqHz.nFbh = static_cast<int>(nFbh);
+    return true;
+}
+
+QJsonObject designJson(const WoSt::tReqTw& d) {
+    return {{QStringLiteral("tK"), d.tK},   {QStringLiteral("tW"), d.tW},
+            {QStringLiteral("hr"), d.hr},   {QStringLiteral("fr"), d.fr},
+            {QStringLiteral("tVL"), d.tVL}, {QStringLiteral("tRLPrim"), d.tRLPrim},
+            {QStringLiteral("vPrim"), d.vPrim}};
+}
+
+// The result fields of the wizard use CR LF between rows; a terminal wants plain line breaks.
+QString lines(QString text) { return text.replace(WoSt::kCrLf, QStringLiteral("\n")); }
+
+void printCheck(const WoSt::tWizardState& w, const ArgReader& args, CommandIo& io) {
+    const WoSt::tCheckDisplay& d = w.display;
+    if (args.has(QStringLiteral("--json"))) {
+        QJsonObject report{{QStringLiteral("product"), w.product.name},
+                           {QStringLiteral("passes"), d.drawEnabled},
+                           {QStringLiteral("error"), d.resultLook == WoSt::ResultLook::Error},
+                           {QStringLiteral("result"), d.result},
+                           {QStringLiteral("drinkingWaterSummary"), d.twSummary},
+                           {QStringLiteral("floorHeatingSummary"), d.hzSummary},
+                           {QStringLiteral("floorHeatingPossible"), d.fbhEnabled},
+                           {QStringLiteral("heatMeter"), d.heatMeterVisible},
+                           {QStringLiteral("waterMeter"), d.waterMeterVisible}};
+        if (d.drawEnabled)
+            report.insert(QStringLiteral("design"), designJson(w.design));
+        writeJson(io.out, QJsonDocument(report));
+        return;
+    }
+    io.out << w.product.name << "\n\n" << lines(d.result) << "\n\n" << lines(d.twSummary) << "\n";
+    if (!d.hzSummary.isEmpty())
+        io.out << "\n" << lines(d.hzSummary) << "\n";
+    if (d.drawEnabled)
+        io.out << QStringLiteral("\nDesign point: %1/%2 °C, supply %3 °C, primary return %4 °C, primary flow %5 l/h\n")
+                      .arg(w.design.tK, 0, 'f', 1)
+                      .arg(w.design.tW, 0, 'f', 1)
+                      .arg(w.design.tVL, 0, 'f', 1)
+                      .arg(w.design.tRLPrim, 0, 'f', 1)
+                      .arg(w.design.vPrim, 0, 'f', 1);
+}
+
+// Walks the selection path down from the catalogue's root.
+const WoSt::tSelLevel* nodeAt(const WoSt::tCatalog& catalog, const std::vector<int>& path) {
+    const WoSt::tSelLevel* node = catalog.root.get();
+    for (int i : path)
+        node = node->children.at(static_cast<size_t>(i)).get();
+    return node;
+}
+
+int runCheck(const ArgReader& args, CommandIo& io) {
+    const auto catalogKey = args.value(QStringLiteral("--catalog"));
+    const auto productKey = args.value(QStringLiteral("--product"));
+    if (!catalogKey || !productKey) {
+        io.err << "orvane station check: --catalog KEY and --product KEY are needed\n";
+        return UsageError;
+    }
+    WoSt::tWizardState wizard;
+    if (!readRequirements(args, wizard, io))
+        return UsageError;
+    int status = Success;
+    auto catalogs = openCatalogs(args, io, status);
+    if (!catalogs)
+        return status;
+    MessagesToStream messages(io.err);
+    if (WoSt::ListCatalogs(catalogs->list, *catalogKey, catalogs->folder->Source()) == 0) {
+        io.err << "orvane station: no station catalogue \"" << *catalogKey << "\"\n";
+        return WorkFailed;
+    }
+    WoSt::tCatalog& catalog = *catalogs->list.front();
+    if (!WoSt::LoadCatalog(catalog))
+        return WorkFailed;
+    std::vector<int> path;
+    if (!WoSt::FindProductPath(catalog, *productKey, path) || path.empty()) {
+        io.err << "orvane station: " << catalog.mmdKey << " has no product \"" << *productKey << "\"\n";
+        return WorkFailed;
+    }
+    wizard.catalog = &catalog;
+    wizard.product.accessories = WoSt::MaterialDb().NewMaterialList();
+    if (!WoSt::LoadProduct(wizard.product, catalog, *nodeAt(catalog, path))) {
+        io.err << "orvane station: \"" << *productKey << "\" is no station this check supports\n";
+        return WorkFailed;
+    }
+    WoSt::UpdateTwSummary(wizard);
+    printCheck(wizard, args, io);
+    return wizard.display.drawEnabled ? Success : WorkFailed;
+}
+
+int runStation(const QStringList& all, CommandIo& io) {
+    if (all.isEmpty() || wantsHelp(all)) {
+        (all.isEmpty() ? io.err : io.out) << kStationHelp;
+        return all.isEmpty() ? UsageError : Success;
+    }
+    const QString verb = all.first();
+    const ArgReader args(all.mid(1),
+                         {QStringLiteral("--catalogs"), QStringLiteral("--catalog"), QStringLiteral("--product"),
+                          QStringLiteral("--tk"), QStringLiteral("--tw"), QStringLiteral("--tvl"), QStringLiteral("--fr"),
+                          QStringLiteral("--hr"), QStringLiteral("--nfbh"), QStringLiteral("--hz-tvl"),
+                          QStringLiteral("--hz-trl")},
+                         {QStringLiteral("--json")});
+    if (!args.ok() || !args.positional().isEmpty()) {
+        io.err << "orvane station: " << (args.ok() ? QStringLiteral("unexpected argument ") + args.positional().first()
+                                                   : args.error())
+               << "\n"
+               << kStationHelp;
+        return UsageError;
+    }
+    if (verb == QStringLiteral("list"))
+        return runList(args, io);
+    if (verb == QStringLiteral("check"))
+        return runCheck(args, io);
+    io.err << "orvane station: unknown command \"" << verb << "\"\n" << kStationHelp;
+    return UsageError;
+}
+
+const CommandRegistration registration{
+    {QStringLiteral("station"), QStringLiteral("list station catalogues and check stations against requirements"),
+     runStation}};
+
+} // namespace
+} // namespace orvane::cli

@@ -1,0 +1,107 @@
+#include "material_db.h"
+
+#include "orvmat_functions.h"
+
+namespace WoSt {
+namespace {
+
+QByteArray utf8(const QString& text) { return text.toUtf8(); }
+
+class OrvMatList : public MaterialList {
+public:
+    OrvMatList() : m_list(OrvMat().ListCreate ? OrvMat().ListCreate() : nullptr) {}
+    ~OrvMatList() override {
+        if (m_list && OrvMat().ListDestroy)
+            OrvMat().ListDestroy(m_list);
+    }
+    OrvMatList(const OrvMatList&) = delete;
+    OrvMatList& operator=(const OrvMatList&) = delete;
+
+    void Clear() override {
+        if (m_list)
+            OrvMat().ListClear(m_list);
+    }
+    void Add(double quantity, RowId article, int flag) override {
+        if (m_list)
+            OrvMat().ListAdd(m_list, quantity, article, flag);
+    }
+    bool Expand(TableHandle groupTable) override { return m_list && OrvMat().ListExpand(m_list, groupTable) != 0; }
+    std::vector<MaterialItem> Items() const override {
+        std::vector<MaterialItem> items;
+        if (!m_list)
+            return items;
+        OrvMatPos pos = OrvMat().ListFirstPos(m_list);
+        MaterialItem item;
+        while (pos != 0 && OrvMat().ListNext(m_list, &pos, &item.article, &item.quantity, &item.flag))
+            items.push_back(item);
+        return items;
+    }
+
+private:
+    ::OrvMatList* m_list;
+};
+
+// Calls the material database library; a missing library answers 0 to everything, so every
+// read fails and the station code skips what it cannot read.
+class OrvMatDatabase : public MaterialDatabase {
+public:
+    bool SelectDatabase(const QString& key) override { return OrvMat().SelectDatabase(utf8(key).constData()) != 0; }
+    bool OpenTable(TableHandle& table, TableHandle parent, const QString& name) override {
+        OrvMatTable handle = 0;
+        if (!OrvMat().OpenTable(&handle, parent, utf8(name).constData()))
+            return false;
+        table = handle;
+        return true;
+    }
+    RowPos FirstRowPos(TableHandle table) override { return OrvMat().FirstRowPos(table); }
+    RowId NextRow(TableHandle table, RowPos& pos) override {
+        OrvMatPos p = pos;
+        const RowId row = OrvMat().NextRow(table, &p);
+        if (row != 0)
+            pos = p;
+        return row;
+    }
+    bool ReadText(QString& out, TableHandle table, RowId row, int value, int column) override {
+        const char* text = nullptr;
+        if (!OrvMat().ReadText(&text, table, row, value, column) || !text)
+            return false;
+        out = QString::fromUtf8(text);
+        return true;
+    }
+    bool ReadInt(int& out, TableHandle table, RowId row, int value, int column) override {
+        int number = 0;
+        if (!OrvMat().ReadInt(&number, table, row, value, column))
+            return false;
+        out = number;
+        return true;
+    }
+    bool ReadFloat(double& out, TableHandle table, RowId row, int value, int column) override {
+        double number = 0.0;
+        if (!OrvMat().ReadFloat(&number, table, row, value, column))
+            return false;
+        out = number;
+        return true;
+    }
+    bool ReadRef(RowId& out, TableHandle table, RowId row, int value, int column) override {
+        OrvMatId id = 0;
+        if (!OrvMat().ReadRef(&id, table, row, value, column))
+            return false;
+        out = id;
+        return true;
+    }
+    QString KeyOfId(RowId id) override {
+        const char* key = OrvMat().KeyOfId(id);
+        return key ? QString::fromUtf8(key) : QString();
+    }
+    RowId IdOfKey(const QString& key) override { return OrvMat().IdOfKey(utf8(key).constData()); }
+    std::unique_ptr<MaterialList> NewMaterialList() override { return std::make_unique<OrvMatList>(); }
+};
+
+} // namespace
+
+MaterialDatabase& LibraryMaterialDb() {
+    static OrvMatDatabase db;
+    return db;
+}
+
+} // namespace WoSt

@@ -1,0 +1,404 @@
+#include "station_test_support.h"
+
+#include "stations/station_catalog.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace orvane::test;
+using WoSt::RowId;
+using WoSt::TableHandle;
+
+namespace {
+
+const QString kRoot = QStringLiteral("/catalogs/acme");
+
+QStringList childNames(const WoSt::tSelLevel& node) {
+    QStringList names;
+    for (const auto& child : node.children)
+        names << child->name;
+    return names;
+}
+
+// A catalogue of `version` with a group of apartment stations and a list of fresh-water
+// stations:
+//   Auswahl1_1  group "Wohnungsstationen" (bitmap and description for all its entries)
+//     Auswahl2_1  "WS 10" (own bitmap), "WS 20"
+//     Auswahl2_2  "WS 30"
+//   Auswahl1_2  "FWS 40", "FWS 50"
+//   Auswahl1_4  never read: Auswahl1_3 is missing
+struct TwoGroupCatalog {
+    TwoGroupCatalog(MemoryDb& memory, const QString& key, int version) : s(memory, key, version) {
+        wt = s.exchanger(QStringLiteral("WT_1"), {});
+        for (const char* k : {"D_10", "D_20", "D_30", "D_40", "D_50"})
+            daten[k] = s.product(QString::fromLatin1(k), wt);
+        const TableHandle techInfo = s.table(QStringLiteral("TechInfo"));
+        const RowId groupText = memory.addRow(techInfo, QStringLiteral("TI_GROUP"));
+        memory.set(techInfo, groupText, 0, {QStringLiteral("Stations for flats")});
+
+        const TableHandle groups = s.selection(QStringLiteral("Auswahl1_1"));
+        group = s.entry(groups, QStringLiteral("WOST_GROUP"), QStringLiteral("Wohnungsstationen"), daten["D_10"]);
+        s.selectionCell(groups, group, 3, {QStringLiteral("group")});
+        s.selectionCell(groups, group, 4, {Ref{groupText}});
+        s.selectionCell(groups, group, 5, {QStringLiteral("HS_WOHNSTATION_GROUP")});
+        s.entry(groups, QStringLiteral("WOST_UNUSED"), QStringLiteral("never shown"), daten["D_20"]);
+
+        const TableHandle list1 = s.selection(QStringLiteral("Auswahl1_1/Auswahl2_1"));
+        ws10 = s.entry(list1, QStringLiteral("L_WS10"), QStringLiteral("WS 10"), daten["D_10"]);
+        s.selectionCell(list1, ws10, 3, {QStringLiteral("ws10")});
+        s.selectionCell(list1, ws10, 4, {Ref{0}});
+        ws20 = s.entry(list1, QStringLiteral("L_WS20"), QStringLiteral("WS 20"), daten["D_20"]);
+        s.selectionCell(list1, ws20, 3, {QString()});
+        const TableHandle list2 = s.selection(QStringLiteral("Auswahl1_1/Auswahl2_2"));
+        ws30 = s.entry(list2, QStringLiteral("L_WS30"), QStringLiteral("WS 30"), daten["D_30"]);
+
+        const TableHandle fresh = s.selection(QStringLiteral("Auswahl1_2"));
+        fws40 = s.entry(fresh, QStringLiteral("FRWS_40"), QStringLiteral("FWS 40"), daten["D_40"]);
+        s.selectionCell(fresh, fws40, 5, {QStringLiteral("HS_FWS_40")});
+        fws50 = s.entry(fresh, QStringLiteral("FRWS_50"), QStringLiteral("FWS 50"), daten["D_50"]);
+        s.selectionCell(fresh, fws50, 5, {QStringLiteral("HS_FWS_50")});
+        s.entry(s.selection(QStringLiteral("Auswahl1_4")), QStringLiteral("L_LOST"), QStringLiteral("lost"));
+        if (version < 2) {
+            // Version 1 finds a product's data under the identifier of its selection row.
+            for (const char* k : {"L_WS10", "L_WS20", "L_WS30", "FRWS_40", "FRWS_50"})
+                s.product(QString::fromLatin1(k), wt);
+        }
+
+        catalog.info = {nullptr, QStringLiteral("ACME"), kRoot, QStringLiteral("ACME")};
+        catalog.mmdKey = key;
+        catalog.stations = s.stations;
+    }
+
+    const WoSt::tSelLevel& node(std::initializer_list<int> path) const {
+        const WoSt::tSelLevel* n = catalog.root.get();
+        for (int i : path)
+            n = n->children.at(static_cast<size_t>(i)).get();
+        return *n;
+    }
+
+    StationDb s;
+    RowId wt = 0, group = 0, ws10 = 0, ws20 = 0, ws30 = 0, fws40 = 0, fws50 = 0;
+    std::map<std::string, RowId> daten;
+    WoSt::tCatalog catalog;
+};
+
+class CatalogTest : public ::testing::Test {
+protected:
+    MemoryDb memory;
+    WoSt::ScopedMaterialDb useDb{memory};
+    MessageLog messages;
+};
+
+} // namespace
+
+TEST_F(CatalogTest, ListsCatalogsWithStationTablesAndHonoursTheFilter) {
+    StationDb alpha(memory, QStringLiteral("ALPHA"), 1);
+    memory.addDatabase(QStringLiteral("BROKEN")); // no "Heizung"
+    memory.table(QStringLiteral("Sanitaer/Wohnungsstationen"));
+    StationDb gamma(memory, QStringLiteral("Gamma"), 2);
+    FixedCatalogs source({{QStringLiteral("Alpha"), QStringLiteral("ALPHA"), kRoot},
+                          {QStringLiteral("Broken"), QStringLiteral("BROKEN"), kRoot},
+                          {QStringLiteral("Gamma"), QStringLiteral("Gamma"), kRoot},
+                          {QStringLiteral("Gamma again"), QStringLiteral("gamma"), kRoot}});
+
+    WoSt::tCatalogList all;
+    EXPECT_EQ(WoSt::ListCatalogs(all, QString(), source), 3);
+    EXPECT_EQ(all[0]->info.displayName, QStringLiteral("Alpha"));
+    EXPECT_EQ(all[1]->info.displayName, QStringLiteral("Gamma"));
+    EXPECT_EQ(all[2]->info.displayName, QStringLiteral("Gamma again"));
+    EXPECT_EQ(all[1]->stations, gamma.stations);
+    EXPECT_EQ(all[0]->stations, alpha.stations);
+
+    WoSt::tCatalogList filtered;
+    EXPECT_EQ(WoSt::ListCatalogs(filtered, QStringLiteral("GAMMA"), source), 1);
+    EXPECT_EQ(filtered[0]->info.displayName, QStringLiteral("Gamma"));
+    EXPECT_EQ(filtered[0]->mmdKey, QStringLiteral("Gamma"));
+
+    WoSt::tCatalogList none;
+    EXPECT_EQ(WoSt::ListCatalogs(none, QStringLiteral("BROKEN"), source), 0);
+    EXPECT_EQ(WoSt::ListCatalogs(none, QStringLiteral("OMEGA"), source), 0);
+}
+
+TEST_F(CatalogTest, SelectionTreeOfVersionOne) {
+    TwoGroupCatalog c(memory, QStringLiteral("V1"), 1);
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    const WoSt::tSelLevel& root = *c.catalog.root;
+    EXPECT_EQ(root.level, 0);
+    EXPECT_EQ(c.catalog.version, 1);
+    EXPECT_EQ(childNames(root), QStringList({"Wohnungsstationen", "FWS 40", "FWS 50"}));
+    const WoSt::tSelLevel& group = c.node({0});
+    EXPECT_EQ(group.row, c.group);
+    EXPECT_EQ(group.level, 1);
+    EXPECT_EQ(group.parent, &root);
+    EXPECT_EQ(childNames(group), QStringList({"WS 10", "WS 20", "WS 30"}));
+    EXPECT_EQ(c.node({0, 2}).level, 2);
+    EXPECT_EQ(c.node({0, 1}).row, c.ws20);
+    // Version 1 rows have no article-set column.
+    EXPECT_EQ(c.node({0, 1}).articleSetRef, 0);
+    EXPECT_EQ(c.node({2}).articleSetRef, 0);
+}
+
+TEST_F(CatalogTest, SelectionTreeOfVersionTwoReadsArticleSetsOfListEntries) {
+    TwoGroupCatalog c(memory, QStringLiteral("V2"), 2);
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    EXPECT_EQ(c.catalog.version, 2);
+    EXPECT_EQ(childNames(*c.catalog.root), QStringList({"Wohnungsstationen", "FWS 40", "FWS 50"}));
+    EXPECT_EQ(c.node({0, 0}).articleSetRef, c.daten["D_10"]);
+    EXPECT_EQ(c.node({0, 2}).articleSetRef, c.daten["D_30"]);
+    EXPECT_EQ(c.node({1}).articleSetRef, c.daten["D_40"]);
+    EXPECT_EQ(c.node({0}).articleSetRef, 0); // a group stands for no article set
+}
+
+TEST_F(CatalogTest, LoadingTwiceKeepsTheTree) {
+    TwoGroupCatalog c(memory, QStringLiteral("V1"), 1);
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    EXPECT_EQ(c.catalog.root->children.size(), 3u);
+}
+
+TEST_F(CatalogTest, ManufacturerLinkAndLogo) {
+    TwoGroupCatalog c(memory, QStringLiteral("V1"), 1);
+    const RowId url = memory.addRow(c.s.logik, QStringLiteral("HerstellerURL"));
+    memory.set(c.s.logik, url, 0, {QStringLiteral("https://acme.example"), QStringLiteral("acme_logo")});
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    EXPECT_EQ(c.catalog.url, QStringLiteral("https://acme.example"));
+    EXPECT_EQ(c.catalog.logo, kRoot + QStringLiteral("/Bmp/acme_logo.bmp"));
+}
+
+TEST_F(CatalogTest, VersionThreeLoadsAndVersionFourIsRefused) {
+    TwoGroupCatalog three(memory, QStringLiteral("V3"), 3);
+    EXPECT_TRUE(WoSt::LoadCatalog(three.catalog));
+    EXPECT_TRUE(messages.entries.empty());
+
+    TwoGroupCatalog four(memory, QStringLiteral("V4"), 4);
+    EXPECT_FALSE(WoSt::LoadCatalog(four.catalog));
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text,
+              QStringLiteral("Der Datensatz ACME kann in dieser Programmversion nicht verwendet werden."));
+    EXPECT_EQ(messages.entries[0].icon, WoSt::MessageIcon::Exclamation);
+    // A refused catalogue does not count as loaded the next time.
+    EXPECT_FALSE(WoSt::LoadCatalog(four.catalog));
+    EXPECT_EQ(messages.entries.size(), 2u);
+}
+
+TEST_F(CatalogTest, CatalogueWithoutRequiredTablesIsRefused) {
+    memory.addDatabase(QStringLiteral("NODATEN"));
+    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Logik/Auswahl1_1"));
+    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Waermeuebertrager"));
+    WoSt::tCatalog b;
+    b.mmdKey = QStringLiteral("NODATEN");
+    b.stations = memory.table(QStringLiteral("Heizung/Wohnungsstationen"));
+    EXPECT_FALSE(WoSt::LoadCatalog(b));
+
+    memory.addDatabase(QStringLiteral("NOLOGIK"));
+    WoSt::tCatalog d;
+    d.mmdKey = QStringLiteral("NOLOGIK");
+    d.stations = memory.table(QStringLiteral("Heizung/Wohnungsstationen"));
+    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Daten"));
+    EXPECT_FALSE(WoSt::LoadCatalog(d));
+
+    memory.addDatabase(QStringLiteral("NOWT"));
+    WoSt::tCatalog e;
+    e.mmdKey = QStringLiteral("NOWT");
+    e.stations = memory.table(QStringLiteral("Heizung/Wohnungsstationen"));
+    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Daten"));
+    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Logik"));
+    EXPECT_FALSE(WoSt::LoadCatalog(e));
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST_F(CatalogTest, ProductInheritsMissingValuesFromItsAncestors) {
+    TwoGroupCatalog c(memory, QStringLiteral("V2"), 2);
+    c.s.table(QStringLiteral("TechInfo"));
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    ASSERT_NE(c.catalog.techInfo, 0);
+
+    WoSt::tProduct ws20;
+    ASSERT_TRUE(WoSt::LoadProduct(ws20, c.catalog, c.node({0, 1})));
+    EXPECT_EQ(ws20.name, QStringLiteral("WS 20"));
+    EXPECT_EQ(ws20.bitmap, kRoot + QStringLiteral("/Bmp/group.bmp")); // own text is empty
+    EXPECT_EQ(ws20.description, QStringLiteral("Stations for flats"));
+    EXPECT_EQ(ws20.block2D, kRoot + QStringLiteral("/2D/HS_WOHNSTATION_GROUP.dwg"));
+    EXPECT_EQ(ws20.levelRow, c.ws20);
+    EXPECT_EQ(ws20.dataRow, c.daten["D_20"]);
+    EXPECT_EQ(ws20.heatExchangerId, c.wt);
+
+    WoSt::tProduct ws10;
+    ASSERT_TRUE(WoSt::LoadProduct(ws10, c.catalog, c.node({0, 0})));
+    EXPECT_EQ(ws10.bitmap, kRoot + QStringLiteral("/Bmp/ws10.bmp"));
+    // Its own description reference reads 0: that is kept, not inherited.
+    EXPECT_EQ(ws10.description, QString());
+}
+
+TEST_F(CatalogTest, NamesComeFromTheTextTableWhenThereIsOne) {
+    TwoGroupCatalog c(memory, QStringLiteral("V2"), 2);
+    const TableHandle texts = memory.table(QStringLiteral("Heizung/Texte"));
+    memory.addRowFor(texts, c.daten["D_40"]);
+    memory.set(texts, c.daten["D_40"], 0, {QStringLiteral("Frischwasserstation FWS 40")});
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    WoSt::tProduct product;
+    ASSERT_TRUE(WoSt::LoadProduct(product, c.catalog, c.node({1})));
+    EXPECT_EQ(product.name, QStringLiteral("Frischwasserstation FWS 40"));
+    WoSt::tProduct other; // no text row: the selection name stays
+    ASSERT_TRUE(WoSt::LoadProduct(other, c.catalog, c.node({2})));
+    EXPECT_EQ(other.name, QStringLiteral("FWS 50"));
+}
+
+TEST_F(CatalogTest, StationTypeByBlockNameInVersionOneAndByGroupKeyLater) {
+    TwoGroupCatalog v1(memory, QStringLiteral("V1"), 1);
+    ASSERT_TRUE(WoSt::LoadCatalog(v1.catalog));
+    WoSt::tProduct p;
+    ASSERT_TRUE(WoSt::LoadProduct(p, v1.catalog, v1.node({0, 2})));
+    EXPECT_EQ(p.stationType, 0);
+    EXPECT_EQ(p.supported, 1);
+    p.Reset();
+    ASSERT_TRUE(WoSt::LoadProduct(p, v1.catalog, v1.node({1})));
+    EXPECT_EQ(p.stationType, 1);
+
+    TwoGroupCatalog v2(memory, QStringLiteral("V2"), 2);
+    ASSERT_TRUE(WoSt::LoadCatalog(v2.catalog));
+    p.Reset();
+    ASSERT_TRUE(WoSt::LoadProduct(p, v2.catalog, v2.node({0, 0})));
+    EXPECT_EQ(p.stationType, 0); // "WOST_GROUP"
+    p.Reset();
+    ASSERT_TRUE(WoSt::LoadProduct(p, v2.catalog, v2.node({2})));
+    EXPECT_EQ(p.stationType, 1); // "FRWS_50"
+}
+
+TEST_F(CatalogTest, UnknownStationTypeIsNotSupported) {
+    StationDb s(memory, QStringLiteral("V2"), 2);
+    const RowId wt = s.exchanger(QStringLiteral("WT"), {});
+    const TableHandle list = s.selection(QStringLiteral("Auswahl1_1"));
+    s.entry(list, QStringLiteral("HEAT_PUMP_1"), QStringLiteral("Heat pump"), s.product(QStringLiteral("D"), wt));
+    WoSt::tCatalog catalog;
+    catalog.mmdKey = s.key;
+    catalog.stations = s.stations;
+    ASSERT_TRUE(WoSt::LoadCatalog(catalog));
+    WoSt::tProduct p;
+    EXPECT_FALSE(WoSt::LoadProduct(p, catalog, *catalog.root->children[0]));
+    EXPECT_EQ(p.stationType, -1);
+    EXPECT_EQ(p.supported, 0);
+}
+
+TEST_F(CatalogTest, FilePathsAreCompletedForTheHost) {
+    StationDb s(memory, QStringLiteral("V1"), 1);
+    const RowId wt = s.exchanger(QStringLiteral("WT"), {});
+    const TableHandle list = s.selection(QStringLiteral("Auswahl1_1"));
+    const RowId row = memory.addRow(list, QStringLiteral("P"));
+    s.product(QStringLiteral("unused"), wt);
+    memory.addRowFor(s.datenTable, row);
+    memory.set(s.datenTable, row, 0, {Ref{wt}});
+    memory.set(s.datenTable, row, 13, {1});
+    s.selectionCell(list, row, 0, {QStringLiteral("P")});
+    s.selectionCell(list, row, 3, {QStringLiteral("pics\\p.png")});
+    s.selectionCell(list, row, 5, {QStringLiteral("X_HS_FWS_P")});
+    s.selectionCell(list, row, 6, {QStringLiteral("HS_FWS_P_3D")});
+    s.selectionCell(list, row, 7, {QStringLiteral("/abs/sheet")});
+    s.selectionCell(list, row, 8, {QStringLiteral("https://example.org/p")});
+    WoSt::tCatalog catalog;
+    catalog.info.rootPath = kRoot;
+    catalog.mmdKey = s.key;
+    catalog.stations = s.stations;
+    ASSERT_TRUE(WoSt::LoadCatalog(catalog));
+
+    WoSt::tProduct p;
+    ASSERT_TRUE(WoSt::LoadProduct(p, catalog, *catalog.root->children[0]));
+    EXPECT_EQ(p.bitmap, kRoot + QStringLiteral("/Bmp/pics/p.png"));
+    EXPECT_EQ(p.block2D, kRoot + QStringLiteral("/2D/X_HS_FWS_P.dwg"));
+    EXPECT_EQ(p.block3D, kRoot + QStringLiteral("/3D/HS_FWS_P_3D.dwg"));
+    EXPECT_EQ(p.dataSheet, QStringLiteral("/abs/sheet.Pdf"));
+    EXPECT_EQ(p.infoTarget, QStringLiteral("https://example.org/p"));
+    EXPECT_EQ(p.explode, 1);
+    EXPECT_EQ(p.hasHeatMeter, 1);
+    EXPECT_EQ(p.hasWaterMeter, 0);
+
+    WoSt::tProduct revit;
+    ASSERT_TRUE(WoSt::LoadProduct(revit, catalog, *catalog.root->children[0], true));
+    EXPECT_EQ(revit.block2D, kRoot + QStringLiteral("/2D/X_HS_FWS_P.rfa"));
+    EXPECT_EQ(revit.explode, 0);
+}
+
+TEST_F(CatalogTest, ProductWithoutHeatExchangerReferenceIsRefusedWithMessage) {
+    StationDb s(memory, QStringLiteral("V2"), 2);
+    const RowId daten = memory.addRow(s.datenTable, QStringLiteral("D"));
+    memory.set(s.datenTable, daten, 13, {1});
+    s.entry(s.selection(QStringLiteral("Auswahl1_1")), QStringLiteral("WOST_X"), QStringLiteral("X"), daten);
+    WoSt::tCatalog catalog;
+    catalog.mmdKey = s.key;
+    catalog.stations = s.stations;
+    ASSERT_TRUE(WoSt::LoadCatalog(catalog));
+    WoSt::tProduct p;
+    EXPECT_FALSE(WoSt::LoadProduct(p, catalog, *catalog.root->children[0]));
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, QStringLiteral("Verweis auf die Tabelle Waermeuebertrager fehlt."));
+    EXPECT_EQ(messages.entries[0].icon, WoSt::MessageIcon::Stop);
+}
+
+TEST_F(CatalogTest, RootAndRowlessNodesAreNoProducts) {
+    TwoGroupCatalog c(memory, QStringLiteral("V1"), 1);
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    WoSt::tProduct p;
+    EXPECT_FALSE(WoSt::LoadProduct(p, c.catalog, *c.catalog.root));
+    EXPECT_EQ(p.levelRow, 0);
+}
+
+TEST_F(CatalogTest, PathSearchFindsRowsAndArticleSetsDepthFirst) {
+    TwoGroupCatalog c(memory, QStringLiteral("V2"), 2);
+    ASSERT_TRUE(WoSt::LoadCatalog(c.catalog));
+    std::vector<int> path{9, 9};
+    EXPECT_TRUE(WoSt::FindProductPath(c.catalog, QStringLiteral("L_WS30"), path));
+    EXPECT_EQ(path, (std::vector<int>{0, 2}));
+    EXPECT_TRUE(WoSt::FindProductPath(c.catalog, QStringLiteral("D_50"), path));
+    EXPECT_EQ(path, (std::vector<int>{2}));
+    EXPECT_TRUE(WoSt::FindProductPath(c.catalog, QStringLiteral("WOST_GROUP"), path));
+    EXPECT_EQ(path, (std::vector<int>{0}));
+    EXPECT_TRUE(WoSt::FindProductPath(c.catalog, QStringLiteral("D_10"), path));
+    EXPECT_EQ(path, (std::vector<int>{0, 0}));
+
+    EXPECT_FALSE(WoSt::FindProductPath(c.catalog, QStringLiteral("WOST_UNUSED"), path));
+    EXPECT_TRUE(path.empty());
+    EXPECT_FALSE(WoSt::FindProductPath(c.catalog, QStringLiteral("NO_SUCH_KEY"), path));
+    EXPECT_TRUE(path.empty());
+}
+
+TEST_F(CatalogTest, DistributorSetsByCircuitCount) {
+    StationDb s(memory, QStringLiteral("V1"), 1);
+    const RowId set = s.distributorSet(QStringLiteral("VS_1"), {{QStringLiteral("VT_BASE"), 1.0, 0},
+                                                                {QStringLiteral("VT_2"), 1.0, 2},
+                                                                {QStringLiteral("VT_3"), 1.0, 3}});
+    const TableHandle table = s.table(QStringLiteral("VerteilerSets/VS_1"));
+    const RowId multi = memory.addRow(table, QStringLiteral("VT_45"));
+    memory.set(table, multi, 0, {2.0, 3.0});
+    memory.set(table, multi, 3, {4, 5});
+    const RowId noQuantity = memory.addRow(table, QStringLiteral("VT_CLIP"));
+    memory.set(table, noQuantity, 3, {4});
+
+    WoSt::tCatalog catalog;
+    catalog.mmdKey = s.key;
+    catalog.stations = s.stations;
+    catalog.distributorSets = s.table(QStringLiteral("VerteilerSets"));
+    WoSt::tProduct product;
+    product.distributorSetId = set;
+    EXPECT_EQ(WoSt::MaxFbhCircuits(catalog, product), 5);
+
+    auto list = memory.NewMaterialList();
+    EXPECT_EQ(WoSt::AddDistributorArticles(catalog, product, 4, *list), 3);
+    const auto items = list->Items();
+    EXPECT_EQ(memory.KeyOfId(items[0].article), QStringLiteral("VT_BASE"));
+    EXPECT_EQ(memory.KeyOfId(items[1].article), QStringLiteral("VT_45"));
+    EXPECT_EQ(items[1].quantity, 2.0);
+    EXPECT_EQ(memory.KeyOfId(items[2].article), QStringLiteral("VT_CLIP"));
+    EXPECT_EQ(items[2].quantity, 1.0);
+
+    list->Clear();
+    EXPECT_EQ(WoSt::AddDistributorArticles(catalog, product, 5, *list), 2);
+    EXPECT_EQ(list->Items()[1].quantity, 3.0);
+    list->Clear();
+    EXPECT_EQ(WoSt::AddDistributorArticles(catalog, product, 0, *list), 1); // the base row only
+
+    product.distributorSetId = 0;
+    EXPECT_EQ(WoSt::MaxFbhCircuits(catalog, product), 0);
+    list->Clear();
+    EXPECT_EQ(WoSt::AddDistributorArticles(catalog, product, 3, *list), 0);
+}

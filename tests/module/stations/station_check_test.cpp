@@ -1,0 +1,357 @@
+#include "station_test_support.h"
+
+#include "stations/station_check.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane::test;
+using WoSt::RowId;
+
+namespace {
+
+// Curves of a small heat exchanger: 60, 65 and 70 °C supply, 10 °C cold water.
+std::vector<TestCurve> standardCurves() {
+    return {{60, 10, 45, {{6, 350, 24}, {12, 800, 28}, {16, 1150, 32}}},
+            {65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}},
+            {70, 10, 55, {{6, 280, 21}, {12, 650, 24}, {20, 1250, 29}}}};
+}
+
+class CheckTest : public ::testing::Test {
+protected:
+    CheckTest() : s(memory, QStringLiteral("CHK"), 2) {
+        exchanger = s.exchanger(QStringLiteral("WT_10"), standardCurves());
+        daten = s.product(QStringLiteral("D_1"), exchanger);
+        s.daten(daten, WoSt::DatenColumn::KvPrim, {1.5});
+        s.daten(daten, WoSt::DatenColumn::KvPwc, {2.0});
+        s.daten(daten, WoSt::DatenColumn::OpeningPwc, {100});
+        s.daten(daten, WoSt::DatenColumn::KvPwh, {2.0});
+        s.daten(daten, WoSt::DatenColumn::OpeningPwh, {50});
+        s.daten(daten, WoSt::DatenColumn::DpSecMin, {200.0});
+        s.daten(daten, WoSt::DatenColumn::OperatingMode, {1});
+        catalog.mmdKey = s.key;
+        catalog.stations = s.stations;
+        catalog.data = s.datenTable;
+        catalog.heatExchangers = s.exchangers;
+        catalog.distributorSets = s.table(QStringLiteral("VerteilerSets"));
+        wizard.catalog = &catalog;
+        wizard.product.supported = 1;
+        wizard.product.stationType = 0;
+        wizard.product.dataRow = daten;
+        wizard.product.heatExchangerId = exchanger;
+    }
+
+    void check() { WoSt::CheckStation(wizard); }
+    const WoSt::tCheckDisplay& shown() const { return wizard.display; }
+    QString errorText(const QString& error) const { return QStringLiteral("Fehler: ") + error; }
+
+    void withFloorHeating(int maxCircuits) {
+        s.daten(daten, WoSt::DatenColumn::TvlSecMin, {25});
+        s.daten(daten, WoSt::DatenColumn::TvlSecMax, {45});
+        if (maxCircuits > 0)
+            wizard.product.distributorSetId =
+                s.distributorSet(QStringLiteral("VS"), {{QStringLiteral("VT_BASE"), 1.0, 0},
+                                                        {QStringLiteral("VT_MAX"), 1.0, maxCircuits}});
+        wizard.reqHz.tVL = 35.0;
+        wizard.reqHz.tRL = 28.0;
+    }
+
+    ConstantWater water;
+    WoSt::ScopedWaterProperties useWater{water};
+    MemoryDb memory;
+    WoSt::ScopedMaterialDb useDb{memory};
+    MessageLog messages;
+    StationDb s;
+    RowId exchanger = 0, daten = 0;
+    WoSt::tCatalog catalog;
+    WoSt::tWizardState wizard;
+};
+
+const QString kDesignText = QStringLiteral("VL/RL-Temp.\t65/25 °C\r\n"
+                                           "Druckverlust-TW\t409 mbar\r\n"
+                                           "Druckverlust-HZ\t230 mbar\r\n"
+                                           "Schaltung\t\tParallel");
+
+} // namespace
+
+TEST_F(CheckTest, PassingCheckShowsTheDesignPointAndEnablesDrawing) {
+    check();
+    EXPECT_EQ(shown().result, kDesignText);
+    EXPECT_EQ(shown().resultLook, WoSt::ResultLook::System);
+    EXPECT_TRUE(shown().drawEnabled);
+    EXPECT_FALSE(shown().fbhEnabled);
+    EXPECT_EQ(wizard.design.tVL, 65.0);
+    EXPECT_EQ(wizard.design.tW, 50.0);
+    EXPECT_EQ(wizard.design.tK, 10.0);
+    EXPECT_DOUBLE_EQ(wizard.design.vPrim, 700.0);
+    EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 25.0);
+    EXPECT_EQ(wizard.design.fr, 12.0);
+    EXPECT_TRUE(messages.entries.empty());
+}
+
+TEST_F(CheckTest, DesignPointIsInterpolatedAndSupplyMayBeBelowTheCurve) {
+    wizard.reqTw.tVL = 62.4; // whole degrees: 62, the 65 °C curve is less than 5 above
+    wizard.reqTw.fr = 15.0;
+    check();
+    EXPECT_TRUE(shown().drawEnabled);
+    EXPECT_EQ(wizard.design.tVL, 65.0);
+    EXPECT_DOUBLE_EQ(wizard.design.vPrim, 950.0);
+    EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 27.5);
+}
+
+TEST_F(CheckTest, HeatOutputGivenInsteadOfTapRate) {
+    wizard.reqTw.fr = -1.0;
+    wizard.reqTw.hr = 33600.0; // 12 l/min from 10 to 50 °C
+    check();
+    EXPECT_EQ(shown().result, kDesignText);
+    EXPECT_EQ(wizard.design.hr, 33600.0);
+}
+
+TEST_F(CheckTest, WaterMeterAddsItsLossAndShowsItsBox) {
+    s.daten(daten, WoSt::DatenColumn::WaterMeter, {1});
+    wizard.product.hasWaterMeter = 1;
+    wizard.waterMeterFlow = 1.44; // twice the flow of 12 l/min
+    wizard.waterMeterDp = 100.0;
+    check();
+    EXPECT_TRUE(shown().result.contains(QStringLiteral("Druckverlust-TW\t434 mbar")));
+    EXPECT_TRUE(shown().waterMeterVisible);
+    EXPECT_FALSE(shown().heatMeterVisible);
+}
+
+TEST_F(CheckTest, SecondaryMinimumPressureWinsOverASmallPrimaryLoss) {
+    s.daten(daten, WoSt::DatenColumn::KvPrim, {10.0}); // a = 5.184 mbar
+    check();
+    EXPECT_TRUE(shown().result.contains(QStringLiteral("Druckverlust-HZ\t200 mbar")));
+    s.daten(daten, WoSt::DatenColumn::KvPrim, {0.0});
+    s.daten(daten, WoSt::DatenColumn::DpSecMin, {-5.0});
+    check();
+    EXPECT_TRUE(shown().result.contains(QStringLiteral("Druckverlust-HZ\t0 mbar")));
+}
+
+TEST_F(CheckTest, OperatingModes) {
+    const std::pair<int, QString> modes[] = {{0, QStringLiteral("Vorrang")},
+                                             {2, QStringLiteral("Vorrang/Parallel")},
+                                             {3, QString()}};
+    for (const auto& [mode, text] : modes) {
+        s.daten(daten, WoSt::DatenColumn::OperatingMode, {mode});
+        check();
+        EXPECT_TRUE(shown().result.endsWith(QStringLiteral("Schaltung\t\t") + text)) << mode;
+    }
+}
+
+TEST_F(CheckTest, SupplyAboveEveryCurve) {
+    wizard.reqTw.tVL = 80.0;
+    check();
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C.")));
+    EXPECT_EQ(shown().resultLook, WoSt::ResultLook::Error);
+    EXPECT_FALSE(shown().drawEnabled);
+}
+
+TEST_F(CheckTest, TemperaturesNoCurveReaches) {
+    for (double tVL : {55.0, -5.0}) {
+        wizard.reqTw.tVL = tVL;
+        check();
+        EXPECT_EQ(shown().result, errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen "
+                                                           "nicht ausgelegt werden.")));
+    }
+    wizard.reqTw.tVL = 65.0;
+    wizard.reqTw.tK = 12.0;
+    check();
+    EXPECT_FALSE(shown().drawEnabled);
+}
+
+TEST_F(CheckTest, TapRateOutsideTheCharacteristic) {
+    wizard.reqTw.fr = 20.0;
+    check();
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die Zapfrate von 20.00 l/min ist zu groß. Der größtmögliche Wert des gewählten "
+                                       "Wärmetauschers beträgt 18.00 l/min. Verringern Sie die Zapfrate oder wählen "
+                                       "Sie einen größeren Wärmetauscher.")));
+    for (double small : {4.0, 0.0}) {
+        wizard.reqTw.fr = small;
+        check();
+        EXPECT_EQ(shown().result,
+                  errorText(QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 6.00 l/min.")));
+    }
+    wizard.reqTw.fr = 18.0; // the last point belongs to the last segment
+    check();
+    EXPECT_TRUE(shown().drawEnabled);
+    EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 30.0);
+    wizard.reqTw.fr = 6.0;
+    check();
+    EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 22.0);
+}
+
+TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
+    wizard.display.result = QStringLiteral("earlier");
+    wizard.display.drawEnabled = true;
+    memory.addRow(s.exchangers, QStringLiteral("WT_GONE"));
+    wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_GONE"));
+    check();
+    ASSERT_EQ(messages.entries.size(), 1u);
+    EXPECT_EQ(messages.entries[0].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_GONE fehlt!"));
+    EXPECT_EQ(messages.entries[0].icon, WoSt::MessageIcon::Stop);
+    EXPECT_EQ(shown().result, QStringLiteral("earlier"));
+    EXPECT_FALSE(shown().drawEnabled);
+
+    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Waermeuebertrager/Ansatz_Kennlinien.WT_HALF"));
+    wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_HALF"));
+    check();
+    ASSERT_EQ(messages.entries.size(), 2u);
+    EXPECT_EQ(messages.entries[1].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!"));
+}
+
+TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
+    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_EMPTY"), {});
+    check();
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Heat exchanger dataset is not available!")));
+
+    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_NOPOINTS"), {{65, 10, 50, {}}});
+    check();
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Heat exchanger dataset is not available!")));
+
+    wizard.product.heatExchangerId =
+        s.exchanger(QStringLiteral("WT_UNSORTED"), {{65, 10, 50, {{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}}}});
+    check();
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die Kennlinie des Wärmeübertragers ist nicht aufsteigend "
+                                                       "nach der Zapfrate geordnet.")));
+    wizard.product.heatExchangerId =
+        s.exchanger(QStringLiteral("WT_FLAT"), {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}}});
+    check();
+    EXPECT_EQ(shown().resultLook, WoSt::ResultLook::Error);
+    EXPECT_FALSE(shown().drawEnabled);
+}
+
+TEST_F(CheckTest, SinglePointCharacteristic) {
+    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_ONE"), {{65, 10, 50, {{10, 600, 25}}}});
+    for (double fr : {10.0, 14.0}) {
+        wizard.reqTw.fr = fr;
+        check();
+        EXPECT_EQ(shown().result,
+                  errorText(QStringLiteral("Die Zapfrate von %1 l/min ist zu groß. Der größtmögliche Wert des "
+                                           "gewählten Wärmetauschers beträgt 10.00 l/min. Verringern Sie die "
+                                           "Zapfrate oder wählen Sie einen größeren Wärmetauscher.")
+                                .arg(fr, 0, 'f', 2)));
+    }
+    wizard.reqTw.fr = 9.0;
+    check();
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 10.00 l/min.")));
+}
+
+TEST_F(CheckTest, HeatingRodCoversTheLastDegrees) {
+    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_LOW"), {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
+    wizard.reqTw.tW = 50.0;
+    check(); // no rod: no second search
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
+                                                       "ausgelegt werden.")));
+
+    // 1000 kg/m³ · 4200 J/(kg·K) · 0.2 l/s · 5 K = 4200 W
+    s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {3000});
+    check();
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die maximale elektrische Leistung des Zusatzheizstabs reicht "
+                                                       "nicht aus. Erforderlich ist 4.2kW.")));
+    EXPECT_FALSE(shown().drawEnabled);
+
+    s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {5000});
+    check();
+    EXPECT_TRUE(shown().drawEnabled);
+    EXPECT_TRUE(shown().result.startsWith(QStringLiteral("VL/RL-Temp.\t65/26 °C, Heizstab 4200 W\r\n")));
+    EXPECT_EQ(wizard.design.tW, 45.0);
+}
+
+TEST_F(CheckTest, FloorHeatingWithDistributorInTheDevice) {
+    withFloorHeating(4);
+    wizard.reqHz.nFbh = 3;
+    check();
+    EXPECT_TRUE(shown().fbhEnabled);
+    EXPECT_EQ(wizard.reqHz.fbhPossible, 1);
+    EXPECT_EQ(wizard.reqHz.tVLMin, 25);
+    EXPECT_EQ(wizard.reqHz.tVLMax, 45);
+    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C\r\nFBH-Kreise: 3 Stück"));
+    EXPECT_EQ(shown().result, kDesignText);
+    EXPECT_TRUE(shown().drawEnabled);
+
+    wizard.reqHz.nFbh = 0;
+    check();
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. "
+                                                       "Bei Bedarf bitte Anzahl der FBH-Kreise festlegen.")));
+    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
+
+    wizard.reqHz.nFbh = 5;
+    check();
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die gewählte Station kann maximal 4 Heizkreise am Verteiler aufnehmen.")));
+    EXPECT_EQ(shown().hzSummary, QString());
+
+    wizard.reqHz.nFbh = 4;
+    for (auto [tVL, tRL] : {std::pair{55.0, 28.0}, std::pair{35.0, 18.0}}) {
+        wizard.reqHz.tVL = tVL;
+        wizard.reqHz.tRL = tRL;
+        check();
+        EXPECT_EQ(shown().result, errorText(QStringLiteral("VL/RL-Temp. %1/%2 °C").arg(tVL).arg(tRL)));
+    }
+}
+
+TEST_F(CheckTest, FloorHeatingWithExternalDistributor) {
+    withFloorHeating(0);
+    check();
+    const QString note = QStringLiteral("An diese Wohnungsstation kann ein externer FBH-Verteiler angeschlossen werden. "
+                                        "Einstellungen können bei Bedarf an dem externen FBH-Verteiler vorgenommen "
+                                        "werden.");
+    EXPECT_EQ(shown().result, note);
+    EXPECT_EQ(shown().resultLook, WoSt::ResultLook::System);
+    EXPECT_TRUE(shown().drawEnabled);
+    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
+
+    wizard.reqHz.nFbh = 2;
+    check();
+    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die gewählte Station enthält keinen FBH-Verteiler. Bitte "
+                                                       "Anzahl der FBH-Kreise auf 0 setzen.")));
+    EXPECT_FALSE(shown().drawEnabled);
+}
+
+TEST_F(CheckTest, FloorHeatingRulesFollowATapRateError) {
+    withFloorHeating(4);
+    wizard.reqTw.fr = 30.0;
+    wizard.reqHz.nFbh = 2;
+    check();
+    EXPECT_TRUE(shown().result.contains(QStringLiteral("ist zu groß")));
+    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C\r\nFBH-Kreise: 2 Stück"));
+}
+
+TEST_F(CheckTest, WithoutFloorHeatingTheSummaryIsCleared) {
+    wizard.display.hzSummary = QStringLiteral("old");
+    check();
+    EXPECT_EQ(shown().hzSummary, QString());
+    EXPECT_EQ(wizard.reqHz.fbhPossible, 0);
+}
+
+TEST_F(CheckTest, NothingHappensWithoutCatalogueOrSupportedProduct) {
+    wizard.display.result = QStringLiteral("kept");
+    wizard.display.drawEnabled = true;
+    wizard.product.supported = 0;
+    check();
+    wizard.product.supported = 1;
+    wizard.catalog = nullptr;
+    check();
+    EXPECT_EQ(shown().result, QStringLiteral("kept"));
+    EXPECT_TRUE(shown().drawEnabled);
+}
+
+TEST_F(CheckTest, DrinkingWaterSummaryThenCheck) {
+    WoSt::UpdateTwSummary(wizard);
+    EXPECT_EQ(shown().twSummary,
+              QStringLiteral("Zapfrate\t\t12 l/min, 50 °C\r\nWärmeleistung-TW\t33600 W\r\nVorlauftemp.\t65 °C"));
+    EXPECT_EQ(shown().result, kDesignText);
+}
+
+TEST(ResultColors, ErrorsAreRedOnButtonFace) {
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(10, 20, 30));
+    palette.setColor(QPalette::ButtonText, QColor(200, 210, 220));
+    EXPECT_EQ(WoSt::ResultColors(WoSt::ResultLook::Error, palette),
+              std::make_pair(QColor(255, 0, 0), QColor(10, 20, 30)));
+    EXPECT_EQ(WoSt::ResultColors(WoSt::ResultLook::System, palette),
+              std::make_pair(QColor(200, 210, 220), QColor(10, 20, 30)));
+}

@@ -1,0 +1,66 @@
+#include "station_test_support.h"
+
+#include "stations/station_requirements.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane::test;
+
+class RequirementsTest : public ::testing::Test {
+protected:
+    ConstantWater water;
+    WoSt::ScopedWaterProperties useWater{water};
+};
+
+TEST_F(RequirementsTest, TapRateAndHeatOutputConvertIntoEachOther) {
+    WoSt::tReqTw req; // 10 °C to 50 °C, 12 l/min
+    // 1000 kg/m³ · 4200 J/(kg·K) · 0.2 l/s · 40 K
+    EXPECT_DOUBLE_EQ(WoSt::WaermeleistungOf(req), 33600.0);
+    EXPECT_DOUBLE_EQ(WoSt::ZapfrateOf(req), 12.0);
+
+    req.fr = -1.0;
+    req.hr = 33600.0;
+    EXPECT_DOUBLE_EQ(WoSt::ZapfrateOf(req), 12.0);
+    EXPECT_DOUBLE_EQ(WoSt::WaermeleistungOf(req), 33600.0);
+}
+
+TEST_F(RequirementsTest, NothingGivenMeansZero) {
+    WoSt::tReqTw req;
+    req.fr = -1.0;
+    req.hr = -1.0;
+    EXPECT_EQ(WoSt::ZapfrateOf(req), 0.0);
+    EXPECT_EQ(WoSt::WaermeleistungOf(req), 0.0);
+}
+
+TEST_F(RequirementsTest, HeatOutputWithoutTemperatureRiseGivesNoTapRate) {
+    WoSt::tReqTw req;
+    req.fr = -1.0;
+    req.hr = 20000.0;
+    req.tK = req.tW = 40.0;
+    EXPECT_EQ(WoSt::ZapfrateOf(req), 0.0);
+}
+
+TEST_F(RequirementsTest, DefaultsAreThoseOfANewWizard) {
+    const WoSt::tReqTw tw;
+    EXPECT_EQ(tw.tK, 10.0);
+    EXPECT_EQ(tw.tW, 50.0);
+    EXPECT_EQ(tw.hr, -1.0);
+    EXPECT_EQ(tw.fr, 12.0);
+    EXPECT_EQ(tw.tVL, 65.0);
+    EXPECT_EQ(tw.tRLPrim, 30.0);
+    EXPECT_EQ(tw.vPrim, 0.0);
+    const WoSt::tReqHz hz;
+    EXPECT_EQ(hz.nFbh, 0);
+    EXPECT_EQ(hz.fbhPossible, 0);
+    EXPECT_EQ(hz.tVL, 0.0);
+}
+
+TEST(RequirementsWithRealWater, ConversionUsesTheWaterOfFiftyDegrees) {
+    // Liquid water at 50 °C: density 988.0 kg/m³, specific heat 4.181 kJ/(kg·K).
+    WoSt::tReqTw req;
+    const double expected = 988.0 * 4181.0 * (12.0 / 60000.0) * 40.0;
+    EXPECT_NEAR(WoSt::WaermeleistungOf(req), expected, expected * 1e-3);
+    req.fr = -1.0;
+    req.hr = expected;
+    EXPECT_NEAR(WoSt::ZapfrateOf(req), 12.0, 12.0 * 1e-3);
+}

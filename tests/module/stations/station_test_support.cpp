@@ -1,0 +1,109 @@
+#include "station_test_support.h"
+
+namespace orvane::test {
+
+MessageLog::MessageLog() {
+    WoSt::SetMessageSink([this](const QString& text, WoSt::MessageIcon icon) { entries.push_back({text, icon}); });
+}
+
+MessageLog::~MessageLog() { WoSt::SetMessageSink({}); }
+
+QStringList MessageLog::texts() const {
+    QStringList result;
+    for (const auto& e : entries)
+        result << e.text;
+    return result;
+}
+
+StationDb::StationDb(MemoryDb& memory, const QString& dbKey, int dataVersion)
+    : db(memory), key(dbKey), version(dataVersion) {
+    db.addDatabase(key);
+    stations = db.table(QStringLiteral("Heizung/Wohnungsstationen"));
+    logik = db.table(QStringLiteral("Heizung/Wohnungsstationen/Logik"));
+    datenTable = table(QStringLiteral("Daten"));
+    exchangers = table(QStringLiteral("Waermeuebertrager"));
+    if (version > 0) {
+        const WoSt::RowId row = db.addRow(logik, QStringLiteral("Versionsnummer"));
+        db.set(logik, row, 0, {QString::number(version)});
+    }
+}
+
+WoSt::TableHandle StationDb::table(const QString& pathUnderStations) {
+    return db.table(QStringLiteral("Heizung/Wohnungsstationen/") + pathUnderStations);
+}
+
+WoSt::TableHandle StationDb::selection(const QString& path) { return table(QStringLiteral("Logik/") + path); }
+
+WoSt::RowId StationDb::entry(WoSt::TableHandle selTable, const QString& rowKey, const QString& name,
+                             WoSt::RowId datenRow) {
+    const WoSt::RowId row = db.addRow(selTable, rowKey);
+    selectionCell(selTable, row, 0, {name});
+    if (version >= 2)
+        db.set(selTable, row, 0, {Ref{datenRow}});
+    return row;
+}
+
+void StationDb::selectionCell(WoSt::TableHandle selTable, WoSt::RowId row, int column, std::vector<Cell> values) {
+    db.set(selTable, row, column + (version >= 2 ? 1 : 0), std::move(values));
+}
+
+WoSt::RowId StationDb::product(const QString& rowKey, WoSt::RowId exchanger) {
+    const WoSt::RowId row = db.addRow(datenTable, rowKey);
+    db.set(datenTable, row, 0, {Ref{exchanger}});
+    return row;
+}
+
+void StationDb::daten(WoSt::RowId row, int column, std::vector<Cell> values) {
+    db.set(datenTable, row, column, std::move(values));
+}
+
+WoSt::RowId StationDb::exchanger(const QString& rowKey, const std::vector<TestCurve>& curves) {
+    const WoSt::RowId id = db.addRow(exchangers, rowKey);
+    const QString fittedPath = QStringLiteral("Waermeuebertrager/Ansatz_Kennlinien.") + rowKey;
+    const WoSt::TableHandle fitted = table(fittedPath);
+    const WoSt::TableHandle characteristic = table(fittedPath + QStringLiteral("/Kennlinien"));
+    for (const TestCurve& curve : curves) {
+        const WoSt::RowId row = db.addRow(fitted);
+        db.set(fitted, row, 0, {curve.tVL});
+        db.set(fitted, row, 1, {curve.tK});
+        db.set(fitted, row, 2, {curve.tW});
+        db.addRowFor(characteristic, row);
+        std::vector<Cell> flow, vPrim, tRL;
+        for (const auto& p : curve.points) {
+            flow.push_back(p.flow);
+            vPrim.push_back(p.vPrim);
+            tRL.push_back(p.tRLPrim);
+        }
+        db.set(characteristic, row, 0, flow);
+        db.set(characteristic, row, 1, vPrim);
+        db.set(characteristic, row, 2, tRL);
+    }
+    return id;
+}
+
+WoSt::RowId StationDb::distributorSet(const QString& setKey,
+                                      const std::vector<std::tuple<QString, double, int>>& rows) {
+    const WoSt::TableHandle sets = table(QStringLiteral("VerteilerSets"));
+    const WoSt::RowId id = db.idOf(setKey);
+    const WoSt::TableHandle set = table(QStringLiteral("VerteilerSets/") + setKey);
+    (void)sets;
+    for (const auto& [article, quantity, circuits] : rows) {
+        const WoSt::RowId row = db.addRow(set, article);
+        db.set(set, row, 0, {quantity});
+        db.set(set, row, 3, {circuits});
+    }
+    return id;
+}
+
+std::vector<WoSt::CatalogEntry> FixedCatalogs::Catalogs() {
+    std::vector<WoSt::CatalogEntry> entries;
+    for (const Item& item : m_items)
+        entries.push_back({&item, item.displayName, item.rootPath, item.mmdKey.toUpper()});
+    return entries;
+}
+
+QString FixedCatalogs::EnsureMMDLoaded(const WoSt::CatalogEntry& entry) {
+    return static_cast<const Item*>(entry.info)->mmdKey;
+}
+
+} // namespace orvane::test
