@@ -1,0 +1,55 @@
+#include "symbol_button.h"
+
+#include "slide.h"
+
+#include <QEvent>
+#include <QPainter>
+
+CSymbolButton::CSymbolButton(QWidget* parent) : CDesktopButton(parent), m_pSlide(std::make_unique<CSlide>()) {}
+
+CSymbolButton::~CSymbolButton() = default;
+
+void CSymbolButton::SetSlideFile(const QString& file) {
+    m_slideFile = file;
+    // On the button face the slide's foreground colours draw black.
+    m_pSlide->SetForegroundColor(0x000000);
+    m_pSlide->Load(QString(), file);
+}
+
+void CSymbolButton::SetMarkCorner(int mark, int scale) {
+    m_bMarkCorner = mark;
+    m_bScaleMark = scale;
+}
+
+bool CSymbolButton::event(QEvent* event) {
+    const bool handled = CDesktopButton::event(event);
+    if (event->type() == QEvent::WindowIconChange) {
+        SetSlideFile(m_slideFile);
+        update();
+    }
+    return handled;
+}
+
+void CSymbolButton::paintEvent(QPaintEvent* event) {
+    CDesktopButton::paintEvent(event);
+    QPainter painter(this);
+    const QRect client = rect().adjusted(1, 1, -1, -1);
+
+    // The slide is mapped onto device pixels, so that on a high-density screen its lines keep
+    // their full detail instead of being drawn on the coarser logical grid.
+    const qreal ratio = devicePixelRatioF();
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
+                             QSize(qRound(client.width() * ratio), qRound(client.height() * ratio)));
+    m_pSlide->Draw(painter, deviceClient, 0);
+    painter.restore();
+
+    if (m_bMarkCorner) {
+        const int n = CornerMarkStrokeCount(client.width(), client.height(), m_bScaleMark != 0);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(ColorFromColorRef(g_cornerMarkColor), 1));
+        const std::vector<QLine> strokes = CornerMarkStrokes(client, n);
+        painter.drawLines(strokes.data(), int(strokes.size()));
+    }
+}

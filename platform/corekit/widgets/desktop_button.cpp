@@ -1,0 +1,158 @@
+#include "corekit/widgets/desktop_button.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr qreal kCornerRadius = 3.0;
+
+QPainterPath faceOutline(const QRectF& box, bool round) {
+    QPainterPath path;
+    if (round)
+        path.addRoundedRect(box, kCornerRadius, kCornerRadius);
+    else
+        path.addRect(box);
+    return path;
+}
+
+} // namespace
+
+CDesktopButton::CDesktopButton(QWidget* parent) : QPushButton(parent) {
+    m_highlightTimer.setSingleShot(true);
+    connect(&m_highlightTimer, &QTimer::timeout, this, [this] { WaitForModalDialog(0, 0); });
+    setAttribute(Qt::WA_Hover);
+}
+
+CDesktopButton::~CDesktopButton() = default;
+
+void CDesktopButton::SetColor(int index, ButtonFace::ColorRef color) {
+    if (m_face.SetColor(index, color))
+        update();
+}
+
+void CDesktopButton::SetGradientColor(int index, ButtonFace::ColorRef from, ButtonFace::ColorRef to) {
+    if (m_face.SetGradientColor(index, from, to))
+        update();
+}
+
+void CDesktopButton::SetUseXPLook(int look) {
+    m_face.SetLook(look);
+    update();
+}
+
+void CDesktopButton::SetDrawRoundCorners(int on) {
+    m_roundCorners = on != 0;
+    update();
+}
+
+void CDesktopButton::SetBitmapFile(const QString& file, int flags) {
+    m_bitmap = file.isEmpty() ? QImage() : QImage(file);
+    m_bitmapFlags = flags;
+    update();
+}
+
+void CDesktopButton::SetNoDefaultButton(int on) {
+    m_noDefault = on != 0;
+    if (m_noDefault) {
+        setAutoDefault(false);
+        setDefault(false);
+    }
+}
+
+void CDesktopButton::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    // A push button in a dialog may take the default role when it gets the focus.
+    if (m_noDefault)
+        setDefault(false);
+}
+
+void CDesktopButton::WaitForModalDialog(int on, int milliseconds) {
+    m_highlightTimer.stop();
+    m_highlighted = on != 0;
+    if (m_highlighted && milliseconds > 0)
+        m_highlightTimer.start(milliseconds);
+    update();
+}
+
+ButtonFace::State CDesktopButton::CurrentState() const {
+    if (!isEnabled())
+        return ButtonFace::State::Disabled;
+    if (isDown() || isChecked())
+        return ButtonFace::State::Pressed;
+    if (m_highlighted)
+        return ButtonFace::State::Highlighted;
+    if (underMouse())
+        return ButtonFace::State::Hot;
+    return ButtonFace::State::Normal;
+}
+
+void CDesktopButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintFace(painter);
+}
+
+void CDesktopButton::PaintFace(QPainter& painter) {
+    const ButtonFace::State state = CurrentState();
+    const ButtonFace::Fill fill = m_face.fillFor(state);
+    const bool round = m_roundCorners && m_face.look() != ButtonFace::Classic;
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, round);
+    QLinearGradient gradient(box.topLeft(), box.bottomLeft());
+    gradient.setColorAt(0, fill.top);
+    gradient.setColorAt(1, fill.bottom);
+    painter.fillPath(faceOutline(box, round), QBrush(gradient));
+    paintFrame(painter, box, state);
+    painter.restore();
+
+    const int stateFlag = state == ButtonFace::State::Disabled ? kBitmapDisabled
+                          : state == ButtonFace::State::Pressed ? kBitmapPressed
+                          : (state == ButtonFace::State::Hot || state == ButtonFace::State::Highlighted)
+                              ? kBitmapHot
+                              : kBitmapNormal;
+    if (!m_bitmap.isNull() && (m_bitmapFlags & stateFlag)) {
+        const QSize room = rect().adjusted(2, 2, -2, -2).size();
+        QSize shown = m_bitmap.size();
+        if (shown.width() > room.width() || shown.height() > room.height())
+            shown.scale(room, Qt::KeepAspectRatio);
+        QRect target(QPoint(), shown);
+        target.moveCenter(rect().center());
+        if (state == ButtonFace::State::Pressed)
+            target.translate(1, 1);
+        painter.drawImage(target, m_bitmap);
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(m_face.textColor(state));
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
+
+void CDesktopButton::paintFrame(QPainter& painter, const QRectF& box, ButtonFace::State state) const {
+    const bool round = m_roundCorners && m_face.look() != ButtonFace::Classic;
+    const bool pressed = state == ButtonFace::State::Pressed;
+    if (m_face.look() == ButtonFace::Classic) {
+        // Raised: light upper-left edges, dark lower-right edges; pressed swaps them.
+        const QColor light = pressed ? QColor(0x69, 0x69, 0x69) : QColor(0xFF, 0xFF, 0xFF);
+        const QColor dark = pressed ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x69, 0x69, 0x69);
+        const QRect r = rect();
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
+        painter.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    } else {
+        painter.setPen(QPen(ButtonFace::ToColor(m_face.color(ButtonFace::Text)), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(faceOutline(box, round));
+    }
+    if (state == ButtonFace::State::Highlighted) {
+        // The highlight must show in every look and over every face colour.
+        const ButtonFace::Fill hot = m_face.fillFor(ButtonFace::State::Hot);
+        painter.setPen(QPen(hot.bottom.darker(140), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(faceOutline(box.adjusted(1, 1, -1, -1), round));
+    }
+}

@@ -1,0 +1,63 @@
+#include "slides/slide_decoder.h"
+#include "slides/slide_description.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SlideDescription, ShapesBecomeLinesInTheirFolders) {
+    const QString text = QStringLiteral("# sample\n"
+                                        "folder Heizung\n"
+                                        "slide Pumpe 200 100   # a pump\n"
+                                        "color 1\n"
+                                        "rect 10 10 50 40\n"
+                                        "\tline 0 0 200 100\n"
+                                        "end\n"
+                                        "folder Sanitaer\n"
+                                        "slide Ring\n"
+                                        "circle 500 500 100\n"
+                                        "fill\n"
+                                        "arc 500 500 50 0 90\n"
+                                        "end\n");
+    std::vector<DescribedSlide> slides;
+    SlideDescriptionError error;
+    ASSERT_TRUE(ReadSlideDescription(text, slides, error)) << error.line << qPrintable(error.message);
+    ASSERT_EQ(slides.size(), 2u);
+    EXPECT_EQ(slides[0].folder, QStringLiteral("Heizung"));
+    EXPECT_EQ(slides[0].name, QStringLiteral("Pumpe"));
+    EXPECT_EQ(slides[0].writer.LineCount(), 5);
+    const SlideDecodeResult pump = DecodeSlide(slides[0].writer.ToBytes());
+    EXPECT_EQ(pump.header.width, 200);
+    EXPECT_EQ(pump.header.height, 100);
+    ASSERT_FALSE(pump.points.empty());
+    EXPECT_EQ(pump.points.front(), (SlidePoint{10, 10, 0}));
+    EXPECT_EQ(pump.points.back(), (SlidePoint{200, 100, 1}));
+
+    EXPECT_EQ(slides[1].folder, QStringLiteral("Sanitaer"));
+    const SlideDecodeResult ring = DecodeSlide(slides[1].writer.ToBytes());
+    EXPECT_EQ(ring.header.width, 1000);
+    EXPECT_EQ(ring.counts.solidFills, 1);
+    // A full circle in chords of at most 10 degrees, closed on its first point.
+    EXPECT_EQ(slides[1].writer.LineCount(), 36 + 9);
+    EXPECT_EQ(ring.points[0], (SlidePoint{600, 500, 0}));
+}
+
+TEST(SlideDescription, ErrorsNameTheLine) {
+    const auto errorLine = [](const char* text) {
+        std::vector<DescribedSlide> slides;
+        SlideDescriptionError error;
+        EXPECT_FALSE(ReadSlideDescription(QString::fromUtf8(text), slides, error)) << text;
+        EXPECT_FALSE(error.message.isEmpty());
+        return error.line;
+    };
+    EXPECT_EQ(errorLine("line 1 2 3 4\n"), 1);                           // outside a slide
+    EXPECT_EQ(errorLine("slide A\nline 1 2 3\nend\n"), 2);               // too few numbers
+    EXPECT_EQ(errorLine("slide A\n\nrect 1 2 3 x\nend\n"), 3);           // not a number
+    EXPECT_EQ(errorLine("slide A\ncolor 1\ntriangle 1 2\nend\n"), 3);    // unknown
+    EXPECT_EQ(errorLine("slide A\npoly 1 2 3\nend\n"), 2);               // odd count
+    EXPECT_EQ(errorLine("slide A\nline 1 2 3 40000\nend\n"), 2);         // out of range
+    EXPECT_EQ(errorLine("slide A\nline 1 2 3 4\n"), 3);                  // no end
+    EXPECT_EQ(errorLine("slide A\nslide B\n"), 2);
+}
+
+} // namespace
