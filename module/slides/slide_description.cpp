@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <QHash>
+
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -64,6 +66,8 @@ private:
     SlideDescriptionError& m_error;
     QString m_folder;
     bool m_inSlide = false;
+    // The drawing statements of every slide so far, by name, for "include".
+    QHash<QString, QList<QStringList>> m_statements;
 };
 
 bool DescriptionReader::statement(const QStringList& words, int line) {
@@ -92,10 +96,24 @@ bool DescriptionReader::statement(const QStringList& words, int line) {
         m_inSlide = false;
         return true;
     }
+    QList<QStringList>& own = m_statements[m_slides.back().name];
+    if (keyword == QLatin1String("include")) {
+        if (words.size() != 2 || words[1] == m_slides.back().name || !m_statements.contains(words[1]))
+            return fail(line, QStringLiteral("include needs the name of an earlier slide"));
+        const QList<QStringList> included = m_statements.value(words[1]);
+        for (const QStringList& statement : included)
+            if (!shape(statement.first(), *numbers(statement, 1), line))
+                return false;
+        own.append(included);
+        return true;
+    }
     const auto values = numbers(words, 1);
     if (!values)
         return fail(line, QStringLiteral("numbers from 0 to 32767 expected"));
-    return shape(keyword, *values, line);
+    if (!shape(keyword, *values, line))
+        return false;
+    own.append(words);
+    return true;
 }
 
 bool DescriptionReader::shape(const QString& keyword, const std::vector<int>& v, int line) {

@@ -31,6 +31,7 @@ struct SlideDescriptionError {
 //   circle CX CY R
 //   arc CX CY R FROM TO            degrees, counter-clockwise from FROM to TO
 //   fill                           a solid-fill record (a break in the figure)
+//   include NAME                   repeats the statements of the earlier slide NAME
 //   end                            ends the slide
 //
 // Answers false and fills error at the first line that cannot be read.

@@ -30,14 +30,13 @@ bool CSymbolButton::event(QEvent* event) {
     return handled;
 }
 
-void CSymbolButton::paintEvent(QPaintEvent* event) {
-    CDesktopButton::paintEvent(event);
-    QPainter painter(this);
+void CSymbolButton::PaintButton(QPainter& painter) {
+    CDesktopButton::PaintButton(painter);
     const QRect client = rect().adjusted(1, 1, -1, -1);
 
     // The slide is mapped onto device pixels, so that on a high-density screen its lines keep
     // their full detail instead of being drawn on the coarser logical grid.
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = painter.device()->devicePixelRatioF();
     painter.save();
     painter.scale(1.0 / ratio, 1.0 / ratio);
     const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
@@ -46,10 +45,12 @@ void CSymbolButton::paintEvent(QPaintEvent* event) {
     painter.restore();
 
     if (m_bMarkCorner) {
+        painter.save();
         const int n = CornerMarkStrokeCount(client.width(), client.height(), m_bScaleMark != 0);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(ColorFromColorRef(g_cornerMarkColor), 1));
         const std::vector<QLine> strokes = CornerMarkStrokes(client, n);
         painter.drawLines(strokes.data(), int(strokes.size()));
+        painter.restore();
     }
 }

@@ -32,7 +32,7 @@ public:
 protected:
     // A change of the window icon is the signal to reload the slide and repaint.
     bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void PaintButton(QPainter& painter) override;
 
 private:
     int m_bMarkCorner = 0;

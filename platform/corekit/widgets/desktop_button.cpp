@@ -89,7 +89,18 @@ ButtonFace::State CDesktopButton::CurrentState() const {
 
 void CDesktopButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintFace(painter);
+    PaintButton(painter);
+}
+
+void CDesktopButton::PaintButton(QPainter& painter) { PaintFace(painter); }
+
+QImage CDesktopButton::RenderToImage(qreal ratio) {
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PaintButton(painter);
+    return image;
 }
 
 void CDesktopButton::PaintFace(QPainter& painter) {

@@ -30,6 +30,10 @@ public:
     // on 1 highlights the button for milliseconds (0: until switched off); on 0 ends it.
     void WaitForModalDialog(int on, int milliseconds);
 
+    // The button as it looks now, painted into an image of its size times ratio (device
+    // pixels per logical pixel); for screenshots, tests and page previews.
+    QImage RenderToImage(qreal ratio);
+
     bool IsHighlighted() const { return m_highlighted; }
     bool HasBitmap() const { return !m_bitmap.isNull(); }
     const ButtonFace& Face() const { return m_face; }
@@ -43,7 +47,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    // Paints the face in the state the button is in; derived buttons paint over it.
+    // Paints the whole button; derived buttons paint the face first, then their content.
+    virtual void PaintButton(QPainter& painter);
+    // Paints the face in the state the button is in.
     void PaintFace(QPainter& painter);
 
 private:

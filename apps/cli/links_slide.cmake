@@ -1,0 +1,1 @@
+target_link_libraries(orvane_cli PUBLIC orvane_slides)

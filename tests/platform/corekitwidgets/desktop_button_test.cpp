@@ -1,0 +1,142 @@
+#include "corekit/widgets/desktop_button.h"
+
+#include "test_folder.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::FolderTest;
+using State = ButtonFace::State;
+
+// Runs the event loop until done() holds or the deadline passes; answers done().
+template <typename Done>
+bool processEventsUntil(Done done, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return done();
+}
+
+TEST(ButtonFace, LooksPickColoursOrGradientsByState) {
+    ButtonFace face;
+    ASSERT_TRUE(face.SetColor(ButtonFace::Face, 0x0000FF));
+    ASSERT_TRUE(face.SetColor(ButtonFace::Hot, 0x00FF00));
+    ASSERT_TRUE(face.SetColor(ButtonFace::Pressed, 0xFF0000));
+    EXPECT_FALSE(face.SetColor(4, 0x123456));
+    EXPECT_FALSE(face.SetGradientColor(3, 0, 0));
+    EXPECT_FALSE(face.SetColor(-1, 0));
+    EXPECT_EQ(face.fillFor(State::Normal).top, QColor(Qt::red)); // 0x0000FF is red: low byte first
+    EXPECT_EQ(face.fillFor(State::Highlighted).top, QColor(Qt::green));
+    EXPECT_EQ(face.fillFor(State::Pressed).bottom, QColor(Qt::blue));
+
+    face.SetLook(2);
+    ASSERT_TRUE(face.SetGradientColor(ButtonFace::HotGradient, 0xC8C138, 0xA39C13));
+    EXPECT_EQ(face.look(), ButtonFace::Design);
+    EXPECT_EQ(face.fillFor(State::Hot).top, QColor(0x38, 0xC1, 0xC8));
+    EXPECT_EQ(face.fillFor(State::Highlighted).bottom, QColor(0x13, 0x9C, 0xA3));
+    EXPECT_NE(face.fillFor(State::Normal).top, face.fillFor(State::Hot).top);
+    face.SetLook(0);
+    EXPECT_EQ(face.fillFor(State::Normal).top, QColor(Qt::red));
+}
+
+TEST(DesktopButton, TimedHighlightEndsByItselfOrWhenSwitchedOff) {
+    CDesktopButton button;
+    button.resize(40, 40);
+    button.WaitForModalDialog(1, 60000);
+    EXPECT_TRUE(button.IsHighlighted());
+    EXPECT_EQ(button.CurrentState(), State::Highlighted);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(button.IsHighlighted());
+    button.WaitForModalDialog(0, 0);
+    EXPECT_FALSE(button.IsHighlighted());
+
+    button.WaitForModalDialog(1, 5);
+    EXPECT_TRUE(processEventsUntil([&] { return !button.IsHighlighted(); }, 10000));
+    // A new highlight restarts the time: the earlier short one must not end the long one.
+    button.WaitForModalDialog(1, 5);
+    button.WaitForModalDialog(1, 60000);
+    // Wait until well past the short time, then the long highlight must still be on.
+    processEventsUntil([] { return false; }, 50);
+    EXPECT_TRUE(button.IsHighlighted());
+}
+
+TEST(DesktopButton, NeverBecomesTheDefaultButton) {
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* plain = new CDesktopButton(&dialog);
+    auto* never = new CDesktopButton(&dialog);
+    layout->addWidget(plain);
+    layout->addWidget(never);
+    never->SetNoDefaultButton(1);
+    dialog.show();
+    never->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(never->autoDefault());
+    EXPECT_FALSE(never->isDefault());
+    never->setDefault(true);
+    never->clearFocus();
+    never->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(never->isDefault());
+}
+
+TEST(DesktopButton, FacesPaintTheirLookAndState) {
+    CDesktopButton button;
+    button.resize(30, 20);
+    button.SetColor(0, 0x0000FF);
+    QImage classic = button.RenderToImage(1.0);
+    EXPECT_EQ(classic.pixelColor(15, 10), QColor(Qt::red));
+    EXPECT_EQ(classic.pixelColor(0, 0), QColor(Qt::white));      // raised: light upper-left edge
+    EXPECT_EQ(classic.pixelColor(29, 19), QColor(0x69, 0x69, 0x69)); // dark lower-right edge
+
+    button.SetUseXPLook(2);
+    button.SetGradientColor(0, 0x000000, 0xFFFFFF);
+    button.SetColor(3, 0x010000);
+    const QImage design = button.RenderToImage(1.0);
+    EXPECT_LT(design.pixelColor(15, 2).lightness(), 60);   // dark at the top
+    EXPECT_GT(design.pixelColor(15, 17).lightness(), 190); // light at the bottom
+    // Round corners leave the outermost corner pixel unpainted; square ones draw the frame there.
+    EXPECT_LT(qAlpha(design.pixel(0, 0)), 128);
+    button.SetDrawRoundCorners(0);
+    EXPECT_EQ(button.RenderToImage(1.0).pixelColor(0, 0), QColor(0, 0, 1));
+
+    const QImage normal = button.RenderToImage(1.0);
+    button.WaitForModalDialog(1, 0);
+    EXPECT_NE(button.RenderToImage(1.0), normal);
+
+    const QImage twice = button.RenderToImage(2.0);
+    EXPECT_EQ(twice.size(), QSize(60, 40));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+}
+
+TEST_F(FolderTest, BitmapFileReplacesTheFacePicture) {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    const QString file = folder.filePath(QStringLiteral("ArrowLeft.bmp"));
+    ASSERT_TRUE(picture.save(file, "BMP"));
+
+    CDesktopButton button;
+    button.resize(24, 24);
+    button.SetBitmapFile(file, 0x0F00);
+    ASSERT_TRUE(button.HasBitmap());
+    EXPECT_EQ(button.RenderToImage(1.0).pixelColor(12, 12), QColor(0, 0, 255));
+    button.setEnabled(false);
+    button.SetBitmapFile(file, CDesktopButton::kBitmapNormal); // not in the disabled state
+    EXPECT_NE(button.RenderToImage(1.0).pixelColor(12, 12), QColor(0, 0, 255));
+    button.SetBitmapFile(QString(), 0x0F00);
+    EXPECT_FALSE(button.HasBitmap());
+    button.SetBitmapFile(folder.filePath(QStringLiteral("missing.bmp")), 0x0F00);
+    EXPECT_FALSE(button.HasBitmap());
+}
+
+} // namespace
