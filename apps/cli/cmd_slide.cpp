@@ -211,7 +211,7 @@ int runBuild(const QStringList& args, CommandIo& io) {
             io.err << path << ": cannot be written\n";
             return WorkFailed;
         }
-        io.out << QDir(*outDir).relativeFilePath(path) << '\n';
+        io.out << (slide.folder.isEmpty() ? QString() : slide.folder + QLatin1Char('/')) << slide.name << ".sld\n";
     }
     return Success;
 }

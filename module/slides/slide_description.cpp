@@ -142,14 +142,16 @@ bool DescriptionReader::shape(const QString& keyword, const std::vector<int>& v,
         if (!needs(4))
             return false;
         addPolyline(writer, {{v[0], v[1]}, {v[2], v[1]}, {v[2], v[3]}, {v[0], v[3]}, {v[0], v[1]}});
-    } else if (keyword == QLatin1String("circle")) {
-        if (!needs(3))
+    } else if (keyword == QLatin1String("circle") || keyword == QLatin1String("arc")) {
+        if (!needs(keyword == QLatin1String("arc") ? 5 : 3))
             return false;
-        addPolyline(writer, arcPoints(v[0], v[1], v[2], 0.0, 360.0));
-    } else if (keyword == QLatin1String("arc")) {
-        if (!needs(5))
-            return false;
-        addPolyline(writer, arcPoints(v[0], v[1], v[2], v[3], v[4]));
+        const bool full = keyword == QLatin1String("circle");
+        const std::vector<QPoint> points = arcPoints(v[0], v[1], v[2], full ? 0.0 : v[3], full ? 360.0 : v[4]);
+        // A curve must stay on the sheet: coordinates below 0 would wrap round to 65535.
+        for (const QPoint& p : points)
+            if (p.x() < 0 || p.y() < 0 || p.x() > 32767 || p.y() > 32767)
+                return fail(line, QStringLiteral("%1 reaches outside the coordinates 0 to 32767").arg(keyword));
+        addPolyline(writer, points);
     } else if (keyword == QLatin1String("fill")) {
         if (!needs(0))
             return false;

@@ -42,6 +42,19 @@ TEST(SlideDescription, ShapesBecomeLinesInTheirFolders) {
     EXPECT_EQ(ring.points[0], (SlidePoint{600, 500, 0}));
 }
 
+TEST(SlideDescription, IncludeRepeatsTheStatementsOfAnEarlierSlide) {
+    const QString text = QStringLiteral("slide A 100 100\ncolor 1\nline 0 0 10 10\nend\n"
+                                        "slide B 100 100\ninclude A\ncolor 5\nline 50 50 60 60\nend\n"
+                                        "slide C 100 100\ninclude B\nend\n");
+    std::vector<DescribedSlide> slides;
+    SlideDescriptionError error;
+    ASSERT_TRUE(ReadSlideDescription(text, slides, error)) << error.line << qPrintable(error.message);
+    ASSERT_EQ(slides.size(), 3u);
+    const std::vector<SlidePoint> expected{{0, 0, 0}, {10, 10, 1}, {50, 50, 0}, {60, 60, 5}};
+    EXPECT_EQ(DecodeSlide(slides[1].writer.ToBytes()).points, expected);
+    EXPECT_EQ(DecodeSlide(slides[2].writer.ToBytes()).points, expected); // includes nest
+}
+
 TEST(SlideDescription, ErrorsNameTheLine) {
     const auto errorLine = [](const char* text) {
         std::vector<DescribedSlide> slides;
@@ -58,6 +71,9 @@ TEST(SlideDescription, ErrorsNameTheLine) {
     EXPECT_EQ(errorLine("slide A\nline 1 2 3 40000\nend\n"), 2);         // out of range
     EXPECT_EQ(errorLine("slide A\nline 1 2 3 4\n"), 3);                  // no end
     EXPECT_EQ(errorLine("slide A\nslide B\n"), 2);
+    EXPECT_EQ(errorLine("slide A\ncircle 100 100 101\nend\n"), 2);       // below 0
+    EXPECT_EQ(errorLine("slide A\ninclude A\nend\n"), 2);                 // itself
+    EXPECT_EQ(errorLine("slide A\nend\nslide B\ninclude Z\nend\n"), 4);  // unknown
 }
 
 } // namespace
