@@ -1,0 +1,54 @@
+#include "qt_ui_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon qtIcon(UiIcon icon) {
+    switch (icon) {
+    case UiIcon::Information: return QMessageBox::Information;
+    case UiIcon::Question: return QMessageBox::Question;
+    case UiIcon::Exclamation: return QMessageBox::Warning;
+    case UiIcon::Stop: return QMessageBox::Critical;
+    case UiIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+int CQtUiServices::MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) {
+    const auto qtButtons = buttons == UiButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
+    QMessageBox box(qtIcon(icon), caption, text, qtButtons, QApplication::activeWindow());
+    const int result = box.exec();
+    if (buttons == UiButtons::YesNo)
+        return result == QMessageBox::Yes ? IDYES : IDNO;
+    return IDOK;
+}
+
+bool CQtUiServices::InputBox(const QString& caption, const QString& prompt, QString& value) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, value, &ok);
+    if (ok)
+        value = answer;
+    return ok;
+}
+
+QString CQtUiServices::GetOpenFileName(const QString& caption, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
+}
+
+bool CQtUiServices::OpenWithDefaultHandler(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CQtUiServices::InstallAsFallback() {
+    static CQtUiServices services;
+    SetFallbackUiServices(&services);
+}

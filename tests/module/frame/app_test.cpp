@@ -1,0 +1,104 @@
+#include "frame_test_support.h"
+
+#include "frame/module_start.h"
+#include "frame/resource_scope.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+class AppTest : public StartedModuleTest {};
+
+TEST_F(AppTest, InTheDrawingHost) {
+    StartAs(QString());
+    EXPECT_EQ(theApp.m_isAcadHost, 1);
+    EXPECT_EQ(theApp.m_isRevit, 0);
+    EXPECT_EQ(theApp.m_revitVersion, "");
+    EXPECT_EQ(g_hModuleInstance, &theApp);
+    EXPECT_EQ(g_hResourceInstance, g_hModuleInstance);
+    ASSERT_NE(g_pTranslationModule, nullptr);
+    EXPECT_EQ(g_pTranslationModule->Name(), "OrvanePlanungUI");
+}
+
+TEST_F(AppTest, InRevit) {
+    StartAs("C:\\Program Files\\Autodesk\\Revit Preview Release");
+    EXPECT_EQ(theApp.m_isAcadHost, 0);
+    EXPECT_EQ(theApp.m_isRevit, 1);
+    EXPECT_EQ(theApp.m_revitVersion, "2018");
+}
+
+TEST_F(AppTest, TheModuleDescriptorNamesTheFileHoldingTheModule) {
+    StartAs(QString());
+    // In this test the module's code is linked into the test program itself.
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    EXPECT_EQ(QFileInfo(theApp.m_dllModule.Get(CDllModule::kFile)), program);
+    EXPECT_EQ(QFileInfo(theApp.m_dllModule.Get(CDllModule::kProgramDir)), QFileInfo(program.absolutePath()));
+}
+
+TEST_F(AppTest, TheSettingsKeyStartsWithTheInstallationsBasePath) {
+    ASSERT_TRUE(COrvaneInstallation::Current().Load(
+        folder.write("inst.inf", "Installation { RegistryBasePath = \"Firma\\\\Suite\\\\\" }\n")));
+    StartAs(QString());
+    EXPECT_EQ(theApp.m_regPath, "Firma\\Suite\\OrvanePlanungUI20\\");
+
+    ASSERT_TRUE(COrvaneInstallation::Current().Load(folder.write("no-sep.inf", "Installation { RegistryBasePath = \"Firma\" }\n")));
+    theApp.InitInstance();
+    EXPECT_EQ(theApp.m_regPath, "Firma\\OrvanePlanungUI20\\");
+
+    COrvaneInstallation::Current().Clear();
+    theApp.InitInstance();
+    EXPECT_EQ(theApp.m_regPath, "OrvanePlanungUI20\\");
+}
+
+TEST_F(AppTest, ModuleTextsInGermanKeepTheTextAndCutContextKeys) {
+    StartAs(QString(), "de");
+    EXPECT_EQ(ModuleText("Fehler"), "Fehler");
+    EXPECT_EQ(ModuleText("@Gewerk@Lüftung"), QStringLiteral("Lüftung"));
+}
+
+TEST_F(AppTest, TheEnglishTranslationShipsWithTheModule) {
+    StartAs(QString(), "en");
+    EXPECT_EQ(ModuleText("Fehler"), "Error");
+    EXPECT_EQ(ModuleText("@Gewerk@Lüftung"), "Ventilation");
+    EXPECT_EQ(ModuleText("@Gewerk@Kälte"), "Refrigeration");
+    // Texts nobody translated yet fall back as in German.
+    EXPECT_EQ(ModuleText("Kein Eintrag hierfür"), QStringLiteral("Kein Eintrag hierfür"));
+    EXPECT_EQ(ModuleText("@Kontext@Ohne Übersetzung"), QStringLiteral("Ohne Übersetzung"));
+    EXPECT_EQ(ModuleDataText("@Gewerk@Heizung"), "Heating");
+}
+
+TEST_F(AppTest, StartUpRunsOnceUntilStopped) {
+    StartAs(QString());
+    EXPECT_NE(OrvaneModuleStart(), 0);
+    HostDetection::SetRevitProgramFolder("/opt/Revit 2020");
+    EXPECT_NE(OrvaneModuleStart(), 0);
+    EXPECT_EQ(theApp.m_isRevit, 0) << "a second start does not detect again";
+    OrvaneModuleStop();
+    EXPECT_NE(OrvaneModuleStart(), 0);
+    EXPECT_EQ(theApp.m_revitVersion, "2020");
+    OrvaneModuleStop();
+}
+
+TEST_F(AppTest, TheResourceScopeGivesTheHostsResourcesBackOnEveryPath) {
+    StartAs(QString());
+    int hostResources = 0;
+    SetCurrentResourceInstance(&hostResources);
+    {
+        CModuleResourceScope scope;
+        EXPECT_EQ(CurrentResourceInstance(), g_hResourceInstance);
+    }
+    EXPECT_EQ(CurrentResourceInstance(), &hostResources);
+    try {
+        CModuleResourceScope scope;
+        throw std::runtime_error("leaving early");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(CurrentResourceInstance(), &hostResources);
+
+    // A host without resources of its own keeps the module's afterwards.
+    SetCurrentResourceInstance(nullptr);
+    { CModuleResourceScope scope; }
+    EXPECT_EQ(CurrentResourceInstance(), g_hResourceInstance);
+    SetCurrentResourceInstance(nullptr);
+}
