@@ -3,6 +3,9 @@
 #include "corekit/installation.h"
 #include "corekit/vars_mgr.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 // Answers from the platform services and the installation.
@@ -23,7 +26,17 @@ public:
             return COrvaneInstallation::Current().StandardsFolder();
         return {};
     }
-    std::optional<QString> CatalogRoot(const QString&) override { return std::nullopt; }
+    // Until the catalogue manager is part of the platform, a catalogue is the folder of that
+    // name in the installation's "Catalogs" folder.
+    std::optional<QString> CatalogRoot(const QString& name) override {
+        const QString root = COrvaneInstallation::Current().RootFolder();
+        if (root.isEmpty() || name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
+            return std::nullopt;
+        const QString folder = QDir(root).filePath(QStringLiteral("Catalogs/") + name);
+        if (!QFileInfo(folder).isDir())
+            return std::nullopt;
+        return folder;
+    }
     void ScanTranslations(const QString&) override {}
 };
 

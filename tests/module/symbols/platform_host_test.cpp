@@ -62,3 +62,18 @@ TEST_F(PlatformHostTest, DefaultFoldersWhenNoBasePathIsSet) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlatformHostTest, ListFilesNameCataloguesOfTheInstallation) {
+    load("Installation { Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
+    folder.write(QStringLiteral("Catalogs/HERSTELLER/Symbole/h.inf"), "Root { Pages { Page { Symbol { BlockName = \"H\" } } } }");
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"),
+                 "Root { SymbolFile = \"<HERSTELLER>Symbole\\\\h.inf\" SymbolFile = \"<../Support>x.inf\" }");
+    CSymbolFileManager manager;
+    manager.CollectFiles();
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("H")), nullptr);
+    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+}
+
+} // namespace
