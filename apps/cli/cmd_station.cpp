@@ -8,6 +8,8 @@
 #include "stations/station_check.h"
 #include "stations/station_text.h"
 
+#include "corekit/ui_services.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -31,13 +33,26 @@ const char* const kStationHelp =
     "Temperatures in °C, tap rate in l/min, heat output in W; unset values keep the wizard's\n"
     "defaults (10 °C cold, 50 °C hot, 65 °C supply, 12 l/min).\n";
 
-// Messages the station code would show in a message box go to standard error.
-class MessagesToStream {
+// Messages the station code would show in a message box go to standard error; nothing else
+// is asked on the command line.
+class MessagesToStream : public IUiServices {
 public:
-    explicit MessagesToStream(QTextStream& err) {
-        WoSt::SetMessageSink([&err](const QString& text, WoSt::MessageIcon) { err << text << "\n"; });
+    explicit MessagesToStream(QTextStream& err) : m_err(err), m_previous(SetUiServices(this)) {}
+    ~MessagesToStream() override { SetUiServices(m_previous); }
+    MessagesToStream(const MessagesToStream&) = delete;
+    MessagesToStream& operator=(const MessagesToStream&) = delete;
+
+    int MessageBox(const QString& text, const QString&, UiButtons buttons, UiIcon) override {
+        m_err << text << "\n";
+        return buttons == UiButtons::YesNo ? IDNO : IDOK;
     }
-    ~MessagesToStream() { WoSt::SetMessageSink({}); }
+    bool InputBox(const QString&, const QString&, QString&) override { return false; }
+    QString GetOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool OpenWithDefaultHandler(const QString&) override { return false; }
+
+private:
+    QTextStream& m_err;
+    IUiServices* m_previous;
 };
 
 struct Catalogs {

@@ -1,26 +1,19 @@
 #include "station_text.h"
 
+#include "corekit/ui_services.h"
+#include "frame/app.h"
+
 namespace WoSt {
 
-QString T(const char* germanText) {
-    // Until a translation is loaded: a key "@context@text" shows the text after the last '@'.
-    const QString key = QString::fromUtf8(germanText);
-    if (key.startsWith(QLatin1Char('@')))
-        return key.mid(key.lastIndexOf(QLatin1Char('@')) + 1);
-    return key;
-}
+QString T(const char* germanText) { return ModuleText(germanText); }
 
-QString U(const char* unit) { return T(unit); }
-
-namespace {
-MessageSink g_sink;
-}
-
-void SetMessageSink(MessageSink sink) { g_sink = std::move(sink); }
+QString U(const char* unit) { return ModuleText(unit); }
 
 void ShowMessage(const QString& text, MessageIcon icon) {
-    if (g_sink)
-        g_sink(text, icon);
+    const UiIcon uiIcon = icon == MessageIcon::Stop          ? UiIcon::Stop
+                          : icon == MessageIcon::Exclamation ? UiIcon::Exclamation
+                                                             : UiIcon::Information;
+    UiMessageBox(text, T("Assistent Frischwasser- und Wohnungsstationen"), UiButtons::Ok, uiIcon);
 }
 
 } // namespace WoSt

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <tuple>
 #include <type_traits>
 
@@ -21,9 +20,6 @@ enum class MessageIcon { Information, Exclamation, Stop };
 
 // Shows a message box with an OK button through the host's user-interface services.
 void ShowMessage(const QString& text, MessageIcon icon);
-
-using MessageSink = std::function<void(const QString& text, MessageIcon icon)>;
-void SetMessageSink(MessageSink sink);
 
 namespace detail {
 QString formatBytes(const char* format, ...);

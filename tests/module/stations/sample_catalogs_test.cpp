@@ -143,7 +143,7 @@ TEST_F(SampleCatalogsTest, EveryProductLoadsWithItsFilesAndPassesAFittingCheck) 
         }
     }
     EXPECT_EQ(products, 13);
-    EXPECT_TRUE(messages.entries.empty()) << qPrintable(messages.texts().join('\n'));
+    EXPECT_TRUE(messages.entries().empty()) << qPrintable(messages.texts().join('\n'));
 }
 
 TEST_F(SampleCatalogsTest, HeatingRodStationAtALowSupplyTemperature) {

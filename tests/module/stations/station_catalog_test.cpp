@@ -169,17 +169,17 @@ TEST_F(CatalogTest, ManufacturerLinkAndLogo) {
 TEST_F(CatalogTest, VersionThreeLoadsAndVersionFourIsRefused) {
     TwoGroupCatalog three(memory, QStringLiteral("V3"), 3);
     EXPECT_TRUE(WoSt::LoadCatalog(three.catalog));
-    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_TRUE(messages.entries().empty());
 
     TwoGroupCatalog four(memory, QStringLiteral("V4"), 4);
     EXPECT_FALSE(WoSt::LoadCatalog(four.catalog));
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text,
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text,
               QStringLiteral("Der Datensatz ACME kann in dieser Programmversion nicht verwendet werden."));
-    EXPECT_EQ(messages.entries[0].icon, WoSt::MessageIcon::Exclamation);
+    EXPECT_EQ(messages.entries()[0].icon, WoSt::MessageIcon::Exclamation);
     // A refused catalogue does not count as loaded the next time.
     EXPECT_FALSE(WoSt::LoadCatalog(four.catalog));
-    EXPECT_EQ(messages.entries.size(), 2u);
+    EXPECT_EQ(messages.entries().size(), 2u);
 }
 
 TEST_F(CatalogTest, CatalogueWithoutRequiredTablesIsRefused) {
@@ -205,7 +205,7 @@ TEST_F(CatalogTest, CatalogueWithoutRequiredTablesIsRefused) {
     memory.table(QStringLiteral("Heizung/Wohnungsstationen/Daten"));
     memory.table(QStringLiteral("Heizung/Wohnungsstationen/Logik"));
     EXPECT_FALSE(WoSt::LoadCatalog(e));
-    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_TRUE(messages.entries().empty());
 }
 
 TEST_F(CatalogTest, ProductInheritsMissingValuesFromItsAncestors) {
@@ -330,9 +330,9 @@ TEST_F(CatalogTest, ProductWithoutHeatExchangerReferenceIsRefusedWithMessage) {
     ASSERT_TRUE(WoSt::LoadCatalog(catalog));
     WoSt::tProduct p;
     EXPECT_FALSE(WoSt::LoadProduct(p, catalog, *catalog.root->children[0]));
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, QStringLiteral("Verweis auf die Tabelle Waermeuebertrager fehlt."));
-    EXPECT_EQ(messages.entries[0].icon, WoSt::MessageIcon::Stop);
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text, QStringLiteral("Verweis auf die Tabelle Waermeuebertrager fehlt."));
+    EXPECT_EQ(messages.entries()[0].icon, WoSt::MessageIcon::Stop);
 }
 
 TEST_F(CatalogTest, RootAndRowlessNodesAreNoProducts) {

@@ -85,7 +85,7 @@ TEST_F(CheckTest, PassingCheckShowsTheDesignPointAndEnablesDrawing) {
     EXPECT_DOUBLE_EQ(wizard.design.vPrim, 700.0);
     EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 25.0);
     EXPECT_EQ(wizard.design.fr, 12.0);
-    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_TRUE(messages.entries().empty());
 }
 
 TEST_F(CheckTest, DesignPointIsInterpolatedAndSupplyMayBeBelowTheCurve) {
@@ -188,17 +188,17 @@ TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
     memory.addRow(s.exchangers, QStringLiteral("WT_GONE"));
     wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_GONE"));
     check();
-    ASSERT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(messages.entries[0].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_GONE fehlt!"));
-    EXPECT_EQ(messages.entries[0].icon, WoSt::MessageIcon::Stop);
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_GONE fehlt!"));
+    EXPECT_EQ(messages.entries()[0].icon, WoSt::MessageIcon::Stop);
     EXPECT_EQ(shown().result, QStringLiteral("earlier"));
     EXPECT_FALSE(shown().drawEnabled);
 
     memory.table(QStringLiteral("Heizung/Wohnungsstationen/Waermeuebertrager/Ansatz_Kennlinien.WT_HALF"));
     wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_HALF"));
     check();
-    ASSERT_EQ(messages.entries.size(), 2u);
-    EXPECT_EQ(messages.entries[1].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!"));
+    ASSERT_EQ(messages.entries().size(), 2u);
+    EXPECT_EQ(messages.entries()[1].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!"));
 }
 
 TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {

@@ -2,15 +2,22 @@
 
 namespace orvane::test {
 
-MessageLog::MessageLog() {
-    WoSt::SetMessageSink([this](const QString& text, WoSt::MessageIcon icon) { entries.push_back({text, icon}); });
+std::vector<MessageLog::Entry> MessageLog::entries() const {
+    std::vector<Entry> result;
+    for (const auto& shown : m_ui.Shown()) {
+        if (shown.kind != CRecordingUiServices::Kind::MessageBox)
+            continue;
+        const WoSt::MessageIcon icon = shown.icon == UiIcon::Stop          ? WoSt::MessageIcon::Stop
+                                       : shown.icon == UiIcon::Exclamation ? WoSt::MessageIcon::Exclamation
+                                                                           : WoSt::MessageIcon::Information;
+        result.push_back({shown.text, icon});
+    }
+    return result;
 }
-
-MessageLog::~MessageLog() { WoSt::SetMessageSink({}); }
 
 QStringList MessageLog::texts() const {
     QStringList result;
-    for (const auto& e : entries)
+    for (const auto& e : entries())
         result << e.text;
     return result;
 }

@@ -5,6 +5,8 @@
 
 #include "memory_db.h"
 
+#include "corekit/ui_recorder.h"
+
 #include "stations/station_catalog.h"
 #include "stations/station_curves.h"
 #include "stations/station_text.h"
@@ -30,14 +32,15 @@ public:
 // Records every message the station code shows while it lives.
 class MessageLog {
 public:
-    MessageLog();
-    ~MessageLog();
     struct Entry {
         QString text;
         WoSt::MessageIcon icon;
     };
-    std::vector<Entry> entries;
+    std::vector<Entry> entries() const;
     QStringList texts() const;
+
+private:
+    CRecordingUiServices m_ui;
 };
 
 // One curve of a heat exchanger: its temperatures and its characteristic points.
