@@ -1,0 +1,85 @@
+#include "image_compare.h"
+
+#include "test_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+namespace orvane::test {
+
+namespace {
+
+bool Differs(QRgb a, QRgb b, int channel) {
+    return std::abs(qRed(a) - qRed(b)) > channel || std::abs(qGreen(a) - qGreen(b)) > channel ||
+           std::abs(qBlue(a) - qBlue(b)) > channel || std::abs(qAlpha(a) - qAlpha(b)) > channel;
+}
+
+// Differing pixels in red over a faded copy of the reference, so a person sees where.
+QImage DifferenceImage(const QImage& actual, const QImage& reference, int channel, qsizetype& count) {
+    QImage diff(actual.size(), QImage::Format_ARGB32);
+    count = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y);
+            const QRgb r = reference.pixel(x, y);
+            if (Differs(a, r, channel)) {
+                ++count;
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+            } else {
+                const int grey = 192 + qGray(r) / 4;
+                diff.setPixel(x, y, qRgb(grey, grey, grey));
+            }
+        }
+    }
+    return diff;
+}
+
+void WriteBeside(const QString& name, const char* suffix, const QImage& image) {
+    const QString path = QDir(ImageOutputFolder()).filePath(name + QString::fromLatin1(suffix));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    image.save(path, "PNG");
+}
+
+} // namespace
+
+QString ImageOutputFolder() {
+    const QString set = qEnvironmentVariable("ORVANE_TEST_OUTPUT");
+    if (!set.isEmpty())
+        return set;
+#ifdef ORVANE_TEST_OUTPUT_DIR
+    return QStringLiteral(ORVANE_TEST_OUTPUT_DIR);
+#else
+    return QDir::current().filePath(QStringLiteral("test-output"));
+#endif
+}
+
+::testing::AssertionResult MatchesReference(const QImage& actualIn, const QString& name, ImageTolerance tolerance) {
+    const QImage actual = actualIn.convertToFormat(QImage::Format_ARGB32);
+    const QString referencePath = testDataPath(name + QStringLiteral(".png"));
+    const QImage reference = QImage(referencePath).convertToFormat(QImage::Format_ARGB32);
+    if (reference.isNull()) {
+        WriteBeside(name, ".actual.png", actual);
+        return ::testing::AssertionFailure() << "no reference image " << referencePath.toStdString()
+                                             << "; the actual image is in " << ImageOutputFolder().toStdString();
+    }
+    if (reference.size() != actual.size()) {
+        WriteBeside(name, ".actual.png", actual);
+        return ::testing::AssertionFailure() << name.toStdString() << ": size " << actual.width() << "x"
+                                             << actual.height() << " instead of " << reference.width() << "x"
+                                             << reference.height();
+    }
+    qsizetype differing = 0;
+    const QImage diff = DifferenceImage(actual, reference, tolerance.channel, differing);
+    const qsizetype allowed = qsizetype(tolerance.fraction * actual.width() * actual.height());
+    if (differing <= allowed)
+        return ::testing::AssertionSuccess();
+    WriteBeside(name, ".actual.png", actual);
+    WriteBeside(name, ".diff.png", diff);
+    return ::testing::AssertionFailure() << name.toStdString() << ": " << differing << " pixels differ, "
+                                         << allowed << " allowed; actual and difference images are in "
+                                         << ImageOutputFolder().toStdString();
+}
+
+} // namespace orvane::test

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace orvane::test {
+
+// How far a painted image may stray from its reference: a pixel differs when one of its
+// channels differs by more than `channel` (of 255), and the images match when they have the
+// same size and at most `fraction` of the pixels differ. The default absorbs the last bits
+// of anti-aliasing that may differ between builds, never a moved or recoloured element: a
+// label shifted by three pixels in a 320 x 200 picture already changes 0.05 % of it.
+struct ImageTolerance {
+    int channel = 24;
+    double fraction = 0.0001;
+};
+
+// Compares an image with the reference PNG tests/data/<name>.png. On a mismatch, or when the
+// reference is missing, the image is written as <output>/<name>.actual.png and the differing
+// pixels as <output>/<name>.diff.png (red on a faded copy), where <output> is the build's
+// test-output folder; scripts/accept-references copies accepted images into tests/data.
+::testing::AssertionResult MatchesReference(const QImage& actual, const QString& name,
+                                            ImageTolerance tolerance = {});
+
+// The folder failing comparisons write to.
+QString ImageOutputFolder();
+
+} // namespace orvane::test
