@@ -25,10 +25,8 @@ public:
         return ok ? std::optional<int>(v) : std::nullopt;
     }
     void WriteInt(const QString& name, int value) override { values.insert(name, QString::number(value)); }
-    std::optional<QString> ReadText(const QString& name) const override {
-        return values.contains(name) ? std::optional<QString>(values.value(name)) : std::nullopt;
-    }
-    void WriteText(const QString& name, const QString& value) override { values.insert(name, value); }
+    std::optional<QString> ReadWindowPosition() const override { return std::nullopt; }
+    void WriteWindowPosition(const QString&) override {}
     QHash<QString, QString> values;
 };
 

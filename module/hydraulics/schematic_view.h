@@ -1,0 +1,46 @@
+#pragma once
+
+#include "hydraulics/schematic.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+class CHydraulicsModel;
+
+// The drawing surface of the hydraulic circuit dialog: paints the schematic of the model
+// through an off-screen buffer and turns presses on the up and down arrows of the valve-
+// position control into steps of the valve position, repeated while the button is held.
+class CSchematicView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRepeatTimerId = 1135;
+    static constexpr int kRepeatIntervalMs = 50;
+
+    CSchematicView(CHydraulicsModel& model, QWidget* parent = nullptr);
+
+    // The schematic of the last paint; its rectangles are what presses are tested against.
+    const Hydraulics::tSchematic& LastSchematic() const { return m_last; }
+
+    // Steps the valve position when the point lies in the up or the down rectangle and
+    // redraws; answers whether it did.
+    bool ClickAt(QPointF point);
+    // One tick of the repeat timer: the same test at the last mouse position seen.
+    void OnRepeatTimer();
+    QTimer& RepeatTimer() { return m_repeatTimer; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void UpdateCursor(QPointF point);
+
+    CHydraulicsModel& m_model;
+    Hydraulics::tSchematic m_last;
+    QImage m_buffer;
+    QTimer m_repeatTimer;
+    QPointF m_lastMouse;
+};

@@ -1,0 +1,314 @@
+#include "hydraulics/dlg_hydraulics.h"
+#include "hydraulics/registry_settings.h"
+#include "hydraulics/schematic_view.h"
+
+#include "corekit/node.h"
+#include "corekit/registry.h"
+
+#include "image_compare.h"
+#include "test_folder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using orvane::test::FolderTest;
+
+// The six fields as the node returned to the host holds them.
+std::vector<int> LeafValues(const CNode& node) {
+    std::vector<int> values;
+    for (int i = 0; i < node.NrOfLeaves(); ++i) {
+        int v = -99;
+        node.GetLeaf(i)->GetFirstValue(v);
+        values.push_back(v);
+    }
+    return values;
+}
+
+// A mouse move delivered straight to the widget; QTest's moves go through the platform cursor,
+// which skips a move to where an earlier test left it.
+void MoveMouse(QWidget* widget, QPoint to, Qt::MouseButtons held) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(widget->mapToGlobal(to)), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+class DlgHydraulicsTest : public FolderTest {
+protected:
+    template <class T> T* Get(CDlgHydraulics& dlg, int id) {
+        auto* widget = qobject_cast<T*>(dlg.Control(id));
+        EXPECT_NE(widget, nullptr) << id;
+        return widget;
+    }
+    void SelectType(CDlgHydraulics& dlg, int type) {
+        auto* combo = Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE);
+        combo->setCurrentIndex(combo->findData(type));
+    }
+    QCheckBox* Box(CDlgHydraulics& dlg, int id) { return Get<QCheckBox>(dlg, id); }
+    QRadioButton* Radio(CDlgHydraulics& dlg, int index) {
+        return Get<QRadioButton>(dlg, CDlgHydraulics::IDC_RAD_VALVE0 + index);
+    }
+    QString DialogKey() const { return QStringLiteral("Orvane\\OrvanePlanungUI20\\Dialogs\\DlgHydraulics"); }
+
+    // Runs the exported entry point; `interact` is called once the modal dialog is up.
+    std::unique_ptr<CNode> RunShow(const std::function<void(CDlgHydraulics&)>& interact) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<CDlgHydraulics*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            ran = true;
+            interact(*dlg);
+        });
+        std::unique_ptr<CNode> node(CDlgHydraulics::Show(nullptr));
+        EXPECT_TRUE(ran);
+        return node;
+    }
+};
+
+TEST_F(DlgHydraulicsTest, FirstRunShowsTheDefaults) {
+    CDlgHydraulics dlg;
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Hydraulische Schaltungen"));
+    auto* combo = Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE);
+    ASSERT_EQ(combo->count(), 7);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("Beimischschaltung"));
+    const int order[] = {0, 1, 2, 6, 3, 5, 4};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(combo->itemData(i).toInt(), order[i]);
+    EXPECT_TRUE(Radio(dlg, 0)->isChecked());
+    EXPECT_EQ(Radio(dlg, 0)->text(), QStringLiteral("Dreiwege-Armatur"));
+    EXPECT_TRUE(Box(dlg, CDlgHydraulics::IDC_CHK_VORLAUF)->isChecked());
+    EXPECT_TRUE(Box(dlg, CDlgHydraulics::IDC_CHK_STELLMOTOR)->isChecked());
+    EXPECT_TRUE(Box(dlg, CDlgHydraulics::IDC_CHK_EXTRA)->isHidden());
+    EXPECT_EQ(dlg.Model().ValvePosition(), -1);
+}
+
+TEST_F(DlgHydraulicsTest, SeparatorHidesEveryOptionAndStillReturnsSixLeaves) {
+    const auto node = RunShow([&](CDlgHydraulics& dlg) {
+        SelectType(dlg, 4);
+        for (int id : {2104, 2105, 2106, 1541, 1542, 1543}) {
+            EXPECT_TRUE(dlg.Control(id)->isHidden()) << id;
+            EXPECT_TRUE(dlg.Control(id)->isEnabled()) << id; // hidden, never disabled
+        }
+        Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_ZEICHNEN)->click();
+    });
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->GetName(), QStringLiteral("HydData"));
+    EXPECT_EQ(LeafValues(*node), (std::vector<int>{4, 0, 1, 1, 1, 1}));
+}
+
+TEST_F(DlgHydraulicsTest, CloseReturnsNullButKeepsTheChoiceForTheNextRun) {
+    const auto closed = RunShow([&](CDlgHydraulics& dlg) {
+        SelectType(dlg, 5);
+        Radio(dlg, 2)->click();
+        Box(dlg, CDlgHydraulics::IDC_CHK_STELLMOTOR)->click();
+        dlg.move(40, 30);
+        Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_SCHLIESSEN)->click();
+    });
+    EXPECT_EQ(closed, nullptr);
+    DWORD stored = 99;
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("HydMode"), stored));
+    EXPECT_EQ(stored, 5u);
+
+    const auto drawn = RunShow([&](CDlgHydraulics& dlg) {
+        EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentData().toInt(), 5);
+        EXPECT_TRUE(Radio(dlg, 2)->isChecked());
+        EXPECT_EQ(Radio(dlg, 2)->text(), QStringLiteral("Zweiwege-Hahn"));
+        EXPECT_FALSE(Box(dlg, CDlgHydraulics::IDC_CHK_STELLMOTOR)->isChecked());
+        EXPECT_EQ(dlg.pos(), QPoint(40, 30));
+        dlg.accept();
+    });
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(LeafValues(*drawn), (std::vector<int>{5, 2, 0, 1, 1, 1}));
+}
+
+TEST_F(DlgHydraulicsTest, TwoWayTypesRelabelWithoutChangingTheValveType) {
+    CDlgHydraulics dlg;
+    Radio(dlg, 1)->click();
+    for (int type : {6, 5}) {
+        SelectType(dlg, type);
+        EXPECT_EQ(Radio(dlg, 0)->text(), QStringLiteral("Zweiwege-Armatur"));
+        EXPECT_EQ(Radio(dlg, 1)->text(), QStringLiteral("Zweiwege-Ventil"));
+        EXPECT_EQ(Radio(dlg, 2)->text(), QStringLiteral("Zweiwege-Hahn"));
+        EXPECT_TRUE(Radio(dlg, 1)->isChecked());
+        EXPECT_EQ(dlg.Model().m_valveType, 1);
+        EXPECT_FALSE(Radio(dlg, 0)->isHidden());
+    }
+    SelectType(dlg, 2);
+    EXPECT_EQ(Radio(dlg, 1)->text(), QStringLiteral("Dreiwege-Ventil"));
+}
+
+TEST_F(DlgHydraulicsTest, SharedCheckBoxFollowsThrottleOrCheckValve) {
+    CDlgHydraulics dlg;
+    QCheckBox* extra = Box(dlg, CDlgHydraulics::IDC_CHK_EXTRA);
+    SelectType(dlg, 1);
+    EXPECT_FALSE(extra->isHidden());
+    EXPECT_EQ(extra->text(), QStringLiteral("mit Drosselventil"));
+    extra->click();
+    EXPECT_EQ(dlg.Model().m_throttle, 0);
+    EXPECT_EQ(dlg.Model().m_checkValve, 1);
+
+    SelectType(dlg, 3);
+    EXPECT_EQ(extra->text(), QStringLiteral("mit Rückflussverhinderer"));
+    EXPECT_TRUE(extra->isChecked()); // the check valve, not the throttle just cleared
+    SelectType(dlg, 1);
+    EXPECT_FALSE(extra->isChecked());
+    SelectType(dlg, 0);
+    EXPECT_TRUE(extra->isHidden());
+    EXPECT_EQ(dlg.Model().m_throttle, 0);
+    EXPECT_EQ(dlg.Model().m_checkValve, 1);
+}
+
+TEST_F(DlgHydraulicsTest, BadStoredValuesFallBackToTheDefaults) {
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("HydMode"), DWORD(9));
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("VentilType"), QStringLiteral("-3"));
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), QStringLiteral("viel"));
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Vorlauf"), DWORD(0));
+    RegSetValueW(HKEY_CURRENT_USER, QStringLiteral("Orvane\\OrvanePlanungUI20\\Dialogs"),
+                 QStringLiteral("DlgHydraulics_WndPos"), QStringLiteral("nonsense"));
+    const auto node = RunShow([&](CDlgHydraulics& dlg) {
+        EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentText(),
+                  QStringLiteral("Beimischschaltung"));
+        EXPECT_EQ(dlg.size(), dlg.minimumSize());
+        dlg.accept();
+    });
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(LeafValues(*node), (std::vector<int>{0, 0, 1, 0, 1, 1}));
+}
+
+TEST_F(DlgHydraulicsTest, ButtonsStayInTheBottomCornersAndTheSizeNeverShrinks) {
+    CDlgHydraulics dlg;
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    const QSize start = dlg.size();
+    EXPECT_EQ(dlg.minimumSize(), start);
+    for (const QSize size : {start + QSize(200, 120), start - QSize(100, 100)}) {
+        dlg.resize(size);
+        QApplication::processEvents();
+        const QRect client = dlg.rect();
+        const QRect draw = dlg.Control(CDlgHydraulics::IDC_BTN_ZEICHNEN)->geometry();
+        const QRect close = dlg.Control(CDlgHydraulics::IDC_BTN_SCHLIESSEN)->geometry();
+        EXPECT_EQ(draw.bottomLeft(), QPoint(5, client.height() - 6));
+        EXPECT_EQ(close.bottomRight(), QPoint(client.width() - 6, client.height() - 6));
+        EXPECT_GE(dlg.width(), start.width());
+        EXPECT_GE(dlg.height(), start.height());
+    }
+    EXPECT_EQ(dlg.SchematicView()->geometry(), dlg.rect());
+}
+
+TEST_F(DlgHydraulicsTest, HeldArrowsStepTheValvePositionOnEveryTick) {
+    CDlgHydraulics dlg;
+    CSchematicView* view = dlg.SchematicView();
+    // Before the first paint there are no rectangles to hit.
+    EXPECT_FALSE(view->ClickAt({200, 300}));
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    view->repaint();
+    const QRectF up = view->LastSchematic().upRect;
+    const QRectF down = view->LastSchematic().downRect;
+    ASSERT_FALSE(up.isEmpty());
+
+    MoveMouse(view, up.center().toPoint(), Qt::NoButton);
+    EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mousePress(view, Qt::LeftButton, {}, up.center().toPoint());
+    EXPECT_EQ(dlg.Model().ValvePosition(), 0);
+    EXPECT_TRUE(view->RepeatTimer().isActive());
+    EXPECT_EQ(view->RepeatTimer().interval(), 50);
+    view->OnRepeatTimer();
+    view->OnRepeatTimer();
+    EXPECT_EQ(dlg.Model().ValvePosition(), 2);
+    // Moved off the arrow while held: the ticks go on but count no more.
+    MoveMouse(view, QPoint(5, 5), Qt::LeftButton);
+    EXPECT_NE(view->cursor().shape(), Qt::PointingHandCursor);
+    view->OnRepeatTimer();
+    EXPECT_EQ(dlg.Model().ValvePosition(), 2);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(view->RepeatTimer().isActive());
+    view->OnRepeatTimer(); // a late tick after release and leaving does no harm
+    EXPECT_EQ(dlg.Model().ValvePosition(), 2);
+
+    QTest::mousePress(view, Qt::LeftButton, {}, down.center().toPoint());
+    for (int i = 0; i < 5; ++i)
+        view->OnRepeatTimer();
+    EXPECT_EQ(dlg.Model().ValvePosition(), 0); // never below 0
+    QTest::mouseRelease(view, Qt::LeftButton, {}, down.center().toPoint());
+
+    SelectType(dlg, 2);
+    EXPECT_EQ(dlg.Model().ValvePosition(), -1);
+    view->repaint(); // the control moves with the type
+    QTest::mousePress(view, Qt::LeftButton, {}, view->LastSchematic().downRect.center().toPoint());
+    EXPECT_EQ(dlg.Model().ValvePosition(), 0);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+TEST_F(DlgHydraulicsTest, ValvePositionStopsAtOneHundred) {
+    CDlgHydraulics dlg;
+    dlg.resize(900, 600);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    CSchematicView* view = dlg.SchematicView();
+    view->repaint();
+    const QPoint up = view->LastSchematic().upRect.center().toPoint();
+    QTest::mousePress(view, Qt::LeftButton, {}, up);
+    for (int i = 0; i < 130; ++i)
+        view->OnRepeatTimer();
+    EXPECT_EQ(dlg.Model().ValvePosition(), 100);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, up);
+    EXPECT_TRUE(view->ClickAt(up)); // still a hit, but no step past 100
+    EXPECT_EQ(dlg.Model().ValvePosition(), 100);
+}
+
+// The dialog as the planner sees it, with the platform's look fixed for the comparison.
+class DlgHydraulicsScreenshot : public DlgHydraulicsTest {
+protected:
+    void SetUp() override {
+        m_style = QApplication::style()->name();
+        m_font = QApplication::font();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    }
+    void TearDown() override {
+        QApplication::setStyle(QStyleFactory::create(m_style));
+        QApplication::setFont(m_font);
+    }
+    QImage Shot(int type, int steps) {
+        CDlgHydraulics dlg;
+        SelectType(dlg, type);
+        dlg.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        CSchematicView* view = dlg.SchematicView();
+        view->repaint();
+        const QPoint up = view->LastSchematic().upRect.center().toPoint();
+        QTest::mousePress(view, Qt::LeftButton, {}, up);
+        for (int i = 0; i < steps; ++i)
+            view->OnRepeatTimer();
+        QTest::mouseRelease(view, Qt::LeftButton, {}, up);
+        return dlg.grab().toImage();
+    }
+
+private:
+    QString m_style;
+    QFont m_font;
+};
+
+TEST_F(DlgHydraulicsScreenshot, ThreeWayAdmixture) {
+    EXPECT_TRUE(orvane::test::MatchesReference(Shot(0, 30), QStringLiteral("hydraulics/dialog_admixture_30")));
+}
+
+TEST_F(DlgHydraulicsScreenshot, TwoWayThrottling) {
+    EXPECT_TRUE(orvane::test::MatchesReference(Shot(6, 60), QStringLiteral("hydraulics/dialog_throttling_60")));
+}
+
+} // namespace
