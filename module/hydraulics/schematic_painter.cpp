@@ -24,10 +24,15 @@ QBrush Fill(const tPrimitive& p) {
 void DrawText(QPainter& painter, const tPrimitive& p) {
     if (p.fontSize <= 0 || p.points.isEmpty() || p.text.isEmpty())
         return;
-    QFont font(ResolvedFontFamily(p.fontFamily));
-    font.setPointSizeF(p.fontSize);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    painter.setFont(font);
+    // The labels of one picture share one size: keep the font between them.
+    QFont font = painter.font();
+    const QString family = ResolvedFontFamily(p.fontFamily);
+    if (font.family() != family || font.pointSizeF() != p.fontSize) {
+        font = QFont(family);
+        font.setPointSizeF(p.fontSize);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        painter.setFont(font);
+    }
     painter.setPen(QColor::fromRgba(p.penColour));
     // A box far larger than any label, centred on the point: the text is centred both ways.
     const double half = 100 * p.fontSize + 100;

@@ -1,0 +1,92 @@
+// How the schematic of the hydraulic circuit dialog keeps up with the valve-position arrows:
+// one schematic at 1280 x 800, computed and painted, against the 50 ms repeat period of the
+// arrows as a real timer delivers it; and the computation alone against the painting.
+
+#include "ratio_reporter.h"
+
+#include "hydraulics/circuit_model.h"
+#include "hydraulics/schematic_builder.h"
+#include "hydraulics/schematic_painter.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize kSize(1280, 800);
+
+// The busiest picture: injection with a three-way valve, all options, every label.
+CHydraulicsModel BusyModel() {
+    CHydraulicsModel model;
+    model.SetCircuitType(Hydraulics::EinspritzungDreiwege);
+    model.m_valveType = 1;
+    model.SetValvePosition(37);
+    return model;
+}
+
+QImage Buffer() {
+    QImage image(kSize, QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    return image;
+}
+
+void BuildSchematic(benchmark::State& state) {
+    const CHydraulicsModel model = BusyModel();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Hydraulics::BuildSchematic(kSize, model));
+}
+BENCHMARK(BuildSchematic);
+
+void PaintSchematic(benchmark::State& state) {
+    const auto schematic = Hydraulics::BuildSchematic(kSize, BusyModel());
+    QImage buffer = Buffer();
+    for (auto _ : state) {
+        QPainter painter(&buffer);
+        Hydraulics::PaintSchematic(painter, schematic);
+    }
+}
+BENCHMARK(PaintSchematic);
+
+// What the dialog does on every tick of a held arrow: step, compute, paint into its buffer.
+void StepBuildAndPaint(benchmark::State& state) {
+    CHydraulicsModel model = BusyModel();
+    QImage buffer = Buffer();
+    for (auto _ : state) {
+        if (!model.StepValveUp())
+            model.SetValvePosition(0);
+        const auto schematic = Hydraulics::BuildSchematic(kSize, model);
+        QPainter painter(&buffer);
+        Hydraulics::PaintSchematic(painter, schematic);
+    }
+}
+BENCHMARK(StepBuildAndPaint);
+
+// One period of the repeat timer, 50 ms as the event loop delivers it.
+void RepeatTimerPeriod(benchmark::State& state) {
+    QTimer timer;
+    timer.setInterval(50);
+    QEventLoop loop;
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start();
+    for (auto _ : state)
+        loop.exec();
+}
+BENCHMARK(RepeatTimerPeriod)->Iterations(20)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    using orvane::bench::Ratio;
+    return orvane::bench::runWithRatios(
+        argc, argv,
+        {Ratio{"1280x800 step+compute+paint, times within the 50 ms period", "StepBuildAndPaint",
+               "RepeatTimerPeriod/iterations:20/real_time", true},
+         Ratio{"compute alone, time / painting time", "BuildSchematic", "PaintSchematic", false}});
+}
