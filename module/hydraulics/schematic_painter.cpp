@@ -21,12 +21,12 @@ QBrush Fill(const tPrimitive& p) {
     return p.fill ? QBrush(QColor::fromRgba(*p.fill)) : QBrush(Qt::NoBrush);
 }
 
-void DrawText(QPainter& painter, const tPrimitive& p) {
+void DrawText(QPainter& painter, const tPrimitive& p, bool resolveFonts) {
     if (p.fontSize <= 0 || p.points.isEmpty() || p.text.isEmpty())
         return;
     // The labels of one picture share one size: keep the font between them.
     QFont font = painter.font();
-    const QString family = ResolvedFontFamily(p.fontFamily);
+    const QString family = resolveFonts ? ResolvedFontFamily(p.fontFamily) : p.fontFamily;
     if (font.family() != family || font.pointSizeF() != p.fontSize) {
         font = QFont(family);
         font.setPointSizeF(p.fontSize);
@@ -41,9 +41,9 @@ void DrawText(QPainter& painter, const tPrimitive& p) {
                      Qt::AlignCenter | Qt::TextDontClip, p.text);
 }
 
-void DrawPrimitive(QPainter& painter, const tPrimitive& p) {
+void DrawPrimitive(QPainter& painter, const tPrimitive& p, bool resolveFonts) {
     if (p.shape == Shape::Text) {
-        DrawText(painter, p);
+        DrawText(painter, p, resolveFonts);
         return;
     }
     painter.setPen(OutlinePen(p));
@@ -76,14 +76,22 @@ QString ResolvedFontFamily(const QString& family) {
     return family;
 }
 
-void PaintSchematic(QPainter& painter, const tSchematic& schematic) {
+namespace {
+
+void PaintAll(QPainter& painter, const tSchematic& schematic, bool resolveFonts) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.fillRect(QRect(QPoint(0, 0), schematic.size), QColor::fromRgba(schematic.background));
     for (const tPrimitive& p : schematic.primitives)
-        DrawPrimitive(painter, p);
+        DrawPrimitive(painter, p, resolveFonts);
     painter.restore();
+}
+
+} // namespace
+
+void PaintSchematic(QPainter& painter, const tSchematic& schematic) {
+    PaintAll(painter, schematic, true);
 }
 
 QImage RenderSchematicImage(const tSchematic& schematic) {
@@ -113,7 +121,8 @@ bool WriteSchematicSvg(const tSchematic& schematic, QIODevice& device) {
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    PaintSchematic(painter, schematic);
+    // The file names the family the schematic asks for; a viewer picks its own face for it.
+    PaintAll(painter, schematic, false);
     return painter.end();
 }
 

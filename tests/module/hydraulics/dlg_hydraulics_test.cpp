@@ -220,6 +220,11 @@ TEST_F(DlgHydraulicsTest, HeldArrowsStepTheValvePositionOnEveryTick) {
     const QRectF down = view->LastSchematic().downRect;
     ASSERT_FALSE(up.isEmpty());
 
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(5, 5)); // outside both arrows
+    view->OnRepeatTimer();
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dlg.Model().ValvePosition(), -1);
+
     MoveMouse(view, up.center().toPoint(), Qt::NoButton);
     EXPECT_EQ(view->cursor().shape(), Qt::PointingHandCursor);
     QTest::mousePress(view, Qt::LeftButton, {}, up.center().toPoint());

@@ -100,6 +100,7 @@ TEST(SchematicPainter, SvgHoldsTheLabelsAndColours) {
     for (const char* text : {">30%<", ">60%<", ">40%<", ">100%<", ">M<"})
         EXPECT_TRUE(svg.contains(text)) << text;
     EXPECT_TRUE(svg.contains("#4d00b3")); // the consumer supply: the mix of 0.3
+    EXPECT_TRUE(svg.contains("font-family=\"Arial\"")); // the viewer picks the face
 }
 
 } // namespace
