@@ -3,6 +3,7 @@
 #include "test_folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdlib>
@@ -36,10 +37,18 @@ QImage DifferenceImage(const QImage& actual, const QImage& reference, int channe
     return diff;
 }
 
+QString FlatName(const QString& name) {
+    return QString(name).replace(u'/', u'_');
+}
+
+// Beside the image, the file scripts/accept-references reads to know where it belongs.
 void WriteBeside(const QString& name, const char* suffix, const QImage& image) {
-    const QString path = QDir(ImageOutputFolder()).filePath(name + QString::fromLatin1(suffix));
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    image.save(path, "PNG");
+    QDir folder(ImageOutputFolder());
+    folder.mkpath(QStringLiteral("."));
+    image.save(folder.filePath(FlatName(name) + QString::fromLatin1(suffix)), "PNG");
+    QFile target(folder.filePath(FlatName(name) + QStringLiteral(".target")));
+    if (target.open(QIODevice::WriteOnly))
+        target.write(QStringLiteral("tests/data/%1.png\n").arg(name).toUtf8());
 }
 
 } // namespace
@@ -51,7 +60,7 @@ QString ImageOutputFolder() {
 #ifdef ORVANE_TEST_OUTPUT_DIR
     return QStringLiteral(ORVANE_TEST_OUTPUT_DIR);
 #else
-    return QDir::current().filePath(QStringLiteral("test-output"));
+    return QDir::current().filePath(QStringLiteral("image-diffs"));
 #endif
 }
 

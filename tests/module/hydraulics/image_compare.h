@@ -18,9 +18,10 @@ struct ImageTolerance {
 };
 
 // Compares an image with the reference PNG tests/data/<name>.png. On a mismatch, or when the
-// reference is missing, the image is written as <output>/<name>.actual.png and the differing
-// pixels as <output>/<name>.diff.png (red on a faded copy), where <output> is the build's
-// test-output folder; scripts/accept-references copies accepted images into tests/data.
+// reference is missing, the image is written as <flat name>.actual.png, the differing pixels
+// as <flat name>.diff.png (red on a faded copy) and the reference's place as <flat name>.target
+// into the build's image-diffs folder ('/' in the name becomes '_'); scripts/accept-references
+// copies the images a person has accepted into tests/data.
 ::testing::AssertionResult MatchesReference(const QImage& actual, const QString& name,
                                             ImageTolerance tolerance = {});
 
