@@ -55,6 +55,7 @@ bool COrvaneInstallation::Load(const QString& path, QString* error) {
     data.support = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Support"));
     data.standards = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Standards"));
     data.libraries = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Libraries"));
+    data.catalogs = resolveFolder(data.root, root->GetStrLeafValue("Folders", "Catalogs"));
     if (const CNode* variables = root->FindChild("Variables")) {
         for (const auto& leaf : variables->Leaves()) {
             QString value = leaf->GetRawData();
@@ -98,6 +99,7 @@ ORVANE_INSTALLATION_GETTER(RootFolder, root)
 ORVANE_INSTALLATION_GETTER(ProgramFolder, program)
 ORVANE_INSTALLATION_GETTER(SupportFolder, support)
 ORVANE_INSTALLATION_GETTER(StandardsFolder, standards)
+ORVANE_INSTALLATION_GETTER(CatalogFolder, catalogs)
 ORVANE_INSTALLATION_GETTER(RegistryBasePath, registryBasePath)
 ORVANE_INSTALLATION_GETTER(VersionName, versionName)
 ORVANE_INSTALLATION_GETTER(Region, region)

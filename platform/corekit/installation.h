@@ -26,6 +26,7 @@ public:
     QString SupportFolder() const;     // supplied data (kind 6)
     QString StandardsFolder() const;   // the user's own data (kind 7)
     QString LibraryFolder() const;     // where suite libraries are looked for
+    QString CatalogFolder() const;     // the catalogue descriptors (orvCatalogManager)
     QString RegistryBasePath() const;  // e.g. "Orvane\\Planung\\"; may be empty
     QString VersionName() const;
     QString Region() const;
@@ -37,7 +38,7 @@ private:
     void EnsureLoaded() const;
 
     struct Data {
-        QString filePath, root, program, support, standards, libraries;
+        QString filePath, root, program, support, standards, libraries, catalogs;
         QString registryBasePath, versionName, region;
         QList<QPair<QString, QString>> variables;
     };
