@@ -5,6 +5,7 @@
 #include "test_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using orvane::test::FolderTest;
 
@@ -114,4 +115,15 @@ TEST_F(CatalogManagerTest, TheInstallationNamesTheFolderAndReloadSeesChanges) {
     manager()->reload();
     EXPECT_NE(manager()->findCatalogInfo("NEU"), nullptr);
     COrvaneInstallation::Current().Clear();
+}
+
+TEST(SampleCatalogues, TheSampleInstallationKnowsItsManufacturerCatalogue) {
+    ASSERT_TRUE(COrvaneInstallation::Current().Load(orvane::test::sampleInstallationPath("installation.inf")));
+    orvCatalogManager::getInstance()->reload();
+    const orvCatalogInfo* valves = orvCatalogManager::getInstance()->findCatalogInfo("<ORV_HZ_ARMATUREN>");
+    ASSERT_NE(valves, nullptr);
+    EXPECT_TRUE(QFileInfo::exists(valves->getStrRootPath() + "/Symbole/Hersteller_Armaturen.inf"));
+    EXPECT_TRUE(orvCatalogManager::getInstance()->getLoadErrors().isEmpty());
+    COrvaneInstallation::Current().Clear();
+    orvCatalogManager::getInstance()->reload();
 }
