@@ -35,7 +35,7 @@ qsizetype FindNoCase(const QString& text, const QString& what, qsizetype from) {
 namespace {
 
 // One conversion specification: "%", flags, width, precision, length, type.
-struct Spec {
+struct Conversion {
     QByteArray flags;
     int width = -1;
     int precision = -1;
@@ -62,12 +62,12 @@ double asReal(const SformatArg& arg) {
     return 0.0;
 }
 
-QString formatNumber(const Spec& spec, const SformatArg& arg) {
-    QByteArray format = "%" + spec.flags;
-    if (spec.width >= 0)
-        format += QByteArray::number(spec.width);
-    if (spec.precision >= 0)
-        format += "." + QByteArray::number(spec.precision);
+QString formatNumber(const Conversion& conversion, const SformatArg& arg) {
+    QByteArray format = "%" + conversion.flags;
+    if (conversion.width >= 0)
+        format += QByteArray::number(conversion.width);
+    if (conversion.precision >= 0)
+        format += "." + QByteArray::number(conversion.precision);
     // Measured first, so that any width or precision fits.
     auto print = [](const QByteArray& f, auto value) {
         const int size = std::snprintf(nullptr, 0, f.constData(), value);
@@ -78,17 +78,17 @@ QString formatNumber(const Spec& spec, const SformatArg& arg) {
         buffer.chop(1);
         return QString::fromLatin1(buffer);
     };
-    switch (spec.type) {
+    switch (conversion.type) {
     case 'd': case 'i':
         return print(format + "lld", asInteger(arg));
     case 'u': case 'x': case 'X': case 'o':
-        return print(format + "ll" + spec.type, (unsigned long long)asInteger(arg));
+        return print(format + "ll" + conversion.type, (unsigned long long)asInteger(arg));
     default:
-        return print(format + spec.type, asReal(arg));
+        return print(format + conversion.type, asReal(arg));
     }
 }
 
-QString formatText(const Spec& spec, const SformatArg& arg) {
+QString formatText(const Conversion& conversion, const SformatArg& arg) {
     QString text;
     if (arg.type == SformatArg::Type::Text)
         text = arg.text;
@@ -96,20 +96,20 @@ QString formatText(const Spec& spec, const SformatArg& arg) {
         text = QString::number(arg.real);
     else
         text = QString::number(asInteger(arg));
-    if (spec.precision >= 0)
-        text.truncate(spec.precision);
-    if (spec.width > text.size()) {
-        const QString pad(spec.width - text.size(), u' ');
-        text = spec.flags.contains('-') ? text + pad : pad + text;
+    if (conversion.precision >= 0)
+        text.truncate(conversion.precision);
+    if (conversion.width > text.size()) {
+        const QString pad(conversion.width - text.size(), u' ');
+        text = conversion.flags.contains('-') ? text + pad : pad + text;
     }
     return text;
 }
 
-QString formatChar(const Spec& spec, const SformatArg& arg) {
+QString formatChar(const Conversion& conversion, const SformatArg& arg) {
     SformatArg asText(arg.type == SformatArg::Type::Text ? arg.text.left(1) : QString(QChar(char16_t(asInteger(arg)))));
-    Spec textSpec = spec;
-    textSpec.precision = -1;
-    return formatText(textSpec, asText);
+    Conversion textConversion = conversion;
+    textConversion.precision = -1;
+    return formatText(textConversion, asText);
 }
 
 } // namespace
@@ -130,9 +130,9 @@ QString sformatArgs(const QString& format, const std::vector<SformatArg>& args) 
             i = j;
             continue;
         }
-        Spec spec;
+        Conversion conversion;
         while (j < n && QStringLiteral("-+ #0").contains(format[j]))
-            spec.flags += char(format[j++].unicode());
+            conversion.flags += char(format[j++].unicode());
         auto readNumber = [&](int& target) {
             if (j < n && format[j] == u'*') {
                 target = next < args.size() ? int(asInteger(args[next++])) : -1;
@@ -144,12 +144,12 @@ QString sformatArgs(const QString& format, const std::vector<SformatArg>& args) 
                 value = (value < 0 ? 0 : value * 10) + format[j++].digitValue();
             target = value;
         };
-        readNumber(spec.width);
+        readNumber(conversion.width);
         if (j < n && format[j] == u'.') {
             ++j;
-            readNumber(spec.precision);
-            if (spec.precision < 0)
-                spec.precision = 0;
+            readNumber(conversion.precision);
+            if (conversion.precision < 0)
+                conversion.precision = 0;
         }
         while (j < n && QStringLiteral("hlLqjzt").contains(format[j]))
             ++j;
@@ -159,17 +159,17 @@ QString sformatArgs(const QString& format, const std::vector<SformatArg>& args) 
             i = j - 1;
             continue;
         }
-        spec.type = char(format[j].unicode());
+        conversion.type = char(format[j].unicode());
         i = j;
         if (next >= args.size())
             continue;
         const SformatArg& arg = args[next++];
-        if (spec.type == 's' || spec.type == 'S')
-            out += formatText(spec, arg);
-        else if (spec.type == 'c')
-            out += formatChar(spec, arg);
+        if (conversion.type == 's' || conversion.type == 'S')
+            out += formatText(conversion, arg);
+        else if (conversion.type == 'c')
+            out += formatChar(conversion, arg);
         else
-            out += formatNumber(spec, arg);
+            out += formatNumber(conversion, arg);
     }
     return out;
 }
