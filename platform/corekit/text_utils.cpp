@@ -34,7 +34,7 @@ qsizetype FindNoCase(const QString& text, const QString& what, qsizetype from) {
 
 namespace {
 
-// One conversion specification: "%", flags, width, precision, length, type.
+// One conversion: "%", flags, width, precision, length, type.
 struct Conversion {
     QByteArray flags;
     int width = -1;

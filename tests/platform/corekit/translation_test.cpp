@@ -1,6 +1,7 @@
 #include "corekit/registry.h"
 #include "corekit/translation.h"
 
+#include "language_scope.h"
 #include "test_folder.h"
 
 #include <QSettings>
@@ -9,21 +10,7 @@ using orvane::test::FolderTest;
 
 namespace {
 
-// Sets the language for one test and gives the previous back afterwards.
-class LanguageScope {
-public:
-    explicit LanguageScope(const QByteArray& language) : m_previous(qgetenv("ORVANE_LANGUAGE")) {
-        qputenv("ORVANE_LANGUAGE", language);
-        CTranslationManager::GetInstance().Reload();
-    }
-    ~LanguageScope() {
-        qputenv("ORVANE_LANGUAGE", m_previous);
-        CTranslationManager::GetInstance().Reload();
-    }
-
-private:
-    QByteArray m_previous;
-};
+using orvane::test::LanguageScope;
 
 QByteArray tsFile(const char* language, const char* messages) {
     return QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"") +

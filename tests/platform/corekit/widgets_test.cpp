@@ -3,6 +3,7 @@
 #include "corekit/widgets/dialog_ext.h"
 #include "corekit/widgets/qt_ui_services.h"
 
+#include "language_scope.h"
 #include "test_folder.h"
 
 #include <QApplication>
@@ -97,21 +98,7 @@ TEST(DialogControls, ControlsByNumberAndTheModifiedFlag) {
 
 namespace {
 
-// Sets the language for one test and gives the previous back afterwards.
-class LanguageScope {
-public:
-    explicit LanguageScope(const QByteArray& language) : m_previous(qgetenv("ORVANE_LANGUAGE")) {
-        qputenv("ORVANE_LANGUAGE", language);
-        CTranslationManager::GetInstance().Reload();
-    }
-    ~LanguageScope() {
-        qputenv("ORVANE_LANGUAGE", m_previous);
-        CTranslationManager::GetInstance().Reload();
-    }
-
-private:
-    QByteArray m_previous;
-};
+using orvane::test::LanguageScope;
 
 struct SampleDialog {
     CDialogExt dialog{3078};
