@@ -6,7 +6,7 @@ namespace {
 
 // Used where no window can be shown, e.g. in a command-line run: messages go to the error
 // stream and every question gets the cautious answer.
-class SilentUiServices : public IUiServices {
+class CSilentUiServices : public IUiServices {
 public:
     int MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon) override {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
@@ -22,13 +22,17 @@ IUiServices* g_fallback = nullptr;
 
 } // namespace
 
+IUiServices& SilentUiServices() {
+    static CSilentUiServices silent;
+    return silent;
+}
+
 IUiServices& CurrentUiServices() {
-    static SilentUiServices silent;
     if (g_installed)
         return *g_installed;
     if (g_fallback)
         return *g_fallback;
-    return silent;
+    return SilentUiServices();
 }
 
 IUiServices* SetUiServices(IUiServices* services) {

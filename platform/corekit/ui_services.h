@@ -38,6 +38,9 @@ IUiServices& CurrentUiServices();
 IUiServices* SetUiServices(IUiServices* services);
 // The fallback used while nothing is installed.
 void SetFallbackUiServices(IUiServices* services);
+// Services that show nothing: messages go to the error stream, questions get the cautious
+// answer (OK, No, cancel). Used where no window can be shown.
+IUiServices& SilentUiServices();
 
 // Short forms for the common cases.
 int UiMessageBox(const QString& text, const QString& caption, UiButtons buttons = UiButtons::Ok,

@@ -20,9 +20,17 @@ QMessageBox::Icon qtIcon(UiIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Widgets need a QApplication. A program with only a core or GUI application (the command-line
+// tool, a host run without windows) gets the silent services instead of an abort.
+bool canShowWidgets() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 } // namespace
 
 int CQtUiServices::MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) {
+    if (!canShowWidgets())
+        return SilentUiServices().MessageBox(text, caption, buttons, icon);
     const auto qtButtons = buttons == UiButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
     QMessageBox box(qtIcon(icon), caption, text, qtButtons, QApplication::activeWindow());
     const int result = box.exec();
@@ -32,6 +40,8 @@ int CQtUiServices::MessageBox(const QString& text, const QString& caption, UiBut
 }
 
 bool CQtUiServices::InputBox(const QString& caption, const QString& prompt, QString& value) {
+    if (!canShowWidgets())
+        return SilentUiServices().InputBox(caption, prompt, value);
     bool ok = false;
     const QString answer =
         QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, value, &ok);
@@ -41,10 +51,15 @@ bool CQtUiServices::InputBox(const QString& caption, const QString& prompt, QStr
 }
 
 QString CQtUiServices::GetOpenFileName(const QString& caption, const QString& folder, const QString& filter) {
+    if (!canShowWidgets())
+        return SilentUiServices().GetOpenFileName(caption, folder, filter);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
 bool CQtUiServices::OpenWithDefaultHandler(const QString& path) {
+    // The desktop services live in the GUI application's platform integration.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return SilentUiServices().OpenWithDefaultHandler(path);
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

@@ -1,0 +1,28 @@
+#include "corekit/widgets/qt_ui_services.h"
+
+#include <gtest/gtest.h>
+
+// This program runs with a core application only, like the command-line tool: the Qt services
+// must not try to build widgets there (Qt aborts), but answer as the silent services do.
+TEST(QtUiServicesWithoutWidgets, AnswerCautiouslyInsteadOfAborting) {
+    CQtUiServices services;
+
+    EXPECT_EQ(services.MessageBox(QStringLiteral("Text"), QStringLiteral("Titel"), UiButtons::YesNo,
+                                  UiIcon::Question),
+              IDNO);
+    EXPECT_EQ(services.MessageBox(QStringLiteral("Text"), QStringLiteral("Titel"), UiButtons::Ok, UiIcon::Stop),
+              IDOK);
+
+    QString value = QStringLiteral("Vorschlag");
+    EXPECT_FALSE(services.InputBox(QStringLiteral("Titel"), QStringLiteral("Name:"), value));
+    EXPECT_EQ(value, QStringLiteral("Vorschlag"));
+
+    EXPECT_TRUE(services.GetOpenFileName(QStringLiteral("Titel"), QString(), QStringLiteral("*")).isEmpty());
+    EXPECT_FALSE(services.OpenWithDefaultHandler(QStringLiteral("nothing.pdf")));
+}
+
+TEST(QtUiServicesWithoutWidgets, FallbackInstalledByTheModuleIsUsable) {
+    CQtUiServices::InstallAsFallback();
+    EXPECT_EQ(UiMessageBox(QStringLiteral("Text"), QStringLiteral("Titel"), UiButtons::YesNo), IDNO);
+    SetFallbackUiServices(nullptr);
+}
