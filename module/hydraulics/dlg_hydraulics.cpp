@@ -7,6 +7,8 @@
 #include "hydraulics/schematic_view.h"
 
 #include "corekit/node.h"
+#include "frame/app.h"
+#include "frame/resource_scope.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,27 +25,34 @@ constexpr QSize kStartSize(662, 437);
 constexpr int kMargin = 10;
 constexpr int kOptionColumnWidth = 230;
 
-QString ModuleSettingsKey() {
-    return QStringLiteral("Orvane\\OrvanePlanungUI20\\");
+// The flag word the suite's dialogs of this kind pass to the shared set-up.
+constexpr unsigned kInitFlags = 0x0C420000;
+
+QString DialogsKey() {
+    return theApp.m_regPath + QStringLiteral("Dialogs");
 }
 
 } // namespace
 
 CNode* CDlgHydraulics::Show(CNode*) {
+    CModuleResourceScope resources;
     CDlgHydraulics dialog;
     return dialog.exec() == QDialog::Accepted ? dialog.Model().CreateHydDataNode() : nullptr;
 }
 
 CDlgHydraulics::CDlgHydraulics(std::unique_ptr<IHydraulicsSettings> settings, QWidget* parent)
-    : QDialog(parent), m_settings(std::move(settings)) {
-    if (!m_settings)
-        m_settings = std::make_unique<CRegistryHydraulicsSettings>(
-            CRegistryHydraulicsSettings::ForModule(ModuleSettingsKey()));
-    setWindowTitle(HydText("Hydraulische Schaltungen"));
+    : CDialogExt(kTemplateId, parent), m_settings(std::move(settings)) {
+    setWindowTitle(QStringLiteral("Hydraulische Schaltungen"));
     CreateControls();
     resize(kStartSize);
-    setMinimumSize(kStartSize);
-    RestorePosition();
+    EnableResizing();
+    DialogEx::OnInitDialog(this, kInitFlags, g_pTranslationModule);
+    setMinimumSize(size());
+    SetRegistryPath(DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"));
+    RestorePosition(1);
+    AdjustControlWidths({IDC_CHK_VORLAUF, IDC_CHK_STELLMOTOR, IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2});
+    if (!m_settings)
+        m_settings = std::make_unique<CRegistryHydraulicsSettings>(GetRegistryKey() + QStringLiteral("\\DlgHydraulics"));
     ReadModelSettings(m_model, *m_settings);
     FillTypeList();
     PlaceButtons();
@@ -59,38 +68,37 @@ void CDlgHydraulics::CreateControls() {
     // The schematic fills the client area underneath every control.
     m_view = new CSchematicView(m_model, this);
     m_cmbType = new QComboBox(this);
-    m_cmbType->setObjectName(QString::number(IDC_CMB_HYDMODE));
+    SetControl(IDC_CMB_HYDMODE, m_cmbType);
     m_cmbType->setGeometry(kMargin, kMargin, 300, m_cmbType->sizeHint().height());
     m_valveGroup = new QButtonGroup(this);
     const int radioIds[3] = {IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2};
     for (int i = 0; i < 3; ++i) {
         m_radValve[i] = new QRadioButton(this);
-        m_radValve[i]->setObjectName(QString::number(radioIds[i]));
+        SetControl(radioIds[i], m_radValve[i]);
+        m_radValve[i]->adjustSize();
         m_radValve[i]->move(kMargin + 2, m_cmbType->geometry().bottom() + 12 + 24 * i);
         m_valveGroup->addButton(m_radValve[i], i);
         connect(m_radValve[i], &QAbstractButton::clicked, this, &CDlgHydraulics::OnOptionClicked);
     }
-    m_chkSupply = new QCheckBox(HydText("Regelarmatur im Vorlauf"), this);
-    m_chkSupply->setObjectName(QString::number(IDC_CHK_VORLAUF));
-    m_chkActuator = new QCheckBox(HydText("mit Stellmotor"), this);
-    m_chkActuator->setObjectName(QString::number(IDC_CHK_STELLMOTOR));
-    m_chkExtra = new QCheckBox(HydText("mit Rückflussverhinderer"), this);
-    m_chkExtra->setObjectName(QString::number(IDC_CHK_EXTRA));
-    for (QCheckBox* box : {m_chkSupply, m_chkActuator, m_chkExtra})
+    m_chkSupply = new QCheckBox(QStringLiteral("Regelarmatur im Vorlauf"), this);
+    SetControl(IDC_CHK_VORLAUF, m_chkSupply);
+    m_chkActuator = new QCheckBox(QStringLiteral("mit Stellmotor"), this);
+    SetControl(IDC_CHK_STELLMOTOR, m_chkActuator);
+    m_chkExtra = new QCheckBox(QStringLiteral("mit Rückflussverhinderer"), this);
+    SetControl(IDC_CHK_EXTRA, m_chkExtra);
+    for (QCheckBox* box : {m_chkSupply, m_chkActuator, m_chkExtra}) {
+        box->adjustSize();
         connect(box, &QAbstractButton::clicked, this, &CDlgHydraulics::OnOptionClicked);
-    m_btnDraw = new QPushButton(HydText("Zeichnen"), this);
-    m_btnDraw->setObjectName(QString::number(IDC_BTN_ZEICHNEN));
+    }
+    m_btnDraw = new QPushButton(QStringLiteral("Zeichnen"), this);
+    SetControl(IDC_BTN_ZEICHNEN, m_btnDraw);
     m_btnDraw->setDefault(true);
-    m_btnClose = new QPushButton(HydText("Schließen"), this);
-    m_btnClose->setObjectName(QString::number(IDC_BTN_SCHLIESSEN));
+    m_btnClose = new QPushButton(QStringLiteral("Schließen"), this);
+    SetControl(IDC_BTN_SCHLIESSEN, m_btnClose);
     for (QPushButton* button : {m_btnDraw, m_btnClose})
         button->resize(std::max(100, button->sizeHint().width()), button->sizeHint().height());
     connect(m_btnDraw, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnClose, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-QWidget* CDlgHydraulics::Control(int id) const {
-    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
 void CDlgHydraulics::FillTypeList() {
@@ -122,7 +130,6 @@ void CDlgHydraulics::LoadControls() {
     const tOptionRules rules = OptionRulesFor(m_model.m_circuitType);
     for (int i = 0; i < 3; ++i) {
         m_radValve[i]->setText(HydText(rules.radioLabels[i]));
-        m_radValve[i]->adjustSize();
         m_radValve[i]->setVisible(rules.valveOptionsShown);
     }
     if (QAbstractButton* radio = m_valveGroup->button(m_model.m_valveType))
@@ -136,8 +143,7 @@ void CDlgHydraulics::LoadControls() {
     if (rules.extraLabel)
         m_chkExtra->setText(HydText(rules.extraLabel));
     m_chkExtra->setVisible(rules.extraOption != ExtraOption::None);
-    for (QCheckBox* box : {m_chkSupply, m_chkActuator, m_chkExtra})
-        box->adjustSize();
+    AdjustControlWidths({IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2, IDC_CHK_EXTRA});
     PlaceButtons();
 }
 
@@ -167,38 +173,18 @@ void CDlgHydraulics::PlaceButtons() {
 }
 
 void CDlgHydraulics::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
+    CDialogExt::resizeEvent(event);
     PlaceButtons();
-}
-
-void CDlgHydraulics::RestorePosition() {
-    const auto stored = m_settings->ReadWindowPosition();
-    if (!stored)
-        return;
-    const QStringList parts = stored->split(u',');
-    if (parts.size() != 4)
-        return;
-    int values[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        bool ok = false;
-        values[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok)
-            return;
-    }
-    move(values[0], values[1]);
-    resize(QSize(values[2], values[3]).expandedTo(minimumSize()));
 }
 
 void CDlgHydraulics::StoreSettings() {
     m_stored = true;
     StoreControls();
     WriteModelSettings(m_model, *m_settings);
-    m_settings->WriteWindowPosition(
-        QStringLiteral("%1,%2,%3,%4").arg(pos().x()).arg(pos().y()).arg(width()).arg(height()));
 }
 
 void CDlgHydraulics::done(int result) {
     if (!m_stored)
         StoreSettings();
-    QDialog::done(result);
+    CDialogExt::done(result);
 }

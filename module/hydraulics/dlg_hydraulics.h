@@ -4,7 +4,7 @@
 #include "hydraulics/hydraulics_settings.h"
 #include "orvane_export.h"
 
-#include <QDialog>
+#include "corekit/widgets/dialog_ext.h"
 
 #include <memory>
 
@@ -19,10 +19,11 @@ class QRadioButton;
 
 // "Hydraulische Schaltungen": the planner picks a circuit type with its valve and options
 // and sees the schematic live; "Zeichnen" hands the choice to the host as a "HydData" node.
-class CDlgHydraulics : public QDialog {
+class CDlgHydraulics : public CDialogExt {
     Q_OBJECT
 public:
-    // Control identifiers, kept as the widgets' object names ("1544", ...).
+    static constexpr int kTemplateId = 3101;
+    // Control identifiers, registered with the base (GetDlgItem) and kept as object names.
     enum ControlId {
         IDC_CMB_HYDMODE = 1544,
         IDC_RAD_VALVE0 = 2104,
@@ -40,13 +41,12 @@ public:
     // by the caller after "Zeichnen", null after "Schließen". The node passed in is not read.
     ORVANE_EXPORT static CNode* Show(CNode* node);
 
-    // Reads its settings from `settings`; without one, from the module's user settings.
+    // Reads its choices from `settings`; without one, from the module's user settings.
     explicit CDlgHydraulics(std::unique_ptr<IHydraulicsSettings> settings = nullptr, QWidget* parent = nullptr);
     ~CDlgHydraulics() override;
 
     const CHydraulicsModel& Model() const { return m_model; }
     CSchematicView* SchematicView() const { return m_view; }
-    QWidget* Control(int id) const;
 
     void done(int result) override;
 
@@ -61,7 +61,6 @@ private:
     void LoadControls();   // model -> controls, with the option rules
     void StoreControls();  // controls -> model
     void PlaceButtons();
-    void RestorePosition();
     void StoreSettings();
 
     CHydraulicsModel m_model;

@@ -14,9 +14,6 @@ public:
     // Nothing when the value is missing or is not a whole number.
     virtual std::optional<int> ReadInt(const QString& name) const = 0;
     virtual void WriteInt(const QString& name, int value) = 0;
-    // The window's position and size as "left,top,width,height".
-    virtual std::optional<QString> ReadWindowPosition() const = 0;
-    virtual void WriteWindowPosition(const QString& value) = 0;
 };
 
 namespace Hydraulics {

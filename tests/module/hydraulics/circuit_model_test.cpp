@@ -25,8 +25,6 @@ public:
         return ok ? std::optional<int>(v) : std::nullopt;
     }
     void WriteInt(const QString& name, int value) override { values.insert(name, QString::number(value)); }
-    std::optional<QString> ReadWindowPosition() const override { return std::nullopt; }
-    void WriteWindowPosition(const QString&) override {}
     QHash<QString, QString> values;
 };
 

@@ -4,6 +4,7 @@
 
 #include "corekit/node.h"
 #include "corekit/registry.h"
+#include "frame/app.h"
 
 #include "image_compare.h"
 #include "test_folder.h"
@@ -49,7 +50,7 @@ void MoveMouse(QWidget* widget, QPoint to, Qt::MouseButtons held) {
 class DlgHydraulicsTest : public FolderTest {
 protected:
     template <class T> T* Get(CDlgHydraulics& dlg, int id) {
-        auto* widget = qobject_cast<T*>(dlg.Control(id));
+        auto* widget = qobject_cast<T*>(dlg.GetDlgItem(id));
         EXPECT_NE(widget, nullptr) << id;
         return widget;
     }
@@ -61,7 +62,8 @@ protected:
     QRadioButton* Radio(CDlgHydraulics& dlg, int index) {
         return Get<QRadioButton>(dlg, CDlgHydraulics::IDC_RAD_VALVE0 + index);
     }
-    QString DialogKey() const { return QStringLiteral("Orvane\\OrvanePlanungUI20\\Dialogs\\DlgHydraulics"); }
+    static QString DialogsKey() { return theApp.m_regPath + QStringLiteral("Dialogs"); }
+    static QString DialogKey() { return DialogsKey() + QStringLiteral("\\DlgHydraulics"); }
 
     // Runs the exported entry point; `interact` is called once the modal dialog is up.
     std::unique_ptr<CNode> RunShow(const std::function<void(CDlgHydraulics&)>& interact) {
@@ -99,8 +101,8 @@ TEST_F(DlgHydraulicsTest, SeparatorHidesEveryOptionAndStillReturnsSixLeaves) {
     const auto node = RunShow([&](CDlgHydraulics& dlg) {
         SelectType(dlg, 4);
         for (int id : {2104, 2105, 2106, 1541, 1542, 1543}) {
-            EXPECT_TRUE(dlg.Control(id)->isHidden()) << id;
-            EXPECT_TRUE(dlg.Control(id)->isEnabled()) << id; // hidden, never disabled
+            EXPECT_TRUE(dlg.GetDlgItem(id)->isHidden()) << id;
+            EXPECT_TRUE(dlg.GetDlgItem(id)->isEnabled()) << id; // hidden, never disabled
         }
         Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_ZEICHNEN)->click();
     });
@@ -176,7 +178,7 @@ TEST_F(DlgHydraulicsTest, BadStoredValuesFallBackToTheDefaults) {
     RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("VentilType"), QStringLiteral("-3"));
     RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), QStringLiteral("viel"));
     RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Vorlauf"), DWORD(0));
-    RegSetValueW(HKEY_CURRENT_USER, QStringLiteral("Orvane\\OrvanePlanungUI20\\Dialogs"),
+    RegSetValueW(HKEY_CURRENT_USER, DialogsKey(),
                  QStringLiteral("DlgHydraulics_WndPos"), QStringLiteral("nonsense"));
     const auto node = RunShow([&](CDlgHydraulics& dlg) {
         EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentText(),
@@ -198,8 +200,8 @@ TEST_F(DlgHydraulicsTest, ButtonsStayInTheBottomCornersAndTheSizeNeverShrinks) {
         dlg.resize(size);
         QApplication::processEvents();
         const QRect client = dlg.rect();
-        const QRect draw = dlg.Control(CDlgHydraulics::IDC_BTN_ZEICHNEN)->geometry();
-        const QRect close = dlg.Control(CDlgHydraulics::IDC_BTN_SCHLIESSEN)->geometry();
+        const QRect draw = dlg.GetDlgItem(CDlgHydraulics::IDC_BTN_ZEICHNEN)->geometry();
+        const QRect close = dlg.GetDlgItem(CDlgHydraulics::IDC_BTN_SCHLIESSEN)->geometry();
         EXPECT_EQ(draw.bottomLeft(), QPoint(5, client.height() - 6));
         EXPECT_EQ(close.bottomRight(), QPoint(client.width() - 6, client.height() - 6));
         EXPECT_GE(dlg.width(), start.width());
