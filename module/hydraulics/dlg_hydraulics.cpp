@@ -1,9 +1,7 @@
 #include "hydraulics/dlg_hydraulics.h"
 
-#include "hydraulics/dlg_text.h"
 #include "hydraulics/hydraulics_settings.h"
 #include "hydraulics/option_rules.h"
-#include "hydraulics/registry_settings.h"
 #include "hydraulics/schematic_view.h"
 
 #include "corekit/node.h"
@@ -40,8 +38,7 @@ CNode* CDlgHydraulics::Show(CNode*) {
     return dialog.exec() == QDialog::Accepted ? dialog.Model().CreateHydDataNode() : nullptr;
 }
 
-CDlgHydraulics::CDlgHydraulics(std::unique_ptr<IHydraulicsSettings> settings, QWidget* parent)
-    : CDialogExt(kTemplateId, parent), m_settings(std::move(settings)) {
+CDlgHydraulics::CDlgHydraulics(QWidget* parent) : CDialogExt(kTemplateId, parent) {
     setWindowTitle(QStringLiteral("Hydraulische Schaltungen"));
     CreateControls();
     resize(kStartSize);
@@ -51,9 +48,8 @@ CDlgHydraulics::CDlgHydraulics(std::unique_ptr<IHydraulicsSettings> settings, QW
     SetRegistryPath(DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"));
     RestorePosition(1);
     AdjustControlWidths({IDC_CHK_VORLAUF, IDC_CHK_STELLMOTOR, IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2});
-    if (!m_settings)
-        m_settings = std::make_unique<CRegistryHydraulicsSettings>(GetRegistryKey() + QStringLiteral("\\DlgHydraulics"));
-    ReadModelSettings(m_model, *m_settings);
+    m_settingsKey = GetRegistryKey() + QStringLiteral("\\DlgHydraulics");
+    ReadModelSettings(m_model, m_settingsKey);
     FillTypeList();
     PlaceButtons();
     OnSelChange_CmbHydMode();
@@ -103,7 +99,7 @@ void CDlgHydraulics::CreateControls() {
 
 void CDlgHydraulics::FillTypeList() {
     for (const tCircuitTypeEntry& entry : CircuitTypeList())
-        m_cmbType->addItem(HydText(entry.name), entry.type);
+        m_cmbType->addItem(ModuleText(entry.name), entry.type);
     m_cmbType->setCurrentIndex(0);
     const int stored = m_cmbType->findData(m_model.m_circuitType);
     if (stored >= 0)
@@ -129,7 +125,7 @@ void CDlgHydraulics::OnOptionClicked() {
 void CDlgHydraulics::LoadControls() {
     const tOptionRules rules = OptionRulesFor(m_model.m_circuitType);
     for (int i = 0; i < 3; ++i) {
-        m_radValve[i]->setText(HydText(rules.radioLabels[i]));
+        m_radValve[i]->setText(ModuleText(rules.radioLabels[i]));
         m_radValve[i]->setVisible(rules.valveOptionsShown);
     }
     if (QAbstractButton* radio = m_valveGroup->button(m_model.m_valveType))
@@ -141,7 +137,7 @@ void CDlgHydraulics::LoadControls() {
     const bool throttle = ExtraOptionBinding(m_model.m_circuitType) == ExtraOption::Throttle;
     m_chkExtra->setChecked((throttle ? m_model.m_throttle : m_model.m_checkValve) == 1);
     if (rules.extraLabel)
-        m_chkExtra->setText(HydText(rules.extraLabel));
+        m_chkExtra->setText(ModuleText(rules.extraLabel));
     m_chkExtra->setVisible(rules.extraOption != ExtraOption::None);
     AdjustControlWidths({IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2, IDC_CHK_EXTRA});
     PlaceButtons();
@@ -180,7 +176,7 @@ void CDlgHydraulics::resizeEvent(QResizeEvent* event) {
 void CDlgHydraulics::StoreSettings() {
     m_stored = true;
     StoreControls();
-    WriteModelSettings(m_model, *m_settings);
+    WriteModelSettings(m_model, m_settingsKey);
 }
 
 void CDlgHydraulics::done(int result) {

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "hydraulics/circuit_model.h"
-#include "hydraulics/hydraulics_settings.h"
 #include "orvane_export.h"
 
 #include "corekit/widgets/dialog_ext.h"
-
-#include <memory>
 
 class CNode;
 class CSchematicView;
@@ -23,7 +20,7 @@ class CDlgHydraulics : public CDialogExt {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 3101;
-    // Control identifiers, registered with the base (GetDlgItem) and kept as object names.
+    // Control identifiers, registered with the base and found by GetDlgItem.
     enum ControlId {
         IDC_CMB_HYDMODE = 1544,
         IDC_RAD_VALVE0 = 2104,
@@ -41,8 +38,8 @@ public:
     // by the caller after "Zeichnen", null after "Schließen". The node passed in is not read.
     ORVANE_EXPORT static CNode* Show(CNode* node);
 
-    // Reads its choices from `settings`; without one, from the module's user settings.
-    explicit CDlgHydraulics(std::unique_ptr<IHydraulicsSettings> settings = nullptr, QWidget* parent = nullptr);
+    // Reads the last choice from the user's settings under the dialog's key.
+    explicit CDlgHydraulics(QWidget* parent = nullptr);
     ~CDlgHydraulics() override;
 
     const CHydraulicsModel& Model() const { return m_model; }
@@ -64,7 +61,7 @@ private:
     void StoreSettings();
 
     CHydraulicsModel m_model;
-    std::unique_ptr<IHydraulicsSettings> m_settings;
+    QString m_settingsKey;
     CSchematicView* m_view = nullptr;
     QComboBox* m_cmbType = nullptr;
     QButtonGroup* m_valveGroup = nullptr;

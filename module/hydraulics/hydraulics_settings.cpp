@@ -2,6 +2,8 @@
 
 #include "hydraulics/circuit_model.h"
 
+#include "corekit/registry.h"
+
 namespace Hydraulics {
 
 namespace {
@@ -23,17 +25,18 @@ constexpr tStoredField kStoredFields[] = {
 
 } // namespace
 
-void ReadModelSettings(CHydraulicsModel& model, const IHydraulicsSettings& settings) {
+void ReadModelSettings(CHydraulicsModel& model, const QString& key) {
     for (const auto& stored : kStoredFields) {
-        const auto value = settings.ReadInt(QString::fromLatin1(stored.name));
-        if (value && *value >= 0 && *value <= stored.maxValue)
-            model.*stored.field = *value;
+        DWORD value = 0;
+        if (RegQueryValueW(HKEY_CURRENT_USER, key, QString::fromLatin1(stored.name), value) &&
+            value <= DWORD(stored.maxValue))
+            model.*stored.field = int(value);
     }
 }
 
-void WriteModelSettings(const CHydraulicsModel& model, IHydraulicsSettings& settings) {
+void WriteModelSettings(const CHydraulicsModel& model, const QString& key) {
     for (const auto& stored : kStoredFields)
-        settings.WriteInt(QString::fromLatin1(stored.name), model.*stored.field);
+        RegSetValueW(HKEY_CURRENT_USER, key, QString::fromLatin1(stored.name), DWORD(model.*stored.field));
 }
 
 } // namespace Hydraulics

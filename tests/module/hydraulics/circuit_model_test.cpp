@@ -3,8 +3,9 @@
 #include "hydraulics/option_rules.h"
 
 #include "corekit/node.h"
+#include "corekit/registry.h"
 
-#include <QHash>
+#include "test_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,13 @@ namespace {
 
 using namespace Hydraulics;
 
-// Settings held in memory; texts stand for values that are not numbers.
-class MemorySettings : public IHydraulicsSettings {
-public:
-    std::optional<int> ReadInt(const QString& name) const override {
-        if (!values.contains(name))
-            return std::nullopt;
-        bool ok = false;
-        const int v = values.value(name).toInt(&ok);
-        return ok ? std::optional<int>(v) : std::nullopt;
-    }
-    void WriteInt(const QString& name, int value) override { values.insert(name, QString::number(value)); }
-    QHash<QString, QString> values;
-};
+using orvane::test::FolderTest;
+
+const QString kKey = QStringLiteral("Firma\\OrvanePlanungUI20\\Dialogs\\DlgHydraulics");
+
+void Store(const char* name, const QString& value) {
+    ASSERT_TRUE(RegSetValueW(HKEY_CURRENT_USER, kKey, QString::fromLatin1(name), value));
+}
 
 TEST(CircuitModel, ValvePositionStepsWithinItsRangeAndResetsOnTypeChange) {
     CHydraulicsModel model;
@@ -112,7 +107,9 @@ TEST(OptionRules, EachTypeShowsItsOptionsAndLabels) {
         EXPECT_EQ(ExtraOptionBinding(type), ExtraOption::CheckValve) << type;
 }
 
-TEST(CircuitSettings, RoundTripOfAllSixFields) {
+class CircuitSettings : public FolderTest {};
+
+TEST_F(CircuitSettings, RoundTripOfAllSixFields) {
     CHydraulicsModel written;
     written.m_circuitType = 5;
     written.m_valveType = 1;
@@ -120,13 +117,15 @@ TEST(CircuitSettings, RoundTripOfAllSixFields) {
     written.m_valveInSupply = 0;
     written.m_checkValve = 0;
     written.m_throttle = 0;
-    MemorySettings settings;
-    WriteModelSettings(written, settings);
-    EXPECT_EQ(settings.values.value(QStringLiteral("HydMode")), QStringLiteral("5"));
-    EXPECT_EQ(settings.values.value(QStringLiteral("KonstBeimDross")), QStringLiteral("0"));
+    WriteModelSettings(written, kKey);
+    DWORD stored = 99;
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, QStringLiteral("HydMode"), stored));
+    EXPECT_EQ(stored, 5u);
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, QStringLiteral("KonstBeimDross"), stored));
+    EXPECT_EQ(stored, 0u);
 
     CHydraulicsModel read;
-    ReadModelSettings(read, settings);
+    ReadModelSettings(read, kKey);
     const std::unique_ptr<CNode> a(written.CreateHydDataNode());
     const std::unique_ptr<CNode> b(read.CreateHydDataNode());
     QString ta, tb;
@@ -135,15 +134,14 @@ TEST(CircuitSettings, RoundTripOfAllSixFields) {
     EXPECT_EQ(ta, tb);
 }
 
-TEST(CircuitSettings, MissingOrBadValuesLeaveTheDefaults) {
-    MemorySettings settings;
-    settings.values = {{QStringLiteral("HydMode"), QStringLiteral("9")},
-                       {QStringLiteral("VentilType"), QStringLiteral("-3")},
-                       {QStringLiteral("Stellmotor"), QStringLiteral("yes")},
-                       {QStringLiteral("Vorlauf"), QStringLiteral("0")},
-                       {QStringLiteral("Rueckfl"), QStringLiteral("2")}};
+TEST_F(CircuitSettings, MissingOrBadValuesLeaveTheDefaults) {
+    Store("HydMode", QStringLiteral("9"));
+    Store("VentilType", QStringLiteral("-3"));
+    Store("Stellmotor", QStringLiteral("yes"));
+    Store("Vorlauf", QStringLiteral("0"));
+    Store("Rueckfl", QStringLiteral("4294967295"));
     CHydraulicsModel model;
-    ReadModelSettings(model, settings);
+    ReadModelSettings(model, kKey);
     EXPECT_EQ(model.m_circuitType, 0);
     EXPECT_EQ(model.m_valveType, 0);
     EXPECT_EQ(model.m_actuator, 1);

@@ -1,10 +1,12 @@
 #include "hydraulics/dlg_hydraulics.h"
-#include "hydraulics/registry_settings.h"
 #include "hydraulics/schematic_view.h"
 
+#include "corekit/installation.h"
 #include "corekit/node.h"
 #include "corekit/registry.h"
+#include "corekit/translation.h"
 #include "frame/app.h"
+#include "frame/resource_scope.h"
 
 #include "image_compare.h"
 #include "test_folder.h"
@@ -47,8 +49,26 @@ void MoveMouse(QWidget* widget, QPoint to, Qt::MouseButtons held) {
     QApplication::sendEvent(widget, &move);
 }
 
+// Runs the module's start-up as a host does, on an installation whose settings live under
+// "Firma\\Suite\\", in German unless a test switches the language.
 class DlgHydraulicsTest : public FolderTest {
 protected:
+    void SetUp() override {
+        m_previousLanguage = qgetenv("ORVANE_LANGUAGE");
+        SetLanguage("de");
+        ASSERT_TRUE(COrvaneInstallation::Current().Load(
+            folder.write("inst.inf", "Installation { RegistryBasePath = \"Firma\\\\Suite\\\\\" }\n")));
+        ASSERT_NE(theApp.InitInstance(), 0);
+    }
+    void TearDown() override {
+        SetLanguage(m_previousLanguage);
+        COrvaneInstallation::Current().Clear();
+    }
+    static void SetLanguage(const QByteArray& language) {
+        qputenv("ORVANE_LANGUAGE", language);
+        CTranslationManager::GetInstance().Reload();
+    }
+
     template <class T> T* Get(CDlgHydraulics& dlg, int id) {
         auto* widget = qobject_cast<T*>(dlg.GetDlgItem(id));
         EXPECT_NE(widget, nullptr) << id;
@@ -62,7 +82,7 @@ protected:
     QRadioButton* Radio(CDlgHydraulics& dlg, int index) {
         return Get<QRadioButton>(dlg, CDlgHydraulics::IDC_RAD_VALVE0 + index);
     }
-    static QString DialogsKey() { return theApp.m_regPath + QStringLiteral("Dialogs"); }
+    static QString DialogsKey() { return QStringLiteral("Firma\\Suite\\OrvanePlanungUI20\\Dialogs"); }
     static QString DialogKey() { return DialogsKey() + QStringLiteral("\\DlgHydraulics"); }
 
     // Runs the exported entry point; `interact` is called once the modal dialog is up.
@@ -78,6 +98,9 @@ protected:
         EXPECT_TRUE(ran);
         return node;
     }
+
+private:
+    QByteArray m_previousLanguage;
 };
 
 TEST_F(DlgHydraulicsTest, FirstRunShowsTheDefaults) {
@@ -120,9 +143,16 @@ TEST_F(DlgHydraulicsTest, CloseReturnsNullButKeepsTheChoiceForTheNextRun) {
         Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_SCHLIESSEN)->click();
     });
     EXPECT_EQ(closed, nullptr);
+    // The fields under the module's settings key, the window position beside them.
     DWORD stored = 99;
     ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("HydMode"), stored));
     EXPECT_EQ(stored, 5u);
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("VentilType"), stored));
+    EXPECT_EQ(stored, 2u);
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), stored));
+    EXPECT_EQ(stored, 0u);
+    QString position;
+    EXPECT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"), position));
 
     const auto drawn = RunShow([&](CDlgHydraulics& dlg) {
         EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentData().toInt(), 5);
@@ -134,6 +164,54 @@ TEST_F(DlgHydraulicsTest, CloseReturnsNullButKeepsTheChoiceForTheNextRun) {
     });
     ASSERT_NE(drawn, nullptr);
     EXPECT_EQ(LeafValues(*drawn), (std::vector<int>{5, 2, 0, 1, 1, 1}));
+}
+
+TEST_F(DlgHydraulicsTest, ShowRunsWithTheModulesResourcesAndGivesTheHostsBack) {
+    int hostResources = 0;
+    SetCurrentResourceInstance(&hostResources);
+    HINSTANCE during = nullptr;
+    const auto node = RunShow([&](CDlgHydraulics& dlg) {
+        during = CurrentResourceInstance();
+        dlg.reject();
+    });
+    EXPECT_EQ(node, nullptr);
+    EXPECT_EQ(during, g_hResourceInstance);
+    EXPECT_NE(during, static_cast<HINSTANCE>(&hostResources));
+    EXPECT_EQ(CurrentResourceInstance(), static_cast<HINSTANCE>(&hostResources));
+    SetCurrentResourceInstance(nullptr);
+}
+
+TEST_F(DlgHydraulicsTest, EnglishTextsWhenTheEnglishTranslationIsActive) {
+    SetLanguage("en");
+    CDlgHydraulics dlg;
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Hydraulic circuits"));
+    auto* combo = Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE);
+    const QStringList expected = {
+        "Admixing circuit", "Admixing circuit with constant admixture", "Diverting circuit",
+        "Throttling circuit", "Injection circuit with three-way valve",
+        "Injection circuit with two-way valve", "Hydraulic separator"};
+    ASSERT_EQ(combo->count(), expected.size());
+    for (int i = 0; i < combo->count(); ++i)
+        EXPECT_EQ(combo->itemText(i), expected[i]);
+    EXPECT_EQ(Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_ZEICHNEN)->text(), QStringLiteral("Draw"));
+    EXPECT_EQ(Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_SCHLIESSEN)->text(), QStringLiteral("Close"));
+    EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_VORLAUF)->text(), QStringLiteral("Control valve in the supply"));
+    EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_STELLMOTOR)->text(), QStringLiteral("with actuator"));
+    EXPECT_EQ(Radio(dlg, 0)->text(), QStringLiteral("Three-way fitting"));
+    EXPECT_EQ(Radio(dlg, 1)->text(), QStringLiteral("Three-way valve"));
+    EXPECT_EQ(Radio(dlg, 2)->text(), QStringLiteral("Three-way cock"));
+
+    SelectType(dlg, 6);
+    EXPECT_EQ(Radio(dlg, 0)->text(), QStringLiteral("Two-way fitting"));
+    EXPECT_EQ(Radio(dlg, 1)->text(), QStringLiteral("Two-way valve"));
+    EXPECT_EQ(Radio(dlg, 2)->text(), QStringLiteral("Two-way cock"));
+    SelectType(dlg, 1);
+    EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_EXTRA)->text(), QStringLiteral("with throttle valve"));
+    SelectType(dlg, 3);
+    EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_EXTRA)->text(), QStringLiteral("with non-return valve"));
+    // A relabelled text is shown whole.
+    for (int id : {CDlgHydraulics::IDC_CHK_EXTRA, CDlgHydraulics::IDC_RAD_VALVE0})
+        EXPECT_GE(dlg.GetDlgItem(id)->width(), dlg.GetDlgItem(id)->sizeHint().width()) << id;
 }
 
 TEST_F(DlgHydraulicsTest, TwoWayTypesRelabelWithoutChangingTheValveType) {
@@ -281,6 +359,7 @@ TEST_F(DlgHydraulicsTest, ValvePositionStopsAtOneHundred) {
 class DlgHydraulicsScreenshot : public DlgHydraulicsTest {
 protected:
     void SetUp() override {
+        DlgHydraulicsTest::SetUp();
         m_style = QApplication::style()->name();
         m_font = QApplication::font();
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -289,6 +368,7 @@ protected:
     void TearDown() override {
         QApplication::setStyle(QStyleFactory::create(m_style));
         QApplication::setFont(m_font);
+        DlgHydraulicsTest::TearDown();
     }
     QImage Shot(int type, int steps) {
         CDlgHydraulics dlg;
