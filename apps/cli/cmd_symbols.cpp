@@ -12,6 +12,7 @@
 
 #include "corekit/node.h"
 #include "corekit/tree_items.h"
+#include "corekitex/catalog_manager.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,22 +37,24 @@ const char* const kSymbolsHelp =
     "--base DIR        the symbol base folder (holding Support/ and User-Standards/)\n"
     "--version NAME    version name for the filters (default: from DIR/installation.inf)\n"
     "--region TOKEN    region token for the filters (default: from DIR/installation.inf)\n"
-    "--catalogs DIR    folder of catalogues, one subfolder per catalogue name\n"
-    "                  (default: DIR/Catalogs)\n"
+    "--catalogs DIR    folder of the catalogue descriptors, which list files name as\n"
+    "                  <ID>path (default: DIR/Catalogs)\n"
     "--json            a JSON document instead of text\n";
 
-// The host as the command line sees it: the base folder, the filter values and a folder of
-// catalogues.
+// The host as the command line sees it: the base folder, the filter values and the catalogue
+// manager reading the descriptors of the given folder.
 class CliSymbolsHost final : public ISymbolsHost {
 public:
     CliSymbolsHost(const QString& base, const QString& version, const QString& region, const QString& catalogs)
-        : m_base(base), m_version(version), m_region(region), m_catalogs(catalogs) {
+        : m_base(base), m_version(version), m_region(region) {
         SymbolsHost::Install(this);
         NodeFilters::ForgetHostValues();
+        orvCatalogManager::getInstance()->setCatalogFolder(catalogs);
     }
     ~CliSymbolsHost() override {
         SymbolsHost::Install(nullptr);
         NodeFilters::ForgetHostValues();
+        orvCatalogManager::getInstance()->setCatalogFolder(QString());
     }
     std::optional<QString> Variable(const QString& name, int) override {
         if (name.compare(QStringLiteral("SYMBOLE_PATH"), Qt::CaseInsensitive) == 0)
@@ -61,17 +64,11 @@ public:
     QString VersionName() override { return m_version; }
     QString RegionToken() override { return m_region; }
     QString DefaultFolder(int) override { return {}; }
-    std::optional<QString> CatalogRoot(const QString& name) override {
-        const QString folder = QDir(m_catalogs).filePath(name);
-        if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || !QFileInfo(folder).isDir())
-            return std::nullopt;
-        // A catalogue folder may be a link; the files it names are known by their real paths.
-        return QFileInfo(folder).canonicalFilePath();
-    }
+    std::optional<QString> CatalogRoot(const QString& name) override { return SymbolsHost::CatalogManagerRoot(name); }
     void ScanTranslations(const QString&) override {}
 
 private:
-    QString m_base, m_version, m_region, m_catalogs;
+    QString m_base, m_version, m_region;
 };
 
 struct Options {

@@ -1,14 +1,17 @@
 #include "symbols_host.h"
 
-#include "corekit/installation.h"
-#include "corekit/vars_mgr.h"
+#include "frame/app.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "corekit/localizer.h"
+#include "corekit/translation.h"
+#include "corekit/vars_mgr.h"
+#include "corekitex/catalog_info.h"
+#include "corekitex/catalog_manager.h"
 
 namespace {
 
-// Answers from the platform services and the installation.
+// Answers from the platform services: host variables, the localizer, the module's default
+// folders, the catalogue manager and the module's translations.
 class PlatformSymbolsHost final : public ISymbolsHost {
 public:
     std::optional<QString> Variable(const QString& name, int saveType) override {
@@ -17,27 +20,14 @@ public:
             return std::nullopt;
         return value;
     }
-    QString VersionName() override { return COrvaneInstallation::Current().VersionName(); }
-    QString RegionToken() override { return COrvaneInstallation::Current().Region(); }
-    QString DefaultFolder(int kind) override {
-        if (kind == 6)
-            return COrvaneInstallation::Current().SupportFolder();
-        if (kind == 7)
-            return COrvaneInstallation::Current().StandardsFolder();
-        return {};
+    QString VersionName() override { return CLocalizer::instance().GetVersionName(); }
+    QString RegionToken() override { return CLocalizer::instance().GetMyRegionsToken(); }
+    QString DefaultFolder(int kind) override { return theApp.m_dllModule.Get(kind); }
+    std::optional<QString> CatalogRoot(const QString& name) override { return SymbolsHost::CatalogManagerRoot(name); }
+    void ScanTranslations(const QString& folder) override {
+        if (g_pTranslationModule)
+            g_pTranslationModule->ScanDirectory(folder);
     }
-    // Until the catalogue manager is part of the platform, a catalogue is the folder of that
-    // name in the installation's "Catalogs" folder.
-    std::optional<QString> CatalogRoot(const QString& name) override {
-        const QString root = COrvaneInstallation::Current().RootFolder();
-        if (root.isEmpty() || name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
-            return std::nullopt;
-        const QString folder = QDir(root).filePath(QStringLiteral("Catalogs/") + name);
-        if (!QFileInfo(folder).isDir())
-            return std::nullopt;
-        return folder;
-    }
-    void ScanTranslations(const QString&) override {}
 };
 
 ISymbolsHost*& installed() {
@@ -67,5 +57,12 @@ int VariableInt(const QString& name, int saveType, int defaultValue) {
 }
 
 QString VariableText(const QString& name, int saveType) { return Get().Variable(name, saveType).value_or(QString()); }
+
+std::optional<QString> CatalogManagerRoot(const QString& name) {
+    const orvCatalogInfo* info = orvCatalogManager::getInstance()->findCatalogInfo(name);
+    if (!info)
+        return std::nullopt;
+    return info->getStrRootPath();
+}
 
 } // namespace SymbolsHost

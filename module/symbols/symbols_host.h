@@ -35,4 +35,7 @@ void Install(ISymbolsHost* host);
 int VariableInt(const QString& name, int saveType, int defaultValue);
 QString VariableText(const QString& name, int saveType);
 
+// The root folder of a catalogue as the catalogue manager knows it; nothing when it does not.
+std::optional<QString> CatalogManagerRoot(const QString& name);
+
 } // namespace SymbolsHost

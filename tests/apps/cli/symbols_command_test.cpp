@@ -45,6 +45,7 @@ TEST_F(FolderTest, SymbolsCheckReportsWhatAMaintainerMustFix) {
     folder.write("Support/Symbol Toolbars/Heizung/kaputt.inf", "Root {\n  Pages {\n    Page { Symbol {\n");
     folder.write("Support/Symbol Toolbars/Heizung/liste.inf",
                  "Root { SymbolFile = \"C:\\\\plain.inf\" SymbolFile = \"<FEHLT>a.inf\" SymbolFile = \"<KAT>nix.inf\" }");
+    folder.write("Catalogs/KAT.inf", "Catalog { ID = \"KAT\" }");
     folder.write("Catalogs/KAT/da.inf", "Root { Pages { Page { } } }");
     folder.write("Support/Symbol Toolbars/Gas/a.inf",
                  "Root { Pages { Page { Farbe = \"rot\" Symbol { BlockName = \"G1\" Groesse = \"2\" } } } }");
@@ -69,6 +70,7 @@ TEST_F(FolderTest, SymbolsCheckReportsWhatAMaintainerMustFix) {
 
 TEST_F(FolderTest, SymbolsCheckFindsListFileLoops) {
     folder.write("Support/Symbol Toolbars/Heizung/a.inf", "Root { SymbolFile = \"<K>b.inf\" }");
+    folder.write("Catalogs/K.inf", "Catalog { ID = \"K\" }");
     folder.write("Catalogs/K/b.inf", "Root { SymbolFile = \"<K>c.inf\" }");
     folder.write("Catalogs/K/c.inf", "Root { SymbolFile = \"<K>b.inf\" }");
     const auto result = runOrvane(symbolsArgs({"check", "--base", folder.path()}));

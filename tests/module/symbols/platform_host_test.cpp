@@ -3,39 +3,94 @@
 #include "symbols/node_filters.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_folders.h"
 #include "symbols/symbols_host.h"
 
+#include "frame/app.h"
+
 #include "corekit/installation.h"
+#include "corekit/translation.h"
 #include "corekit/vars_mgr.h"
+#include "corekitex/catalog_manager.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 namespace {
 
-// The library on the platform's own services: host variables and filter values come from an
-// installation file, as in the host.
+// Sets (or, with an empty value, removes) an environment variable for one test.
+class EnvScope {
+public:
+    EnvScope(const char* name, const QByteArray& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
+        m_previous = qgetenv(name);
+        set(value);
+    }
+    ~EnvScope() { m_had ? qputenv(m_name, m_previous) : qunsetenv(m_name); }
+    void set(const QByteArray& value) const { value.isEmpty() ? qunsetenv(m_name) : qputenv(m_name, value); }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_previous;
+};
+
+// The module's translation module for one test: a fresh one reading data translations of
+// `language`, or none; the previous module and language come back afterwards.
+class TranslationModuleScope {
+public:
+    explicit TranslationModuleScope(const QByteArray& language) : m_previous(g_pTranslationModule) {
+        m_language.emplace("ORVANE_LANGUAGE", language);
+        CTranslationManager::GetInstance().Reload();
+        g_pTranslationModule =
+            language.isEmpty() ? nullptr : CTranslationManager::GetInstance().AddModule(QStringLiteral("SymbolsHostTest"));
+    }
+    ~TranslationModuleScope() {
+        g_pTranslationModule = m_previous;
+        m_language.reset();
+        CTranslationManager::GetInstance().Reload();
+    }
+
+private:
+    CTranslationModule* m_previous;
+    std::optional<EnvScope> m_language;
+};
+
+// The library on the platform's own services: host variables, version, region, default
+// folders and catalogues come from an installation file, as in the host.
 class PlatformHostTest : public orvane::test::FolderTest {
 protected:
     void load(const QByteArray& installation) {
         const QString path = folder.write(QStringLiteral("installation.inf"), installation);
         ASSERT_TRUE(COrvaneInstallation::Current().Load(path));
-        COrvaneVarsMgr::GetInstance().Reset();
-        NodeFilters::ForgetHostValues();
+        forgetHostState();
     }
     ~PlatformHostTest() override {
         COrvaneInstallation::Current().Clear();
+        forgetHostState();
+    }
+    static void forgetHostState() {
         COrvaneVarsMgr::GetInstance().Reset();
         NodeFilters::ForgetHostValues();
+        orvCatalogManager::getInstance()->reload();
     }
+    QString symbolFile(const QString& relative, const char* pageLeaves, const char* blockName) {
+        return folder.write(relative, QByteArray("Root { Pages { Page { ") + pageLeaves + " Symbol { BlockName = \"" +
+                                          blockName + "\" } } } }");
+    }
+
+    // Nothing of the machine's own environment may reach the services.
+    EnvScope installationVariable{"ORVANE_INSTALLATION", {}};
+    EnvScope versionVariable{"ORVANE_VERSION_NAME", {}};
+    EnvScope regionVariable{"ORVANE_REGION", {}};
 };
 
 TEST_F(PlatformHostTest, CollectsFromTheInstallationsFoldersWithItsFilterValues) {
     load("Installation { VersionName = \"OrvaneLT\" Region = \"AUT\"\n"
          "  Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" Q3DB_SYMBOLTB_DIRNAME_H = \"Heizung_AT\" } }\n");
-    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"),
-                 "Root { Pages { Page { Version = \"-OrvaneLT\" Symbol { BlockName = \"NUR_DT\" } } } }");
-    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/b.inf"),
-                 "Root { Pages { Page { Region = \"+:AUT\" Symbol { BlockName = \"NUR_AT\" } } } }");
+    symbolFile("Support/Symbol Toolbars/Heizung/a.inf", "Version = \"-OrvaneLT\"", "NUR_DT");
+    symbolFile("Support/Symbol Toolbars/Heizung/b.inf", "Region = \"+:AUT\"", "NUR_AT");
     CSymbolFileManager manager;
     manager.CollectFiles();
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NUR_DT")), nullptr);
@@ -48,32 +103,97 @@ TEST_F(PlatformHostTest, CollectsFromTheInstallationsFoldersWithItsFilterValues)
     EXPECT_EQ(files.size(), 1u);
 }
 
-TEST_F(PlatformHostTest, DefaultFoldersWhenNoBasePathIsSet) {
-    load("Installation { Folders { Support = \"Mitgeliefert\" Standards = \"Eigene\" } }\n");
-    folder.write(QStringLiteral("Mitgeliefert/Symbol Toolbars/Gas/g.inf"), "Root { Pages { Page { Symbol { BlockName = \"G\" } } } }");
-    folder.write(QStringLiteral("Eigene/Symbol Toolbars/User/u.inf"), "Root { Pages { Page { Symbol { BlockName = \"U\" } } } }");
+TEST_F(PlatformHostTest, VersionAndRegionComeFromTheLocalizer) {
+    load("Installation { VersionName = \"OrvaneLT\" Region = \"DEU\" Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
+    symbolFile("Support/Symbol Toolbars/Gas/pro.inf", "Version = \"+OrvanePro\"", "PRO");
+    symbolFile("Support/Symbol Toolbars/Gas/rus.inf", "Region = \"+:RUS\"", "RUS");
+    symbolFile("Support/Symbol Toolbars/Gas/ohne_rus.inf", "Region = \"-:RUS\"", "OHNE_RUS");
+    // The localizer lets a session override the installation's values.
+    versionVariable.set("OrvanePro");
+    regionVariable.set("UKR");
     CSymbolFileManager manager;
     manager.CollectFiles();
-    EXPECT_NE(manager.LookupSymbol(QStringLiteral("G")), nullptr);
-    EXPECT_NE(manager.LookupSymbol(QStringLiteral("U")), nullptr);
-    ASSERT_NE(manager.GetUserSettingsFile(1), nullptr);
-    EXPECT_EQ(manager.GetUserSettingsFile(0)->m_path,
-              folder.filePath(QStringLiteral("Eigene/Symbol Toolbars/UserSettings.inf")));
+    EXPECT_EQ(SymbolsHost::Get().VersionName(), QStringLiteral("OrvanePro"));
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("PRO")), nullptr);
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("RUS")), nullptr) << "UKR sees what is marked for RUS";
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("OHNE_RUS")), nullptr);
 }
 
-} // namespace
+TEST_F(PlatformHostTest, DefaultFoldersWhenTheBasePathIsMissingOrDoesNotExist) {
+    for (const char* basePath : {"", "Variables { SYMBOLE_PATH = \"$(INSTALLDIR)/fehlt\" }"}) {
+        SCOPED_TRACE(basePath);
+        load(QByteArray("Installation { Folders { Support = \"Mitgeliefert\" Standards = \"Eigene\" } ") + basePath +
+             " }\n");
+        symbolFile("Mitgeliefert/Symbol Toolbars/Gas/g.inf", "", "G");
+        symbolFile("Eigene/Symbol Toolbars/User/u.inf", "", "U");
+        CSymbolFileManager manager;
+        manager.CollectFiles();
+        EXPECT_NE(manager.LookupSymbol(QStringLiteral("G")), nullptr);
+        EXPECT_NE(manager.LookupSymbol(QStringLiteral("U")), nullptr);
+        ASSERT_NE(manager.GetUserSettingsFile(1), nullptr);
+        EXPECT_EQ(manager.GetUserSettingsFile(0)->m_path,
+                  folder.filePath(QStringLiteral("Eigene/Symbol Toolbars/UserSettings.inf")));
+    }
+}
 
-namespace {
+TEST_F(PlatformHostTest, CataloguePathsResolveThroughTheCatalogueManager) {
+    load("Installation { Folders { Catalogs = \"Kataloge\" } Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
+    folder.write(QStringLiteral("Kataloge/HERSTELLER.inf"), "Catalog { ID = \"HERSTELLER\" RootPath = \"Daten/Hz\" }");
+    const QString listed = symbolFile("Kataloge/Daten/Hz/Symbole/h.inf", "", "H");
+    // A folder named like a catalogue is none without its descriptor.
+    symbolFile("Kataloge/OHNE/o.inf", "", "O");
+    const QString list = folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"),
+                                      "Root { SymbolFile = \"<hersteller>Symbole\\\\..\\\\Symbole\\\\h.inf\"\n"
+                                      "  SymbolFile = \"<OHNE>o.inf\" SymbolFile = \"<../Support>x.inf\" }");
 
-TEST_F(PlatformHostTest, ListFilesNameCataloguesOfTheInstallation) {
-    load("Installation { Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
-    folder.write(QStringLiteral("Catalogs/HERSTELLER/Symbole/h.inf"), "Root { Pages { Page { Symbol { BlockName = \"H\" } } } }");
-    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"),
-                 "Root { SymbolFile = \"<HERSTELLER>Symbole\\\\h.inf\" SymbolFile = \"<../Support>x.inf\" }");
+    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<HERSTELLER>Symbole\\h.inf")), listed);
+    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<Hersteller>Symbole/h.inf")), listed) << "any case";
+    EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(QStringLiteral("<OHNE>o.inf")));
+    EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(QStringLiteral("<>o.inf")));
+
     CSymbolFileManager manager;
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("H")), nullptr);
-    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("O")), nullptr);
+    ASSERT_EQ(manager.m_mapFiles.size(), 1);
+    const CSymbolFile* file = manager.m_mapFiles.value(listed);
+    ASSERT_NE(file, nullptr) << "the path is normalised";
+    ASSERT_NE(file->m_pParent, nullptr);
+    EXPECT_EQ(file->m_pParent->m_path, list);
+}
+
+TEST_F(PlatformHostTest, TranslationsBesideTheTradeFoldersAreScanned) {
+    TranslationModuleScope english("en");
+    const auto ts = [&](const QString& relative, const char* source, const char* translation) {
+        folder.write(relative, QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+                                          "<TS version=\"2.1\" language=\"en\"><context><name>Daten</name>\n"
+                                          "<message><source>") +
+                                   source + "</source><translation>" + translation +
+                                   "</translation></message></context></TS>\n");
+    };
+    load("Installation { Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
+    ts(QStringLiteral("Support/Symbol Toolbars/Heizung/Seiten_en.ts"), "Ventile", "Valves");
+    ts(QStringLiteral("Support/Symbol Toolbars/Schemata/Seiten_en.ts"), "Schemata", "Diagrams");
+    ts(QStringLiteral("Support/Symbol Toolbars/Fremd/Seiten_en.ts"), "Fremd", "Foreign");
+    ts(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Seiten_en.ts"), "Leiste", "Toolbar");
+    ts(QStringLiteral("User-Standards/Symbol Toolbars/Meine/Seiten_en.ts"), "Eigene", "Own");
+
+    CSymbolFileManager manager;
+    manager.CollectFiles();
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Ventile")), QStringLiteral("Valves"));
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Schemata")), QStringLiteral("Diagrams"));
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Eigene")), QStringLiteral("Own")) << "every user folder is scanned";
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Fremd")), QStringLiteral("Fremd")) << "not a trade of the supplied folder";
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Leiste")), QStringLiteral("Leiste")) << "only the trade folders themselves";
+}
+
+TEST_F(PlatformHostTest, WithoutATranslationModuleFilesAreStillCollected) {
+    TranslationModuleScope none({});
+    load("Installation { Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
+    symbolFile("Support/Symbol Toolbars/Kaelte/k.inf", "", "K");
+    CSymbolFileManager manager;
+    manager.CollectFiles();
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("K")), nullptr);
 }
 
 } // namespace
