@@ -9,7 +9,6 @@
 #include <charconv>
 #include <climits>
 #include <new>
-#include <optional>
 
 using orvmat::Database;
 using orvmat::Session;
@@ -37,18 +36,18 @@ std::string cellName(OrvMatTable table, OrvMatId row, int valueIndex, int column
            std::to_string(valueIndex) + ", column " + std::to_string(column);
 }
 
-// The value of a cell, or nullopt with the reason recorded.
-std::optional<Value> readValue(OrvMatTable table, OrvMatId row, int valueIndex, int column) {
+// The value of a cell, or null with the reason recorded.
+const Value* readValue(OrvMatTable table, OrvMatId row, int valueIndex, int column) {
     const Session::TableRef ref = session().table(table);
     if (!ref.db) {
         fail("unknown table handle " + std::to_string(table));
-        return std::nullopt;
+        return nullptr;
     }
     if (!ref.db->hasRow(ref.table, row)) {
         fail("table " + std::to_string(table) + " has no row " + std::to_string(row));
-        return std::nullopt;
+        return nullptr;
     }
-    auto value = ref.db->value(ref.table, row, valueIndex, column);
+    const Value* value = ref.db->cell(ref.table, row, valueIndex, column);
     if (!value)
         fail("no value at " + cellName(table, row, valueIndex, column));
     return value;
@@ -190,7 +189,7 @@ int OrvMat_ValueCount(int* out, OrvMatTable table, OrvMatId row, int column) {
 }
 
 int OrvMat_ValueType(int* out, OrvMatTable table, OrvMatId row, int valueIndex, int column) {
-    const auto value = readValue(table, row, valueIndex, column);
+    const Value* value = readValue(table, row, valueIndex, column);
     if (!value || !out)
         return 0;
     *out = int(value->type);
@@ -198,13 +197,13 @@ int OrvMat_ValueType(int* out, OrvMatTable table, OrvMatId row, int valueIndex, 
 }
 
 int OrvMat_ReadText(const char** out, OrvMatTable table, OrvMatId row, int valueIndex, int column) {
-    auto value = readValue(table, row, valueIndex, column);
+    const Value* value = readValue(table, row, valueIndex, column);
     if (!value || !out)
         return 0;
     Database* db = session().table(table).db;
     switch (value->type) {
     case ValueType::Text:
-        *out = db->intern(std::move(value->text));
+        *out = value->text.c_str(); // kept by the database as long as it is attached
         break;
     case ValueType::Int:
         *out = db->intern(std::to_string(value->integer));
@@ -219,7 +218,7 @@ int OrvMat_ReadText(const char** out, OrvMatTable table, OrvMatId row, int value
 }
 
 int OrvMat_ReadInt(int* out, OrvMatTable table, OrvMatId row, int valueIndex, int column) {
-    const auto value = readValue(table, row, valueIndex, column);
+    const Value* value = readValue(table, row, valueIndex, column);
     if (!value || !out)
         return 0;
     if (value->type != ValueType::Int || value->integer < INT_MIN || value->integer > INT_MAX)
@@ -229,7 +228,7 @@ int OrvMat_ReadInt(int* out, OrvMatTable table, OrvMatId row, int valueIndex, in
 }
 
 int OrvMat_ReadFloat(double* out, OrvMatTable table, OrvMatId row, int valueIndex, int column) {
-    const auto value = readValue(table, row, valueIndex, column);
+    const Value* value = readValue(table, row, valueIndex, column);
     if (!value || !out)
         return 0;
     if (value->type == ValueType::Float)
@@ -242,7 +241,7 @@ int OrvMat_ReadFloat(double* out, OrvMatTable table, OrvMatId row, int valueInde
 }
 
 int OrvMat_ReadRef(OrvMatId* out, OrvMatTable table, OrvMatId row, int valueIndex, int column) {
-    const auto value = readValue(table, row, valueIndex, column);
+    const Value* value = readValue(table, row, valueIndex, column);
     if (!value || !out)
         return 0;
     if (value->type != ValueType::Ref)

@@ -10,7 +10,7 @@
 namespace orvmat {
 namespace {
 
-enum StatementSlot { kValue, kValueCount, kIdOfKey, kKeyOfId, kRowsOf, kSlotCount };
+enum StatementSlot { kIdOfKey, kKeyOfId, kRowsOf, kCellsOf, kSlotCount };
 
 std::string childKey(std::int64_t parent, std::string_view name) {
     std::string key = std::to_string(parent);
@@ -147,89 +147,110 @@ const std::string* Database::tableName(std::int64_t table) const {
     return it == m_tables.end() ? nullptr : &it->second.name;
 }
 
-const Database::RowSet* Database::rowSet(std::int64_t table) {
+// A table is read whole on its first use: one query for its rows and one for its cells,
+// instead of one query for every cell that is read later.
+const Database::TableRows* Database::tableRows(std::int64_t table) {
     if (!m_tables.count(table))
         return nullptr;
     auto it = m_rows.find(table);
     if (it != m_rows.end())
         return &it->second;
-    sqlite3_stmt* s = statement(kRowsOf, "SELECT id FROM rows WHERE tbl = ? ORDER BY ord, id");
-    if (!s)
+    TableRows rows;
+    if (!loadRows(table, rows))
         return nullptr;
-    sqlite3_bind_int64(s, 1, table);
-    RowSet rows;
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        const std::int64_t id = sqlite3_column_int64(s, 0);
-        rows.ordered.push_back(id);
-        rows.members.insert(id);
-    }
-    sqlite3_reset(s);
     return &m_rows.emplace(table, std::move(rows)).first->second;
 }
 
-const std::vector<std::int64_t>* Database::rowsOf(std::int64_t table) {
-    const RowSet* rows = rowSet(table);
-    return rows ? &rows->ordered : nullptr;
-}
-
-bool Database::hasRow(std::int64_t table, std::int64_t row) {
-    const RowSet* rows = rowSet(table);
-    return rows && rows->members.count(row);
-}
-
-std::optional<int> Database::valueCount(std::int64_t table, std::int64_t row, int column) {
-    if (!hasRow(table, row) || column < 0)
-        return std::nullopt;
-    sqlite3_stmt* s = statement(kValueCount, "SELECT count(*) FROM cells WHERE tbl = ? AND row = ? AND col = ?");
+bool Database::loadRows(std::int64_t table, TableRows& rows) {
+    sqlite3_stmt* s = statement(kRowsOf, "SELECT id FROM rows WHERE tbl = ? ORDER BY ord, id");
     if (!s)
-        return std::nullopt;
+        return false;
     sqlite3_bind_int64(s, 1, table);
-    sqlite3_bind_int64(s, 2, row);
-    sqlite3_bind_int(s, 3, column);
-    std::optional<int> count;
-    if (sqlite3_step(s) == SQLITE_ROW)
-        count = sqlite3_column_int(s, 0);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        const std::int64_t id = sqlite3_column_int64(s, 0);
+        rows.ordered.push_back(id);
+        rows.cells.try_emplace(id);
+    }
     sqlite3_reset(s);
-    return count;
-}
-
-std::optional<Value> Database::value(std::int64_t table, std::int64_t row, int valueIndex, int column) {
-    if (valueIndex < 0 || column < 0 || !hasRow(table, row))
-        return std::nullopt;
-    sqlite3_stmt* s = statement(
-        kValue, "SELECT type, value FROM cells WHERE tbl = ? AND row = ? AND col = ? AND idx = ?");
+    s = statement(kCellsOf, "SELECT row, col, idx, type, value FROM cells WHERE tbl = ? ORDER BY row, col, idx");
     if (!s)
-        return std::nullopt;
+        return false;
     sqlite3_bind_int64(s, 1, table);
-    sqlite3_bind_int64(s, 2, row);
-    sqlite3_bind_int(s, 3, column);
-    sqlite3_bind_int(s, 4, valueIndex);
-    std::optional<Value> result;
-    if (sqlite3_step(s) == SQLITE_ROW) {
-        Value v;
-        const int type = sqlite3_column_int(s, 0);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        const auto row = rows.cells.find(sqlite3_column_int64(s, 0));
+        if (row == rows.cells.end())
+            continue; // a value without its row is not part of the table
+        Cell cell{sqlite3_column_int(s, 1), sqlite3_column_int(s, 2), Value{}};
+        Value& v = cell.value;
+        const int type = sqlite3_column_int(s, 3);
         switch (type) {
         case int(ValueType::Text): {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
-            v.text.assign(text ? text : "", std::size_t(sqlite3_column_bytes(s, 1)));
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 4));
+            v.text.assign(text ? text : "", std::size_t(sqlite3_column_bytes(s, 4)));
             break;
         }
         case int(ValueType::Int):
         case int(ValueType::Ref):
-            v.integer = sqlite3_column_int64(s, 1);
+            v.integer = sqlite3_column_int64(s, 4);
             break;
         case int(ValueType::Float):
-            v.number = sqlite3_column_double(s, 1);
+            v.number = sqlite3_column_double(s, 4);
             break;
         default:
-            sqlite3_reset(s);
-            return std::nullopt; // a type this reader does not know: treat as no value
+            continue; // a type this reader does not know: treat as no value
         }
         v.type = ValueType(type);
-        result = std::move(v);
+        row->second.push_back(std::move(cell));
     }
     sqlite3_reset(s);
-    return result;
+    return true;
+}
+
+const std::vector<Database::Cell>* Database::cellsOf(std::int64_t table, std::int64_t row) {
+    const TableRows* rows = tableRows(table);
+    if (!rows)
+        return nullptr;
+    const auto it = rows->cells.find(row);
+    return it == rows->cells.end() ? nullptr : &it->second;
+}
+
+const std::vector<std::int64_t>* Database::rowsOf(std::int64_t table) {
+    const TableRows* rows = tableRows(table);
+    return rows ? &rows->ordered : nullptr;
+}
+
+bool Database::hasRow(std::int64_t table, std::int64_t row) { return cellsOf(table, row) != nullptr; }
+
+namespace {
+
+bool before(const Database::Cell& cell, std::pair<int, int> place) {
+    return std::pair(cell.column, cell.valueIndex) < place;
+}
+
+} // namespace
+
+std::optional<int> Database::valueCount(std::int64_t table, std::int64_t row, int column) {
+    const std::vector<Cell>* cells = cellsOf(table, row);
+    if (!cells || column < 0)
+        return std::nullopt;
+    const auto first = std::lower_bound(cells->begin(), cells->end(), std::pair(column, 0), before);
+    const auto last = std::lower_bound(first, cells->end(), std::pair(column + 1, 0), before);
+    return int(last - first);
+}
+
+const Value* Database::cell(std::int64_t table, std::int64_t row, int valueIndex, int column) {
+    const std::vector<Cell>* cells = valueIndex < 0 || column < 0 ? nullptr : cellsOf(table, row);
+    if (!cells)
+        return nullptr;
+    const auto it = std::lower_bound(cells->begin(), cells->end(), std::pair(column, valueIndex), before);
+    if (it == cells->end() || it->column != column || it->valueIndex != valueIndex)
+        return nullptr;
+    return &it->value;
+}
+
+std::optional<Value> Database::value(std::int64_t table, std::int64_t row, int valueIndex, int column) {
+    const Value* v = cell(table, row, valueIndex, column);
+    return v ? std::optional<Value>(*v) : std::nullopt;
 }
 
 std::vector<std::int64_t> Database::childTables(std::int64_t parent) const {
@@ -242,23 +263,8 @@ std::vector<std::int64_t> Database::childTables(std::int64_t parent) const {
 }
 
 std::vector<Database::Cell> Database::rowCells(std::int64_t table, std::int64_t row) {
-    std::vector<Cell> cells;
-    if (!hasRow(table, row))
-        return cells;
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(m_db, "SELECT col, idx FROM cells WHERE tbl = ? AND row = ? ORDER BY col, idx", -1, &s,
-                           nullptr) != SQLITE_OK)
-        return cells;
-    sqlite3_bind_int64(s, 1, table);
-    sqlite3_bind_int64(s, 2, row);
-    std::vector<std::pair<int, int>> places;
-    while (sqlite3_step(s) == SQLITE_ROW)
-        places.emplace_back(sqlite3_column_int(s, 0), sqlite3_column_int(s, 1));
-    sqlite3_finalize(s);
-    for (const auto& [column, index] : places)
-        if (auto v = value(table, row, index, column))
-            cells.push_back(Cell{column, index, std::move(*v)});
-    return cells;
+    const std::vector<Cell>* cells = cellsOf(table, row);
+    return cells ? *cells : std::vector<Cell>();
 }
 
 std::vector<std::string> Database::keysWithoutRows() {
@@ -276,6 +282,9 @@ std::vector<std::string> Database::keysWithoutRows() {
 }
 
 std::int64_t Database::idOfKey(std::string_view key) {
+    const auto known = m_idOfKey.find(std::string(key));
+    if (known != m_idOfKey.end())
+        return known->second;
     sqlite3_stmt* s = statement(kIdOfKey, "SELECT id FROM idents WHERE key = ?");
     if (!s)
         return 0;
@@ -284,12 +293,16 @@ std::int64_t Database::idOfKey(std::string_view key) {
     if (sqlite3_step(s) == SQLITE_ROW)
         id = sqlite3_column_int64(s, 0);
     sqlite3_reset(s);
+    m_idOfKey.emplace(std::string(key), id);
     return id;
 }
 
 const char* Database::keyOfId(std::int64_t id) {
     if (id == 0)
         return nullptr;
+    const auto known = m_keyOfId.find(id);
+    if (known != m_keyOfId.end())
+        return known->second;
     sqlite3_stmt* s = statement(kKeyOfId, "SELECT key FROM idents WHERE id = ?");
     if (!s)
         return nullptr;
@@ -298,6 +311,7 @@ const char* Database::keyOfId(std::int64_t id) {
     if (sqlite3_step(s) == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)
         key = intern(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
     sqlite3_reset(s);
+    m_keyOfId.emplace(id, key);
     return key;
 }
 

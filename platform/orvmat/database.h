@@ -16,11 +16,19 @@ struct sqlite3_stmt;
 
 namespace orvmat {
 
-// One material database file, opened read-only. Tables and the row order of a table are
-// read once and kept, since a database does not change while it is open; cells are read
-// on demand. Texts handed out as pointers live as long as the object.
+// One material database file, opened read-only. A database does not change while it is
+// open, so everything read is kept: the tables at opening, a table's rows with all their
+// cells at the first question about that table, keys and identifiers as they are asked for.
+// Reads after the first are memory look-ups. Texts and values handed out as pointers live as
+// long as the object.
 class Database {
 public:
+    struct Cell {
+        int column = 0;
+        int valueIndex = 0;
+        Value value;
+    };
+
     // Opens the file; answers null with a reason in *error when it is missing or not a
     // material database.
     static std::unique_ptr<Database> open(const std::string& path, std::string* error);
@@ -42,16 +50,13 @@ public:
 
     // Values of a cell; nullopt when the table or row is unknown.
     std::optional<int> valueCount(std::int64_t table, std::int64_t row, int column);
+    // One value; null (or nullopt) when there is none.
+    const Value* cell(std::int64_t table, std::int64_t row, int valueIndex, int column);
     std::optional<Value> value(std::int64_t table, std::int64_t row, int valueIndex, int column);
 
     // For tools that show a whole database: the tables inside `parent` in the order they
     // were built, every value of a row, and the keys that no row carries.
     std::vector<std::int64_t> childTables(std::int64_t parent) const;
-    struct Cell {
-        int column = 0;
-        int valueIndex = 0;
-        Value value;
-    };
     std::vector<Cell> rowCells(std::int64_t table, std::int64_t row);
     std::vector<std::string> keysWithoutRows();
 
@@ -66,15 +71,18 @@ private:
         std::int64_t parent = 0;
         std::string name;
     };
-    struct RowSet {
+    struct TableRows {
         std::vector<std::int64_t> ordered;
-        std::unordered_set<std::int64_t> members;
+        // Every row's values, sorted by column and value index; rows without values too.
+        std::unordered_map<std::int64_t, std::vector<Cell>> cells;
     };
 
     Database() = default;
     bool loadTables(std::string* error);
     std::optional<std::int64_t> childNamed(std::int64_t parent, std::string_view name) const;
-    const RowSet* rowSet(std::int64_t table);
+    const TableRows* tableRows(std::int64_t table);
+    bool loadRows(std::int64_t table, TableRows& rows);
+    const std::vector<Cell>* cellsOf(std::int64_t table, std::int64_t row);
     sqlite3_stmt* statement(int slot, const char* sql);
 
     std::string m_path;
@@ -83,7 +91,9 @@ private:
     std::vector<sqlite3_stmt*> m_statements;
     std::unordered_map<std::int64_t, TableInfo> m_tables;
     std::unordered_map<std::string, std::int64_t> m_childIndex; // "<parent>/<name>" -> id
-    std::unordered_map<std::int64_t, RowSet> m_rows;
+    std::unordered_map<std::int64_t, TableRows> m_rows; // node-based: entries never move
+    std::unordered_map<std::string, std::int64_t> m_idOfKey;
+    std::unordered_map<std::int64_t, const char*> m_keyOfId;
     std::unordered_set<std::string> m_texts;
 };
 

@@ -264,3 +264,41 @@ TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
     EXPECT_FALSE(QFileInfo::exists(db + "-journal"));
     EXPECT_FALSE(QFileInfo::exists(db + "-wal"));
 }
+
+// A table is read whole at its first use; texts handed out point into what was read and must
+// stay valid while further tables are read, and sparse multi-valued rows keep every value.
+TEST_F(OrvMatTest, TextsStayValidWhileFurtherTablesAreRead) {
+    std::string source = "database RS_MANY\ntable First\nrow A: \"alpha\", \"beta\" | 4= 1, 2, 3 | | 7= 2.5\n";
+    for (int t = 0; t < 40; ++t)
+        source += "table T" + std::to_string(t) + "\nrow R" + std::to_string(t) + ": \"text " + std::to_string(t) +
+                  "\" | 3\n";
+    attach("RS_MANY", source);
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_MANY"), 1);
+    const OrvMatTable first = open(0, "First");
+    const OrvMatId a = OrvMat_IdOfKey("A");
+    const char* beta = nullptr;
+    ASSERT_EQ(OrvMat_ReadText(&beta, first, a, 1, 0), 1);
+    for (int t = 0; t < 40; ++t) {
+        const std::string name = "T" + std::to_string(t);
+        const char* text = nullptr;
+        ASSERT_EQ(OrvMat_ReadText(&text, open(0, name.c_str()), OrvMat_IdOfKey(("R" + std::to_string(t)).c_str()), 0,
+                                  0),
+                  1);
+        EXPECT_EQ(std::string(text), "text " + std::to_string(t));
+    }
+    EXPECT_STREQ(beta, "beta");
+
+    int count = -1;
+    const int expected[] = {2, 0, 0, 0, 3, 0, 0, 1, 0};
+    for (int column = 0; column < 9; ++column) {
+        ASSERT_EQ(OrvMat_ValueCount(&count, first, a, column), 1);
+        EXPECT_EQ(count, expected[column]) << "column " << column;
+    }
+    int third = 0;
+    ASSERT_EQ(OrvMat_ReadInt(&third, first, a, 2, 4), 1);
+    EXPECT_EQ(third, 3);
+    double number = 0;
+    ASSERT_EQ(OrvMat_ReadFloat(&number, first, a, 0, 7), 1);
+    EXPECT_DOUBLE_EQ(number, 2.5);
+    EXPECT_EQ(OrvMat_ReadInt(&third, first, a, 3, 4), 0) << "past the last value of the column";
+}
