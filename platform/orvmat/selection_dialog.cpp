@@ -4,6 +4,8 @@
 #include "orvmat/orvmat.h"
 #include "orvmat/session.h"
 
+#include "corekit/translation.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -17,7 +19,10 @@
 namespace orvmat {
 namespace {
 
-QString translated(const char* german) { return QCoreApplication::translate("OrvMat", german); }
+// The suite's translation service, with this library's own texts (translations/OrvMat_*.ts).
+QString translated(const char* german) {
+    return CTranslationManager::GetInstance().AddModule(QStringLiteral("OrvMat"))->TranslateText(german);
+}
 
 } // namespace
 

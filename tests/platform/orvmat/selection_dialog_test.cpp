@@ -2,6 +2,8 @@
 
 #include "orvmat_test_support.h"
 
+#include "../corekit/language_scope.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -109,4 +111,32 @@ TEST_F(SelectionDialogTest, CheckBoxesPickWithoutQuantities) {
     ASSERT_EQ(OrvMat_ListShowSelectionDialog(list.get(), "Zubehör", 0, 0, 0), 1);
     EXPECT_EQ(quantityOf("ART_CAP"), 1.0);
     EXPECT_EQ(quantityOf("ART_PIPE"), 2.0) << "a ticked line keeps its quantity";
+}
+
+TEST_F(SelectionDialogTest, TextsInTheChosenLanguage) {
+    const orvane::test::LanguageScope english("en");
+    whenDialogShows([](QDialog& dialog) {
+        auto* articles = dialog.findChild<QTableWidget*>(QStringLiteral("articles"));
+        ASSERT_TRUE(articles);
+        EXPECT_EQ(articles->horizontalHeaderItem(0)->text(), QStringLiteral("Article"));
+        EXPECT_EQ(articles->horizontalHeaderItem(1)->text(), QStringLiteral("Description"));
+        EXPECT_EQ(articles->horizontalHeaderItem(2)->text(), QStringLiteral("Quantity"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+        buttons->button(QDialogButtonBox::Cancel)->click();
+    });
+    EXPECT_EQ(OrvMat_ListShowSelectionDialog(list.get(), "Accessories", 0, 0, 1), 0);
+}
+
+TEST_F(SelectionDialogTest, GermanTextsWithoutTranslation) {
+    const orvane::test::LanguageScope german("de");
+    whenDialogShows([](QDialog& dialog) {
+        auto* articles = dialog.findChild<QTableWidget*>(QStringLiteral("articles"));
+        ASSERT_TRUE(articles);
+        EXPECT_EQ(articles->horizontalHeaderItem(2)->text(), QStringLiteral("Menge"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        buttons->button(QDialogButtonBox::Cancel)->click();
+    });
+    EXPECT_EQ(OrvMat_ListShowSelectionDialog(list.get(), "Zubehör", 0, 0, 1), 0);
 }
