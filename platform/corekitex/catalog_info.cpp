@@ -59,7 +59,8 @@ orvCatalogInfo* orvCatalogInfo::FromDescriptor(const QString& path, QString* err
     const QString rootPath = root->GetStrLeafValue(QString(), "RootPath");
     info->m_rootPath = CDirPath(absoluteIn(folder, rootPath.isEmpty() ? id : rootPath)).GetPath();
     info->m_mmdKey = root->GetStrLeafValue(QString(), "MmdKey");
-    info->m_databasePath = absoluteIn(info->m_rootPath, root->GetStrLeafValue(QString(), "Database"));
+    info->m_databaseName = root->GetStrLeafValue(QString(), "Database").trimmed();
+    info->m_databasePath = absoluteIn(info->m_rootPath, info->m_databaseName);
     info->m_kinds = valuesOf(*root, "Kinds");
     info->m_regions = valuesOf(*root, "Regions");
     return info.release();

@@ -22,12 +22,15 @@ public:
     // Key and file of the catalogue's material database.
     const QString& getStrMmdKey() const { return m_mmdKey; }
     const QString& getStrDatabasePath() const { return m_databasePath; }
+    // The database as the descriptor writes it (possibly relative), for finding it elsewhere.
+    const QString& getStrDatabaseName() const { return m_databaseName; }
     // Region tokens the catalogue is offered in; empty: everywhere.
     const QStringList& getRegions() const { return m_regions; }
     const QString& getDescriptorPath() const { return m_descriptorPath; }
 
 private:
     orvCatalogInfo() = default;
-    QString m_id, m_displayName, m_rootPath, m_mmdKey, m_databasePath, m_descriptorPath;
+    QString m_id, m_displayName, m_rootPath, m_mmdKey, m_databasePath, m_databaseName,
+        m_descriptorPath;
     QStringList m_kinds, m_regions;
 };

@@ -42,9 +42,7 @@ public:
     QList<orvCatalogInfo*> getAllCatalogs();
     QStringList getLoadErrors();
 
-    // The material database of a catalogue: ensureMMDLoaded(info, kind) attaches the
-    // catalogue's database in OrvMat when needed and answers its key. It is added beside this
-    // class together with the material database access.
+    // The material database of a catalogue: ensureMMDLoaded(info, kind) in mmd_loader.h.
 
 private:
     orvCatalogManager() = default;

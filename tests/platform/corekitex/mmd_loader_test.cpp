@@ -1,0 +1,140 @@
+// ensureMMDLoaded: the catalogue's material database is attached under its key, loading the
+// database library by name; a database kept apart from its catalogue is found through
+// ORVANE_DATABASE_PATH.
+
+#include "corekitex/catalog_manager.h"
+#include "corekitex/mmd_loader.h"
+
+#include "orvmat/catalogue_source.h"
+#include "orvmat/database_writer.h"
+#include "orvmat/orvmat.h"
+
+#include "test_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvane::test::FolderTest;
+
+class MmdLoaderTest : public FolderTest {
+protected:
+    void SetUp() override {
+        m_hadPath = qEnvironmentVariableIsSet("ORVANE_DATABASE_PATH");
+        m_previousPath = qgetenv("ORVANE_DATABASE_PATH");
+        qunsetenv("ORVANE_DATABASE_PATH");
+    }
+    void TearDown() override {
+        orvCatalogManager::getInstance()->setCatalogFolder(QString());
+        OrvMat_DetachDatabase("ACME_MMD");
+        if (m_hadPath)
+            qputenv("ORVANE_DATABASE_PATH", m_previousPath);
+        else
+            qunsetenv("ORVANE_DATABASE_PATH");
+    }
+
+    void writeCatalogue(const char* database) {
+        folder.write(QStringLiteral("catalogs/acme.inf"),
+                     QByteArray("Catalog {\n  ID = \"ACME\"\n  Kinds = \"RS_HZ\"\n  MmdKey = \"ACME_MMD\"\n"
+                                "  Database = \"") +
+                         database + "\"\n}\n");
+        orvCatalogManager::getInstance()->setCatalogFolder(folder.filePath(QStringLiteral("catalogs")));
+    }
+
+    // A small database whose version row tells which copy was attached.
+    void buildDatabase(const QString& relative, const char* version) {
+        orvmat::CatalogueSource source;
+        orvmat::SourceError error;
+        const std::string text =
+            std::string("table Heizung.Wohnungsstationen.Logik\nrow Versionsnummer: \"") + version + "\"\n";
+        ASSERT_TRUE(orvmat::readCatalogueSourceText(text, "acme.orvsrc", source, error));
+        folder.write(relative + QStringLiteral(".placeholder"), "");
+        ASSERT_TRUE(orvmat::writeDatabase(source, folder.filePath(relative).toStdString(), error))
+            << error.toString();
+    }
+
+    orvCatalogInfo* catalogue() {
+        QList<orvCatalogInfo*> list;
+        const QString kind = QStringLiteral("RS_HZ");
+        EXPECT_EQ(orvCatalogManager::getInstance()->getFilteredCatalogList(list, nullptr, nullptr, nullptr,
+                                                                           kind, nullptr),
+                  1);
+        return list.isEmpty() ? nullptr : list.first();
+    }
+
+    // The version text of the attached database, empty when it cannot be read.
+    static QString attachedVersion() {
+        OrvMatTable logik = 0;
+        const char* text = nullptr;
+        if (!OrvMat_SelectDatabase("ACME_MMD") ||
+            !OrvMat_OpenTable(&logik, 0, "Heizung.Wohnungsstationen.Logik") ||
+            !OrvMat_ReadText(&text, logik, OrvMat_IdOfKey("Versionsnummer"), 0, 0))
+            return QString();
+        return QString::fromUtf8(text);
+    }
+
+private:
+    bool m_hadPath = false;
+    QByteArray m_previousPath;
+};
+
+} // namespace
+
+TEST_F(MmdLoaderTest, AttachesTheCatalogueDatabaseUnderItsKey) {
+    buildDatabase(QStringLiteral("catalogs/ACME/acme.omdb"), "2");
+    writeCatalogue("acme.omdb");
+
+    orvCatalogInfo* info = catalogue();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(OrvMat_SelectDatabase("ACME_MMD"), 0) << "not attached before it is asked for";
+    EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
+    EXPECT_EQ(attachedVersion(), QStringLiteral("2")) << OrvMat_LastError();
+    OrvMatTable logik = 0;
+    ASSERT_EQ(OrvMat_OpenTable(&logik, 0, "Heizung.Wohnungsstationen.Logik"), 1);
+
+    // Asking again keeps the attached database and its handles.
+    EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
+    OrvMatTable again = 0;
+    EXPECT_EQ(OrvMat_OpenTable(&again, 0, "Heizung.Wohnungsstationen.Logik"), 1);
+    EXPECT_EQ(again, logik);
+}
+
+TEST_F(MmdLoaderTest, AnswersTheKeyEvenWhenTheDatabaseIsMissing) {
+    writeCatalogue("nowhere.omdb");
+    orvCatalogInfo* info = catalogue();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
+    EXPECT_EQ(OrvMat_SelectDatabase("ACME_MMD"), 0) << "nothing to select: the catalogue is skipped later";
+    EXPECT_EQ(ensureMMDLoaded(nullptr, QStringLiteral("RS_HZ")), QString());
+}
+
+TEST_F(MmdLoaderTest, AKeylessCatalogueAttachesNothing) {
+    folder.write(QStringLiteral("catalogs/plain.inf"),
+                 "Catalog {\n  ID = \"PLAIN\"\n  Kinds = \"RS_HZ\"\n}\n");
+    orvCatalogManager::getInstance()->setCatalogFolder(folder.filePath(QStringLiteral("catalogs")));
+    orvCatalogInfo* info = catalogue();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QString());
+    EXPECT_EQ(catalogDatabaseFile(*info), QString());
+}
+
+TEST_F(MmdLoaderTest, ADatabaseMissingBesideItsCatalogueIsFoundInTheDatabasePath) {
+    buildDatabase(QStringLiteral("built/second/acme.omdb"), "3");
+    buildDatabase(QStringLiteral("built/third/acme.omdb"), "1");
+    writeCatalogue("acme.omdb");
+    qputenv("ORVANE_DATABASE_PATH", (folder.filePath(QStringLiteral("built/first")) + ':' +
+                                     folder.filePath(QStringLiteral("built/second")) + ':' +
+                                     folder.filePath(QStringLiteral("built/third")))
+                                        .toLocal8Bit());
+    orvCatalogInfo* info = catalogue();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(catalogDatabaseFile(*info), folder.filePath(QStringLiteral("built/second/acme.omdb")));
+    EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
+    EXPECT_EQ(attachedVersion(), QStringLiteral("3")) << "the first folder that has it";
+
+    // The catalogue's own copy wins once it is there.
+    buildDatabase(QStringLiteral("catalogs/ACME/acme.omdb"), "2");
+    EXPECT_EQ(catalogDatabaseFile(*info), folder.filePath(QStringLiteral("catalogs/ACME/acme.omdb")));
+    EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
+    EXPECT_EQ(attachedVersion(), QStringLiteral("2"));
+}
