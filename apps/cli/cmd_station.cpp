@@ -2,17 +2,24 @@
 
 #include "cli_command.h"
 #include "cli_output.h"
-#include "station_catalog_folder.h"
 
+#include "corekitex/catalog_manager.h"
+#include "corekitex/mmd_loader.h"
+#include "orvmat/orvmat.h"
+#include "stations/manager_catalogs.h"
 #include "stations/station_catalog.h"
 #include "stations/station_check.h"
 #include "stations/station_text.h"
 
 #include "corekit/ui_services.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <dlfcn.h>
+
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -20,15 +27,20 @@ namespace orvane::cli {
 namespace {
 
 const char* const kStationHelp =
-    "Usage: orvane station list --catalogs DIR [--json]\n"
-    "       orvane station check --catalogs DIR --catalog KEY --product KEY [--tk C] [--tw C] [--tvl C]\n"
-    "                            [--fr L/MIN | --hr W] [--nfbh N --hz-tvl C --hz-trl C] [--json]\n\n"
+    "Usage: orvane station list --catalogs DIR [--databases DBDIR] [--json]\n"
+    "       orvane station check --catalogs DIR [--databases DBDIR] --catalog KEY --product KEY\n"
+    "                            [--tk C] [--tw C] [--tvl C] [--fr L/MIN | --hr W]\n"
+    "                            [--nfbh N --hz-tvl C --hz-trl C] [--json]\n\n"
     "list   the station catalogues in DIR with their data version and selection trees\n"
     "check  checks a product against drinking-water and floor-heating requirements as the\n"
     "       station wizard does; prints the result text (or the error), the two summaries and\n"
     "       the design point. Exit status 0 when the station passes, 1 when it does not or\n"
     "       cannot be checked.\n\n"
-    "DIR    the catalogue folder of an installation (its catalogue descriptions and databases)\n"
+    "DIR    the catalogue folder of an installation: its catalogue descriptors (*.inf); the\n"
+    "       station catalogues are those of the kind RS_HZ\n"
+    "DBDIR  a folder where catalogue databases missing beside their catalogue are looked for\n"
+    "       (before those of ORVANE_DATABASE_PATH), such as the databases a build makes from\n"
+    "       the sample installation's catalogue sources\n"
     "KEY    a catalogue's material-database key; a product's key (selection row or article set)\n"
     "Temperatures in °C, tap rate in l/min, heat output in W; unset values keep the wizard's\n"
     "defaults (10 °C cold, 50 °C hot, 65 °C supply, 12 l/min).\n";
@@ -55,28 +67,80 @@ private:
     IUiServices* m_previous;
 };
 
-struct Catalogs {
-    std::unique_ptr<StationCatalogFolder> folder;
-    WoSt::tCatalogList list;
+// The station code loads the material database library lazily by name; this program has it
+// linked already, so the loader is pointed at the very same file.
+void shareLinkedLibrary() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&OrvMat_AttachDatabase), &info) || !info.dli_fname)
+        return;
+    const QByteArray folder = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath().toLocal8Bit();
+    const QByteArray path = qgetenv("ORVANE_LIBRARY_PATH");
+    if (!path.split(':').contains(folder))
+        qputenv("ORVANE_LIBRARY_PATH", path.isEmpty() ? folder : folder + ':' + path);
+}
+
+// Puts --databases in front of ORVANE_DATABASE_PATH for one command.
+class DatabaseFolder {
+public:
+    explicit DatabaseFolder(const std::optional<QString>& folder)
+        : m_had(qEnvironmentVariableIsSet("ORVANE_DATABASE_PATH")), m_previous(qgetenv("ORVANE_DATABASE_PATH")) {
+        if (folder)
+            qputenv("ORVANE_DATABASE_PATH", m_previous.isEmpty() ? folder->toLocal8Bit()
+                                                                 : folder->toLocal8Bit() + ':' + m_previous);
+    }
+    ~DatabaseFolder() {
+        if (m_had)
+            qputenv("ORVANE_DATABASE_PATH", m_previous);
+        else
+            qunsetenv("ORVANE_DATABASE_PATH");
+    }
+    DatabaseFolder(const DatabaseFolder&) = delete;
+    DatabaseFolder& operator=(const DatabaseFolder&) = delete;
+
+private:
+    bool m_had;
+    QByteArray m_previous;
 };
 
-// Opens the folder of --catalogs; on failure `status` says whether the call or the folder was wrong.
-std::optional<Catalogs> openCatalogs(const ArgReader& args, CommandIo& io, int& status) {
+// Points the catalogue manager at --catalogs; false (with `status` saying whether the call or
+// the folder was wrong) when that is missing or no folder. Descriptors that cannot be read
+// are told on standard error.
+bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status) {
     const auto dir = args.value(QStringLiteral("--catalogs"));
     if (!dir) {
         io.err << "orvane station: --catalogs DIR is needed\n";
         status = UsageError;
-        return std::nullopt;
+        return false;
     }
-    Catalogs catalogs;
-    QString error;
-    catalogs.folder = StationCatalogFolder::Open(*dir, error);
-    if (!catalogs.folder) {
-        io.err << error << "\n";
+    if (!QFileInfo(*dir).isDir()) {
+        io.err << *dir << ": no folder\n";
         status = WorkFailed;
-        return std::nullopt;
+        return false;
     }
-    return catalogs;
+    shareLinkedLibrary();
+    orvCatalogManager::getInstance()->setCatalogFolder(*dir);
+    for (const QString& error : orvCatalogManager::getInstance()->getLoadErrors())
+        io.err << error << "\n";
+    return true;
+}
+
+// Tells which station catalogues of the folder could not be listed: their database did not
+// attach (missing, or no material database) or lacks the group of the stations.
+int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io) {
+    WoSt::ManagerCatalogs source;
+    int unlisted = 0;
+    for (const WoSt::CatalogEntry& entry : source.Catalogs()) {
+        const bool found = std::any_of(listed.begin(), listed.end(),
+                                       [&](const auto& catalog) { return catalog->info.info == entry.info; });
+        if (found)
+            continue;
+        ++unlisted;
+        const auto* info = static_cast<const orvCatalogInfo*>(entry.info);
+        const QString file = catalogDatabaseFile(*info);
+        io.err << entry.id << ": no station catalogue in its material database "
+               << (file.isEmpty() ? QStringLiteral("(none named)") : QStringLiteral("\"%1\"").arg(file)) << "\n";
+    }
+    return unlisted;
 }
 
 QString keyOf(const WoSt::tCatalog& catalog, WoSt::RowId id) {
@@ -108,14 +172,15 @@ void printTree(QTextStream& out, const WoSt::tCatalog& catalog, const WoSt::tSel
 
 int runList(const ArgReader& args, CommandIo& io) {
     int status = Success;
-    auto catalogs = openCatalogs(args, io, status);
-    if (!catalogs)
+    if (!useCatalogFolder(args, io, status))
         return status;
     MessagesToStream messages(io.err);
-    WoSt::ListCatalogs(catalogs->list, QString(), catalogs->folder->Source());
+    WoSt::ManagerCatalogs source;
+    WoSt::tCatalogList catalogs;
+    WoSt::ListCatalogs(catalogs, QString(), source);
+    bool allLoaded = reportUnlisted(catalogs, io) == 0;
     QJsonArray all;
-    bool allLoaded = true;
-    for (const auto& catalog : catalogs->list) {
+    for (const auto& catalog : catalogs) {
         const bool loaded = WoSt::LoadCatalog(*catalog);
         allLoaded = allLoaded && loaded;
         if (args.has(QStringLiteral("--json"))) {
@@ -137,7 +202,7 @@ int runList(const ArgReader& args, CommandIo& io) {
     }
     if (args.has(QStringLiteral("--json")))
         writeJson(io.out, QJsonDocument(QJsonObject{{QStringLiteral("catalogs"), all}}));
-    else if (catalogs->list.empty())
+    else if (catalogs.empty())
         io.out << "no station catalogues\n";
     return allLoaded ? Success : WorkFailed;
 }
@@ -237,15 +302,17 @@ int runCheck(const ArgReader& args, CommandIo& io) {
     if (!readRequirements(args, wizard, io))
         return UsageError;
     int status = Success;
-    auto catalogs = openCatalogs(args, io, status);
-    if (!catalogs)
+    if (!useCatalogFolder(args, io, status))
         return status;
     MessagesToStream messages(io.err);
-    if (WoSt::ListCatalogs(catalogs->list, *catalogKey, catalogs->folder->Source()) == 0) {
+    WoSt::ManagerCatalogs source;
+    WoSt::tCatalogList catalogs;
+    if (WoSt::ListCatalogs(catalogs, *catalogKey, source) == 0) {
         io.err << "orvane station: no station catalogue \"" << *catalogKey << "\"\n";
+        reportUnlisted(catalogs, io);
         return WorkFailed;
     }
-    WoSt::tCatalog& catalog = *catalogs->list.front();
+    WoSt::tCatalog& catalog = *catalogs.front();
     if (!WoSt::LoadCatalog(catalog))
         return WorkFailed;
     std::vector<int> path;
@@ -271,7 +338,7 @@ int runStation(const QStringList& all, CommandIo& io) {
     }
     const QString verb = all.first();
     const ArgReader args(all.mid(1),
-                         {QStringLiteral("--catalogs"), QStringLiteral("--catalog"), QStringLiteral("--product"),
+                         {QStringLiteral("--catalogs"), QStringLiteral("--databases"), QStringLiteral("--catalog"), QStringLiteral("--product"),
                           QStringLiteral("--tk"), QStringLiteral("--tw"), QStringLiteral("--tvl"), QStringLiteral("--fr"),
                           QStringLiteral("--hr"), QStringLiteral("--nfbh"), QStringLiteral("--hz-tvl"),
                           QStringLiteral("--hz-trl")},
@@ -283,6 +350,7 @@ int runStation(const QStringList& all, CommandIo& io) {
                << kStationHelp;
         return UsageError;
     }
+    const DatabaseFolder databases(args.value(QStringLiteral("--databases")));
     if (verb == QStringLiteral("list"))
         return runList(args, io);
     if (verb == QStringLiteral("check"))

@@ -1,9 +1,16 @@
 #include "cli_test_support.h"
 #include "test_folder.h"
 
+#include "orvmat/orvmat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QList>
+#include <QPair>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +25,13 @@ QStringList station(QStringList args) {
 }
 
 QString samples() { return sampleInstallationPath(QStringLiteral("Catalogs")); }
+
+// The sample catalogues as the tool reads them: their descriptors in the sample installation,
+// their databases where the build made them from the sources.
+QStringList sampleCatalogs() {
+    return {QStringLiteral("--catalogs"), samples(), QStringLiteral("--databases"),
+            QStringLiteral(ORVANE_SAMPLE_DATABASES)};
+}
 
 // A small catalogue of the given data version with one fresh-water station.
 QByteArray smallCatalogue(int version) {
@@ -47,33 +61,32 @@ TEST(StationCommand, HelpAndWrongCalls) {
     EXPECT_TRUE(help.out.contains(QStringLiteral("orvane station check")));
     EXPECT_EQ(runOrvane(station({})).status, 2);
     EXPECT_EQ(runOrvane(station({QStringLiteral("list")})).status, 2);
-    EXPECT_EQ(runOrvane(station({QStringLiteral("frobnicate"), QStringLiteral("--catalogs"), samples()})).status, 2);
-    EXPECT_EQ(runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), samples(), QStringLiteral("--x")}))
+    EXPECT_EQ(runOrvane(station(QStringList{QStringLiteral("frobnicate")} + sampleCatalogs())).status, 2);
+    EXPECT_EQ(runOrvane(station(QStringList{QStringLiteral("list"), QStringLiteral("--x")} + sampleCatalogs()))
                   .status,
               2);
-    const QStringList check{QStringLiteral("check"), QStringLiteral("--catalogs"), samples(),
-                            QStringLiteral("--catalog"), QStringLiteral("AUENHOF_WOST"), QStringLiteral("--product"),
-                            QStringLiteral("AH_WS_K20")};
+    const QStringList check = QStringList{QStringLiteral("check")} + sampleCatalogs() +
+                              QStringList{QStringLiteral("--catalog"), QStringLiteral("AUENHOF_WOST"),
+                                          QStringLiteral("--product"), QStringLiteral("AH_WS_K20")};
     EXPECT_EQ(runOrvane(station(check + QStringList{"--fr", "10", "--hr", "20000"})).status, 2);
     const auto notANumber = runOrvane(station(check + QStringList{"--tk", "cold"}));
     EXPECT_EQ(notANumber.status, 2);
     EXPECT_TRUE(notANumber.err.contains(QStringLiteral("--tk")));
     EXPECT_EQ(runOrvane(station(check + QStringList{"--nfbh", "2.5"})).status, 2);
-    EXPECT_EQ(runOrvane(station(check.mid(0, 5))).status, 2); // no product
+    EXPECT_EQ(runOrvane(station(check.mid(0, 7))).status, 2); // no product
     EXPECT_EQ(runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), QStringLiteral("/no/such/dir")}))
                   .status,
               1);
 }
 
 TEST(StationCommand, ListsTheSampleCatalogues) {
-    const auto text = runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), samples()}));
+    const auto text = runOrvane(station(QStringList{QStringLiteral("list")} + sampleCatalogs()));
     EXPECT_EQ(text.status, 0) << qPrintable(text.err);
     EXPECT_TRUE(text.out.contains(QStringLiteral("AUENHOF_WOST  Auenhof Thermotechnik  (data version 1)")));
     EXPECT_TRUE(text.out.contains(QStringLiteral("      Kompakt 20  [AH_WS_K20]")));
     EXPECT_TRUE(text.out.contains(QStringLiteral("      S 25  [QW_WS_S25 -> QW_D_S25]")));
 
-    const auto json = runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), samples(),
-                                         QStringLiteral("--json")}));
+    const auto json = runOrvane(station(QStringList{QStringLiteral("list"), QStringLiteral("--json")} + sampleCatalogs()));
     ASSERT_EQ(json.status, 0);
     const QJsonArray catalogs = QJsonDocument::fromJson(json.out.toUtf8()).object()[QStringLiteral("catalogs")].toArray();
     ASSERT_EQ(catalogs.size(), 2);
@@ -86,9 +99,55 @@ TEST(StationCommand, ListsTheSampleCatalogues) {
               QStringLiteral("QW_D_FBH_M"));
 }
 
+// The leaves of a selection tree as the tool lists it, each with the name of its group.
+void productsOf(const QJsonArray& nodes, const QString& group, QList<QPair<QString, QString>>& products) {
+    for (const QJsonValue& value : nodes) {
+        const QJsonObject node = value.toObject();
+        const QString ownGroup = group.isEmpty() ? node[QStringLiteral("name")].toString() : group;
+        if (node.contains(QStringLiteral("children")))
+            productsOf(node[QStringLiteral("children")].toArray(), ownGroup, products);
+        else
+            products.append({ownGroup, node[QStringLiteral("key")].toString()});
+    }
+}
+
+// Every product of the sample catalogues passes a check with requirements that suit it, as the
+// tool runs it on the sample installation.
+TEST(StationCommand, EverySampleProductPassesAFittingCheck) {
+    const auto listed = runOrvane(station(QStringList{QStringLiteral("list"), QStringLiteral("--json")} + sampleCatalogs()));
+    ASSERT_EQ(listed.status, 0) << qPrintable(listed.err);
+    int checked = 0;
+    for (const QJsonValue& value :
+         QJsonDocument::fromJson(listed.out.toUtf8()).object()[QStringLiteral("catalogs")].toArray()) {
+        const QJsonObject catalog = value.toObject();
+        QList<QPair<QString, QString>> products;
+        productsOf(catalog[QStringLiteral("tree")].toArray(), QString(), products);
+        for (const auto& [group, product] : products) {
+            QStringList args = QStringList{QStringLiteral("check")} + sampleCatalogs() +
+                               QStringList{QStringLiteral("--catalog"), catalog[QStringLiteral("key")].toString(),
+                                           QStringLiteral("--product"), product, QStringLiteral("--json")};
+            // Fresh-water stations serve larger tap rates at a hotter supply.
+            if (group == QStringLiteral("Frischwasserstationen"))
+                args << QStringLiteral("--fr") << QStringLiteral("25") << QStringLiteral("--tvl") << QStringLiteral("70");
+            if (group.contains(QStringLiteral("FBH")))
+                args << QStringLiteral("--nfbh") << QStringLiteral("4") << QStringLiteral("--hz-tvl")
+                     << QStringLiteral("35") << QStringLiteral("--hz-trl") << QStringLiteral("28");
+            const auto checkedOne = runOrvane(station(args));
+            const QJsonObject report = QJsonDocument::fromJson(checkedOne.out.toUtf8()).object();
+            EXPECT_EQ(checkedOne.status, 0) << qPrintable(product + ": " + report[QStringLiteral("result")].toString() +
+                                                          checkedOne.err);
+            EXPECT_GT(report[QStringLiteral("design")].toObject()[QStringLiteral("vPrim")].toDouble(), 0.0)
+                << qPrintable(product);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 13);
+}
+
 TEST(StationCommand, CheckShowsResultSummariesAndDesignPoint) {
-    const QStringList base{QStringLiteral("check"), QStringLiteral("--catalogs"), samples(), QStringLiteral("--catalog"),
-                           QStringLiteral("quellwerk_wost"), QStringLiteral("--product"), QStringLiteral("QW_FBH_M6")};
+    const QStringList base = QStringList{QStringLiteral("check")} + sampleCatalogs() +
+                             QStringList{QStringLiteral("--catalog"), QStringLiteral("quellwerk_wost"),
+                                         QStringLiteral("--product"), QStringLiteral("QW_FBH_M6")};
     const auto passing = runOrvane(station(base + QStringList{"--nfbh", "4", "--hz-tvl", "35", "--hz-trl", "28"}));
     EXPECT_EQ(passing.status, 0) << qPrintable(passing.err);
     EXPECT_TRUE(passing.out.startsWith(QStringLiteral("Quellwerk Wohnungsstation FBH M\n")));
@@ -106,10 +165,11 @@ TEST(StationCommand, CheckShowsResultSummariesAndDesignPoint) {
                              "Anzahl der FBH-Kreise festlegen."));
     EXPECT_FALSE(report.contains(QStringLiteral("design")));
 
-    const auto byHeat = runOrvane(station({QStringLiteral("check"), QStringLiteral("--catalogs"), samples(),
-                                           QStringLiteral("--catalog"), QStringLiteral("AUENHOF_WOST"),
-                                           QStringLiteral("--product"), QStringLiteral("AH_WS_K20"),
-                                           QStringLiteral("--hr"), QStringLiteral("60000"), QStringLiteral("--json")}));
+    const auto byHeat = runOrvane(station(QStringList{QStringLiteral("check")} + sampleCatalogs() +
+                                          QStringList{QStringLiteral("--catalog"), QStringLiteral("AUENHOF_WOST"),
+                                                      QStringLiteral("--product"), QStringLiteral("AH_WS_K20"),
+                                                      QStringLiteral("--hr"), QStringLiteral("60000"),
+                                                      QStringLiteral("--json")}));
     EXPECT_EQ(byHeat.status, 1);
     EXPECT_TRUE(QJsonDocument::fromJson(byHeat.out.toUtf8())
                     .object()[QStringLiteral("result")]
@@ -118,7 +178,7 @@ TEST(StationCommand, CheckShowsResultSummariesAndDesignPoint) {
 }
 
 TEST(StationCommand, UnknownCatalogueOrProduct) {
-    const QStringList base{QStringLiteral("check"), QStringLiteral("--catalogs"), samples()};
+    const QStringList base = QStringList{QStringLiteral("check")} + sampleCatalogs();
     const auto noCatalogue = runOrvane(station(base + QStringList{"--catalog", "NONE", "--product", "AH_WS_K20"}));
     EXPECT_EQ(noCatalogue.status, 1);
     EXPECT_TRUE(noCatalogue.err.contains(QStringLiteral("no station catalogue \"NONE\"")));
@@ -127,28 +187,68 @@ TEST(StationCommand, UnknownCatalogueOrProduct) {
     EXPECT_TRUE(noProduct.err.contains(QStringLiteral("has no product \"QW_D_S25\"")));
 }
 
-TEST_F(FolderTest, CataloguesOfAFolderByVersion) {
-    folder.write(QStringLiteral("Klein/SMALL_WOST.orvsrc"), smallCatalogue(2));
-    const auto ok = runOrvane(station({QStringLiteral("check"), QStringLiteral("--catalogs"), folder.path(),
+// A catalogue folder with the descriptor of SMALL_WOST; its database is built from the source
+// with the tool, as the build does for the sample catalogues.
+class StationFolderTest : public FolderTest {
+protected:
+    // The tool runs in this process: a database it attached would outlive the test's folder.
+    void TearDown() override { OrvMat_DetachDatabase("SMALL_WOST"); }
+
+    void writeDescriptor(const QByteArray& database) {
+        folder.write(QStringLiteral("Catalogs/SMALL_WOST.inf"),
+                     "Catalog {\n  ID = \"SMALL\"\n  Kinds = \"RS_HZ\"\n  RootPath = \"Klein\"\n"
+                     "  MmdKey = \"SMALL_WOST\"\n  Database = \"" + database + "\"\n}\n");
+    }
+    // `db` is a path below the test's folder; its folder is made here.
+    void buildDatabase(int version, const QString& db) {
+        folder.write(QDir(folder.path()).relativeFilePath(QFileInfo(db).path()) + QStringLiteral("/.keep"), "");
+        const QString src = folder.write(QStringLiteral("src/SMALL_WOST.orvsrc"), smallCatalogue(version));
+        const auto built = runOrvane({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        ASSERT_EQ(built.status, 0) << qPrintable(built.err);
+    }
+    QString catalogs() const { return folder.filePath(QStringLiteral("Catalogs")); }
+};
+
+TEST_F(StationFolderTest, CataloguesOfTheDescriptorsByVersion) {
+    writeDescriptor("SMALL_WOST.omdb");
+    ASSERT_NO_FATAL_FAILURE(buildDatabase(2, folder.filePath(QStringLiteral("Catalogs/Klein/SMALL_WOST.omdb"))));
+    const auto ok = runOrvane(station({QStringLiteral("check"), QStringLiteral("--catalogs"), catalogs(),
                                        QStringLiteral("--catalog"), QStringLiteral("SMALL_WOST"),
                                        QStringLiteral("--product"), QStringLiteral("FRWS_K"),
                                        QStringLiteral("--tvl"), QStringLiteral("60")}));
     EXPECT_EQ(ok.status, 0) << qPrintable(ok.err + ok.out);
     EXPECT_TRUE(ok.out.contains(QStringLiteral("VL/RL-Temp.\t60/")));
 
-    folder.write(QStringLiteral("Klein/SMALL_WOST.orvsrc"), smallCatalogue(4));
-    const auto refused = runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), folder.path()}));
+    // Another database of the same key, found through --databases once the catalogue's own is gone.
+    QFile::remove(folder.filePath(QStringLiteral("Catalogs/Klein/SMALL_WOST.omdb")));
+    ASSERT_NO_FATAL_FAILURE(buildDatabase(4, folder.filePath(QStringLiteral("built/SMALL_WOST.omdb"))));
+    const auto refused = runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), catalogs(),
+                                            QStringLiteral("--databases"), folder.filePath(QStringLiteral("built"))}));
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.out.contains(QStringLiteral("SMALL_WOST  Kleinbetrieb  (data version 4, not usable)")));
+    EXPECT_TRUE(refused.out.contains(QStringLiteral("SMALL_WOST  SMALL  (data version 4, not usable)")))
+        << qPrintable(refused.out);
     EXPECT_TRUE(refused.err.contains(
-        QStringLiteral("Der Datensatz Kleinbetrieb kann in dieser Programmversion nicht verwendet werden.")));
+        QStringLiteral("Der Datensatz SMALL kann in dieser Programmversion nicht verwendet werden.")));
 }
 
-TEST_F(FolderTest, SourceErrorsNameFileAndLine) {
-    folder.write(QStringLiteral("Bad/BAD_WOST.orvsrc"), "database BAD_WOST\ntable Heizung\nrow X: @NOWHERE\n");
-    const auto result = runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), folder.path()}));
+TEST_F(StationFolderTest, MissingDatabasesAndBadDescriptorsAreTold) {
+    writeDescriptor("SMALL_WOST.omdb");
+    folder.write(QStringLiteral("Catalogs/broken.inf"), "Catalog {\n  DisplayName = \"no identifier\"\n}\n");
+    const auto result = runOrvane(station({QStringLiteral("list"), QStringLiteral("--catalogs"), catalogs()}));
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("BAD_WOST.orvsrc:3:"))) << qPrintable(result.err);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("no station catalogues")));
+    EXPECT_TRUE(result.err.contains(QStringLiteral("SMALL: no station catalogue in its material database")))
+        << qPrintable(result.err);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("broken.inf"))) << qPrintable(result.err);
+
+    // A file that is no material database is never written by trying it.
+    const QString bogus = folder.write(QStringLiteral("Catalogs/Klein/SMALL_WOST.omdb"), "no database\n");
+    const auto check = runOrvane(station({QStringLiteral("check"), QStringLiteral("--catalogs"), catalogs(),
+                                          QStringLiteral("--catalog"), QStringLiteral("SMALL_WOST"),
+                                          QStringLiteral("--product"), QStringLiteral("FRWS_K")}));
+    EXPECT_EQ(check.status, 1);
+    EXPECT_TRUE(check.err.contains(QStringLiteral("no station catalogue \"SMALL_WOST\"")));
+    EXPECT_EQ(folder.read(QStringLiteral("Catalogs/Klein/SMALL_WOST.omdb")), QByteArray("no database\n"));
 }
 
 } // namespace
