@@ -28,9 +28,9 @@ QStringView trimmedIf(QStringView view, bool trim) {
 
 } // namespace
 
-QString CLeaf::GetOnlyValue(QChar) const { return m_rawData; }
+QString CLeaf::GetOnlyValue(QChar) const { return m_rawData.toString(); }
 
-void CLeaf::SetOnlyValue(const QString& text, QChar) { m_rawData = text; }
+void CLeaf::SetOnlyValue(const QString& text, QChar) { m_rawData.assign(text); }
 
 bool CLeaf::GetFirstValue(QString& out, QChar separator) const {
     m_separator = separator.unicode();
@@ -39,18 +39,22 @@ bool CLeaf::GetFirstValue(QString& out, QChar separator) const {
 }
 
 bool CLeaf::GetNextValue(QString& out) const {
-    if (m_readPos < 0 || m_readPos > m_rawData.size())
+    if (m_readPos < 0)
         return false;
-    const qsizetype end = valueEnd(m_rawData, m_readPos, QChar(m_separator));
-    out = m_rawData.mid(m_readPos, end - m_readPos);
-    m_readPos = end < m_rawData.size() ? qint32(end + 1) : -1;
+    const QString raw = m_rawData.toString();
+    if (m_readPos > raw.size())
+        return false;
+    const qsizetype end = valueEnd(raw, m_readPos, QChar(m_separator));
+    out = raw.mid(m_readPos, end - m_readPos);
+    m_readPos = end < raw.size() ? qint32(end + 1) : -1;
     return true;
 }
 
 bool CLeaf::GetFirstValue(int& out, QChar separator, bool skipBlanks) const {
-    if (m_rawData.isEmpty())
+    const QString raw = m_rawData.toString();
+    if (raw.isEmpty())
         return false;
-    const QStringView first(m_rawData.constData(), valueEnd(m_rawData, 0, separator));
+    const QStringView first(raw.constData(), valueEnd(raw, 0, separator));
     bool ok = false;
     const int value = trimmedIf(first, skipBlanks).toInt(&ok);
     if (ok)
@@ -59,9 +63,10 @@ bool CLeaf::GetFirstValue(int& out, QChar separator, bool skipBlanks) const {
 }
 
 bool CLeaf::GetFirstValue(double& out, QChar separator, bool skipBlanks) const {
-    if (m_rawData.isEmpty())
+    const QString raw = m_rawData.toString();
+    if (raw.isEmpty())
         return false;
-    const QStringView first(m_rawData.constData(), valueEnd(m_rawData, 0, separator));
+    const QStringView first(raw.constData(), valueEnd(raw, 0, separator));
     bool ok = false;
     const double value = trimmedIf(first, skipBlanks).toDouble(&ok);
     if (ok)
@@ -70,21 +75,23 @@ bool CLeaf::GetFirstValue(double& out, QChar separator, bool skipBlanks) const {
 }
 
 bool CLeaf::GetValue(int index, QString& out, QChar separator) const {
-    if (index < 1 || m_rawData.isEmpty())
+    const QString raw = m_rawData.toString();
+    if (index < 1 || raw.isEmpty())
         return false;
     qsizetype from = 0;
     for (int i = 1; i < index; ++i) {
-        const qsizetype end = valueEnd(m_rawData, from, separator);
-        if (end >= m_rawData.size())
+        const qsizetype end = valueEnd(raw, from, separator);
+        if (end >= raw.size())
             return false;
         from = end + 1;
     }
-    out = m_rawData.mid(from, valueEnd(m_rawData, from, separator) - from);
+    out = raw.mid(from, valueEnd(raw, from, separator) - from);
     return true;
 }
 
 int CLeaf::NrOfValues(QChar separator) const {
-    return m_rawData.isEmpty() ? 0 : int(m_rawData.count(separator)) + 1;
+    const QString raw = m_rawData.toString();
+    return raw.isEmpty() ? 0 : int(raw.count(separator)) + 1;
 }
 
 void CLeaf::InitSetValues(QChar separator) {
@@ -95,16 +102,17 @@ void CLeaf::InitSetValues(QChar separator) {
 void CLeaf::SetFirstValue(const QString& text, QChar separator) {
     if (m_setting) {
         m_separator = separator.unicode();
-        m_rawData = text;
+        m_rawData.assign(text);
         return;
     }
-    const qsizetype end = valueEnd(m_rawData, 0, separator);
-    m_rawData.replace(0, end, text);
+    QString raw = m_rawData.toString();
+    const qsizetype end = valueEnd(raw, 0, separator);
+    raw.replace(0, end, text);
+    m_rawData.assign(raw);
 }
 
 void CLeaf::SetNextValue(const QString& text) {
-    m_rawData += QChar(m_separator);
-    m_rawData += text;
+    m_rawData.assign(m_rawData.toString() + QChar(m_separator) + text);
 }
 
 void CLeaf::ExitSetValues() { m_setting = false; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "leaf_text.h"
+
 #include <QString>
 
 #include <memory>
@@ -16,8 +18,8 @@ public:
 
     const QString& GetKey() const { return m_key; }
     void SetKey(const QString& key) { m_key = key; }
-    const QString& GetRawData() const { return m_rawData; }
-    void SetRawData(const QString& rawData) { m_rawData = rawData; }
+    QString GetRawData() const { return m_rawData.toString(); }
+    void SetRawData(const QString& rawData) { m_rawData.assign(rawData); }
 
     // The value of a single-value leaf: the raw text as it stands, separators included, so
     // that a value such as a path with a drive letter stays whole.
@@ -45,8 +47,9 @@ public:
 
 private:
     // Kept small on purpose: a large symbol library holds hundreds of thousands of leaves.
+    // Keys repeat and are shared between leaves by the readers; values rarely do.
     QString m_key;
-    QString m_rawData;
+    LeafText m_rawData;
     // Reading position of GetNextValue: index behind the last value read, -1 when done.
     mutable qint32 m_readPos = -1;
     // Separator of the running read or write sequence.

@@ -129,6 +129,41 @@ TEST(Leaf, SettingValues) {
     EXPECT_EQ(leaf.GetRawData(), QStringLiteral("1:2:"));
 }
 
+// Values are stored compactly (short ones inside the leaf, longer ones as UTF-8 on the heap);
+// every length around those limits and every kind of character must come back unchanged.
+TEST(Leaf, ValuesOfEveryLengthAndCharacterComeBackUnchanged) {
+    const QStringList pieces = {QStringLiteral("a"), QStringLiteral("ä"), QStringLiteral("水"),
+                                QStringLiteral("😀"), QString(QChar(0)), QString(QChar(0xDC00))};
+    for (const QString& piece : pieces) {
+        for (int repeat = 0; repeat <= 18; ++repeat) {
+            const QString value = QStringLiteral("x").repeated(repeat % 3) + piece.repeated(repeat);
+            CLeaf leaf(QStringLiteral("Key"), value);
+            ASSERT_EQ(leaf.GetRawData(), value) << repeat;
+            ASSERT_EQ(leaf.GetRawData().size(), value.size()) << repeat;
+            CLeaf copy(leaf);
+            leaf.SetRawData(QStringLiteral("anders"));
+            EXPECT_EQ(copy.GetRawData(), value) << "a copy keeps its own text";
+            copy = leaf;
+            EXPECT_EQ(copy.GetRawData(), QStringLiteral("anders"));
+        }
+    }
+}
+
+TEST(Leaf, ValuesBuiltPieceByPieceGrowPastTheShortForm) {
+    CLeaf leaf(QStringLiteral("Pos"), QString());
+    leaf.InitSetValues(u':');
+    leaf.SetFirstValue(QStringLiteral("1"), u':');
+    for (int i = 2; i <= 6; ++i)
+        leaf.SetNextValue(QString::number(i * 100));
+    leaf.ExitSetValues();
+    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("1:200:300:400:500:600"));
+    leaf.SetFirstValue(QStringLiteral("Größe"), u':');
+    QString third;
+    ASSERT_TRUE(leaf.GetValue(3, third, u':'));
+    EXPECT_EQ(third, QStringLiteral("300"));
+    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("Größe:200:300:400:500:600"));
+}
+
 TEST(NodeTree, ValuesByPath) {
     CNode root(QStringLiteral("Root"));
     EXPECT_TRUE(root.SetStrLeafValue(QStringLiteral("Dialogs\\Toolbar"), QStringLiteral("Pos"), 2,

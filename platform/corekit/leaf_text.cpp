@@ -1,0 +1,140 @@
+#include "leaf_text.h"
+
+#include <QByteArray>
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr int kInlineBytes = int(sizeof(std::uintptr_t)) - 1;
+// The block starts with this header: the byte count, its top bit marking UTF-16 units.
+using BlockHeader = std::uint32_t;
+constexpr BlockHeader kUtf16Flag = 0x80000000u;
+
+bool hasLoneSurrogate(QStringView text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0xD800 || c > 0xDFFF)
+            continue;
+        if (c >= 0xDC00 || i + 1 >= n || text[i + 1].unicode() < 0xDC00 || text[i + 1].unicode() > 0xDFFF)
+            return true;
+        ++i;
+    }
+    return false;
+}
+
+// A heap block with room for `bytes`, filled from `data` when given.
+std::uintptr_t makeBlock(const void* data, std::size_t bytes, BlockHeader flag) {
+    void* block = std::malloc(sizeof(BlockHeader) + bytes);
+    if (!block)
+        throw std::bad_alloc();
+    const BlockHeader header = BlockHeader(bytes) | flag;
+    std::memcpy(block, &header, sizeof header);
+    if (data) // else the caller fills the bytes
+        std::memcpy(static_cast<char*>(block) + sizeof header, data, bytes);
+    return reinterpret_cast<std::uintptr_t>(block);
+}
+
+std::uintptr_t makeInline(const char* data, int bytes) {
+    std::uintptr_t bits = 1u | (std::uintptr_t(bytes) << 1);
+    for (int i = 0; i < bytes; ++i)
+        bits |= std::uintptr_t(static_cast<unsigned char>(data[i])) << (8 * (i + 1));
+    return bits;
+}
+
+BlockHeader headerOf(std::uintptr_t bits) {
+    BlockHeader header;
+    std::memcpy(&header, reinterpret_cast<const void*>(bits), sizeof header);
+    return header;
+}
+
+} // namespace
+
+LeafText::LeafText(const LeafText& other) {
+    if (other.isInline() || other.m_bits == 0) {
+        m_bits = other.m_bits;
+        return;
+    }
+    const BlockHeader header = headerOf(other.m_bits);
+    const std::size_t bytes = header & ~kUtf16Flag;
+    m_bits = makeBlock(reinterpret_cast<const char*>(other.m_bits) + sizeof header, bytes, header & kUtf16Flag);
+}
+
+LeafText& LeafText::operator=(const LeafText& other) {
+    if (this != &other) {
+        LeafText copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+LeafText& LeafText::operator=(LeafText&& other) noexcept {
+    if (this != &other) {
+        release();
+        m_bits = std::exchange(other.m_bits, 0);
+    }
+    return *this;
+}
+
+void LeafText::release() {
+    if (m_bits != 0 && !isInline())
+        std::free(reinterpret_cast<void*>(m_bits));
+    m_bits = 0;
+}
+
+void LeafText::assign(QStringView text) {
+    release();
+    if (text.isEmpty())
+        return;
+    // Most values are plain ASCII: their bytes are their characters.
+    bool ascii = true;
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii) {
+        const qsizetype size = text.size();
+        char* bytes = nullptr;
+        char small[kInlineBytes];
+        if (size <= kInlineBytes) {
+            bytes = small;
+        } else {
+            m_bits = makeBlock(nullptr, std::size_t(size), 0);
+            bytes = reinterpret_cast<char*>(m_bits) + sizeof(BlockHeader);
+        }
+        for (qsizetype i = 0; i < size; ++i)
+            bytes[i] = char(text[i].unicode());
+        if (size <= kInlineBytes)
+            m_bits = makeInline(small, int(size));
+        return;
+    }
+    if (hasLoneSurrogate(text)) {
+        m_bits = makeBlock(text.utf16(), std::size_t(text.size()) * sizeof(char16_t), kUtf16Flag);
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    m_bits = utf8.size() <= kInlineBytes ? makeInline(utf8.constData(), int(utf8.size()))
+                                         : makeBlock(utf8.constData(), std::size_t(utf8.size()), 0);
+}
+
+QString LeafText::toString() const {
+    if (m_bits == 0)
+        return QString();
+    if (isInline()) {
+        char bytes[kInlineBytes];
+        const int size = int((m_bits >> 1) & 0x7F);
+        for (int i = 0; i < size; ++i)
+            bytes[i] = char((m_bits >> (8 * (i + 1))) & 0xFF);
+        return QString::fromUtf8(bytes, size);
+    }
+    const BlockHeader header = headerOf(m_bits);
+    const char* data = reinterpret_cast<const char*>(m_bits) + sizeof header;
+    const qsizetype bytes = qsizetype(header & ~kUtf16Flag);
+    if (header & kUtf16Flag)
+        return QString(reinterpret_cast<const QChar*>(data), bytes / qsizetype(sizeof(char16_t)));
+    return QString::fromUtf8(data, bytes);
+}
