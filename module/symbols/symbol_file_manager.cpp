@@ -96,9 +96,13 @@ void CSymbolFileManager::CollectFiles() {
 int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) {
     if (m_adding.contains(path) || m_adding.size() >= kMaxListDepth)
         return 0;
+    if (const auto expanded = m_expandedLists.constFind(path); expanded != m_expandedLists.cend())
+        return expanded.value();
     m_adding.insert(path);
     const auto done = [&](int result) {
         m_adding.remove(path);
+        if (m_adding.isEmpty())
+            m_expandedLists.clear();
         return result;
     };
 
@@ -133,7 +137,9 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
         file->m_pParent = parent ? const_cast<CSymbolFile*>(parent) : previousParent;
         return done(1);
     }
-    if (AddListedFiles(file) > 0) {
+    const int listed = AddListedFiles(file) > 0 ? 1 : 0;
+    m_expandedLists.insert(path, listed);
+    if (listed) {
         if (!m_mapFiles.contains(path))
             m_listFiles.insert(path, file);
         return done(1);

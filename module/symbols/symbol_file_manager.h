@@ -70,4 +70,8 @@ private:
     // Paths being added right now: a list file that names itself or a loop of list files
     // stops here instead of recursing for ever.
     QSet<QString> m_adding;
+    // List files already expanded during the current outermost AddFile, with their result:
+    // list files that name the same list files (a diamond, or a ladder of them) are read
+    // once instead of once per path to them, which grows exponentially with the depth.
+    QHash<QString, int> m_expandedLists;
 };

@@ -189,6 +189,30 @@ TEST_F(ListFileTest, DeepChainsStopAtAFixedDepth) {
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("ENDE")), nullptr);
 }
 
+// Every level names both list files of the next one: expanding each list file once per path
+// to it would take 2^24 steps.
+TEST_F(ListFileTest, ListFilesSharedByManyPathsAreExpandedOnce) {
+    host.catalogs.insert(QStringLiteral("K"), folder.filePath(QStringLiteral("leiter")));
+    constexpr int kLevels = 24;
+    for (int level = 0; level < kLevels; ++level)
+        for (const char* side : {"a", "b"})
+            folder.write(QStringLiteral("leiter/%1%2.inf").arg(level).arg(side),
+                         QStringLiteral("Root { SymbolFile = \"<K>%1a.inf\" SymbolFile = \"<K>%1b.inf\" }")
+                             .arg(level + 1)
+                             .toUtf8());
+    folder.write(QStringLiteral("leiter/%1a.inf").arg(kLevels), symbolFile({"UNTEN"}));
+    const QString bottom = folder.filePath(QStringLiteral("leiter/%1a.inf").arg(kLevels));
+    const QString top = supplied(QStringLiteral("Heizung/oben.inf"), "Root { SymbolFile = \"<K>0a.inf\" }");
+    manager.CollectFiles();
+    EXPECT_NE(manager.LookupSymbol(QStringLiteral("UNTEN")), nullptr);
+    ASSERT_EQ(manager.m_mapFiles.size(), 1);
+    ASSERT_NE(fileAt(bottom), nullptr);
+    ASSERT_NE(fileAt(bottom)->m_pParent, nullptr);
+    EXPECT_EQ(fileAt(bottom)->m_pParent->m_path, folder.filePath(QStringLiteral("leiter/%1a.inf").arg(kLevels - 1)));
+    // A later call reads the list files again and finds the same.
+    EXPECT_EQ(manager.AddFile(top, nullptr), 1);
+}
+
 TEST_F(SymbolLibraryTest, ResetForgetsEverything) {
     supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
