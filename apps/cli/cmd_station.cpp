@@ -124,21 +124,27 @@ bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status) {
     return true;
 }
 
-// Tells which station catalogues of the folder could not be listed: their database did not
-// attach (missing, or no material database) or lacks the group of the stations.
-int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io) {
+// Tells which station catalogues of the folder (with a key, only those of that database key)
+// could not be listed: their database did not attach (missing, or no material database) or
+// lacks the group of the stations.
+int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QString& key = QString()) {
     WoSt::ManagerCatalogs source;
     int unlisted = 0;
     for (const WoSt::CatalogEntry& entry : source.Catalogs()) {
+        const auto* info = static_cast<const orvCatalogInfo*>(entry.info);
         const bool found = std::any_of(listed.begin(), listed.end(),
                                        [&](const auto& catalog) { return catalog->info.info == entry.info; });
-        if (found)
+        if (found || (!key.isEmpty() && info->getStrMmdKey().compare(key, Qt::CaseInsensitive) != 0))
             continue;
         ++unlisted;
-        const auto* info = static_cast<const orvCatalogInfo*>(entry.info);
         const QString file = catalogDatabaseFile(*info);
-        io.err << entry.id << ": no station catalogue in its material database "
-               << (file.isEmpty() ? QStringLiteral("(none named)") : QStringLiteral("\"%1\"").arg(file)) << "\n";
+        if (file.isEmpty())
+            io.err << entry.id << ": the descriptor names no material database\n";
+        else if (!QFileInfo::exists(file))
+            io.err << entry.id << ": its material database \"" << file
+                   << "\" does not exist (--databases names a folder of built databases)\n";
+        else
+            io.err << entry.id << ": no station catalogue in its material database \"" << file << "\"\n";
     }
     return unlisted;
 }
@@ -309,7 +315,7 @@ int runCheck(const ArgReader& args, CommandIo& io) {
     WoSt::tCatalogList catalogs;
     if (WoSt::ListCatalogs(catalogs, *catalogKey, source) == 0) {
         io.err << "orvane station: no station catalogue \"" << *catalogKey << "\"\n";
-        reportUnlisted(catalogs, io);
+        reportUnlisted(catalogs, io, *catalogKey);
         return WorkFailed;
     }
     WoSt::tCatalog& catalog = *catalogs.front();
