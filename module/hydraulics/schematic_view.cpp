@@ -5,6 +5,7 @@
 #include "hydraulics/schematic_painter.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 using namespace Hydraulics;
@@ -18,30 +19,36 @@ CSchematicView::CSchematicView(CHydraulicsModel& model, QWidget* parent) : QWidg
     connect(&m_repeatTimer, &QTimer::timeout, this, &CSchematicView::OnRepeatTimer);
 }
 
-void CSchematicView::paintEvent(QPaintEvent*) {
-    m_last = BuildSchematic(size(), m_model, palette().color(QPalette::Button).rgba());
-    if (m_last.size.isEmpty())
+QRegion CSchematicView::Refresh() {
+    return m_buffer.Update(BuildSchematic(size(), m_model, palette().color(QPalette::Button).rgba()),
+                           devicePixelRatioF());
+}
+
+void CSchematicView::paintEvent(QPaintEvent* event) {
+    // Anything changed behind the view's back (an option, the size) is drawn now; a part of
+    // it outside this paint's area follows in the next one.
+    const QRegion changed = Refresh();
+    if (const QRegion later = changed - event->region(); !later.isEmpty())
+        update(later);
+    const QImage& image = m_buffer.Image();
+    if (image.isNull())
         return;
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = m_last.size * ratio;
-    if (m_buffer.size() != pixels) {
-        m_buffer = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        m_buffer.setDevicePixelRatio(ratio);
+    const qreal ratio = image.devicePixelRatio();
+    QPainter painter(this);
+    for (const QRect& rect : event->region()) {
+        const QRect source(rect.topLeft() * ratio, rect.size() * ratio);
+        painter.drawImage(rect, image, source);
     }
-    {
-        QPainter buffer(&m_buffer);
-        PaintSchematic(buffer, m_last);
-    }
-    QPainter(this).drawImage(0, 0, m_buffer);
 }
 
 bool CSchematicView::ClickAt(QPointF point) {
-    const ValveHit hit = HitValveControl(m_last, point);
+    const ValveHit hit = HitValveControl(LastSchematic(), point);
     if (hit == ValveHit::None)
         return false;
     const bool changed = hit == ValveHit::Up ? m_model.StepValveUp() : m_model.StepValveDown();
+    // Only the labels, arrows and mixed colours the step touched go to the screen again.
     if (changed)
-        update();
+        update(Refresh());
     return true;
 }
 
@@ -50,7 +57,7 @@ void CSchematicView::OnRepeatTimer() {
 }
 
 void CSchematicView::UpdateCursor(QPointF point) {
-    if (HitValveControl(m_last, point) != ValveHit::None)
+    if (HitValveControl(LastSchematic(), point) != ValveHit::None)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();

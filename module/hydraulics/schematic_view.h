@@ -1,8 +1,7 @@
 #pragma once
 
-#include "hydraulics/schematic.h"
+#include "hydraulics/schematic_buffer.h"
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,10 +19,10 @@ public:
     CSchematicView(CHydraulicsModel& model, QWidget* parent = nullptr);
 
     // The schematic of the last paint; its rectangles are what presses are tested against.
-    const Hydraulics::tSchematic& LastSchematic() const { return m_last; }
+    const Hydraulics::tSchematic& LastSchematic() const { return m_buffer.Last(); }
 
     // Steps the valve position when the point lies in the up or the down rectangle and
-    // redraws; answers whether it did.
+    // redraws what the step changed; answers whether the point hit a rectangle.
     bool ClickAt(QPointF point);
     // One tick of the repeat timer: the same test at the last mouse position seen.
     void OnRepeatTimer();
@@ -37,10 +36,11 @@ protected:
 
 private:
     void UpdateCursor(QPointF point);
+    // Brings the buffer up to the model; answers the area that changed.
+    QRegion Refresh();
 
     CHydraulicsModel& m_model;
-    Hydraulics::tSchematic m_last;
-    QImage m_buffer;
+    Hydraulics::CSchematicBuffer m_buffer;
     QTimer m_repeatTimer;
     QPointF m_lastMouse;
 };

@@ -93,6 +93,9 @@ protected:
             ASSERT_NE(dlg, nullptr);
             ran = true;
             interact(*dlg);
+            // A failed assertion leaves the lambda early; the dialog must still end.
+            if (dlg->isVisible())
+                dlg->reject();
         });
         std::unique_ptr<CNode> node(CDlgHydraulics::Show(nullptr));
         EXPECT_TRUE(ran);
@@ -336,6 +339,36 @@ TEST_F(DlgHydraulicsTest, HeldArrowsStepTheValvePositionOnEveryTick) {
     QTest::mousePress(view, Qt::LeftButton, {}, view->LastSchematic().downRect.center().toPoint());
     EXPECT_EQ(dlg.Model().ValvePosition(), 0);
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+TEST_F(DlgHydraulicsTest, TinyDrawingAreasNeitherFailNorBreakTheResult) {
+    const auto node = RunShow([&](CDlgHydraulics& dlg) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        CSchematicView* view = dlg.SchematicView();
+        view->repaint();
+        QTest::mousePress(view, Qt::LeftButton, {}, view->LastSchematic().upRect.center().toPoint());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(0, 0));
+        ASSERT_EQ(dlg.Model().ValvePosition(), 0);
+        for (const QSize size : {QSize(1, 1), QSize(0, 0)}) {
+            view->setGeometry(QRect(QPoint(0, 0), size));
+            view->repaint();
+            EXPECT_EQ(view->grab().size(), size);
+            for (const QPoint at : {QPoint(0, 0), QPoint(300, 200)}) {
+                QTest::mousePress(view, Qt::LeftButton, {}, at);
+                view->OnRepeatTimer();
+                QTest::mouseRelease(view, Qt::LeftButton, {}, at);
+            }
+            EXPECT_GE(dlg.Model().ValvePosition(), 0);
+            EXPECT_LE(dlg.Model().ValvePosition(), 1);
+        }
+        EXPECT_EQ(view->LastSchematic().size, QSize(1, 1)); // an empty area is never painted
+        view->setGeometry(dlg.rect());
+        view->repaint();
+        EXPECT_EQ(view->LastSchematic().size, dlg.size());
+        dlg.accept();
+    });
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(LeafValues(*node), (std::vector<int>{0, 0, 1, 1, 1, 1}));
 }
 
 TEST_F(DlgHydraulicsTest, ValvePositionStopsAtOneHundred) {

@@ -1,0 +1,170 @@
+#include "hydraulics/circuit_model.h"
+#include "hydraulics/schematic_buffer.h"
+#include "hydraulics/schematic_builder.h"
+#include "hydraulics/schematic_painter.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Hydraulics;
+
+// The picture a fresh buffer paints as a whole.
+QImage WholePicture(const tSchematic& schematic) {
+    CSchematicBuffer fresh;
+    fresh.Update(schematic);
+    return fresh.Image();
+}
+
+// Where two pictures of one size differ, for the failure message.
+std::string Differences(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return "sizes differ";
+    int count = 0, most = 0;
+    QRect where;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (p == q)
+                continue;
+            ++count;
+            where |= QRect(x, y, 1, 1);
+            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))});
+        }
+    return std::to_string(count) + " pixels differ, by up to " + std::to_string(most) + ", within " +
+           std::to_string(where.x()) + "," + std::to_string(where.y()) + " " + std::to_string(where.width()) + "x" +
+           std::to_string(where.height());
+}
+
+int RegionArea(const QRegion& region) {
+    int area = 0;
+    for (const QRect& rect : region)
+        area += rect.width() * rect.height();
+    return area;
+}
+
+// Holding an arrow from the hidden position up to 100 and down again, for every type with
+// its options in both states: after every step the repainted parts leave the picture exactly
+// as painting it whole does.
+TEST(SchematicBuffer, EveryStepGivesThePictureOfAWholePaint) {
+    const QSize size(480, 300);
+    for (int type = 0; type < kCircuitTypeCount; ++type) {
+        for (int options : {0, 1}) {
+            CHydraulicsModel model;
+            model.SetCircuitType(type);
+            model.m_valveType = options ? 1 : 0;
+            model.m_actuator = model.m_valveInSupply = model.m_checkValve = model.m_throttle = options;
+            CSchematicBuffer buffer;
+            buffer.Update(BuildSchematic(size, model));
+            for (int step = 0; step < 204; ++step) {
+                step < 102 ? model.StepValveUp() : model.StepValveDown();
+                const tSchematic schematic = BuildSchematic(size, model);
+                buffer.Update(schematic);
+                const QImage whole = WholePicture(schematic);
+                ASSERT_TRUE(buffer.Image() == whole) << Differences(buffer.Image(), whole) << ": type " << type << " options " << options << " position " << model.ValvePosition();
+            }
+        }
+    }
+}
+
+TEST(SchematicBuffer, AStepRepaintsOnlyWhatItChanged) {
+    CHydraulicsModel model;
+    model.SetCircuitType(EinspritzungDreiwege);
+    model.SetValvePosition(37);
+    const QSize size(1280, 800);
+    CSchematicBuffer buffer;
+    EXPECT_EQ(buffer.Update(BuildSchematic(size, model)), QRegion(0, 0, 1280, 800));
+    // The same picture again changes nothing.
+    EXPECT_TRUE(buffer.Update(BuildSchematic(size, model)).isEmpty());
+
+    model.StepValveUp();
+    const QRegion changed = buffer.Update(BuildSchematic(size, model));
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_LT(RegionArea(changed), 1280 * 800 / 10);
+    // The new percentage of the control is inside.
+    const tSchematic& last = buffer.Last();
+    const QPointF label = (last.upRect.center() + last.downRect.center()) / 2;
+    EXPECT_TRUE(changed.contains(label.toPoint()));
+}
+
+TEST(SchematicBuffer, OtherSizeBackgroundOrPrimitivesRepaintTheWhole) {
+    CHydraulicsModel model;
+    model.SetValvePosition(10);
+    CSchematicBuffer buffer;
+    buffer.Update(BuildSchematic(QSize(300, 200), model));
+    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(320, 200), model)), QRegion(0, 0, 320, 200));
+    EXPECT_EQ(buffer.Image().size(), QSize(320, 200));
+    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(320, 200), model, 0xFF203040)), QRegion(0, 0, 320, 200));
+    model.SetValvePosition(-1); // flows and labels disappear
+    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(320, 200), model, 0xFF203040)), QRegion(0, 0, 320, 200));
+    EXPECT_EQ(buffer.Image(), WholePicture(BuildSchematic(QSize(320, 200), model, 0xFF203040)));
+
+    const QRegion doubled = buffer.Update(BuildSchematic(QSize(320, 200), model, 0xFF203040), 2.0);
+    EXPECT_EQ(doubled, QRegion(0, 0, 320, 200));
+    EXPECT_EQ(buffer.Image().size(), QSize(640, 400));
+}
+
+TEST(SchematicBuffer, EmptyAreasLeaveNoPictureAndRecover) {
+    CHydraulicsModel model;
+    model.SetValvePosition(50);
+    CSchematicBuffer buffer;
+    EXPECT_TRUE(buffer.Update(BuildSchematic(QSize(0, 0), model)).isEmpty());
+    EXPECT_TRUE(buffer.Image().isNull());
+    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(1, 1), model)), QRegion(0, 0, 1, 1));
+    EXPECT_EQ(buffer.Image().size(), QSize(1, 1));
+    buffer.Update(BuildSchematic(QSize(0, 0), model));
+    EXPECT_TRUE(buffer.Image().isNull());
+    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(200, 100), model)), QRegion(0, 0, 200, 100));
+}
+
+// Painted alone on a clear picture, no primitive reaches a pixel outside its painted bounds.
+TEST(SchematicBuffer, PaintedBoundsHoldEveryPixelOfTheirPrimitive) {
+    for (const QSize size : {QSize(240, 150), QSize(800, 500)}) {
+        for (int type = 0; type < kCircuitTypeCount; ++type) {
+            CHydraulicsModel model;
+            model.SetCircuitType(type);
+            model.SetValvePosition(60);
+            tSchematic schematic = BuildSchematic(size, model);
+            const std::vector<tPrimitive> all = schematic.primitives;
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            for (const tPrimitive& p : all) {
+                image.fill(Qt::transparent);
+                schematic.primitives = {p};
+                schematic.background = 0; // the clearing leaves the picture transparent
+                {
+                    QPainter painter(&image);
+                    PaintSchematic(painter, schematic);
+                }
+                const QRect bounds = PaintedBounds(p, image).toAlignedRect();
+                int outside = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                    for (int x = 0; x < image.width(); ++x)
+                        if (qAlpha(row[x]) != 0 && !bounds.contains(x, y))
+                            ++outside;
+                }
+                EXPECT_EQ(outside, 0) << "type " << type << " element " << int(p.element) << " at "
+                                      << size.width() << " " << p.text.toStdString();
+            }
+        }
+    }
+}
+
+TEST(SchematicBuffer, PrimitivesAreTheSameOnlyToTheLastBit) {
+    CHydraulicsModel model;
+    model.SetValvePosition(30);
+    const tSchematic s = BuildSchematic(QSize(400, 250), model);
+    ASSERT_FALSE(s.primitives.empty());
+    tPrimitive moved = s.primitives.front();
+    EXPECT_TRUE(SamePrimitive(moved, s.primitives.front()));
+    moved.points[0].rx() += 1e-9; // QPointF's own comparison forgives this
+    EXPECT_FALSE(SamePrimitive(moved, s.primitives.front()));
+    tPrimitive recoloured = s.primitives.front();
+    recoloured.penColour ^= 1;
+    EXPECT_FALSE(SamePrimitive(recoloured, s.primitives.front()));
+}
+
+} // namespace
