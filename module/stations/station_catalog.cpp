@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <optional>
 
 namespace WoSt {
 namespace {
@@ -14,6 +17,15 @@ constexpr int kDeepestLevel = 6;
 // Opens `name` inside `parent`; a parent that never opened must not fall back to the top level.
 bool openInside(MaterialDatabase& db, TableHandle& table, TableHandle parent, const QString& name) {
     return parent != 0 && db.OpenTable(table, parent, name);
+}
+
+// The whole number a text starts with, as catalogue makers write versions ("3", "4.0", " 2 ").
+std::optional<int> leadingWholeNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^\\s*([+-]?\\d{1,9})"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toInt();
 }
 
 QString selectionTableName(int level, int number) {
@@ -164,7 +176,7 @@ bool LoadCatalog(tCatalog& catalog) {
     if (const RowId versionRow = db.IdOfKey(QStringLiteral("Versionsnummer"))) {
         QString version;
         if (db.ReadText(version, logic, versionRow, 0, 0))
-            catalog.version = version.trimmed().toInt();
+            catalog.version = leadingWholeNumber(version).value_or(catalog.version);
     }
     if (catalog.version >= 4) {
         ShowMessage(sformat(T("Der Datensatz %s kann in dieser Programmversion nicht verwendet werden."),

@@ -182,6 +182,23 @@ TEST_F(CatalogTest, VersionThreeLoadsAndVersionFourIsRefused) {
     EXPECT_EQ(messages.entries().size(), 2u);
 }
 
+// The version is the whole number the text starts with, as catalogue makers write it
+// ("4.0", " 3"); a text without a number leaves the catalogue at version 1.
+TEST_F(CatalogTest, VersionTextIsReadUpToItsWholeNumber) {
+    const std::pair<QString, int> cases[] = {{QStringLiteral("4.0"), 4},   {QStringLiteral(" 3 "), 3},
+                                             {QStringLiteral("2.5"), 2},   {QStringLiteral("+2"), 2},
+                                             {QStringLiteral("neu"), 1},   {QString(), 1}};
+    int n = 0;
+    for (const auto& [text, version] : cases) {
+        TwoGroupCatalog c(memory, QStringLiteral("VT%1").arg(++n), 0);
+        memory.set(c.s.logik, memory.addRow(c.s.logik, QStringLiteral("Versionsnummer")), 0, {text});
+        EXPECT_EQ(WoSt::LoadCatalog(c.catalog), version < 4) << qPrintable(text);
+        EXPECT_EQ(c.catalog.version, version) << qPrintable(text);
+    }
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(messages.entries()[0].text.startsWith(QStringLiteral("Der Datensatz ACME kann")));
+}
+
 TEST_F(CatalogTest, CatalogueWithoutRequiredTablesIsRefused) {
     memory.addDatabase(QStringLiteral("NODATEN"));
     memory.table(QStringLiteral("Heizung/Wohnungsstationen/Logik/Auswahl1_1"));
