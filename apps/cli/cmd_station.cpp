@@ -143,10 +143,35 @@ int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QStrin
         else if (!QFileInfo::exists(file))
             io.err << entry.id << ": its material database \"" << file
                    << "\" does not exist (--databases names a folder of built databases)\n";
+        else if (!OrvMat_AttachDatabase(info->getStrMmdKey().toUtf8().constData(), file.toLocal8Bit().constData()))
+            io.err << entry.id << ": " << QString::fromUtf8(OrvMat_LastError()) << "\n"; // e.g. no material database
         else
             io.err << entry.id << ": no station catalogue in its material database \"" << file << "\"\n";
     }
     return unlisted;
+}
+
+// Why LoadCatalog refused a catalogue that is not too new (that one has told it already): a
+// table it cannot do without, or a selection tree without entries.
+QString whyNotUsable(const WoSt::tCatalog& catalog) {
+    if (catalog.version >= 4)
+        return {};
+    WoSt::MaterialDatabase& db = WoSt::CatalogDb(catalog);
+    for (const char* name : {"Logik", "Daten", "Waermeuebertrager"}) {
+        WoSt::TableHandle table = 0;
+        if (!db.OpenTable(table, catalog.stations, QString::fromLatin1(name)))
+            return QStringLiteral("no table \"%1\" in Heizung.Wohnungsstationen").arg(QString::fromLatin1(name));
+    }
+    return QStringLiteral("its selection tree is empty (no rows in Logik.Auswahl1_1 and the tables after it)");
+}
+
+// Loads the catalogue; when it cannot be used, standard error says why.
+bool loadCatalog(WoSt::tCatalog& catalog, CommandIo& io) {
+    if (WoSt::LoadCatalog(catalog))
+        return true;
+    if (const QString why = whyNotUsable(catalog); !why.isEmpty())
+        io.err << catalog.mmdKey << ": not usable: " << why << "\n";
+    return false;
 }
 
 QString keyOf(const WoSt::tCatalog& catalog, WoSt::RowId id) {
@@ -187,7 +212,7 @@ int runList(const ArgReader& args, CommandIo& io) {
     bool allLoaded = reportUnlisted(catalogs, io) == 0;
     QJsonArray all;
     for (const auto& catalog : catalogs) {
-        const bool loaded = WoSt::LoadCatalog(*catalog);
+        const bool loaded = loadCatalog(*catalog, io);
         allLoaded = allLoaded && loaded;
         if (args.has(QStringLiteral("--json"))) {
             QJsonObject entry{{QStringLiteral("key"), catalog->mmdKey},
@@ -319,16 +344,21 @@ int runCheck(const ArgReader& args, CommandIo& io) {
         return WorkFailed;
     }
     WoSt::tCatalog& catalog = *catalogs.front();
-    if (!WoSt::LoadCatalog(catalog))
+    if (!loadCatalog(catalog, io))
         return WorkFailed;
     std::vector<int> path;
     if (!WoSt::FindProductPath(catalog, *productKey, path) || path.empty()) {
         io.err << "orvane station: " << catalog.mmdKey << " has no product \"" << *productKey << "\"\n";
         return WorkFailed;
     }
+    const WoSt::tSelLevel& node = *nodeAt(catalog, path);
+    if (!node.children.empty()) {
+        io.err << "orvane station: \"" << *productKey << "\" is a group of the selection tree, not a product\n";
+        return WorkFailed;
+    }
     wizard.catalog = &catalog;
     wizard.product.accessories = WoSt::MaterialDb().NewMaterialList();
-    if (!WoSt::LoadProduct(wizard.product, catalog, *nodeAt(catalog, path))) {
+    if (!WoSt::LoadProduct(wizard.product, catalog, node)) {
         io.err << "orvane station: \"" << *productKey << "\" is no station this check supports\n";
         return WorkFailed;
     }

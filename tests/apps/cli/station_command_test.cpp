@@ -250,9 +250,49 @@ TEST_F(StationFolderTest, MissingDatabasesAndBadDescriptorsAreTold) {
                                           QStringLiteral("--product"), QStringLiteral("FRWS_K")}));
     EXPECT_EQ(check.status, 1);
     EXPECT_TRUE(check.err.contains(QStringLiteral("no station catalogue \"SMALL_WOST\"")));
-    EXPECT_TRUE(check.err.contains(QStringLiteral("SMALL: no station catalogue in its material database")))
-        << qPrintable(check.err);
+    EXPECT_TRUE(check.err.contains(QStringLiteral("SMALL_WOST.omdb: not a material database"))) << qPrintable(check.err);
+    EXPECT_FALSE(check.err.contains(QStringLiteral("no station catalogue in its material database")));
     EXPECT_EQ(folder.read(QStringLiteral("Catalogs/Klein/SMALL_WOST.omdb")), QByteArray("no database\n"));
+}
+
+// A catalogue that cannot be used says why: the table it lacks, or an empty selection tree.
+TEST_F(StationFolderTest, UnusableCataloguesTellWhy) {
+    writeDescriptor("SMALL_WOST.omdb");
+    folder.write(QStringLiteral("Catalogs/Klein/.keep"), "");
+    const QString db = folder.filePath(QStringLiteral("Catalogs/Klein/SMALL_WOST.omdb"));
+    const QStringList list{QStringLiteral("list"), QStringLiteral("--catalogs"), catalogs()};
+    const QStringList check{QStringLiteral("check"),     QStringLiteral("--catalogs"), catalogs(),
+                            QStringLiteral("--catalog"), QStringLiteral("SMALL_WOST"), QStringLiteral("--product"),
+                            QStringLiteral("FRWS_K")};
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("Logik"), QStringLiteral("SMALL_WOST: not usable: no table \"Logik\"")},
+        {QStringLiteral("Daten"), QStringLiteral("SMALL_WOST: not usable: no table \"Daten\"")},
+        {QStringLiteral("Waermeuebertrager"), QStringLiteral("SMALL_WOST: not usable: no table \"Waermeuebertrager\"")},
+        {QStringLiteral("Logik.Auswahl1_1"), QStringLiteral("SMALL_WOST: not usable: its selection tree is empty")}};
+    for (const auto& [table, reason] : cases) {
+        OrvMat_DetachDatabase("SMALL_WOST");
+        const QString renamed = QStringLiteral("table Heizung.Wohnungsstationen.") + table;
+        QByteArray source = smallCatalogue(2);
+        source.replace((renamed + '\n').toUtf8(), (renamed + QStringLiteral("_weg\n")).toUtf8());
+        source.replace((renamed + '.').toUtf8(), (renamed + QStringLiteral("_weg.")).toUtf8());
+        const QString src = folder.write(QStringLiteral("src/SMALL_WOST.orvsrc"), source);
+        const auto built = runOrvane({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        ASSERT_EQ(built.status, 0) << qPrintable(built.err);
+        for (const QStringList& args : {list, check}) {
+            const auto result = runOrvane(station(args));
+            EXPECT_EQ(result.status, 1) << qPrintable(table);
+            EXPECT_TRUE(result.err.contains(reason)) << qPrintable(table + ": " + result.err);
+        }
+    }
+}
+
+TEST(StationCommand, AGroupOfTheSelectionTreeIsNoProduct) {
+    const auto group = runOrvane(station(QStringList{QStringLiteral("check")} + sampleCatalogs() +
+                                         QStringList{"--catalog", "AUENHOF_WOST", "--product", "AH_GRP_KOMPAKT"}));
+    EXPECT_EQ(group.status, 1);
+    EXPECT_TRUE(group.err.contains(QStringLiteral("\"AH_GRP_KOMPAKT\" is a group of the selection tree, not a product")))
+        << qPrintable(group.err);
+    EXPECT_FALSE(group.err.contains(QStringLiteral("Waermeuebertrager"))) << "no product was loaded";
 }
 
 } // namespace
