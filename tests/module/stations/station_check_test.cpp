@@ -2,6 +2,9 @@
 
 #include "stations/station_check.h"
 
+#include "corekit/translation.h"
+#include "frame/app.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvane::test;
@@ -344,6 +347,55 @@ TEST_F(CheckTest, DrinkingWaterSummaryThenCheck) {
     EXPECT_EQ(shown().twSummary,
               QStringLiteral("Zapfrate\t\t12 l/min, 50 °C\r\nWärmeleistung-TW\t33600 W\r\nVorlauftemp.\t65 °C"));
     EXPECT_EQ(shown().result, kDesignText);
+}
+
+// The module's translation in the planner's language for one test, as the module's start-up
+// registers it.
+class EnglishModule {
+public:
+    EnglishModule() : m_previousLanguage(qgetenv("ORVANE_LANGUAGE")), m_previousModule(g_pTranslationModule) {
+        qputenv("ORVANE_LANGUAGE", "en");
+        CTranslationManager::GetInstance().Reload();
+        g_pTranslationModule = CTranslationManager::GetInstance().AddModule(QString::fromLatin1(kModuleName));
+    }
+    ~EnglishModule() {
+        g_pTranslationModule = m_previousModule;
+        qputenv("ORVANE_LANGUAGE", m_previousLanguage);
+        CTranslationManager::GetInstance().Reload();
+    }
+    EnglishModule(const EnglishModule&) = delete;
+    EnglishModule& operator=(const EnglishModule&) = delete;
+
+private:
+    QByteArray m_previousLanguage;
+    CTranslationModule* m_previousModule;
+};
+
+TEST_F(CheckTest, TextsAreShownInThePlannersLanguage) {
+    const EnglishModule english;
+    withFloorHeating(0);
+    WoSt::UpdateTwSummary(wizard);
+    EXPECT_EQ(shown().twSummary,
+              QStringLiteral("Tap rate\t\t12 l/min, 50 °C\r\nHeat output DW\t33600 W\r\nSupply temp.\t65 °C"));
+    EXPECT_EQ(shown().hzSummary, QStringLiteral("Supply/return temp. 35/28 °C"));
+    EXPECT_TRUE(shown().result.startsWith(QStringLiteral("An external underfloor-heating manifold")));
+
+    wizard.reqHz.fbhPossible = 0;
+    s.daten(daten, WoSt::DatenColumn::TvlSecMin, {0});
+    check();
+    EXPECT_EQ(shown().result, QStringLiteral("Supply/return temp.\t65/25 °C\r\n"
+                                             "Pressure loss DW\t409 mbar\r\n"
+                                             "Pressure loss HTG\t230 mbar\r\n"
+                                             "Operating mode\t\tParallel"));
+    wizard.reqTw.tVL = 80.0;
+    check();
+    EXPECT_EQ(shown().result,
+              QStringLiteral("Error: The supply temperature is not sufficient. The highest possible value is 70 °C."));
+    wizard.reqTw.tVL = 65.0;
+    wizard.reqTw.fr = 30.0;
+    check();
+    EXPECT_TRUE(shown().result.startsWith(QStringLiteral("Error: The tap rate of 30.00 l/min is too high.")))
+        << qPrintable(shown().result);
 }
 
 TEST(ResultColors, ErrorsAreRedOnButtonFace) {

@@ -1,0 +1,102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- English texts of the station catalogues and the design check ("Fehler" is among the shared
+     texts; units and the untranslated technical messages have none). DW: drinking water,
+     HTG: heating. -->
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>OrvanePlanungUI</name>
+    <message>
+        <source>Assistent Frischwasser- und Wohnungsstationen</source>
+        <translation>Fresh-water and apartment station wizard</translation>
+    </message>
+    <message>
+        <source>Der Datensatz %s kann in dieser Programmversion nicht verwendet werden.</source>
+        <translation>The data set %s cannot be used with this program version.</translation>
+    </message>
+    <message>
+        <source>Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt %.0f °C.</source>
+        <translation>The supply temperature is not sufficient. The highest possible value is %.0f °C.</translation>
+    </message>
+    <message>
+        <source>Das gewählte Gerät kann für die angegebenen Temperaturen nicht ausgelegt werden.</source>
+        <translation>The selected device cannot be designed for the given temperatures.</translation>
+    </message>
+    <message>
+        <source>Die Kennlinie des Wärmeübertragers ist nicht aufsteigend nach der Zapfrate geordnet.</source>
+        <translation>The characteristic of the heat exchanger is not in ascending order of tap rate.</translation>
+    </message>
+    <message>
+        <source>Die Zapfrate von %.2f %s ist zu groß. Der größtmögliche Wert des gewählten Wärmetauschers beträgt %.2f %s. Verringern Sie die Zapfrate oder wählen Sie einen größeren Wärmetauscher.</source>
+        <translation>The tap rate of %.2f %s is too high. The highest possible value of the selected heat exchanger is %.2f %s. Reduce the tap rate or choose a larger heat exchanger.</translation>
+    </message>
+    <message>
+        <source>Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt %.2f %s.</source>
+        <translation>The flow rate is too low. The lowest possible value is %.2f %s.</translation>
+    </message>
+    <message>
+        <source>@Betriebsart Wohnungsstation@Vorrang</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>@Betriebsart Wohnungsstation@Parallel</source>
+        <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>@Betriebsart Wohnungsstation@Vorrang/Parallel</source>
+        <translation>Priority/parallel</translation>
+    </message>
+    <message>
+        <source>VL/RL-Temp.</source>
+        <translation>Supply/return temp.</translation>
+    </message>
+    <message>
+        <source>Heizstab</source>
+        <translation>heating rod</translation>
+    </message>
+    <message>
+        <source>Druckverlust-TW</source>
+        <translation>Pressure loss DW</translation>
+    </message>
+    <message>
+        <source>Druckverlust-HZ</source>
+        <translation>Pressure loss HTG</translation>
+    </message>
+    <message>
+        <source>Schaltung</source>
+        <translation>Operating mode</translation>
+    </message>
+    <message>
+        <source>Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. Bei Bedarf bitte Anzahl der FBH-Kreise festlegen.</source>
+        <translation>The selected station contains an underfloor-heating manifold. If needed, please set the number of underfloor-heating circuits.</translation>
+    </message>
+    <message>
+        <source>Die gewählte Station enthält keinen FBH-Verteiler. Bitte Anzahl der FBH-Kreise auf 0 setzen.</source>
+        <translation>The selected station contains no underfloor-heating manifold. Please set the number of underfloor-heating circuits to 0.</translation>
+    </message>
+    <message>
+        <source>Die gewählte Station kann maximal %d Heizkreise am Verteiler aufnehmen.</source>
+        <translation>The selected station can take at most %d heating circuits on its manifold.</translation>
+    </message>
+    <message>
+        <source>FBH-Kreise: %d Stück</source>
+        <translation>Underfloor-heating circuits: %d</translation>
+    </message>
+    <message>
+        <source>An diese Wohnungsstation kann ein externer FBH-Verteiler angeschlossen werden. Einstellungen können bei Bedarf an dem externen FBH-Verteiler vorgenommen werden.</source>
+        <translation>An external underfloor-heating manifold can be connected to this apartment station. Settings can be made on the external manifold if needed.</translation>
+    </message>
+    <message>
+        <source>Zapfrate</source>
+        <translation>Tap rate</translation>
+    </message>
+    <message>
+        <source>Wärmeleistung-TW</source>
+        <translation>Heat output DW</translation>
+    </message>
+    <message>
+        <source>Vorlauftemp.</source>
+        <translation>Supply temp.</translation>
+    </message>
+</context>
+</TS>
