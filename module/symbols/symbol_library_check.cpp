@@ -22,7 +22,7 @@ const QSet<QString>& symbolKeys() {
         "DisplayName", "Abbreviation", "Text", "Command", "LayerComponent", "HelpUrl", "AskRotation",
         "AskSize", "AskAttributes", "UseSymbolFactor", "Explode", "AdjustLayer", "UseMedium",
         "UsedInCalculations", "NoZPart", "Osnap", "ButtonSizeWidthFactor", "ButtonSizeHeightFactor", "Pos",
-        "HideButton", "NewRow", "Version", "Region"};
+        "HideButton", "NewRow", "Version", "Region", "SystemType"};
     return keys;
 }
 
