@@ -31,6 +31,15 @@ const QSet<QString>& pageKeys() {
     return keys;
 }
 
+bool hasVisiblePage(const CNode& root) {
+    const CNode* pages = root.FindChild(QStringLiteral("Pages"));
+    const QString page = QStringLiteral("Page");
+    for (const CNode* p = pages ? pages->FindChild(page) : nullptr; p; p = pages->FindChild(page, p))
+        if (NodeFilters::CheckPageFilters(p))
+            return true;
+    return false;
+}
+
 bool isWindowsAbsolute(const QString& path) {
     return path.size() > 2 && path.at(1) == u':' && (path.at(2) == u'\\' || path.at(2) == u'/');
 }
@@ -91,10 +100,16 @@ void SymbolLibraryCheck::CheckFile(const QString& path, QStringList& listChain) 
         return;
     }
     const std::unique_ptr<CNode> root(rawRoot);
-    if (root->FindLeaf(QStringLiteral("SymbolFile")))
-        CheckListFile(path, *root, listChain);
-    else
+    if (!root->FindLeaf(QStringLiteral("SymbolFile"))) {
         CheckSymbolFile(path, *root);
+    } else if (hasVisiblePage(*root)) {
+        // The manager loads such a file as a symbol file and never looks at its entries.
+        Add(SymbolProblem::Warning, path, {},
+            QStringLiteral("\"SymbolFile\" entries are not read: the file has pages, so it is no list file"));
+        CheckSymbolFile(path, *root);
+    } else {
+        CheckListFile(path, *root, listChain);
+    }
 }
 
 void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, QStringList& listChain) {
@@ -125,7 +140,8 @@ void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, Q
 
 void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root) {
     for (const auto& leaf : root.Leaves())
-        Add(SymbolProblem::Error, path, {}, QStringLiteral("unknown key \"%1\" on the root").arg(leaf->GetKey()));
+        if (leaf->GetKey() != QStringLiteral("SymbolFile"))
+            Add(SymbolProblem::Error, path, {}, QStringLiteral("unknown key \"%1\" on the root").arg(leaf->GetKey()));
     for (const auto& child : root.Children())
         if (child->GetName() != QStringLiteral("Defaults") && child->GetName() != QStringLiteral("Pages"))
             Add(SymbolProblem::Error, path, child->GetName(), QStringLiteral("unknown node \"%1\"").arg(child->GetName()));

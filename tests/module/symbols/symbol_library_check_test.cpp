@@ -33,4 +33,24 @@ TEST_F(LibraryCheckTest, RevitSystemTypeIsAKnownSymbolKey) {
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(u'\n'));
 }
 
+// The manager reads the "SymbolFile" entries only of a file that shows no page; a file with
+// pages is a symbol file, and the check must look at it as one.
+TEST_F(LibraryCheckTest, ListEntriesOfAFileWithPagesAreNotRead) {
+    host.catalogs.insert(QStringLiteral("KAT"), folder.filePath(QStringLiteral("Katalog")));
+    folder.write(QStringLiteral("Katalog/gelistet.inf"), symbolFile({"GELISTET"}));
+    const QString path = supplied(QStringLiteral("Heizung/beides.inf"),
+                                  "Root { SymbolFile = \"<KAT>gelistet.inf\"\n"
+                                  "  Pages { Page { DisplayName = \"P\" Symbol { BlockName = \"EIGEN\" Farbe = \"rot\" } } } }");
+    manager.CollectFiles();
+    ASSERT_NE(manager.LookupSymbol(QStringLiteral("EIGEN")), nullptr);
+    ASSERT_EQ(manager.LookupSymbol(QStringLiteral("GELISTET")), nullptr);
+
+    const QStringList problems = problemsOf(path);
+    EXPECT_TRUE(anyContains(problems, QStringLiteral("warning : \"SymbolFile\" entries are not read")))
+        << qPrintable(problems.join(u'\n'));
+    EXPECT_TRUE(anyContains(problems, QStringLiteral("error Pages/Page[1]/Symbol[1]: unknown key \"Farbe\"")))
+        << "its pages are checked";
+    EXPECT_TRUE(problemsOf(folder.filePath(QStringLiteral("Katalog/gelistet.inf"))).isEmpty());
+}
+
 } // namespace
