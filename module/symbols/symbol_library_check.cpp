@@ -85,6 +85,48 @@ void SymbolLibraryCheck::Run() {
     };
     scan(folders.supplied, true);
     scan(folders.user, false);
+    // After the scan, so that overrides can be matched against every block name.
+    const QString userSettings = folders.user + QStringLiteral("UserSettings.inf");
+    if (!folders.user.isEmpty() && QFileInfo::exists(userSettings))
+        CheckUserSettings(userSettings);
+}
+
+void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
+    CNode* rawRoot = nullptr;
+    TreeReadError error;
+    if (!TreeItems::ReadFromFile(path, rawRoot, 0, &error)) {
+        m_problems.push_back({SymbolProblem::Error, path, error.line, error.column, {},
+                              QStringLiteral("cannot be read: ") + error.message +
+                                  QStringLiteral("; the module sets it aside and starts an empty one")});
+        return;
+    }
+    const std::unique_ptr<CNode> root(rawRoot);
+    if (!hasVisiblePage(*root)) {
+        Add(SymbolProblem::Error, path, {},
+            QStringLiteral("no page to hold the overrides; the module sets the file aside and starts an empty one"));
+        return;
+    }
+    const CNode* page = root->FindChild(QStringLiteral("Pages"))->FindChild(QStringLiteral("Page"));
+    int index = 0;
+    for (const auto& symbol : page->Children()) {
+        const QString where = QStringLiteral("Pages/Page[1]/%1[%2]").arg(symbol->GetName()).arg(++index);
+        if (symbol->GetName() != QStringLiteral("Symbol")) {
+            Add(SymbolProblem::Error, path, where, QStringLiteral("unknown node \"%1\"").arg(symbol->GetName()));
+            continue;
+        }
+        for (const auto& leaf : symbol->Leaves())
+            if (!symbolKeys().contains(leaf->GetKey()))
+                Add(SymbolProblem::Error, path, where, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+        const QString blockName = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("BlockName"));
+        if (blockName.isEmpty())
+            Add(SymbolProblem::Warning, path, where, QStringLiteral("no block name; it applies to nothing"));
+        else if (symbol->NrOfLeaves() == 1)
+            Add(SymbolProblem::Warning, path, where,
+                QStringLiteral("holds only the block name; it is removed at the next start"));
+        else if (!m_blockNames.contains(Symbols::GetSymbolKey(blockName)))
+            Add(SymbolProblem::Warning, path, where,
+                QStringLiteral("no symbol file has the block name \"%1\"").arg(blockName));
+    }
 }
 
 void SymbolLibraryCheck::CheckFile(const QString& path, QStringList& listChain) {

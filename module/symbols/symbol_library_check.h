@@ -11,7 +11,7 @@ class CNode;
 // Everything a library maintainer must fix in the symbol files of an installation: files that
 // cannot be read, files whose pages are all filtered out, list-file entries that resolve to
 // nothing, block names used in several files, slides and help documents that are missing,
-// keys the module does not know. Uses the host (SymbolsHost) for folders, catalogues and
+// keys the module does not know, and user overrides that cannot be read or apply to nothing. Uses the host (SymbolsHost) for folders, catalogues and
 // filter values, like the symbol file manager.
 struct SymbolProblem {
     enum Severity { Warning, Error };
@@ -36,6 +36,7 @@ private:
     void CheckFile(const QString& path, QStringList& listChain);
     void CheckListFile(const QString& path, const CNode& root, QStringList& listChain);
     void CheckSymbolFile(const QString& path, const CNode& root);
+    void CheckUserSettings(const QString& path);
     void CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage);
     void Add(SymbolProblem::Severity severity, const QString& file, const QString& where, const QString& message);
 

@@ -53,4 +53,41 @@ TEST_F(LibraryCheckTest, ListEntriesOfAFileWithPagesAreNotRead) {
     EXPECT_TRUE(problemsOf(folder.filePath(QStringLiteral("Katalog/gelistet.inf"))).isEmpty());
 }
 
+TEST_F(LibraryCheckTest, UserSettingsFileThatCannotBeRead) {
+    folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
+                 "Root {\n  Pages {\n    Page { Symbol { BlockName = \"A\" Text = \"x");
+    SymbolLibraryCheck check;
+    check.Run();
+    ASSERT_EQ(check.Problems().size(), 1u);
+    const SymbolProblem& problem = check.Problems().front();
+    EXPECT_EQ(problem.severity, SymbolProblem::Error);
+    EXPECT_EQ(problem.file, userSettingsPath());
+    EXPECT_EQ(problem.line, 3);
+    EXPECT_GT(problem.column, 0);
+    EXPECT_TRUE(problem.message.startsWith(QStringLiteral("cannot be read"))) << qPrintable(problem.message);
+    EXPECT_EQ(check.ErrorCount(), 1);
+
+    folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"), "Root { }");
+    EXPECT_TRUE(anyContains(problemsOf(userSettingsPath()), QStringLiteral("error : no page")));
+}
+
+TEST_F(LibraryCheckTest, UserOverridesThatApplyToNothing) {
+    supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"HZ_Pumpe"}));
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/HZ_Pumpe.sld"), "x");
+    folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"), R"(Root { Pages { Page {
+      Symbol { BlockName = "C:\\Blocks\\hz_pumpe.dwg" Text = "meine" }
+      Symbol { BlockName = "HZ_WEG" Text = "verwaist" }
+      Symbol { BlockName = "HZ_Pumpe" }
+      Symbol { Text = "ohne Namen" }
+      Symbol { BlockName = "HZ_Pumpe" Farbe = "rot" }
+    } } })");
+    EXPECT_EQ(problemsOf(userSettingsPath()).join(u'\n').toStdString(),
+              (QStringList{"warning Pages/Page[1]/Symbol[2]: no symbol file has the block name \"HZ_WEG\"",
+                           "warning Pages/Page[1]/Symbol[3]: holds only the block name; it is removed at the next start",
+                           "warning Pages/Page[1]/Symbol[4]: no block name; it applies to nothing",
+                           "error Pages/Page[1]/Symbol[5]: unknown key \"Farbe\""})
+                  .join(u'\n')
+                  .toStdString());
+}
+
 } // namespace
