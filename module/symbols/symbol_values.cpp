@@ -2,6 +2,9 @@
 
 #include "corekit/node.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace Symbols {
 
 QString GetSymbolValue(const CNode* symbol, const QString& key) {
@@ -11,10 +14,24 @@ QString GetSymbolValue(const CNode* symbol, const QString& key) {
 
 int GetSymbolValueInt(const CNode* symbol, const QString& key, int defaultValue) {
     const CLeaf* leaf = symbol ? symbol->FindLeaf(key) : nullptr;
-    int value = defaultValue;
-    if (!leaf || !leaf->GetFirstValue(value, u':', true))
+    QString first;
+    if (!leaf || !leaf->GetFirstValue(first, u':'))
         return defaultValue;
-    return value;
+    return IntegerOfText(first);
+}
+
+int IntegerOfText(const QString& text) {
+    qsizetype at = 0;
+    while (at < text.size() && text.at(at).isSpace())
+        ++at;
+    const bool negative = at < text.size() && text.at(at) == u'-';
+    if (at < text.size() && (text.at(at) == u'-' || text.at(at) == u'+'))
+        ++at;
+    qint64 value = 0;
+    for (; at < text.size() && text.at(at) >= u'0' && text.at(at) <= u'9'; ++at)
+        value = std::min<qint64>(value * 10 + (text.at(at).unicode() - u'0'), qint64(INT_MAX) + 1);
+    value = negative ? -value : value;
+    return int(std::clamp<qint64>(value, INT_MIN, INT_MAX));
 }
 
 void SetSymbolValueInt(CNode* symbol, const QString& key, int value) {

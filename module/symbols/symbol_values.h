@@ -12,8 +12,12 @@ namespace Symbols {
 
 // The only value of the leaf `key`, or an empty text when the node is null or lacks the leaf.
 ORVANE_EXPORT QString GetSymbolValue(const CNode* symbol, const QString& key);
-// The first value as a decimal integer; `defaultValue` when there is none to read.
+// The first value as a decimal integer (IntegerOfText); `defaultValue` when the node, the leaf
+// or a first value is missing.
 ORVANE_EXPORT int GetSymbolValueInt(const CNode* symbol, const QString& key, int defaultValue);
+// The number formed by a text's leading sign and digits (blanks before them skipped), 0 when
+// there is none: "2x" is 2, "ja" is 0. Every integer value of a symbol is read this way.
+ORVANE_EXPORT int IntegerOfText(const QString& text);
 // Sets the first value of an existing leaf, else adds the leaf.
 ORVANE_EXPORT void SetSymbolValueInt(CNode* symbol, const QString& key, int value);
 // Sets the only value of an existing leaf (an empty text too); a missing leaf is added only
