@@ -101,6 +101,7 @@ std::vector<const CNode*> visibleChildren(const CNode* parent, const QString& na
 
 int runScan(const QString& trade, Options& options, CommandIo& io) {
     CSymbolFileManager manager;
+    manager.SetUserSettingsReadOnly(true);
     manager.CollectFiles();
     const QStringList trades = trade.isEmpty() ? QStringList{"H", "S", "L", "E", "A", "G", "K", "B", "Schemata", "USER"}
                                                : QStringList{trade};
@@ -137,6 +138,7 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
 
 int runLookup(const QString& name, Options& options, CommandIo& io) {
     CSymbolFileManager manager;
+    manager.SetUserSettingsReadOnly(true);
     manager.CollectFiles();
     const CNode* symbol = manager.LookupSymbol(name);
     if (!symbol) {

@@ -50,6 +50,10 @@ public:
     // Every "Symbol" of all loaded files whose own "BlockName" equals `blockName` exactly.
     void FindSymbols(const QString& blockName, std::vector<CNode*>& nodes) const;
 
+    // For looking at a library without changing it (the command-line tool): overrides holding
+    // only the block name then stay in the file, and an unreadable file is left where it is.
+    void SetUserSettingsReadOnly(bool readOnly) { m_userSettingsReadOnly = readOnly; }
+
     QHash<QString, CSymbolFile*> m_mapFiles;
     QHash<QString, CNode*> m_mapSymbols;
     QHash<QString, CNode*> m_mapUserSymbols;
@@ -74,4 +78,5 @@ private:
     // list files that name the same list files (a diamond, or a ladder of them) are read
     // once instead of once per path to them, which grows exponentially with the depth.
     QHash<QString, int> m_expandedLists;
+    bool m_userSettingsReadOnly = false;
 };

@@ -53,9 +53,9 @@ QString CSymbolFileManager::UserSettingsPath() const {
 void CSymbolFileManager::LoadUserSettings(const QString& path) {
     auto file = std::make_unique<CSymbolFile>(path);
     if (!file->Load()) {
-        // The old file is kept beside as a backup; when even that fails it is left alone
-        // and no user settings are held.
-        if (moveAside(path))
+        // The old file is kept beside as a backup; when even that fails, or the user
+        // settings are only looked at, it is left alone and no user settings are held.
+        if (!m_userSettingsReadOnly && moveAside(path))
             GetUserSettingsFile(1);
         return;
     }
@@ -84,7 +84,7 @@ void CSymbolFileManager::IndexUserSettings() {
     for (CNode* symbol : empty)
         page->DeleteChild(symbol, false);
     // A failed write keeps the clean-up in memory; the next save tries again.
-    if (!empty.empty())
+    if (!empty.empty() && !m_userSettingsReadOnly)
         m_pUserSettings->Save();
 }
 

@@ -1,6 +1,7 @@
 #include "cli_test_support.h"
 #include "test_folder.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -96,6 +97,28 @@ TEST_F(FolderTest, SymbolsLookupAppliesOverridesAndUsageErrors) {
     EXPECT_EQ(runOrvane(symbolsArgs({"scan", "--base", folder.filePath("fehlt")})).status, 1);
     EXPECT_EQ(runOrvane(symbolsArgs({"frobnicate", "--base", folder.path()})).status, 2);
     EXPECT_EQ(runOrvane(symbolsArgs({"--help"})).status, 0);
+}
+
+// Looking at a library must not change it: the module itself would drop an override holding
+// only the block name from the file and set an unreadable file aside.
+TEST_F(FolderTest, SymbolsScanAndLookupLeaveTheUserSettingsAsTheyAre) {
+    folder.write("Support/Symbol Toolbars/Heizung/a.inf",
+                 "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"Pumpe\" } } } }");
+    const QByteArray overrides = "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"meine\" }\n"
+                                 "  Symbol { BlockName = \"HZ_LEER\" } } } }\n";
+    folder.write("User-Standards/Symbol Toolbars/UserSettings.inf", overrides);
+    const auto found = runOrvane(symbolsArgs({"lookup", "--base", folder.path(), "HZ_PUMPE"}));
+    EXPECT_EQ(found.status, 0);
+    EXPECT_TRUE(found.out.contains("Text = meine")) << qPrintable(found.out);
+    EXPECT_EQ(runOrvane(symbolsArgs({"scan", "--base", folder.path()})).status, 0);
+    EXPECT_EQ(folder.read("User-Standards/Symbol Toolbars/UserSettings.inf"), overrides);
+
+    const QByteArray corrupt = "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"x";
+    folder.write("User-Standards/Symbol Toolbars/UserSettings.inf", corrupt);
+    EXPECT_EQ(runOrvane(symbolsArgs({"scan", "--base", folder.path()})).status, 0);
+    EXPECT_EQ(runOrvane(symbolsArgs({"lookup", "--base", folder.path(), "HZ_PUMPE"})).status, 0);
+    EXPECT_EQ(folder.read("User-Standards/Symbol Toolbars/UserSettings.inf"), corrupt);
+    EXPECT_FALSE(QFile::exists(folder.filePath("User-Standards/Symbol Toolbars/UserSettings.inf.bak")));
 }
 
 } // namespace
