@@ -83,6 +83,10 @@ void SymbolLibraryCheck::Run() {
             }
         }
     };
+    // A user folder may not exist yet; without the supplied one the base folder is wrong.
+    if (folders.supplied.isEmpty() || !QFileInfo(folders.supplied).isDir())
+        Add(SymbolProblem::Error, folders.supplied, {},
+            QStringLiteral("the supplied symbol toolbar folder does not exist"));
     scan(folders.supplied, true);
     scan(folders.user, false);
     // After the scan, so that overrides can be matched against every block name.

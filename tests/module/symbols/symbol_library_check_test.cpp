@@ -54,6 +54,8 @@ TEST_F(LibraryCheckTest, ListEntriesOfAFileWithPagesAreNotRead) {
 }
 
 TEST_F(LibraryCheckTest, UserSettingsFileThatCannotBeRead) {
+    supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
                  "Root {\n  Pages {\n    Page { Symbol { BlockName = \"A\" Text = \"x");
     SymbolLibraryCheck check;
@@ -88,6 +90,22 @@ TEST_F(LibraryCheckTest, UserOverridesThatApplyToNothing) {
                            "error Pages/Page[1]/Symbol[5]: unknown key \"Farbe\""})
                   .join(u'\n')
                   .toStdString());
+}
+
+// A base folder without the supplied symbols is a wrong base folder, not an empty library.
+TEST_F(LibraryCheckTest, MissingSuppliedFolderIsAnError) {
+    user(QStringLiteral("User/eigen.inf"), symbolFile({"EIGEN"}));
+    SymbolLibraryCheck check;
+    check.Run();
+    ASSERT_EQ(check.ErrorCount(), 1);
+    EXPECT_EQ(check.Problems().front().file, folder.filePath(QStringLiteral("Support/Symbol Toolbars/")));
+    EXPECT_EQ(check.Problems().front().message, QStringLiteral("the supplied symbol toolbar folder does not exist"));
+
+    supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
+    SymbolLibraryCheck again;
+    again.Run();
+    EXPECT_EQ(again.ErrorCount(), 0);
 }
 
 } // namespace
