@@ -6,6 +6,7 @@
 #include "symbols/node_filters.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_folders.h"
 #include "symbols/symbol_library_check.h"
 #include "symbols/symbol_values.h"
 #include "symbols/symbols_host.h"
@@ -228,6 +229,13 @@ int runSymbols(const QStringList& args, CommandIo& io) {
         reader.value(QStringLiteral("--region"), installationValue(options.base, QStringLiteral("Region"))),
         reader.value(QStringLiteral("--catalogs"), QDir(options.base).filePath(QStringLiteral("Catalogs"))));
     const QStringList rest = reader.positional();
+    // Without supplied symbols the base folder is wrong rather than the library empty; check
+    // reports it among its errors.
+    const bool looksAtLibrary = verb == QStringLiteral("scan") || verb == QStringLiteral("lookup");
+    if (looksAtLibrary && !QFileInfo(SymbolFolders::DetermineToolbarFolders().supplied).isDir()) {
+        io.err << "orvane symbols: " << options.base << ": no folder Support/Symbol Toolbars\n";
+        return WorkFailed;
+    }
     if (verb == QStringLiteral("scan") && rest.isEmpty())
         return runScan(reader.value(QStringLiteral("--trade"), QString()), options, io);
     if (verb == QStringLiteral("lookup") && rest.size() == 1)

@@ -69,6 +69,19 @@ TEST_F(FolderTest, SymbolsCheckReportsWhatAMaintainerMustFix) {
     EXPECT_TRUE(out.contains("6 errors"));
 }
 
+TEST_F(FolderTest, SymbolsScanAndLookupNeedTheSuppliedFolder) {
+    folder.write("User-Standards/Symbol Toolbars/User/a.inf",
+                 "Root { Pages { Page { Symbol { BlockName = \"EIGEN\" } } } }");
+    for (const QString& verb : {QStringLiteral("scan"), QStringLiteral("lookup")}) {
+        QStringList args = symbolsArgs({verb, "--base", folder.path()});
+        if (verb == QStringLiteral("lookup"))
+            args << "EIGEN";
+        const auto result = runOrvane(args);
+        EXPECT_EQ(result.status, 1) << qPrintable(verb);
+        EXPECT_TRUE(result.err.contains("no folder Support/Symbol Toolbars")) << qPrintable(result.err);
+    }
+}
+
 TEST_F(FolderTest, SymbolsCheckFindsListFileLoops) {
     folder.write("Support/Symbol Toolbars/Heizung/a.inf", "Root { SymbolFile = \"<K>b.inf\" }");
     folder.write("Catalogs/K.inf", "Catalog { ID = \"K\" }");
