@@ -1,6 +1,7 @@
 // Collecting and indexing a generated installation of 1,000 symbol files with 100,000 symbols,
 // against merely reading and parsing the same files; look-ups through the manager against a
-// plain hash table; heap held by the manager against the bytes on disk.
+// plain hash table; heap held by the manager, and the peak memory while it collects, against
+// the bytes on disk.
 
 #include "ratio_reporter.h"
 
@@ -18,6 +19,11 @@
 #include <QTemporaryDir>
 
 #include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <string>
 
 #include <memory>
 
@@ -175,6 +181,61 @@ void ManagerMemory(benchmark::State& state) {
     state.counters["memory_per_file_byte"] = factor;
 }
 
+// A "Vm...:" line of /proc/self/status in KiB, or -1.
+long statusKiB(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(field.size()));
+    return -1;
+}
+
+// Peak memory while collecting, as a multiple of the bytes on disk. Measured in a child process
+// from the kernel's high-water mark of resident memory, reset just before collecting, so that the
+// figure holds the peak of the collection (file texts and trees being read included) and nothing
+// the benchmark itself held before. Answers -1 in the child when the mark cannot be reset.
+double collectPeakFactor(const Installation& inst) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        malloc_trim(0);
+        double factor = -1;
+        std::ofstream reset("/proc/self/clear_refs");
+        if (reset << "5" << std::flush) {
+            const long start = statusKiB("VmHWM:");
+            {
+                CSymbolFileManager manager;
+                manager.CollectFiles();
+                factor = double(statusKiB("VmHWM:") - start) * 1024.0 / double(inst.bytes);
+            }
+        }
+        const ssize_t written = write(channel[1], &factor, sizeof factor);
+        _exit(written == sizeof factor ? 0 : 1);
+    }
+    close(channel[1]);
+    double factor = -1;
+    if (child < 0 || read(channel[0], &factor, sizeof factor) != sizeof factor)
+        factor = -1;
+    close(channel[0]);
+    if (child > 0)
+        waitpid(child, nullptr, 0);
+    return factor;
+}
+
+void ManagerPeakMemory(benchmark::State& state) {
+    const Installation& inst = installation();
+    double factor = -1;
+    for (auto _ : state)
+        factor = collectPeakFactor(inst);
+    if (factor < 0)
+        state.SkipWithError("the peak of resident memory could not be measured here");
+    state.counters["peak_per_file_byte"] = factor;
+}
+
 // Reference for the memory figure: the same files parsed into trees and nothing else.
 void ParsedTreesMemory(benchmark::State& state) {
     const Installation& inst = installation();
@@ -200,6 +261,7 @@ BENCHMARK(LookupPlainHash)->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupThroughManager)->Unit(benchmark::kMillisecond);
 BENCHMARK(ParsedTreesMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(ManagerMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ManagerPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
