@@ -114,13 +114,8 @@ void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
     int index = 0;
     for (const auto& symbol : page->Children()) {
         const QString where = QStringLiteral("Pages/Page[1]/%1[%2]").arg(symbol->GetName()).arg(++index);
-        if (symbol->GetName() != QStringLiteral("Symbol")) {
-            Add(SymbolProblem::Error, path, where, QStringLiteral("unknown node \"%1\"").arg(symbol->GetName()));
+        if (!CheckSymbolKeys(path, where, *symbol))
             continue;
-        }
-        for (const auto& leaf : symbol->Leaves())
-            if (!symbolKeys().contains(leaf->GetKey()))
-                Add(SymbolProblem::Error, path, where, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
         const QString blockName = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("BlockName"));
         if (blockName.isEmpty())
             Add(SymbolProblem::Warning, path, where, QStringLiteral("no block name; it applies to nothing"));
@@ -215,13 +210,8 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
         int symbolIndex = 0;
         for (const auto& symbol : page->Children()) {
             const QString where = pageWhere + QStringLiteral("/%1[%2]").arg(symbol->GetName()).arg(++symbolIndex);
-            if (symbol->GetName() != QStringLiteral("Symbol")) {
-                Add(SymbolProblem::Error, path, where, QStringLiteral("unknown node \"%1\"").arg(symbol->GetName()));
+            if (!CheckSymbolKeys(path, where, *symbol))
                 continue;
-            }
-            for (const auto& leaf : symbol->Leaves())
-                if (!symbolKeys().contains(leaf->GetKey()))
-                    Add(SymbolProblem::Error, path, where, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
             const QString blockName = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("BlockName"));
             if (!blockName.isEmpty()) {
                 const QString key = Symbols::GetSymbolKey(blockName);
@@ -252,6 +242,19 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
             pageIndex == 0 ? QStringLiteral("file has no pages")
                            : QStringLiteral("every page is filtered out for version \"%1\" and region \"%2\"")
                                  .arg(SymbolsHost::Get().VersionName(), SymbolsHost::Get().RegionToken()));
+}
+
+// A page holds only symbols, and a symbol only known keys. False for a child that is no symbol,
+// whose contents are then not looked at.
+bool SymbolLibraryCheck::CheckSymbolKeys(const QString& path, const QString& where, const CNode& symbol) {
+    if (symbol.GetName() != QStringLiteral("Symbol")) {
+        Add(SymbolProblem::Error, path, where, QStringLiteral("unknown node \"%1\"").arg(symbol.GetName()));
+        return false;
+    }
+    for (const auto& leaf : symbol.Leaves())
+        if (!symbolKeys().contains(leaf->GetKey()))
+            Add(SymbolProblem::Error, path, where, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+    return true;
 }
 
 void SymbolLibraryCheck::CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage) {

@@ -38,6 +38,7 @@ private:
     void CheckSymbolFile(const QString& path, const CNode& root);
     void CheckUserSettings(const QString& path);
     void CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage);
+    bool CheckSymbolKeys(const QString& path, const QString& where, const CNode& symbol);
     void Add(SymbolProblem::Severity severity, const QString& file, const QString& where, const QString& message);
 
     std::vector<SymbolProblem> m_problems;
