@@ -41,14 +41,16 @@ private:
     ::OrvMatList* m_list;
 };
 
-// Calls the material database library; a missing library answers 0 to everything, so every
-// read fails and the station code skips what it cannot read.
+// Calls the material database library. Opening a table and reading a cell answer 0 on
+// success there; everything else answers non-zero. A missing library answers 0 to everything:
+// selecting a database and visiting rows then fail, so the station code never gets to a
+// table, and an open or a read that is called anyway succeeds with its output untouched.
 class OrvMatDatabase : public MaterialDatabase {
 public:
     bool SelectDatabase(const QString& key) override { return OrvMat().SelectDatabase(utf8(key).constData()) != 0; }
     bool OpenTable(TableHandle& table, TableHandle parent, const QString& name) override {
-        OrvMatTable handle = 0;
-        if (!OrvMat().OpenTable(&handle, parent, utf8(name).constData()))
+        OrvMatTable handle = table;
+        if (OrvMat().OpenTable(&handle, parent, utf8(name).constData()) != 0)
             return false;
         table = handle;
         return true;
@@ -63,28 +65,29 @@ public:
     }
     bool ReadText(QString& out, TableHandle table, RowId row, int value, int column) override {
         const char* text = nullptr;
-        if (!OrvMat().ReadText(&text, table, row, value, column) || !text)
+        if (OrvMat().ReadText(&text, table, row, value, column) != 0)
             return false;
-        out = QString::fromUtf8(text);
+        if (text)
+            out = QString::fromUtf8(text);
         return true;
     }
     bool ReadInt(int& out, TableHandle table, RowId row, int value, int column) override {
-        int number = 0;
-        if (!OrvMat().ReadInt(&number, table, row, value, column))
+        int number = out;
+        if (OrvMat().ReadInt(&number, table, row, value, column) != 0)
             return false;
         out = number;
         return true;
     }
     bool ReadFloat(double& out, TableHandle table, RowId row, int value, int column) override {
-        double number = 0.0;
-        if (!OrvMat().ReadFloat(&number, table, row, value, column))
+        double number = out;
+        if (OrvMat().ReadFloat(&number, table, row, value, column) != 0)
             return false;
         out = number;
         return true;
     }
     bool ReadRef(RowId& out, TableHandle table, RowId row, int value, int column) override {
-        OrvMatId id = 0;
-        if (!OrvMat().ReadRef(&id, table, row, value, column))
+        OrvMatId id = out;
+        if (OrvMat().ReadRef(&id, table, row, value, column) != 0)
             return false;
         out = id;
         return true;

@@ -2,7 +2,8 @@
 
 // The functions of the material database library that the station code calls, resolved on
 // first use. When the library or a function is missing, the entry points to a function that
-// answers 0, as every caller expects of a failed call.
+// answers 0: a failure for most calls, but success with nothing written for opening a table
+// and reading a cell.
 
 #include "orvmat/orvmat.h"
 

@@ -13,10 +13,16 @@
  *    text, integer, float or reference (the identifier of a row).
  *
  * Conventions of every function below:
- *  - Success answers non-zero (1, or the identifier/position/pointer asked for). Failure
- *    answers 0 (or a null pointer) and leaves every output untouched. A caller that reaches
- *    this library through a lazy loader which answers 0 when the library is missing thus sees
- *    every call fail, never a half-filled output.
+ *  - Opening a table and reading a cell (OrvMat_OpenTable, OrvMat_ReadText, OrvMat_ReadInt,
+ *    OrvMat_ReadFloat, OrvMat_ReadRef) answer 0 on success and 1 on failure.
+ *  - Every other function answers non-zero on success (1, or the identifier, position or
+ *    pointer asked for) and 0 (or a null pointer) on failure: attaching, selecting and
+ *    detaching databases, key and identifier look-ups, table names and row counts, visiting
+ *    rows, value counts and types, and material lists.
+ *  - A failed call leaves every output untouched. A caller that reaches this library through
+ *    a lazy loader which answers 0 when the library is missing thus sees the opens and reads
+ *    succeed with their outputs untouched and every other call fail; it never sees a
+ *    half-filled output.
  *  - Texts are UTF-8. Texts handed out stay valid until their database is detached.
  *  - Database, table and list calls run on one thread (the user-interface thread); nothing
  *    here is guarded by locks.
@@ -84,8 +90,8 @@ ORVMAT_API const char* OrvMat_KeyOfId(OrvMatId id);
 /* ---- Tables ---------------------------------------------------------------------------- */
 
 /* Opens the table `name` inside `parent` (0 = top level of the current database) and sets
- * *out to its handle. Opening the same table again answers the same handle. Answers 1, or
- * 0 when the table (or the parent handle) does not exist. */
+ * *out to its handle. Opening the same table again answers the same handle. Answers 0, or
+ * 1 when the table (or the parent handle) does not exist. */
 ORVMAT_API int OrvMat_OpenTable(OrvMatTable* out, OrvMatTable parent, const char* name);
 
 /* Sets *out to the table's own name (the last part of its dotted path). Answers 1 or 0. */
@@ -118,18 +124,18 @@ ORVMAT_API int OrvMat_ValueType(int* out, OrvMatTable table, OrvMatId row, int v
 
 /* Sets *out to the value as text: a text value as it is, an integer or a float in its
  * decimal form (floats shortest round-trip form). Reference values do not read as text.
- * Answers 1, or 0 when there is no such value or it is a reference. */
+ * Answers 0, or 1 when there is no such value or it is a reference. */
 ORVMAT_API int OrvMat_ReadText(const char** out, OrvMatTable table, OrvMatId row, int valueIndex, int column);
 
-/* Sets *out to an integer value. Answers 1, or 0 when there is no such value, it is not an
+/* Sets *out to an integer value. Answers 0, or 1 when there is no such value, it is not an
  * integer, or it does not fit into an int. */
 ORVMAT_API int OrvMat_ReadInt(int* out, OrvMatTable table, OrvMatId row, int valueIndex, int column);
 
-/* Sets *out to a float value; integer values read as floats too. Answers 1, or 0 when there
+/* Sets *out to a float value; integer values read as floats too. Answers 0, or 1 when there
  * is no such value or it is a text or a reference. */
 ORVMAT_API int OrvMat_ReadFloat(double* out, OrvMatTable table, OrvMatId row, int valueIndex, int column);
 
-/* Sets *out to a reference value (an identifier of the same database). Answers 1, or 0 when
+/* Sets *out to a reference value (an identifier of the same database). Answers 0, or 1 when
  * there is no such value or it is not a reference. */
 ORVMAT_API int OrvMat_ReadRef(OrvMatId* out, OrvMatTable table, OrvMatId row, int valueIndex, int column);
 

@@ -40,16 +40,16 @@ TEST_F(FolderTest, CatalogBuildWritesADatabaseTheLibraryReads) {
     ASSERT_EQ(OrvMat_AttachDatabase("RS_CLI", db.toUtf8().constData()), 1) << OrvMat_LastError();
     ASSERT_EQ(OrvMat_SelectDatabase("RS_CLI"), 1);
     OrvMatTable texts = 0, daten = 0;
-    ASSERT_EQ(OrvMat_OpenTable(&texts, 0, "Heizung.Texte"), 1);
-    ASSERT_EQ(OrvMat_OpenTable(&daten, 0, "Heizung.Wohnungsstationen.Daten"), 1);
+    ASSERT_EQ(OrvMat_OpenTable(&texts, 0, "Heizung.Texte"), 0);
+    ASSERT_EQ(OrvMat_OpenTable(&daten, 0, "Heizung.Wohnungsstationen.Daten"), 0);
     const OrvMatId station = OrvMat_IdOfKey("WOST_1");
     const char* text = nullptr;
-    ASSERT_EQ(OrvMat_ReadText(&text, texts, station, 0, 0), 1);
+    ASSERT_EQ(OrvMat_ReadText(&text, texts, station, 0, 0), 0);
     EXPECT_STREQ(text, "Wohnungsstation 1");
-    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 4), 1);
+    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 4), 0);
     EXPECT_STREQ(text, "Text mit \"Anführung\" | und Strich");
     double second = 0;
-    ASSERT_EQ(OrvMat_ReadFloat(&second, daten, station, 1, 3), 1);
+    ASSERT_EQ(OrvMat_ReadFloat(&second, daten, station, 1, 3), 0);
     EXPECT_DOUBLE_EQ(second, 3.0);
     OrvMat_DetachDatabase("RS_CLI");
 }

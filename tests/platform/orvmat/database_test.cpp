@@ -45,7 +45,7 @@ std::vector<OrvMatId> rowsOf(OrvMatTable table) {
 
 OrvMatTable open(OrvMatTable parent, const char* name) {
     OrvMatTable t = 0;
-    EXPECT_EQ(OrvMat_OpenTable(&t, parent, name), 1) << name << ": " << OrvMat_LastError();
+    EXPECT_EQ(OrvMat_OpenTable(&t, parent, name), 0) << name << ": " << OrvMat_LastError();
     return t;
 }
 
@@ -72,10 +72,10 @@ TEST_F(OrvMatTest, OpensTablesByDottedNameAndInsideParents) {
     EXPECT_EQ(rowsOf(curves).size(), 2u);
 
     OrvMatTable untouched = 4711;
-    EXPECT_EQ(OrvMat_OpenTable(&untouched, stations, "Pumpen"), 0);
-    EXPECT_EQ(OrvMat_OpenTable(&untouched, 0, "Wohnungsstationen"), 0) << "not at the top level";
-    EXPECT_EQ(OrvMat_OpenTable(&untouched, 0, "Heizung."), 0);
-    EXPECT_EQ(OrvMat_OpenTable(&untouched, 999999, "Daten"), 0) << "unknown parent";
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, stations, "Pumpen"), 1);
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, 0, "Wohnungsstationen"), 1) << "not at the top level";
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, 0, "Heizung."), 1);
+    EXPECT_EQ(OrvMat_OpenTable(&untouched, 999999, "Daten"), 1) << "unknown parent";
     EXPECT_EQ(untouched, 4711);
     EXPECT_NE(std::strlen(OrvMat_LastError()), 0u);
 }
@@ -124,24 +124,24 @@ TEST_F(OrvMatTest, ReadsTypedCellsByRowColumnAndValueIndex) {
     const OrvMatId station = OrvMat_IdOfKey("WOST_A");
 
     OrvMatId ref = 0;
-    ASSERT_EQ(OrvMat_ReadRef(&ref, daten, station, 0, 0), 1);
+    ASSERT_EQ(OrvMat_ReadRef(&ref, daten, station, 0, 0), 0);
     EXPECT_STREQ(OrvMat_KeyOfId(ref), "WT_1");
     double kv = 0;
-    ASSERT_EQ(OrvMat_ReadFloat(&kv, daten, station, 0, 3), 1);
+    ASSERT_EQ(OrvMat_ReadFloat(&kv, daten, station, 0, 3), 0);
     EXPECT_DOUBLE_EQ(kv, 2.5);
     int i = 0;
-    ASSERT_EQ(OrvMat_ReadInt(&i, daten, station, 0, 22), 1) << "a cell after an explicit column number";
+    ASSERT_EQ(OrvMat_ReadInt(&i, daten, station, 0, 22), 0) << "a cell after an explicit column number";
     EXPECT_EQ(i, 45);
-    ASSERT_EQ(OrvMat_ReadInt(&i, daten, station, 0, 24), 1) << "a row continued on the next line";
+    ASSERT_EQ(OrvMat_ReadInt(&i, daten, station, 0, 24), 0) << "a row continued on the next line";
     EXPECT_EQ(i, 2);
     double widened = 0;
-    ASSERT_EQ(OrvMat_ReadFloat(&widened, daten, station, 0, 4), 1) << "integers read as floats";
+    ASSERT_EQ(OrvMat_ReadFloat(&widened, daten, station, 0, 4), 0) << "integers read as floats";
     EXPECT_DOUBLE_EQ(widened, 350.0);
 
     const char* text = nullptr;
-    ASSERT_EQ(OrvMat_ReadText(&text, logik, OrvMat_IdOfKey("HerstellerURL"), 1, 0), 1);
+    ASSERT_EQ(OrvMat_ReadText(&text, logik, OrvMat_IdOfKey("HerstellerURL"), 1, 0), 0);
     EXPECT_STREQ(text, "logo_a.bmp");
-    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 13), 1) << "numbers read as text";
+    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 13), 0) << "numbers read as text";
     EXPECT_STREQ(text, "1");
     int count = -1;
     ASSERT_EQ(OrvMat_ValueCount(&count, logik, OrvMat_IdOfKey("HerstellerURL"), 0), 1);
@@ -157,16 +157,16 @@ TEST_F(OrvMatTest, ReadsTypedCellsByRowColumnAndValueIndex) {
     double untouchedFloat = -7.5;
     const char* untouchedText = "keep";
     OrvMatId untouchedRef = -7;
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 3), 0) << "a float is no integer";
-    EXPECT_EQ(OrvMat_ReadRef(&untouchedRef, daten, station, 0, 3), 0);
-    EXPECT_EQ(OrvMat_ReadText(&untouchedText, daten, station, 0, 0), 0) << "references do not read as text";
-    EXPECT_EQ(OrvMat_ReadFloat(&untouchedFloat, logik, OrvMat_IdOfKey("HerstellerURL"), 0, 0), 0);
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 1, 22), 0) << "value index past the end";
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 2), 0) << "empty cell";
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, -1, 22), 0);
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, OrvMat_IdOfKey("WT_1"), 0, 0), 0) << "row of another table";
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, 123456, 0, 0), 0) << "row that does not exist";
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, 0, station, 0, 22), 0) << "table handle 0";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 3), 1) << "a float is no integer";
+    EXPECT_EQ(OrvMat_ReadRef(&untouchedRef, daten, station, 0, 3), 1);
+    EXPECT_EQ(OrvMat_ReadText(&untouchedText, daten, station, 0, 0), 1) << "references do not read as text";
+    EXPECT_EQ(OrvMat_ReadFloat(&untouchedFloat, logik, OrvMat_IdOfKey("HerstellerURL"), 0, 0), 1);
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 1, 22), 1) << "value index past the end";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 2), 1) << "empty cell";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, -1, 22), 1);
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, OrvMat_IdOfKey("WT_1"), 0, 0), 1) << "row of another table";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, 123456, 0, 0), 1) << "row that does not exist";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, 0, station, 0, 22), 1) << "table handle 0";
     EXPECT_EQ(OrvMat_ValueCount(&untouchedInt, daten, 123456, 0), 0);
     EXPECT_EQ(untouchedInt, -7);
     EXPECT_EQ(untouchedFloat, -7.5);
@@ -188,7 +188,7 @@ TEST_F(OrvMatTest, KeepsDatabasesApartAndForgetsDetachedHandles) {
 
     // A handle keeps reading its own database whichever is current.
     const char* text = nullptr;
-    ASSERT_EQ(OrvMat_ReadText(&text, one, a1, 0, 0), 1);
+    ASSERT_EQ(OrvMat_ReadText(&text, one, a1, 0, 0), 0);
     EXPECT_STREQ(text, "eins");
 
     EXPECT_EQ(OrvMat_SelectDatabase("RS_NONE"), 0);
@@ -256,7 +256,7 @@ TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
     ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1);
     const OrvMatTable daten = open(0, "Heizung.Wohnungsstationen.Daten");
     int v = 0;
-    EXPECT_EQ(OrvMat_ReadInt(&v, daten, OrvMat_IdOfKey("WOST_A"), 0, 13), 1);
+    EXPECT_EQ(OrvMat_ReadInt(&v, daten, OrvMat_IdOfKey("WOST_A"), 0, 13), 0);
     ASSERT_EQ(OrvMat_DetachDatabase("RS_TEST"), 1);
     attached.clear();
     EXPECT_EQ(digest(), before);
@@ -277,13 +277,13 @@ TEST_F(OrvMatTest, TextsStayValidWhileFurtherTablesAreRead) {
     const OrvMatTable first = open(0, "First");
     const OrvMatId a = OrvMat_IdOfKey("A");
     const char* beta = nullptr;
-    ASSERT_EQ(OrvMat_ReadText(&beta, first, a, 1, 0), 1);
+    ASSERT_EQ(OrvMat_ReadText(&beta, first, a, 1, 0), 0);
     for (int t = 0; t < 40; ++t) {
         const std::string name = "T" + std::to_string(t);
         const char* text = nullptr;
         ASSERT_EQ(OrvMat_ReadText(&text, open(0, name.c_str()), OrvMat_IdOfKey(("R" + std::to_string(t)).c_str()), 0,
                                   0),
-                  1);
+                  0);
         EXPECT_EQ(std::string(text), "text " + std::to_string(t));
     }
     EXPECT_STREQ(beta, "beta");
@@ -295,10 +295,56 @@ TEST_F(OrvMatTest, TextsStayValidWhileFurtherTablesAreRead) {
         EXPECT_EQ(count, expected[column]) << "column " << column;
     }
     int third = 0;
-    ASSERT_EQ(OrvMat_ReadInt(&third, first, a, 2, 4), 1);
+    ASSERT_EQ(OrvMat_ReadInt(&third, first, a, 2, 4), 0);
     EXPECT_EQ(third, 3);
     double number = 0;
-    ASSERT_EQ(OrvMat_ReadFloat(&number, first, a, 0, 7), 1);
+    ASSERT_EQ(OrvMat_ReadFloat(&number, first, a, 0, 7), 0);
     EXPECT_DOUBLE_EQ(number, 2.5);
-    EXPECT_EQ(OrvMat_ReadInt(&third, first, a, 3, 4), 0) << "past the last value of the column";
+    EXPECT_EQ(OrvMat_ReadInt(&third, first, a, 3, 4), 1) << "past the last value of the column";
+}
+
+// Opening and the four reads answer 0 on success and non-zero on failure, the other way round
+// from the rest of the interface, so that a loader stub answering 0 reads as success.
+TEST_F(OrvMatTest, OpensAndReadsAnswerZeroOnSuccessAndNonZeroOnFailure) {
+    attach("RS_TEST", kStation);
+    ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1) << "selecting keeps answering 1 on success";
+    const OrvMatId station = OrvMat_IdOfKey("WOST_A");
+    const OrvMatId url = OrvMat_IdOfKey("HerstellerURL");
+
+    OrvMatTable daten = 0;
+    EXPECT_EQ(OrvMat_OpenTable(&daten, 0, "Heizung.Wohnungsstationen.Daten"), 0);
+    EXPECT_NE(daten, 0);
+    OrvMatTable logik = 0;
+    ASSERT_EQ(OrvMat_OpenTable(&logik, 0, "Heizung.Wohnungsstationen.Logik"), 0);
+    OrvMatTable missing = 4711;
+    EXPECT_NE(OrvMat_OpenTable(&missing, 0, "Heizung.Fehlt"), 0);
+    EXPECT_EQ(missing, 4711);
+
+    const char* text = nullptr;
+    EXPECT_EQ(OrvMat_ReadText(&text, logik, url, 0, 0), 0);
+    EXPECT_STREQ(text, "https://example.invalid");
+    const char* keptText = "keep";
+    EXPECT_NE(OrvMat_ReadText(&keptText, logik, url, 2, 0), 0);
+    EXPECT_STREQ(keptText, "keep");
+
+    int number = 0;
+    EXPECT_EQ(OrvMat_ReadInt(&number, daten, station, 0, 21), 0);
+    EXPECT_EQ(number, 25);
+    int keptNumber = -7;
+    EXPECT_NE(OrvMat_ReadInt(&keptNumber, daten, station, 0, 3), 0);
+    EXPECT_EQ(keptNumber, -7);
+
+    double value = 0;
+    EXPECT_EQ(OrvMat_ReadFloat(&value, daten, station, 0, 3), 0);
+    EXPECT_DOUBLE_EQ(value, 2.5);
+    double keptValue = -7.5;
+    EXPECT_NE(OrvMat_ReadFloat(&keptValue, daten, station, 0, 0), 0);
+    EXPECT_EQ(keptValue, -7.5);
+
+    OrvMatId ref = 0;
+    EXPECT_EQ(OrvMat_ReadRef(&ref, daten, station, 0, 0), 0);
+    EXPECT_EQ(ref, OrvMat_IdOfKey("WT_1"));
+    OrvMatId keptRef = -7;
+    EXPECT_NE(OrvMat_ReadRef(&keptRef, daten, station, 0, 21), 0);
+    EXPECT_EQ(keptRef, -7);
 }

@@ -62,7 +62,7 @@ using ListPtr = std::unique_ptr<OrvMatList, ListDeleter>;
 
 OrvMatTable open(const char* name) {
     OrvMatTable t = 0;
-    EXPECT_EQ(OrvMat_OpenTable(&t, 0, name), 1) << name;
+    EXPECT_EQ(OrvMat_OpenTable(&t, 0, name), 0) << name;
     return t;
 }
 

@@ -44,7 +44,7 @@ protected:
     void SetUp() override {
         attach("RS_ZUB", kAccessories);
         ASSERT_EQ(OrvMat_SelectDatabase("RS_ZUB"), 1);
-        ASSERT_EQ(OrvMat_OpenTable(&table, 0, "Zubehoer.ZUB_A"), 1);
+        ASSERT_EQ(OrvMat_OpenTable(&table, 0, "Zubehoer.ZUB_A"), 0);
         list.reset(OrvMat_ListCreate());
         ASSERT_EQ(OrvMat_ListSetSelectionSource(list.get(), table), 1);
         ASSERT_EQ(OrvMat_ListAdd(list.get(), 2.0, OrvMat_IdOfKey("ART_PIPE"), 0), 1);
