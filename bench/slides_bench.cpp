@@ -35,7 +35,8 @@ struct Fixture {
         std::vector<DescribedSlide> described;
         SlideDescriptionError error;
         if (!description.open(QIODevice::ReadOnly) ||
-            !ReadSlideDescription(QString::fromUtf8(description.readAll()), described, error) || described.empty())
+            !ReadSlideDescription(QString::fromUtf8(description.readAll()), described, error) ||
+            described.empty())
             return;
         for (int i = 0; i < kButtons; ++i) {
             const DescribedSlide& s = described[size_t(i) % described.size()];
@@ -93,7 +94,8 @@ void PaintButtonPage(benchmark::State& state) {
     page.resize(kColumns * kButtonSize, (kButtons / kColumns) * kButtonSize);
     for (int i = 0; i < kButtons; ++i) {
         auto* button = new CSymbolButton(&page);
-        button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize, kButtonSize);
+        button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize,
+                            kButtonSize);
         button->SetSlideFile(fixture().files[size_t(i)]);
         button->SetMarkCorner(1, 1);
     }
@@ -118,5 +120,6 @@ int main(int argc, char** argv) {
     return orvane::bench::runWithRatios(
         argc, argv,
         {Ratio{"slide decoding, throughput / memory copy", "DecodeSlides", "MemoryCopySlides", true},
-         Ratio{"painting 200 symbol buttons, time / decoding their slides", "PaintButtonPage", "DecodeSlides", false}});
+         Ratio{"painting 200 symbol buttons, time / decoding their slides", "PaintButtonPage", "DecodeSlides",
+               false}});
 }

@@ -47,7 +47,8 @@ std::string catalogueSource() {
                 const std::string product = series + "_P" + std::to_string(p);
                 s += "row " + product + ": @D_" + product + " | \"Station " + std::to_string(p) +
                      "\" | 6= \"BLOCK_" + product + "\"\n";
-                daten += "row D_" + product + ": @WT_BENCH | 3= 2.5 | 800.0 | 7= 2.8 | 50 | 2.2 | 50 | 13= 1 | " +
+                daten += "row D_" + product +
+                         ": @WT_BENCH | 3= 2.5 | 800.0 | 7= 2.8 | 50 | 2.2 | 50 | 13= 1 | " +
                          "16= 1 | 18= 80.0 | 250.0 | 24= 1\n";
             }
         }
@@ -62,7 +63,8 @@ std::string catalogueSource() {
             const int tVL = 50 + 5 * v;
             const int tW = 40 + 2 * w;
             const std::string row = "C_" + std::to_string(tVL) + "_" + std::to_string(tW);
-            fitted += "row " + row + ": " + std::to_string(tVL) + ".0 | 10.0 | " + std::to_string(tW) + ".0\n";
+            fitted +=
+                "row " + row + ": " + std::to_string(tVL) + ".0 | 10.0 | " + std::to_string(tW) + ".0\n";
             std::string flow, prim, ret;
             for (int i = 0; i < 8; ++i) {
                 const char* sep = i ? ", " : "";
@@ -226,7 +228,9 @@ void RawSqliteScanFresh(benchmark::State& state) {
 void LoadCatalogFresh(benchmark::State& state) {
     const char* const key = "BENCH_FRESH";
     struct FreshSource : WoSt::CatalogSource {
-        std::vector<WoSt::CatalogEntry> Catalogs() override { return {{nullptr, "Fresh", QString(), "BENCH_FRESH"}}; }
+        std::vector<WoSt::CatalogEntry> Catalogs() override {
+            return {{nullptr, "Fresh", QString(), "BENCH_FRESH"}};
+        }
         QString EnsureMMDLoaded(const WoSt::CatalogEntry&) override { return QStringLiteral("BENCH_FRESH"); }
     } source;
     fixture();

@@ -31,7 +31,8 @@ namespace {
 
 constexpr int kFiles = 1000;
 constexpr int kSymbolsPerFile = 100;
-const char* const kTrades[] = {"Heizung", "Sanitaer", "Lueftung", "Elektro", "Architektur", "Gas", "Kaelte", "Brandschutz"};
+const char* const kTrades[] = {"Heizung",     "Sanitaer", "Lueftung", "Elektro",
+                               "Architektur", "Gas",      "Kaelte",   "Brandschutz"};
 
 class BenchHost final : public ISymbolsHost {
 public:
@@ -58,10 +59,13 @@ QByteArray generatedFile(int file) {
         if (page == 3)
             text += "      Version = \"-OrvaneLT\"\n      Region = \"-:CHE\"\n";
         for (int s = 0; s < kSymbolsPerFile / 4; ++s) {
-            const QByteArray name = "SYM_" + QByteArray::number(file) + "_" + QByteArray::number(page * 100 + s);
-            text += "      Symbol {\n        BlockName = \"" + name + "\"\n        DisplayName = \"Symbol " + name +
-                    "\"\n        Abbreviation = \"S\"\n        Text = \"Beschreibung des Symbols " + name +
-                    "\"\n        Osnap = \"33\"\n        AskSize = \"0\"\n        LayerComponent = \"HZ-ARMATUR\"\n";
+            const QByteArray name =
+                "SYM_" + QByteArray::number(file) + "_" + QByteArray::number(page * 100 + s);
+            text += "      Symbol {\n        BlockName = \"" + name + "\"\n        DisplayName = \"Symbol " +
+                    name + "\"\n        Abbreviation = \"S\"\n        Text = \"Beschreibung des Symbols " +
+                    name +
+                    "\"\n        Osnap = \"33\"\n        AskSize = \"0\"\n        LayerComponent = "
+                    "\"HZ-ARMATUR\"\n";
             if (s % 10 == 0)
                 text += "        Version = \"+OrvaneDT:OrvanePro\"\n        NewRow = \"\"\n";
             text += "      }\n";
@@ -80,7 +84,8 @@ struct Installation {
 
     Installation() {
         for (int f = 0; f < kFiles; ++f) {
-            const QString folder = dir.filePath(QStringLiteral("Support/Symbol Toolbars/%1").arg(kTrades[f % 8]));
+            const QString folder =
+                dir.filePath(QStringLiteral("Support/Symbol Toolbars/%1").arg(kTrades[f % 8]));
             QDir().mkpath(folder);
             const QString path = folder + QStringLiteral("/Datei_%1.inf").arg(f, 4, 10, QLatin1Char('0'));
             QFile out(path);
@@ -269,6 +274,8 @@ int main(int argc, char** argv) {
     using orvane::bench::Ratio;
     return orvane::bench::runWithRatios(
         argc, argv,
-        {Ratio{"collect and index, time / read and parse", "CollectAndIndex/iterations:3", "ReadAndParse/iterations:3", false},
-         Ratio{"look-up through the manager, time / plain hash table", "LookupThroughManager", "LookupPlainHash", false}});
+        {Ratio{"collect and index, time / read and parse", "CollectAndIndex/iterations:3",
+               "ReadAndParse/iterations:3", false},
+         Ratio{"look-up through the manager, time / plain hash table", "LookupThroughManager",
+               "LookupPlainHash", false}});
 }

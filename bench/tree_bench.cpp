@@ -32,7 +32,8 @@ std::unique_ptr<CNode> makeSymbolFileTree(int pages, int symbolsPerPage) {
             symbol->AddLeaf(QStringLiteral("SlideName"), QStringLiteral("Heizung/") + block.toLower());
             symbol->AddLeaf(QStringLiteral("DisplayName"), QStringLiteral("Umwälzpumpe Größe %1").arg(s));
             symbol->AddLeaf(QStringLiteral("Abbreviation"), QStringLiteral("P%1").arg(s));
-            symbol->AddLeaf(QStringLiteral("Text"), QStringLiteral("Pumpe mit Rückschlagventil, DN %1").arg(15 + s % 5 * 5));
+            symbol->AddLeaf(QStringLiteral("Text"),
+                            QStringLiteral("Pumpe mit Rückschlagventil, DN %1").arg(15 + s % 5 * 5));
             symbol->AddLeaf(QStringLiteral("AttributeName1"), QStringLiteral("NAME"));
             symbol->AddLeaf(QStringLiteral("AskRotation"), 1);
             symbol->AddLeaf(QStringLiteral("AskSize"), 0);

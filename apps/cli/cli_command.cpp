@@ -11,8 +11,9 @@ std::vector<CommandGroup>& commandGroups() {
 
 CommandRegistration::CommandRegistration(CommandGroup group) {
     auto& groups = commandGroups();
-    const auto at = std::lower_bound(groups.begin(), groups.end(), group.name,
-                                     [](const CommandGroup& g, const QString& name) { return g.name < name; });
+    const auto at =
+        std::lower_bound(groups.begin(), groups.end(), group.name,
+                         [](const CommandGroup& g, const QString& name) { return g.name < name; });
     groups.insert(at, std::move(group));
 }
 

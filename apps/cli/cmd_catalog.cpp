@@ -25,14 +25,17 @@ const char* const kCatalogHelp =
     "show   lists the key and the tables of DB with their row counts\n"
     "dump   writes DB back in the source form\n";
 
-std::string local(const QString& path) { return path.toLocal8Bit().toStdString(); }
+std::string local(const QString& path) {
+    return path.toLocal8Bit().toStdString();
+}
 
 int build(const QStringList& args, CommandIo& io) {
     const ArgReader reader(args, {QStringLiteral("-o"), QStringLiteral("--output")}, {});
     const QString output = reader.value(QStringLiteral("-o"), reader.value(QStringLiteral("--output"), {}));
     if (!reader.ok() || reader.positional().size() != 1 || output.isEmpty()) {
-        io.err << "orvane catalog build: " << (reader.ok() ? QStringLiteral("needs SRC and -o DB") : reader.error())
-               << "\n" << kCatalogHelp;
+        io.err << "orvane catalog build: "
+               << (reader.ok() ? QStringLiteral("needs SRC and -o DB") : reader.error()) << "\n"
+               << kCatalogHelp;
         return UsageError;
     }
     orvmat::CatalogueSource source;
@@ -133,8 +136,8 @@ int runCatalog(const QStringList& args, CommandIo& io) {
 }
 
 const CommandRegistration registration{
-    {QStringLiteral("catalog"), QStringLiteral("build material databases from catalogue sources, show and dump them"),
-     runCatalog}};
+    {QStringLiteral("catalog"),
+     QStringLiteral("build material databases from catalogue sources, show and dump them"), runCatalog}};
 
 } // namespace
 } // namespace orvane::cli

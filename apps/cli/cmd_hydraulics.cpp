@@ -37,11 +37,10 @@ const char* const kHydraulicsHelp =
     "  --throttle 0|1   constant admixture with throttle valve (default 1)\n"
     "  --size WxH       client area in pixels (default 660x440)\n";
 
-const QStringList kValueOptions{QStringLiteral("--type"),     QStringLiteral("--valve"),
-                                QStringLiteral("--valve-type"), QStringLiteral("--actuator"),
-                                QStringLiteral("--supply"),   QStringLiteral("--check"),
-                                QStringLiteral("--throttle"), QStringLiteral("--size"),
-                                QStringLiteral("-o")};
+const QStringList kValueOptions{
+    QStringLiteral("--type"),     QStringLiteral("--valve"),  QStringLiteral("--valve-type"),
+    QStringLiteral("--actuator"), QStringLiteral("--supply"), QStringLiteral("--check"),
+    QStringLiteral("--throttle"), QStringLiteral("--size"),   QStringLiteral("-o")};
 
 struct tRequest {
     CHydraulicsModel model;
@@ -56,7 +55,11 @@ bool ReadInt(const ArgReader& reader, const QString& option, int low, int high, 
     bool ok = false;
     const int value = text->toInt(&ok);
     if (!ok || value < low || value > high) {
-        error = QStringLiteral("%1 needs a whole number from %2 to %3, not \"%4\"").arg(option).arg(low).arg(high).arg(*text);
+        error = QStringLiteral("%1 needs a whole number from %2 to %3, not \"%4\"")
+                    .arg(option)
+                    .arg(low)
+                    .arg(high)
+                    .arg(*text);
         return false;
     }
     target = value;
@@ -84,14 +87,15 @@ std::optional<tRequest> ReadRequest(const ArgReader& reader, QString& error) {
     CHydraulicsModel& m = request.model;
     int type = m.m_circuitType;
     int valve = m.ValvePosition();
-    const bool ok = ReadInt(reader, QStringLiteral("--type"), 0, Hydraulics::kCircuitTypeCount - 1, type, error) &&
-                    ReadInt(reader, QStringLiteral("--valve"), -1, 100, valve, error) &&
-                    ReadInt(reader, QStringLiteral("--valve-type"), 0, 2, m.m_valveType, error) &&
-                    ReadInt(reader, QStringLiteral("--actuator"), 0, 1, m.m_actuator, error) &&
-                    ReadInt(reader, QStringLiteral("--supply"), 0, 1, m.m_valveInSupply, error) &&
-                    ReadInt(reader, QStringLiteral("--check"), 0, 1, m.m_checkValve, error) &&
-                    ReadInt(reader, QStringLiteral("--throttle"), 0, 1, m.m_throttle, error) &&
-                    ReadSize(reader, request.size, error);
+    const bool ok =
+        ReadInt(reader, QStringLiteral("--type"), 0, Hydraulics::kCircuitTypeCount - 1, type, error) &&
+        ReadInt(reader, QStringLiteral("--valve"), -1, 100, valve, error) &&
+        ReadInt(reader, QStringLiteral("--valve-type"), 0, 2, m.m_valveType, error) &&
+        ReadInt(reader, QStringLiteral("--actuator"), 0, 1, m.m_actuator, error) &&
+        ReadInt(reader, QStringLiteral("--supply"), 0, 1, m.m_valveInSupply, error) &&
+        ReadInt(reader, QStringLiteral("--check"), 0, 1, m.m_checkValve, error) &&
+        ReadInt(reader, QStringLiteral("--throttle"), 0, 1, m.m_throttle, error) &&
+        ReadSize(reader, request.size, error);
     if (!ok)
         return std::nullopt;
     m.SetCircuitType(type);
@@ -154,8 +158,8 @@ int RunHydraulics(const QStringList& args, CommandIo& io) {
 }
 
 const CommandRegistration registration{
-    {QStringLiteral("hydraulics"), QStringLiteral("render hydraulic circuit schematics and list their primitives"),
-     RunHydraulics}};
+    {QStringLiteral("hydraulics"),
+     QStringLiteral("render hydraulic circuit schematics and list their primitives"), RunHydraulics}};
 
 } // namespace
 } // namespace orvane::cli

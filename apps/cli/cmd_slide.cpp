@@ -22,7 +22,8 @@ namespace {
 const char* const kSlideHelp =
     "Usage: orvane slide info FILE [--json]\n"
     "       orvane slide points FILE\n"
-    "       orvane slide render FILE -o OUT.png|OUT.svg [--size WxH] [--stretch] [--fg COLOUR] [--bg COLOUR]\n"
+    "       orvane slide render FILE -o OUT.png|OUT.svg [--size WxH] [--stretch] [--fg COLOUR] [--bg "
+    "COLOUR]\n"
     "       orvane slide build DESCRIPTION -o FOLDER\n\n"
     "info    identification, size, byte order, number of points and records of each kind\n"
     "points  one line per point, \"x y colour\", in file order (colour 0: move to)\n"
@@ -40,7 +41,8 @@ std::optional<SlideDecodeResult> readSlide(const QString& path, CommandIo& io) {
     SlideDecodeResult result = DecodeSlide(file.readAll());
     if (!result.usable()) {
         io.err << path
-               << (result.status == SlideDecodeStatus::NotASlide ? ": not a slide file\n" : ": header cut short\n");
+               << (result.status == SlideDecodeStatus::NotASlide ? ": not a slide file\n"
+                                                                 : ": header cut short\n");
         return std::nullopt;
     }
     return result;
@@ -49,7 +51,8 @@ std::optional<SlideDecodeResult> readSlide(const QString& path, CommandIo& io) {
 QString identificationText(const QByteArray& id) {
     QString text;
     for (char c : id)
-        text += (c >= 0x20 && c < 0x7F) ? QString(QLatin1Char(c)) : QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QLatin1Char('0'));
+        text += (c >= 0x20 && c < 0x7F) ? QString(QLatin1Char(c))
+                                        : QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QLatin1Char('0'));
     return text;
 }
 
@@ -139,9 +142,10 @@ bool paintTo(QPaintDevice& device, const CSlide& slide, const QSize& size, const
 }
 
 int runRender(const QStringList& args, CommandIo& io) {
-    const ArgReader reader(args,
-                           {QStringLiteral("-o"), QStringLiteral("--size"), QStringLiteral("--fg"), QStringLiteral("--bg")},
-                           {QStringLiteral("--stretch")});
+    const ArgReader reader(
+        args,
+        {QStringLiteral("-o"), QStringLiteral("--size"), QStringLiteral("--fg"), QStringLiteral("--bg")},
+        {QStringLiteral("--stretch")});
     const auto out = reader.value(QStringLiteral("-o"));
     if (!reader.ok() || reader.positional().size() != 1 || !out) {
         io.err << "orvane slide render: FILE and -o OUT expected\n" << kSlideHelp;
@@ -150,12 +154,14 @@ int runRender(const QStringList& args, CommandIo& io) {
     const QString suffix = QFileInfo(*out).suffix().toLower();
     const QColor fg(reader.value(QStringLiteral("--fg"), QStringLiteral("white")));
     const QColor bg(reader.value(QStringLiteral("--bg"), QStringLiteral("black")));
-    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || !fg.isValid() || !bg.isValid()) {
+    if ((suffix != QLatin1String("png") && suffix != QLatin1String("svg")) || !fg.isValid() ||
+        !bg.isValid()) {
         io.err << "orvane slide render: OUT must end in .png or .svg, colours must be #rrggbb or names\n";
         return UsageError;
     }
     std::optional<QSize> size;
-    if (const auto sizeText = reader.value(QStringLiteral("--size")); sizeText && !(size = parseSize(*sizeText))) {
+    if (const auto sizeText = reader.value(QStringLiteral("--size"));
+        sizeText && !(size = parseSize(*sizeText))) {
         io.err << "orvane slide render: --size wants WxH, e.g. 64x64\n";
         return UsageError;
     }
@@ -173,10 +179,12 @@ int runRender(const QStringList& args, CommandIo& io) {
         svg.setFileName(*out);
         svg.setSize(*size);
         svg.setViewBox(QRect(QPoint(), *size));
-        written = paintTo(svg, slide, *size, bg, reader.has(QStringLiteral("--stretch"))) && QFileInfo::exists(*out);
+        written = paintTo(svg, slide, *size, bg, reader.has(QStringLiteral("--stretch"))) &&
+                  QFileInfo::exists(*out);
     } else {
         QImage image(*size, QImage::Format_RGB32);
-        written = paintTo(image, slide, *size, bg, reader.has(QStringLiteral("--stretch"))) && image.save(*out, "PNG");
+        written = paintTo(image, slide, *size, bg, reader.has(QStringLiteral("--stretch"))) &&
+                  image.save(*out, "PNG");
     }
     if (!written) {
         io.err << *out << ": cannot be written\n";
@@ -211,7 +219,8 @@ int runBuild(const QStringList& args, CommandIo& io) {
             io.err << path << ": cannot be written\n";
             return WorkFailed;
         }
-        io.out << (slide.folder.isEmpty() ? QString() : slide.folder + QLatin1Char('/')) << slide.name << ".sld\n";
+        io.out << (slide.folder.isEmpty() ? QString() : slide.folder + QLatin1Char('/')) << slide.name
+               << ".sld\n";
     }
     return Success;
 }

@@ -83,10 +83,11 @@ void shareLinkedLibrary() {
 class DatabaseFolder {
 public:
     explicit DatabaseFolder(const std::optional<QString>& folder)
-        : m_had(qEnvironmentVariableIsSet("ORVANE_DATABASE_PATH")), m_previous(qgetenv("ORVANE_DATABASE_PATH")) {
+        : m_had(qEnvironmentVariableIsSet("ORVANE_DATABASE_PATH")),
+          m_previous(qgetenv("ORVANE_DATABASE_PATH")) {
         if (folder)
-            qputenv("ORVANE_DATABASE_PATH", m_previous.isEmpty() ? folder->toLocal8Bit()
-                                                                 : folder->toLocal8Bit() + ':' + m_previous);
+            qputenv("ORVANE_DATABASE_PATH",
+                    m_previous.isEmpty() ? folder->toLocal8Bit() : folder->toLocal8Bit() + ':' + m_previous);
     }
     ~DatabaseFolder() {
         if (m_had)
@@ -143,8 +144,10 @@ int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QStrin
         else if (!QFileInfo::exists(file))
             io.err << entry.id << ": its material database \"" << file
                    << "\" does not exist (--databases names a folder of built databases)\n";
-        else if (!OrvMat_AttachDatabase(info->getStrMmdKey().toUtf8().constData(), file.toLocal8Bit().constData()))
-            io.err << entry.id << ": " << QString::fromUtf8(OrvMat_LastError()) << "\n"; // e.g. no material database
+        else if (!OrvMat_AttachDatabase(info->getStrMmdKey().toUtf8().constData(),
+                                        file.toLocal8Bit().constData()))
+            io.err << entry.id << ": " << QString::fromUtf8(OrvMat_LastError())
+                   << "\n"; // e.g. no material database
         else
             io.err << entry.id << ": no station catalogue in its material database \"" << file << "\"\n";
     }
@@ -160,9 +163,11 @@ QString whyNotUsable(const WoSt::tCatalog& catalog) {
     for (const char* name : {"Logik", "Daten", "Waermeuebertrager"}) {
         WoSt::TableHandle table = 0;
         if (!db.OpenTable(table, catalog.stations, QString::fromLatin1(name)))
-            return QStringLiteral("no table \"%1\" in Heizung.Wohnungsstationen").arg(QString::fromLatin1(name));
+            return QStringLiteral("no table \"%1\" in Heizung.Wohnungsstationen")
+                .arg(QString::fromLatin1(name));
     }
-    return QStringLiteral("its selection tree is empty (no rows in Logik.Auswahl1_1 and the tables after it)");
+    return QStringLiteral(
+        "its selection tree is empty (no rows in Logik.Auswahl1_1 and the tables after it)");
 }
 
 // Loads the catalogue; when it cannot be used, standard error says why.
@@ -181,7 +186,8 @@ QString keyOf(const WoSt::tCatalog& catalog, WoSt::RowId id) {
 QJsonArray treeJson(const WoSt::tCatalog& catalog, const WoSt::tSelLevel& node) {
     QJsonArray children;
     for (const auto& child : node.children) {
-        QJsonObject entry{{QStringLiteral("name"), child->name}, {QStringLiteral("key"), keyOf(catalog, child->row)}};
+        QJsonObject entry{{QStringLiteral("name"), child->name},
+                          {QStringLiteral("key"), keyOf(catalog, child->row)}};
         if (child->articleSetRef)
             entry.insert(QStringLiteral("articleSet"), keyOf(catalog, child->articleSetRef));
         if (!child->children.empty())
@@ -226,8 +232,8 @@ int runList(const ArgReader& args, CommandIo& io) {
             all.append(entry);
             continue;
         }
-        io.out << catalog->mmdKey << "  " << catalog->info.displayName << "  (data version " << catalog->version
-               << (loaded ? ")" : ", not usable)") << "\n";
+        io.out << catalog->mmdKey << "  " << catalog->info.displayName << "  (data version "
+               << catalog->version << (loaded ? ")" : ", not usable)") << "\n";
         if (loaded)
             printTree(io.out, *catalog, *catalog->root, 1);
     }
@@ -263,7 +269,8 @@ bool readRequirements(const ArgReader& args, WoSt::tWizardState& wizard, Command
     if (!readNumber(args, "--tk", tw.tK, io) || !readNumber(args, "--tw", tw.tW, io) ||
         !readNumber(args, "--tvl", tw.tVL, io) || !readNumber(args, "--fr", tw.fr, io) ||
         !readNumber(args, "--hr", tw.hr, io) || !readNumber(args, "--nfbh", nFbh, io) ||
-        !readNumber(args, "--hz-tvl", wizard.reqHz.tVL, io) || !readNumber(args, "--hz-trl", wizard.reqHz.tRL, io))
+        !readNumber(args, "--hz-tvl", wizard.reqHz.tVL, io) ||
+        !readNumber(args, "--hz-trl", wizard.reqHz.tRL, io))
         return false;
     if (args.has(QStringLiteral("--hr")))
         tw.fr = -1.0;
@@ -276,14 +283,16 @@ bool readRequirements(const ArgReader& args, WoSt::tWizardState& wizard, Command
 }
 
 QJsonObject designJson(const WoSt::tReqTw& d) {
-    return {{QStringLiteral("tK"), d.tK},   {QStringLiteral("tW"), d.tW},
-            {QStringLiteral("hr"), d.hr},   {QStringLiteral("fr"), d.fr},
-            {QStringLiteral("tVL"), d.tVL}, {QStringLiteral("tRLPrim"), d.tRLPrim},
+    return {{QStringLiteral("tK"), d.tK},      {QStringLiteral("tW"), d.tW},
+            {QStringLiteral("hr"), d.hr},      {QStringLiteral("fr"), d.fr},
+            {QStringLiteral("tVL"), d.tVL},    {QStringLiteral("tRLPrim"), d.tRLPrim},
             {QStringLiteral("vPrim"), d.vPrim}};
 }
 
 // The result fields of the wizard use CR LF between rows; a terminal wants plain line breaks.
-QString lines(QString text) { return text.replace(WoSt::kCrLf, QStringLiteral("\n")); }
+QString lines(QString text) {
+    return text.replace(WoSt::kCrLf, QStringLiteral("\n"));
+}
 
 void printCheck(const WoSt::tWizardState& w, const ArgReader& args, CommandIo& io) {
     const WoSt::tCheckDisplay& d = w.display;
@@ -306,7 +315,8 @@ void printCheck(const WoSt::tWizardState& w, const ArgReader& args, CommandIo& i
     if (!d.hzSummary.isEmpty())
         io.out << "\n" << lines(d.hzSummary) << "\n";
     if (d.drawEnabled)
-        io.out << QStringLiteral("\nDesign point: %1/%2 °C, supply %3 °C, primary return %4 °C, primary flow %5 l/h\n")
+        io.out << QStringLiteral(
+                      "\nDesign point: %1/%2 °C, supply %3 °C, primary return %4 °C, primary flow %5 l/h\n")
                       .arg(w.design.tK, 0, 'f', 1)
                       .arg(w.design.tW, 0, 'f', 1)
                       .arg(w.design.tVL, 0, 'f', 1)
@@ -353,7 +363,8 @@ int runCheck(const ArgReader& args, CommandIo& io) {
     }
     const WoSt::tSelLevel& node = *nodeAt(catalog, path);
     if (!node.children.empty()) {
-        io.err << "orvane station: \"" << *productKey << "\" is a group of the selection tree, not a product\n";
+        io.err << "orvane station: \"" << *productKey
+               << "\" is a group of the selection tree, not a product\n";
         return WorkFailed;
     }
     wizard.catalog = &catalog;
@@ -374,14 +385,16 @@ int runStation(const QStringList& all, CommandIo& io) {
     }
     const QString verb = all.first();
     const ArgReader args(all.mid(1),
-                         {QStringLiteral("--catalogs"), QStringLiteral("--databases"), QStringLiteral("--catalog"), QStringLiteral("--product"),
-                          QStringLiteral("--tk"), QStringLiteral("--tw"), QStringLiteral("--tvl"), QStringLiteral("--fr"),
+                         {QStringLiteral("--catalogs"), QStringLiteral("--databases"),
+                          QStringLiteral("--catalog"), QStringLiteral("--product"), QStringLiteral("--tk"),
+                          QStringLiteral("--tw"), QStringLiteral("--tvl"), QStringLiteral("--fr"),
                           QStringLiteral("--hr"), QStringLiteral("--nfbh"), QStringLiteral("--hz-tvl"),
                           QStringLiteral("--hz-trl")},
                          {QStringLiteral("--json")});
     if (!args.ok() || !args.positional().isEmpty()) {
-        io.err << "orvane station: " << (args.ok() ? QStringLiteral("unexpected argument ") + args.positional().first()
-                                                   : args.error())
+        io.err << "orvane station: "
+               << (args.ok() ? QStringLiteral("unexpected argument ") + args.positional().first()
+                             : args.error())
                << "\n"
                << kStationHelp;
         return UsageError;
@@ -396,8 +409,8 @@ int runStation(const QStringList& all, CommandIo& io) {
 }
 
 const CommandRegistration registration{
-    {QStringLiteral("station"), QStringLiteral("list station catalogues and check stations against requirements"),
-     runStation}};
+    {QStringLiteral("station"),
+     QStringLiteral("list station catalogues and check stations against requirements"), runStation}};
 
 } // namespace
 } // namespace orvane::cli

@@ -46,7 +46,8 @@ const char* const kSymbolsHelp =
 // manager reading the descriptors of the given folder.
 class CliSymbolsHost final : public ISymbolsHost {
 public:
-    CliSymbolsHost(const QString& base, const QString& version, const QString& region, const QString& catalogs)
+    CliSymbolsHost(const QString& base, const QString& version, const QString& region,
+                   const QString& catalogs)
         : m_base(base), m_version(version), m_region(region) {
         SymbolsHost::Install(this);
         NodeFilters::ForgetHostValues();
@@ -65,7 +66,9 @@ public:
     QString VersionName() override { return m_version; }
     QString RegionToken() override { return m_region; }
     QString DefaultFolder(int) override { return {}; }
-    std::optional<QString> CatalogRoot(const QString& name) override { return SymbolsHost::CatalogManagerRoot(name); }
+    std::optional<QString> CatalogRoot(const QString& name) override {
+        return SymbolsHost::CatalogManagerRoot(name);
+    }
     void ScanTranslations(const QString&) override {}
 
 private:
@@ -88,13 +91,18 @@ QString installationValue(const QString& base, const QString& key) {
     return leaf ? leaf->GetRawData() : QString();
 }
 
-QString relativeTo(const QString& base, const QString& path) { return QDir(base).relativeFilePath(path); }
+QString relativeTo(const QString& base, const QString& path) {
+    return QDir(base).relativeFilePath(path);
+}
 
-QString pageName(const CNode* page) { return Symbols::GetSymbolValue(page, QStringLiteral("DisplayName")); }
+QString pageName(const CNode* page) {
+    return Symbols::GetSymbolValue(page, QStringLiteral("DisplayName"));
+}
 
 std::vector<const CNode*> visibleChildren(const CNode* parent, const QString& name, bool pages) {
     std::vector<const CNode*> result;
-    for (const CNode* child = parent ? parent->FindChild(name) : nullptr; child; child = parent->FindChild(name, child))
+    for (const CNode* child = parent ? parent->FindChild(name) : nullptr; child;
+         child = parent->FindChild(name, child))
         if (pages ? NodeFilters::CheckPageFilters(child) : NodeFilters::CheckSymbolFilters(child))
             result.push_back(child);
     return result;
@@ -104,8 +112,9 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
     CSymbolFileManager manager;
     manager.SetUserSettingsReadOnly(true);
     manager.CollectFiles();
-    const QStringList trades = trade.isEmpty() ? QStringList{"H", "S", "L", "E", "A", "G", "K", "B", "Schemata", "USER"}
-                                               : QStringList{trade};
+    const QStringList trades = trade.isEmpty()
+                                   ? QStringList{"H", "S", "L", "E", "A", "G", "K", "B", "Schemata", "USER"}
+                                   : QStringList{trade};
     QJsonArray jsonTrades;
     for (const QString& code : trades) {
         std::vector<CSymbolFile*> files;
@@ -158,8 +167,10 @@ int runLookup(const QString& name, Options& options, CommandIo& io) {
         values.insert(leaf->GetKey(), leaf->GetRawData());
     const bool overridden = manager.m_mapUserSymbols.contains(Symbols::GetSymbolKey(name));
     if (options.json) {
-        writeJson(io.out, QJsonDocument(QJsonObject{{"key", Symbols::GetSymbolKey(name)}, {"file", path},
-                                                    {"userOverride", overridden}, {"values", values}}));
+        writeJson(io.out, QJsonDocument(QJsonObject{{"key", Symbols::GetSymbolKey(name)},
+                                                    {"file", path},
+                                                    {"userOverride", overridden},
+                                                    {"values", values}}));
         return Success;
     }
     io.out << "file: " << path << (overridden ? "  (with the user's overrides)" : "") << "\n";
@@ -185,16 +196,23 @@ int runCheck(Options& options, CommandIo& io) {
     if (options.json) {
         QJsonArray problems;
         for (const SymbolProblem& p : check.Problems())
-            problems.append(QJsonObject{{"severity", p.severity == SymbolProblem::Error ? "error" : "warning"},
-                                        {"file", relativeTo(options.base, p.file)}, {"line", p.line},
-                                        {"column", p.column}, {"where", p.where}, {"message", p.message}});
-        writeJson(io.out, QJsonDocument(QJsonObject{{"filesChecked", check.FilesChecked()}, {"errors", errors},
-                                                    {"warnings", warnings}, {"problems", problems}}));
+            problems.append(
+                QJsonObject{{"severity", p.severity == SymbolProblem::Error ? "error" : "warning"},
+                            {"file", relativeTo(options.base, p.file)},
+                            {"line", p.line},
+                            {"column", p.column},
+                            {"where", p.where},
+                            {"message", p.message}});
+        writeJson(io.out, QJsonDocument(QJsonObject{{"filesChecked", check.FilesChecked()},
+                                                    {"errors", errors},
+                                                    {"warnings", warnings},
+                                                    {"problems", problems}}));
     } else {
         for (const SymbolProblem& p : check.Problems())
-            io.out << (p.severity == SymbolProblem::Error ? "error: " : "warning: ") << locationOf(p, options.base)
-                   << ": " << p.message << "\n";
-        io.out << check.FilesChecked() << " files checked, " << errors << " errors, " << warnings << " warnings\n";
+            io.out << (p.severity == SymbolProblem::Error ? "error: " : "warning: ")
+                   << locationOf(p, options.base) << ": " << p.message << "\n";
+        io.out << check.FilesChecked() << " files checked, " << errors << " errors, " << warnings
+               << " warnings\n";
     }
     return errors > 0 ? WorkFailed : Success;
 }
@@ -204,8 +222,8 @@ int runSymbols(const QStringList& args, CommandIo& io) {
         (args.isEmpty() ? io.err : io.out) << kSymbolsHelp;
         return args.isEmpty() ? UsageError : Success;
     }
-    const ArgReader reader(args.mid(1),
-                           {"--base", "--trade", "--version", "--region", "--catalogs"}, {"--json"});
+    const ArgReader reader(args.mid(1), {"--base", "--trade", "--version", "--region", "--catalogs"},
+                           {"--json"});
     const QString verb = args.first();
     const auto usage = [&](const QString& why) {
         io.err << "orvane symbols: " << why << "\n" << kSymbolsHelp;
@@ -225,7 +243,8 @@ int runSymbols(const QStringList& args, CommandIo& io) {
     options.json = reader.has(QStringLiteral("--json"));
     options.host = std::make_unique<CliSymbolsHost>(
         options.base,
-        reader.value(QStringLiteral("--version"), installationValue(options.base, QStringLiteral("VersionName"))),
+        reader.value(QStringLiteral("--version"),
+                     installationValue(options.base, QStringLiteral("VersionName"))),
         reader.value(QStringLiteral("--region"), installationValue(options.base, QStringLiteral("Region"))),
         reader.value(QStringLiteral("--catalogs"), QDir(options.base).filePath(QStringLiteral("Catalogs"))));
     const QStringList rest = reader.positional();
@@ -245,9 +264,9 @@ int runSymbols(const QStringList& args, CommandIo& io) {
     return usage(QStringLiteral("wrong arguments"));
 }
 
-const CommandRegistration registration{{QStringLiteral("symbols"),
-                                        QStringLiteral("scan, look up and check the symbol library of an installation"),
-                                        runSymbols}};
+const CommandRegistration registration{
+    {QStringLiteral("symbols"),
+     QStringLiteral("scan, look up and check the symbol library of an installation"), runSymbols}};
 
 } // namespace
 } // namespace orvane::cli

@@ -59,9 +59,8 @@ int runTree(const QStringList& args, CommandIo& io) {
     return UsageError;
 }
 
-const CommandRegistration registration{{QStringLiteral("tree"),
-                                        QStringLiteral("print and convert node-tree files (.inf, .infx)"),
-                                        runTree}};
+const CommandRegistration registration{
+    {QStringLiteral("tree"), QStringLiteral("print and convert node-tree files (.inf, .infx)"), runTree}};
 
 } // namespace
 } // namespace orvane::cli

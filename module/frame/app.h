@@ -21,10 +21,10 @@ public:
     virtual int ExitInstance();
 
     CDllModule m_dllModule;
-    QString m_regPath;        // settings key: registry base path + "OrvanePlanungUI20\\"
-    int m_isAcadHost = 0;     // 1 unless the host is Revit
-    int m_isRevit = 0;        // 1 in Revit
-    QString m_revitVersion;   // e.g. "2018"; empty outside Revit
+    QString m_regPath;      // settings key: registry base path + "OrvanePlanungUI20\\"
+    int m_isAcadHost = 0;   // 1 unless the host is Revit
+    int m_isRevit = 0;      // 1 in Revit
+    QString m_revitVersion; // e.g. "2018"; empty outside Revit
 };
 
 extern CApp theApp;

@@ -39,14 +39,12 @@ public:
     // Loads on first use; false when the library is missing (reported as above).
     bool IsAvailable();
 
-    template <typename Fn>
-    Fn* Resolve(const char* function) {
+    template <typename Fn> Fn* Resolve(const char* function) {
         static_assert(std::is_function_v<Fn>, "give the function's type, e.g. decltype(OrvMat_IdOfKey)");
         return reinterpret_cast<Fn*>(ResolveAddress(function));
     }
 
-    template <typename Fn, typename... Args>
-    auto Call(const char* function, Args&&... args) {
+    template <typename Fn, typename... Args> auto Call(const char* function, Args&&... args) {
         using Result = decltype(std::declval<Fn*>()(std::forward<Args>(args)...));
         Fn* fn = Resolve<Fn>(function);
         if constexpr (std::is_void_v<Result>) {
@@ -74,7 +72,7 @@ private:
     QStringList m_requested;              // names in the order first asked for
 };
 
-#define ORVANE_LAZY_CALL(library, function, ...) \
+#define ORVANE_LAZY_CALL(library, function, ...)                                                             \
     (library).Call<decltype(function)>(#function __VA_OPT__(, ) __VA_ARGS__)
 
 // The module's material database library "OrvMat"; reports through g_loadErrorShown.

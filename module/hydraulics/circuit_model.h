@@ -47,11 +47,11 @@ bool IsValidCircuitType(int type);
 class CHydraulicsModel {
 public:
     int m_circuitType = Hydraulics::Beimischung;
-    int m_valveType = 0;  // 0 Armatur, 1 Ventil, 2 Hahn
-    int m_actuator = 1;   // "mit Stellmotor"
+    int m_valveType = 0; // 0 Armatur, 1 Ventil, 2 Hahn
+    int m_actuator = 1;  // "mit Stellmotor"
     int m_valveInSupply = 1;
     int m_checkValve = 1;
-    int m_throttle = 1;   // constant admixture with throttle valve
+    int m_throttle = 1; // constant admixture with throttle valve
 
     int ValvePosition() const { return m_valvePosition; }
     // Clamped to -1 ... 100.

@@ -47,7 +47,8 @@ CDlgHydraulics::CDlgHydraulics(QWidget* parent) : CDialogExt(kTemplateId, parent
     setMinimumSize(size());
     SetRegistryPath(DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"));
     RestorePosition(1);
-    AdjustControlWidths({IDC_CHK_VORLAUF, IDC_CHK_STELLMOTOR, IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2});
+    AdjustControlWidths(
+        {IDC_CHK_VORLAUF, IDC_CHK_STELLMOTOR, IDC_RAD_VALVE0, IDC_RAD_VALVE1, IDC_RAD_VALVE2});
     m_settingsKey = GetRegistryKey() + QStringLiteral("\\DlgHydraulics");
     ReadModelSettings(m_model, m_settingsKey);
     FillTypeList();

@@ -55,8 +55,8 @@ private:
     void FillTypeList();
     void OnSelChange_CmbHydMode();
     void OnOptionClicked();
-    void LoadControls();   // model -> controls, with the option rules
-    void StoreControls();  // controls -> model
+    void LoadControls();  // model -> controls, with the option rules
+    void StoreControls(); // controls -> model
     void PlaceButtons();
     void StoreSettings();
 

@@ -31,11 +31,11 @@ enum class Element {
 };
 
 enum class Shape {
-    Line,    // points[0] to points[1]
-    Polygon, // closed outline through points
-    Ellipse, // bounds
+    Line,      // points[0] to points[1]
+    Polygon,   // closed outline through points
+    Ellipse,   // bounds
     Rectangle, // bounds
-    Text,    // centred on points[0]
+    Text,      // centred on points[0]
 };
 
 struct tPrimitive {

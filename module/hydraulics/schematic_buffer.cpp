@@ -30,8 +30,8 @@ bool SameRect(const QRectF& a, const QRectF& b) {
 bool SamePrimitive(const tPrimitive& a, const tPrimitive& b) {
     return a.element == b.element && a.shape == b.shape && SamePoints(a.points, b.points) &&
            SameRect(a.bounds, b.bounds) && a.penColour == b.penColour && a.penWidth == b.penWidth &&
-           a.fill == b.fill && a.text == b.text && a.fontFamily == b.fontFamily &&
-           a.fontSize == b.fontSize && a.angle == b.angle;
+           a.fill == b.fill && a.text == b.text && a.fontFamily == b.fontFamily && a.fontSize == b.fontSize &&
+           a.angle == b.angle;
 }
 
 QRegion CSchematicBuffer::ChangedArea(const tSchematic& next) const {
@@ -60,10 +60,12 @@ void CSchematicBuffer::RepaintParts(const tSchematic& schematic, const QRegion& 
     const qreal ratio = m_image.devicePixelRatio();
     const QRect pixels = m_image.rect();
     for (const QRect& rect : area) {
-        const QRect rows = QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect() & pixels;
+        const QRect rows =
+            QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect() & pixels;
         const size_t bytes = size_t(rows.width()) * 4;
         for (int y = rows.top(); y <= rows.bottom(); ++y)
-            std::memcpy(m_image.scanLine(y) + rows.left() * 4, m_scratch.constScanLine(y) + rows.left() * 4, bytes);
+            std::memcpy(m_image.scanLine(y) + rows.left() * 4, m_scratch.constScanLine(y) + rows.left() * 4,
+                        bytes);
     }
 }
 
@@ -75,8 +77,9 @@ QRegion CSchematicBuffer::Update(tSchematic schematic, qreal devicePixelRatio) {
         return {};
     }
     const QSize pixels = schematic.size * devicePixelRatio;
-    const bool whole = !m_painted || m_image.size() != pixels || m_image.devicePixelRatio() != devicePixelRatio ||
-                       m_last.size != schematic.size || m_last.background != schematic.background ||
+    const bool whole = !m_painted || m_image.size() != pixels ||
+                       m_image.devicePixelRatio() != devicePixelRatio || m_last.size != schematic.size ||
+                       m_last.background != schematic.background ||
                        m_last.primitives.size() != schematic.primitives.size();
     if (m_image.size() != pixels) {
         m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);

@@ -99,9 +99,10 @@ void CSchematicCanvas::Arrow(double x, double y, double angle, QRgb colour) {
         return;
     const double h = m_arrowSize / 2;
     const QPointF c(x, y);
-    AddPolygon(Element::FlowArrow,
-               {Rotated({x, y - h}, c, angle), Rotated({x - h, y + h}, c, angle), Rotated({x + h, y + h}, c, angle)},
-               colour, 0, colour);
+    AddPolygon(
+        Element::FlowArrow,
+        {Rotated({x, y - h}, c, angle), Rotated({x - h, y + h}, c, angle), Rotated({x + h, y + h}, c, angle)},
+        colour, 0, colour);
     m_schematic.primitives.back().angle = angle;
 }
 
@@ -137,8 +138,8 @@ void CSchematicCanvas::ControlValve(double x, double y1, double y2, SidePort por
     if (threeWay && port != SidePort::None) {
         const double side = port == SidePort::Right ? 1.0 : -1.0;
         AddPolygon(Element::ControlValve,
-                   {{x, cy}, {x + side * r, cy - side * r / 2}, {x + side * r, cy + side * r / 2}}, colour, m_w0,
-                   colour);
+                   {{x, cy}, {x + side * r, cy - side * r / 2}, {x + side * r, cy + side * r / 2}}, colour,
+                   m_w0, colour);
     }
     if (m_model.m_actuator == 1)
         Actuator(x, cy, r, port, colour);
@@ -165,8 +166,8 @@ void CSchematicCanvas::ThrottleValve(double x1, double x2, double y, QRgb colour
     const double cx = (x1 + x2) / 2;
     const double r = std::abs(x2 - x1) / 2;
     AddPolygon(Element::ThrottleValve,
-               {{cx - r, y - r / 2}, {cx - r, y + r / 2}, {cx + r, y - r / 2}, {cx + r, y + r / 2}}, colour, m_w0,
-               std::nullopt);
+               {{cx - r, y - r / 2}, {cx - r, y + r / 2}, {cx + r, y - r / 2}, {cx + r, y + r / 2}}, colour,
+               m_w0, std::nullopt);
 }
 
 void CSchematicCanvas::CheckValve(double x1, double x2, double y, QRgb colour) {

@@ -60,7 +60,8 @@ private:
     tPrimitive& Add(Element element, Shape shape);
     void AddCircle(Element element, QPointF centre, double radius, QRgb pen, double penWidth,
                    std::optional<QRgb> fill);
-    void AddPolygon(Element element, QList<QPointF> points, QRgb pen, double penWidth, std::optional<QRgb> fill);
+    void AddPolygon(Element element, QList<QPointF> points, QRgb pen, double penWidth,
+                    std::optional<QRgb> fill);
     void AddLine(Element element, QPointF from, QPointF to, QRgb colour, double width);
     void AddText(Element element, const QString& text, QPointF centre, double size);
 

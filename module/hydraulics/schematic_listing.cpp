@@ -60,8 +60,8 @@ QString PrimitiveText(const tPrimitive& p) {
             line += QStringLiteral(" (%1,%2)").arg(Num(pt.x()), Num(pt.y()));
     }
     if (p.shape == Shape::Text)
-        return line + QStringLiteral(" \"%1\" %2 %3pt %4").arg(p.text, p.fontFamily, Num(p.fontSize),
-                                                                ColourName(p.penColour));
+        return line + QStringLiteral(" \"%1\" %2 %3pt %4")
+                          .arg(p.text, p.fontFamily, Num(p.fontSize), ColourName(p.penColour));
     if (p.penWidth > 0)
         line += QStringLiteral(" pen %1 %2").arg(ColourName(p.penColour), Num(p.penWidth));
     if (p.fill)
@@ -75,29 +75,46 @@ QString PrimitiveText(const tPrimitive& p) {
 
 QString ElementName(Element element) {
     switch (element) {
-    case Element::Pipe: return QStringLiteral("pipe");
-    case Element::FlowArrow: return QStringLiteral("arrow");
-    case Element::Pump: return QStringLiteral("pump");
-    case Element::Consumer: return QStringLiteral("consumer");
-    case Element::ControlValve: return QStringLiteral("control-valve");
-    case Element::Actuator: return QStringLiteral("actuator");
-    case Element::CentreMark: return QStringLiteral("centre-mark");
-    case Element::ThrottleValve: return QStringLiteral("throttle-valve");
-    case Element::CheckValve: return QStringLiteral("check-valve");
-    case Element::Separator: return QStringLiteral("separator");
-    case Element::Label: return QStringLiteral("label");
-    case Element::ValveControl: return QStringLiteral("valve-control");
+    case Element::Pipe:
+        return QStringLiteral("pipe");
+    case Element::FlowArrow:
+        return QStringLiteral("arrow");
+    case Element::Pump:
+        return QStringLiteral("pump");
+    case Element::Consumer:
+        return QStringLiteral("consumer");
+    case Element::ControlValve:
+        return QStringLiteral("control-valve");
+    case Element::Actuator:
+        return QStringLiteral("actuator");
+    case Element::CentreMark:
+        return QStringLiteral("centre-mark");
+    case Element::ThrottleValve:
+        return QStringLiteral("throttle-valve");
+    case Element::CheckValve:
+        return QStringLiteral("check-valve");
+    case Element::Separator:
+        return QStringLiteral("separator");
+    case Element::Label:
+        return QStringLiteral("label");
+    case Element::ValveControl:
+        return QStringLiteral("valve-control");
     }
     return {};
 }
 
 QString ShapeName(Shape shape) {
     switch (shape) {
-    case Shape::Line: return QStringLiteral("line");
-    case Shape::Polygon: return QStringLiteral("polygon");
-    case Shape::Ellipse: return QStringLiteral("ellipse");
-    case Shape::Rectangle: return QStringLiteral("rectangle");
-    case Shape::Text: return QStringLiteral("text");
+    case Shape::Line:
+        return QStringLiteral("line");
+    case Shape::Polygon:
+        return QStringLiteral("polygon");
+    case Shape::Ellipse:
+        return QStringLiteral("ellipse");
+    case Shape::Rectangle:
+        return QStringLiteral("rectangle");
+    case Shape::Text:
+        return QStringLiteral("text");
     }
     return {};
 }

@@ -103,7 +103,8 @@ QRectF PaintedBounds(const tPrimitive& p, const QPaintDevice& device) {
     }
     const double pen = std::max(0.0, p.penWidth);
     if (p.shape != Shape::Line && p.shape != Shape::Polygon)
-        return p.bounds.normalized().adjusted(-pen / 2 - kSpare, -pen / 2 - kSpare, pen / 2 + kSpare, pen / 2 + kSpare);
+        return p.bounds.normalized().adjusted(-pen / 2 - kSpare, -pen / 2 - kSpare, pen / 2 + kSpare,
+                                              pen / 2 + kSpare);
     if (p.points.isEmpty())
         return {};
     // Lines have no extent across their direction, so the corners are found by hand.

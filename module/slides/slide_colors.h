@@ -7,7 +7,9 @@
 // the host and the data give them.
 using COLORREF = quint32;
 
-inline QColor ColorFromColorRef(COLORREF c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+inline QColor ColorFromColorRef(COLORREF c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
 inline COLORREF ColorRefFromColor(const QColor& c) {
     return COLORREF(c.red()) | (COLORREF(c.green()) << 8) | (COLORREF(c.blue()) << 16);
 }

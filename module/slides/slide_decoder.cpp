@@ -13,7 +13,8 @@ constexpr int kEndRecordKind = 0xFC;
 // Reads the data front to back; every read checks the remaining length first.
 class ByteReader {
 public:
-    ByteReader(const char* data, int64_t size) : m_data(reinterpret_cast<const uint8_t*>(data)), m_size(size) {}
+    ByteReader(const char* data, int64_t size)
+        : m_data(reinterpret_cast<const uint8_t*>(data)), m_size(size) {}
 
     void setSwapped(bool swapped) { m_swapped = swapped; }
     bool canRead(int64_t count) const { return m_size - m_pos >= count; }
@@ -39,7 +40,8 @@ public:
         const uint16_t low = m_data[m_pos];
         const uint16_t high = m_data[m_pos + 1];
         m_pos += 2;
-        value = m_swapped ? static_cast<uint16_t>((low << 8) | high) : static_cast<uint16_t>((high << 8) | low);
+        value =
+            m_swapped ? static_cast<uint16_t>((low << 8) | high) : static_cast<uint16_t>((high << 8) | low);
         return true;
     }
     bool skip(int64_t count) {
@@ -62,16 +64,21 @@ struct Point16 {
     bool operator==(const Point16&) const = default;
 };
 
-int wrap16(int value) { return value & 0xFFFF; }
+int wrap16(int value) {
+    return value & 0xFFFF;
+}
 
-Point16 offsetFrom(Point16 base, int dx, int dy) { return {wrap16(base.x + dx), wrap16(base.y + dy)}; }
+Point16 offsetFrom(Point16 base, int dx, int dy) {
+    return {wrap16(base.x + dx), wrap16(base.y + dy)};
+}
 
 bool readHeader(ByteReader& in, SlideHeader& header) {
     uint16_t aspectLow = 0;
     uint16_t aspectHigh = 0;
     uint16_t test = 0;
-    if (!in.byte(header.type) || !in.byte(header.level) || !in.word(header.width) || !in.word(header.height) ||
-        !in.word(aspectLow) || !in.word(aspectHigh) || !in.word(header.hardwareFill) || !in.word(test))
+    if (!in.byte(header.type) || !in.byte(header.level) || !in.word(header.width) ||
+        !in.word(header.height) || !in.word(aspectLow) || !in.word(aspectHigh) ||
+        !in.word(header.hardwareFill) || !in.word(test))
         return false;
     header.aspectRaw = (uint32_t(aspectHigh) << 16) | aspectLow;
     if (test != kTestNumber) {
@@ -161,7 +168,8 @@ SlideDecodeResult DecodeSlide(const char* data, int64_t size) {
     if (!in.canRead(17)) {
         // Too short for the identification: a cut-off slide when what is there matches it.
         const bool prefixMatches =
-            size > 0 && std::memcmp(data, kIdentification, size_t(std::min<int64_t>(size, kIdentificationChecked))) == 0;
+            size > 0 &&
+            std::memcmp(data, kIdentification, size_t(std::min<int64_t>(size, kIdentificationChecked))) == 0;
         result.status = prefixMatches ? SlideDecodeStatus::HeaderTooShort : SlideDecodeStatus::NotASlide;
         return result;
     }

@@ -30,10 +30,10 @@ struct SlideRecordCounts {
 };
 
 enum class SlideDecodeStatus {
-    Complete,      // the end record was reached
-    CutShort,      // the data ended before the end record; what was read is kept
+    Complete, // the end record was reached
+    CutShort, // the data ended before the end record; what was read is kept
     HeaderTooShort,
-    NotASlide,     // wrong identification
+    NotASlide, // wrong identification
 };
 
 struct SlideDecodeResult {
@@ -42,7 +42,9 @@ struct SlideDecodeResult {
     SlideRecordCounts counts;
     std::vector<SlidePoint> points;
 
-    bool usable() const { return status == SlideDecodeStatus::Complete || status == SlideDecodeStatus::CutShort; }
+    bool usable() const {
+        return status == SlideDecodeStatus::Complete || status == SlideDecodeStatus::CutShort;
+    }
 };
 
 // Size of the fixed header; records start right after it.
@@ -50,4 +52,6 @@ constexpr int kSlideHeaderSize = 31;
 
 // Decodes the bytes of a slide file into its point list. Never reads outside [data, data + size).
 SlideDecodeResult DecodeSlide(const char* data, int64_t size);
-inline SlideDecodeResult DecodeSlide(const QByteArray& bytes) { return DecodeSlide(bytes.constData(), bytes.size()); }
+inline SlideDecodeResult DecodeSlide(const QByteArray& bytes) {
+    return DecodeSlide(bytes.constData(), bytes.size());
+}

@@ -84,8 +84,9 @@ bool DescriptionReader::statement(const QStringList& words, int line) {
         const auto size = numbers(words, 2);
         if (words.size() < 2 || !size || !(size->empty() || size->size() == 2))
             return fail(line, QStringLiteral("slide needs a name and optionally a width and a height"));
-        DescribedSlide slide{m_folder, words[1], CSlideWriter(size->empty() ? 1000 : uint16_t((*size)[0]),
-                                                              size->empty() ? 1000 : uint16_t((*size)[1]))};
+        DescribedSlide slide{m_folder, words[1],
+                             CSlideWriter(size->empty() ? 1000 : uint16_t((*size)[0]),
+                                          size->empty() ? 1000 : uint16_t((*size)[1]))};
         m_slides.push_back(std::move(slide));
         m_inSlide = true;
         return true;
@@ -119,7 +120,8 @@ bool DescriptionReader::statement(const QStringList& words, int line) {
 bool DescriptionReader::shape(const QString& keyword, const std::vector<int>& v, int line) {
     CSlideWriter& writer = m_slides.back().writer;
     const auto needs = [&](size_t count) {
-        return v.size() == count ? true : fail(line, QStringLiteral("%1 needs %2 numbers").arg(keyword).arg(count));
+        return v.size() == count ? true
+                                 : fail(line, QStringLiteral("%1 needs %2 numbers").arg(keyword).arg(count));
     };
     if (keyword == QLatin1String("color")) {
         if (!needs(1))
@@ -146,11 +148,13 @@ bool DescriptionReader::shape(const QString& keyword, const std::vector<int>& v,
         if (!needs(keyword == QLatin1String("arc") ? 5 : 3))
             return false;
         const bool full = keyword == QLatin1String("circle");
-        const std::vector<QPoint> points = arcPoints(v[0], v[1], v[2], full ? 0.0 : v[3], full ? 360.0 : v[4]);
+        const std::vector<QPoint> points =
+            arcPoints(v[0], v[1], v[2], full ? 0.0 : v[3], full ? 360.0 : v[4]);
         // A curve must stay on the sheet: coordinates below 0 would wrap round to 65535.
         for (const QPoint& p : points)
             if (p.x() < 0 || p.y() < 0 || p.x() > 32767 || p.y() > 32767)
-                return fail(line, QStringLiteral("%1 reaches outside the coordinates 0 to 32767").arg(keyword));
+                return fail(line,
+                            QStringLiteral("%1 reaches outside the coordinates 0 to 32767").arg(keyword));
         addPolyline(writer, points);
     } else if (keyword == QLatin1String("fill")) {
         if (!needs(0))
@@ -164,12 +168,14 @@ bool DescriptionReader::shape(const QString& keyword, const std::vector<int>& v,
 
 } // namespace
 
-bool ReadSlideDescription(const QString& text, std::vector<DescribedSlide>& slides, SlideDescriptionError& error) {
+bool ReadSlideDescription(const QString& text, std::vector<DescribedSlide>& slides,
+                          SlideDescriptionError& error) {
     DescriptionReader reader(slides, error);
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString content = lines[i].section(QLatin1Char('#'), 0, 0);
-        const QStringList words = content.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words =
+            content.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         if (!words.isEmpty() && !reader.statement(words, i + 1))
             return false;
     }

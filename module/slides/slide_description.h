@@ -35,4 +35,5 @@ struct SlideDescriptionError {
 //   end                            ends the slide
 //
 // Answers false and fills error at the first line that cannot be read.
-bool ReadSlideDescription(const QString& text, std::vector<DescribedSlide>& slides, SlideDescriptionError& error);
+bool ReadSlideDescription(const QString& text, std::vector<DescribedSlide>& slides,
+                          SlideDescriptionError& error);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-int RoundHalfUp(float value) { return static_cast<int>(std::floor(double(value) + 0.5)); }
+int RoundHalfUp(float value) {
+    return static_cast<int>(std::floor(double(value) + 0.5));
+}
 
 bool SlideMappingFor(int width, int height, const QRect& rect, bool stretch, SlideMapping& mapping) {
     if (width <= 0 || height <= 0)

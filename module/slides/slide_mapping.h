@@ -22,5 +22,6 @@ bool SlideMappingFor(int width, int height, const QRect& rect, bool stretch, Sli
 
 // The device point of slide point (x, y); slide y grows upwards, device y downwards.
 inline QPoint MapSlidePoint(const SlideMapping& m, int x, int y) {
-    return {RoundHalfUp(float(x) * m.sx) + m.originX, RoundHalfUp(float(m.slideHeight - y) * m.sy) + m.originY};
+    return {RoundHalfUp(float(x) * m.sx) + m.originX,
+            RoundHalfUp(float(m.slideHeight - y) * m.sy) + m.originY};
 }

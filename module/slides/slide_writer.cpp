@@ -4,7 +4,9 @@
 
 namespace {
 
-bool fitsSignedByte(int v) { return v >= -128 && v <= 127; }
+bool fitsSignedByte(int v) {
+    return v >= -128 && v <= 127;
+}
 
 } // namespace
 
@@ -22,9 +24,13 @@ void CSlideWriter::word(int value) {
     }
 }
 
-void CSlideWriter::byte(int value) { m_records.append(char(value & 0xFF)); }
+void CSlideWriter::byte(int value) {
+    m_records.append(char(value & 0xFF));
+}
 
-void CSlideWriter::SetColor(int colorNumber) { word(0xFF00 | (colorNumber & 0xFF)); }
+void CSlideWriter::SetColor(int colorNumber) {
+    word(0xFF00 | (colorNumber & 0xFF));
+}
 
 void CSlideWriter::AddFullVector(QPoint from, QPoint to) {
     word(from.x() & 0x7FFF);
@@ -62,7 +68,9 @@ void CSlideWriter::AddSolidFill(QPoint vertex) {
     word(vertex.y());
 }
 
-void CSlideWriter::AddOtherRecord(uint8_t kind) { word(int(kind) << 8); }
+void CSlideWriter::AddOtherRecord(uint8_t kind) {
+    word(int(kind) << 8);
+}
 
 QByteArray CSlideWriter::ToBytes(bool withEnd) const {
     CSlideWriter header(m_width, m_height);

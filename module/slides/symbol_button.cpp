@@ -5,7 +5,8 @@
 #include <QEvent>
 #include <QPainter>
 
-CSymbolButton::CSymbolButton(QWidget* parent) : CDesktopButton(parent), m_pSlide(std::make_unique<CSlide>()) {}
+CSymbolButton::CSymbolButton(QWidget* parent)
+    : CDesktopButton(parent), m_pSlide(std::make_unique<CSlide>()) {}
 
 CSymbolButton::~CSymbolButton() = default;
 

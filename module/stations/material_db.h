@@ -13,8 +13,8 @@
 namespace WoSt {
 
 using TableHandle = std::int64_t; // 0 = not open
-using RowId = std::int64_t;      // 0 = none
-using RowPos = std::int64_t;     // 0 = no further row
+using RowId = std::int64_t;       // 0 = none
+using RowPos = std::int64_t;      // 0 = no further row
 
 // One entry of a material list.
 struct MaterialItem {

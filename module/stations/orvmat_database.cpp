@@ -5,7 +5,9 @@
 namespace WoSt {
 namespace {
 
-QByteArray utf8(const QString& text) { return text.toUtf8(); }
+QByteArray utf8(const QString& text) {
+    return text.toUtf8();
+}
 
 class OrvMatList : public MaterialList {
 public:
@@ -25,7 +27,9 @@ public:
         if (m_list)
             OrvMat().ListAdd(m_list, quantity, article, flag);
     }
-    bool Expand(TableHandle groupTable) override { return m_list && OrvMat().ListExpand(m_list, groupTable) != 0; }
+    bool Expand(TableHandle groupTable) override {
+        return m_list && OrvMat().ListExpand(m_list, groupTable) != 0;
+    }
     std::vector<MaterialItem> Items() const override {
         std::vector<MaterialItem> items;
         if (!m_list)
@@ -47,7 +51,9 @@ private:
 // table, and an open or a read that is called anyway succeeds with its output untouched.
 class OrvMatDatabase : public MaterialDatabase {
 public:
-    bool SelectDatabase(const QString& key) override { return OrvMat().SelectDatabase(utf8(key).constData()) != 0; }
+    bool SelectDatabase(const QString& key) override {
+        return OrvMat().SelectDatabase(utf8(key).constData()) != 0;
+    }
     bool OpenTable(TableHandle& table, TableHandle parent, const QString& name) override {
         OrvMatTable handle = table;
         if (OrvMat().OpenTable(&handle, parent, utf8(name).constData()) != 0)

@@ -6,13 +6,11 @@ void* ResolveOrvMatFunction(const char* name); // orvmat_loader.cpp
 
 namespace {
 
-template <class R, class... Args>
-R answerZero(Args...) {
+template <class R, class... Args> R answerZero(Args...) {
     return R{};
 }
 
-template <class R, class... Args>
-void resolve(R (*&function)(Args...), const char* name) {
+template <class R, class... Args> void resolve(R (*&function)(Args...), const char* name) {
     function = reinterpret_cast<R (*)(Args...)>(ResolveOrvMatFunction(name));
     if (!function)
         function = &answerZero<R, Args...>;

@@ -64,7 +64,8 @@ RowId inheritedRef(MaterialDatabase& db, const tSelLevel& node, int column, bool
     return 0;
 }
 
-int stationTypeOf(MaterialDatabase& db, const tCatalog& catalog, const tSelLevel& node, const QString& block2D) {
+int stationTypeOf(MaterialDatabase& db, const tCatalog& catalog, const tSelLevel& node,
+                  const QString& block2D) {
     int type = -1;
     if (catalog.version < 2) {
         if (block2D.indexOf(QStringLiteral("_WOHNSTATION_")) > 0)
@@ -101,7 +102,8 @@ bool searchPath(const tSelLevel& node, RowId id, std::vector<int>& path) {
 }
 
 // Opens the distributor-set table of the product, named by the key of its identifier.
-bool openDistributorSet(MaterialDatabase& db, const tCatalog& catalog, const tProduct& product, TableHandle& table) {
+bool openDistributorSet(MaterialDatabase& db, const tCatalog& catalog, const tProduct& product,
+                        TableHandle& table) {
     if (product.distributorSetId == 0)
         return false;
     const QString key = db.KeyOfId(product.distributorSetId);
@@ -135,7 +137,9 @@ MaterialDatabase& CatalogDb(const tCatalog& catalog) {
     return db;
 }
 
-int TextColumn(const tCatalog& catalog) { return catalog.version >= 2 ? 1 : 0; }
+int TextColumn(const tCatalog& catalog) {
+    return catalog.version >= 2 ? 1 : 0;
+}
 
 int ListCatalogs(tCatalogList& catalogs, const QString& catFilter, CatalogSource& source) {
     MaterialDatabase& db = MaterialDb();
@@ -145,7 +149,8 @@ int ListCatalogs(tCatalogList& catalogs, const QString& catFilter, CatalogSource
             continue;
         TableHandle heating = 0;
         TableHandle stations = 0;
-        if (key.isEmpty() || !db.SelectDatabase(key) || !db.OpenTable(heating, 0, QStringLiteral("Heizung")) ||
+        if (key.isEmpty() || !db.SelectDatabase(key) ||
+            !db.OpenTable(heating, 0, QStringLiteral("Heizung")) ||
             !openInside(db, stations, heating, QStringLiteral("Wohnungsstationen")))
             continue;
         auto catalog = std::make_unique<tCatalog>();
@@ -171,7 +176,8 @@ bool LoadCatalog(tCatalog& catalog) {
         db.ReadText(catalog.url, logic, urlRow, 0, 0);
         QString logo;
         if (db.ReadText(logo, logic, urlRow, 1, 0))
-            catalog.logo = completeFilePath(logo, QDir(catalog.info.rootPath).filePath(QStringLiteral("Bmp")), "bmp");
+            catalog.logo =
+                completeFilePath(logo, QDir(catalog.info.rootPath).filePath(QStringLiteral("Bmp")), "bmp");
     }
     if (const RowId versionRow = db.IdOfKey(QStringLiteral("Versionsnummer"))) {
         QString version;
@@ -269,15 +275,18 @@ bool LoadProduct(tProduct& product, tCatalog& catalog, const tSelLevel& node, bo
 
     db.ReadInt(product.hasHeatMeter, catalog.data, product.dataRow, 0, DatenColumn::HeatMeter);
     db.ReadInt(product.hasWaterMeter, catalog.data, product.dataRow, 0, DatenColumn::WaterMeter);
-    if (!revitHost && (product.block2D.startsWith(QStringLiteral("X_")) || product.block3D.startsWith(QStringLiteral("X_"))))
+    if (!revitHost && (product.block2D.startsWith(QStringLiteral("X_")) ||
+                       product.block3D.startsWith(QStringLiteral("X_"))))
         product.explode = 1;
 
     const QDir root(catalog.info.rootPath);
     const QString blockExt = revitHost ? QStringLiteral("rfa") : QStringLiteral("dwg");
-    product.bitmap = completeFilePath(product.bitmap, root.filePath(QStringLiteral("Bmp")), QStringLiteral("bmp"));
+    product.bitmap =
+        completeFilePath(product.bitmap, root.filePath(QStringLiteral("Bmp")), QStringLiteral("bmp"));
     product.block2D = completeFilePath(product.block2D, root.filePath(QStringLiteral("2D")), blockExt);
     product.block3D = completeFilePath(product.block3D, root.filePath(QStringLiteral("3D")), blockExt);
-    product.dataSheet = completeFilePath(product.dataSheet, root.filePath(QStringLiteral("Pdf")), QStringLiteral("Pdf"));
+    product.dataSheet =
+        completeFilePath(product.dataSheet, root.filePath(QStringLiteral("Pdf")), QStringLiteral("Pdf"));
 
     if (!db.ReadRef(product.heatExchangerId, catalog.data, product.dataRow, 0, DatenColumn::HeatExchanger)) {
         ShowMessage(QStringLiteral("Verweis auf die Tabelle Waermeuebertrager fehlt."), MessageIcon::Stop);

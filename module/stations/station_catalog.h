@@ -24,7 +24,7 @@ struct CatalogEntry {
 class CatalogSource {
 public:
     virtual ~CatalogSource() = default;
-    virtual std::vector<CatalogEntry> Catalogs() = 0;  // station catalogues, in list order
+    virtual std::vector<CatalogEntry> Catalogs() = 0;               // station catalogues, in list order
     virtual QString EnsureMMDLoaded(const CatalogEntry& entry) = 0; // key of its database
 };
 
@@ -87,10 +87,30 @@ using tCatalogList = std::vector<std::unique_ptr<tCatalog>>;
 // The columns of a product's "Daten" row.
 namespace DatenColumn {
 enum : int {
-    HeatExchanger = 0, KvPrim = 3, MassFlowMax = 4, KvPwc = 7, OpeningPwc = 8, KvPwh = 9, OpeningPwh = 10,
-    KvPwhC = 11, OpeningPwhC = 12, HeatMeter = 13, Volume = 14, HeatingPump = 15, WaterMeter = 16,
-    DpSecMin = 18, DpSecMax = 19, KvSec = 20, TvlSecMin = 21, TvlSecMax = 22, SecondPump = 23,
-    OperatingMode = 24, HeatingRodPower = 25, BalancingValve = 26, DpPrimMax = 27, DpRegulator = 28
+    HeatExchanger = 0,
+    KvPrim = 3,
+    MassFlowMax = 4,
+    KvPwc = 7,
+    OpeningPwc = 8,
+    KvPwh = 9,
+    OpeningPwh = 10,
+    KvPwhC = 11,
+    OpeningPwhC = 12,
+    HeatMeter = 13,
+    Volume = 14,
+    HeatingPump = 15,
+    WaterMeter = 16,
+    DpSecMin = 18,
+    DpSecMax = 19,
+    KvSec = 20,
+    TvlSecMin = 21,
+    TvlSecMax = 22,
+    SecondPump = 23,
+    OperatingMode = 24,
+    HeatingRodPower = 25,
+    BalancingValve = 26,
+    DpPrimMax = 27,
+    DpRegulator = 28
 };
 }
 

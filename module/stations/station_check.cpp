@@ -40,15 +40,16 @@ int wholeDegrees(double t) {
     return static_cast<int>(std::clamp(t, -1.0e6, 1.0e6));
 }
 
-bool openCurveTables(MaterialDatabase& db, const tCatalog& catalog, const tProduct& product, TableHandle& fitted,
-                     TableHandle& characteristic) {
+bool openCurveTables(MaterialDatabase& db, const tCatalog& catalog, const tProduct& product,
+                     TableHandle& fitted, TableHandle& characteristic) {
     const QString name = QStringLiteral("Ansatz_Kennlinien.") + db.KeyOfId(product.heatExchangerId);
     if (catalog.heatExchangers == 0 || !db.OpenTable(fitted, catalog.heatExchangers, name)) {
         ShowMessage(QStringLiteral("Tabelle %1 fehlt!").arg(name), MessageIcon::Stop);
         return false;
     }
     if (!db.OpenTable(characteristic, fitted, QStringLiteral("Kennlinien"))) {
-        ShowMessage(QStringLiteral("Tabelle %1.%2 fehlt!").arg(name, QStringLiteral("Kennlinien")), MessageIcon::Stop);
+        ShowMessage(QStringLiteral("Tabelle %1.%2 fehlt!").arg(name, QStringLiteral("Kennlinien")),
+                    MessageIcon::Stop);
         return false;
     }
     return true;
@@ -99,16 +100,20 @@ QString noSegmentError(const std::vector<tKennlinieItem>& points, double z) {
                          "Wärmetauschers beträgt %.2f %s. Verringern Sie die Zapfrate oder wählen Sie einen "
                          "größeren Wärmetauscher."),
                        z, U("l/min"), points.back().flow, U("l/min"));
-    return sformat(T("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt %.2f %s."), points.front().flow,
-                   U("l/min"));
+    return sformat(T("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt %.2f %s."),
+                   points.front().flow, U("l/min"));
 }
 
 QString operatingModeText(int mode) {
     switch (mode) {
-    case 0: return T("@Betriebsart Wohnungsstation@Vorrang");
-    case 1: return T("@Betriebsart Wohnungsstation@Parallel");
-    case 2: return T("@Betriebsart Wohnungsstation@Vorrang/Parallel");
-    default: return {};
+    case 0:
+        return T("@Betriebsart Wohnungsstation@Vorrang");
+    case 1:
+        return T("@Betriebsart Wohnungsstation@Parallel");
+    case 2:
+        return T("@Betriebsart Wohnungsstation@Vorrang/Parallel");
+    default:
+        return {};
     }
 }
 
@@ -142,11 +147,10 @@ QString designText(const tWizardState& w, const DatenRow& daten, const tAnsatzKe
     QString temperatures = sformat("%s\t%.0f/%.0f °C", T("VL/RL-Temp."), w.design.tVL, w.design.tRLPrim);
     if (rodPower > 0.0 && (point.tW != tW || point.tVL != tVL))
         temperatures += sformat(", %s %.0f %s", T("Heizstab"), rodPower, U("W"));
-    const QStringList rows{temperatures,
-                           sformat(T("%s\t%0.f %s"), T("Druckverlust-TW"), dp.tw, U("mbar")),
-                           sformat("%s\t%0.f %s", T("Druckverlust-HZ"), dp.hz, U("mbar")),
-                           sformat("%s\t\t%s", T("Schaltung"),
-                                   operatingModeText(daten.integer(DatenColumn::OperatingMode)))};
+    const QStringList rows{
+        temperatures, sformat(T("%s\t%0.f %s"), T("Druckverlust-TW"), dp.tw, U("mbar")),
+        sformat("%s\t%0.f %s", T("Druckverlust-HZ"), dp.hz, U("mbar")),
+        sformat("%s\t\t%s", T("Schaltung"), operatingModeText(daten.integer(DatenColumn::OperatingMode)))};
     return rows.join(kCrLf);
 }
 
@@ -161,10 +165,12 @@ void checkFloorHeating(tWizardState& w, QString& error, QString& note) {
     const QString temperatures = sformat("%s %.0f/%.0f °C", T("VL/RL-Temp."), w.reqHz.tVL, w.reqHz.tRL);
     QString summary;
     if (wanted < 1 && most > 0)
-        error = T("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. Bei Bedarf bitte Anzahl der "
-                  "FBH-Kreise festlegen.");
+        error =
+            T("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. Bei Bedarf bitte Anzahl der "
+              "FBH-Kreise festlegen.");
     if (wanted > 0 && most < 1)
-        error = T("Die gewählte Station enthält keinen FBH-Verteiler. Bitte Anzahl der FBH-Kreise auf 0 setzen.");
+        error =
+            T("Die gewählte Station enthält keinen FBH-Verteiler. Bitte Anzahl der FBH-Kreise auf 0 setzen.");
     if (most >= 1 && wanted > most)
         error = sformat(T("Die gewählte Station kann maximal %d Heizkreise am Verteiler aufnehmen."), most);
     if (most > 0 && wanted <= most) {
@@ -176,8 +182,9 @@ void checkFloorHeating(tWizardState& w, QString& error, QString& note) {
     }
     if (most < 1) {
         summary = temperatures;
-        note = T("An diese Wohnungsstation kann ein externer FBH-Verteiler angeschlossen werden. Einstellungen "
-                 "können bei Bedarf an dem externen FBH-Verteiler vorgenommen werden.");
+        note =
+            T("An diese Wohnungsstation kann ein externer FBH-Verteiler angeschlossen werden. Einstellungen "
+              "können bei Bedarf an dem externen FBH-Verteiler vorgenommen werden.");
     }
     w.display.hzSummary = summary;
 }
@@ -186,8 +193,8 @@ enum class Next { FloorHeating, Finish };
 
 // Operating point, characteristic, heating rod and result text. Sets `error` when the station
 // cannot be designed; answers where the check goes on.
-Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitted, TableHandle characteristic,
-                         QString& error) {
+Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitted,
+                         TableHandle characteristic, QString& error) {
     const tCatalog& catalog = *w.catalog;
     const DatenRow daten(db, catalog, w.product);
     const int rodLimit = daten.integer(DatenColumn::HeatingRodPower);
@@ -223,9 +230,10 @@ Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitt
         rodPower = water.Dichte(w.reqTw.tW) * water.SpezWaermeKapazitaet(w.reqTw.tW) *
                    (ZapfrateOf(w.design) / 60000.0) * (w.reqTw.tW - point.tW);
         if (rodLimit < rodPower) {
-            error = sformat("Die maximale elektrische Leistung des Zusatzheizstabs reicht nicht aus. Erforderlich "
-                            "ist %.1f%s.",
-                            rodPower / 1000.0, U("kW"));
+            error = sformat(
+                "Die maximale elektrische Leistung des Zusatzheizstabs reicht nicht aus. Erforderlich "
+                "ist %.1f%s.",
+                rodPower / 1000.0, U("kW"));
             return Next::Finish;
         }
     }

@@ -10,9 +10,15 @@ namespace {
 // Tap rates come from conversions; closer than this they count as equal.
 constexpr double kFlowTolerance = 1e-10;
 
-bool nearlyEqual(double a, double b) { return std::fabs(a - b) <= kFlowTolerance; }
-bool lessOrEqual(double a, double b) { return a < b || nearlyEqual(a, b); }
-bool strictlyLess(double a, double b) { return a < b && !nearlyEqual(a, b); }
+bool nearlyEqual(double a, double b) {
+    return std::fabs(a - b) <= kFlowTolerance;
+}
+bool lessOrEqual(double a, double b) {
+    return a < b || nearlyEqual(a, b);
+}
+bool strictlyLess(double a, double b) {
+    return a < b && !nearlyEqual(a, b);
+}
 
 // First curve at or less than five degrees above the wanted supply temperature.
 std::optional<size_t> findSupply(const std::vector<tAnsatzKennlinieItem>& items, int tVL) {
@@ -46,8 +52,8 @@ void SortAnsatzKennlinien(std::vector<tAnsatzKennlinieItem>& items) {
     });
 }
 
-std::optional<size_t> FindOperatingPoint(const std::vector<tAnsatzKennlinieItem>& sorted, int tVL, int tK, int tW,
-                                         bool hasHeatingRod) {
+std::optional<size_t> FindOperatingPoint(const std::vector<tAnsatzKennlinieItem>& sorted, int tVL, int tK,
+                                         int tW, bool hasHeatingRod) {
     const auto supply = findSupply(sorted, tVL);
     if (!supply)
         return std::nullopt;

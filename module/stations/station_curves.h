@@ -12,10 +12,10 @@
 namespace WoSt {
 
 struct tAnsatzKennlinieItem {
-    std::int64_t row = 0;// row of the curve in the fitted-curve table
-    double tVL = 0.0; // supply temperature, °C
-    double tK = 0.0;  // cold-water temperature, °C
-    double tW = 0.0;  // hot-water temperature, °C
+    std::int64_t row = 0; // row of the curve in the fitted-curve table
+    double tVL = 0.0;     // supply temperature, °C
+    double tK = 0.0;      // cold-water temperature, °C
+    double tW = 0.0;      // hot-water temperature, °C
 };
 
 struct tKennlinieItem {
@@ -31,8 +31,8 @@ void SortAnsatzKennlinien(std::vector<tAnsatzKennlinieItem>& items);
 // The first search wants a curve that reaches the hot-water temperature by itself; the second,
 // tried only for a device with a heating rod, takes the hottest curve of the supply
 // temperature found and leaves the rest to the rod.
-std::optional<size_t> FindOperatingPoint(const std::vector<tAnsatzKennlinieItem>& sorted, int tVL, int tK, int tW,
-                                         bool hasHeatingRod);
+std::optional<size_t> FindOperatingPoint(const std::vector<tAnsatzKennlinieItem>& sorted, int tVL, int tK,
+                                         int tW, bool hasHeatingRod);
 
 // True when the tap rates of the points rise strictly; a characteristic that does not cannot
 // be interpolated.

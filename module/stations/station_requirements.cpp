@@ -10,7 +10,8 @@ double ZapfrateOf(const tReqTw& req) {
     if (req.hr < 0.0)
         return 0.0;
     const WaterProperties& water = Water();
-    const double heatPerVolume = water.Dichte(req.tW) * water.SpezWaermeKapazitaet(req.tW) * (req.tW - req.tK);
+    const double heatPerVolume =
+        water.Dichte(req.tW) * water.SpezWaermeKapazitaet(req.tW) * (req.tW - req.tK);
     // Equal temperatures carry no heat: no tap rate can deliver the output, and dividing
     // would give infinity.
     if (heatPerVolume == 0.0)

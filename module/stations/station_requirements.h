@@ -20,14 +20,14 @@ struct tReqTw {
 
 // Floor-heating requirement, node "SecondPump".
 struct tReqHz {
-    int tVLMin = 0;     // settable secondary supply range of the device, °C
+    int tVLMin = 0; // settable secondary supply range of the device, °C
     int tVLMax = 0;
-    double tVL = 0.0;   // secondary supply temperature, °C
-    double tRL = 0.0;   // secondary return temperature, °C
-    double q = 0.0;     // heat output of the floor-heating circuits, W
-    double dp = 0.0;    // their pressure loss, Pa
-    double vol = 0.0;   // their water content, l
-    int nFbh = 0;       // number of floor-heating circuits
+    double tVL = 0.0;    // secondary supply temperature, °C
+    double tRL = 0.0;    // secondary return temperature, °C
+    double q = 0.0;      // heat output of the floor-heating circuits, W
+    double dp = 0.0;     // their pressure loss, Pa
+    double vol = 0.0;    // their water content, l
+    int nFbh = 0;        // number of floor-heating circuits
     int fbhPossible = 0; // 1 when the device has a secondary supply range
 };
 

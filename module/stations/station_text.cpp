@@ -5,9 +5,13 @@
 
 namespace WoSt {
 
-QString T(const char* germanText) { return ModuleText(germanText); }
+QString T(const char* germanText) {
+    return ModuleText(germanText);
+}
 
-QString U(const char* unit) { return ModuleText(unit); }
+QString U(const char* unit) {
+    return ModuleText(unit);
+}
 
 void ShowMessage(const QString& text, MessageIcon icon) {
     const UiIcon uiIcon = icon == MessageIcon::Stop          ? UiIcon::Stop

@@ -24,24 +24,34 @@ void ShowMessage(const QString& text, MessageIcon icon);
 namespace detail {
 QString formatBytes(const char* format, ...);
 
-inline QByteArray cArgument(const QString& text) { return text.toUtf8(); }
-inline QByteArray cArgument(const char* text) { return QByteArray(text); }
+inline QByteArray cArgument(const QString& text) {
+    return text.toUtf8();
+}
+inline QByteArray cArgument(const char* text) {
+    return QByteArray(text);
+}
 template <class N>
-    requires std::is_arithmetic_v<N>
-N cArgument(N number) { return number; }
+requires std::is_arithmetic_v<N> N cArgument(N number) {
+    return number;
+}
 
-inline const char* passed(const QByteArray& text) { return text.constData(); }
+inline const char* passed(const QByteArray& text) {
+    return text.constData();
+}
 template <class N>
-    requires std::is_arithmetic_v<N>
-N passed(N number) { return number; }
+requires std::is_arithmetic_v<N> N passed(N number) {
+    return number;
+}
 } // namespace detail
 
 // printf formatting of a (translated) format: texts are passed as UTF-8, numbers as they are.
-template <class... Args>
-QString sformat(const QString& format, const Args&... args) {
+template <class... Args> QString sformat(const QString& format, const Args&... args) {
     const auto held = std::make_tuple(detail::cArgument(args)...);
-    return std::apply([&](const auto&... h) { return detail::formatBytes(format.toUtf8().constData(), detail::passed(h)...); },
-                      held);
+    return std::apply(
+        [&](const auto&... h) {
+            return detail::formatBytes(format.toUtf8().constData(), detail::passed(h)...);
+        },
+        held);
 }
 
 // The two characters that end a row in the multi-row result fields.

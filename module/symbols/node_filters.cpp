@@ -92,6 +92,8 @@ int CheckPageFilters(const CNode* page) {
     return PassesRegionFilter(page, regionToken()) ? 1 : 0;
 }
 
-int CheckSymbolFilters(const CNode* symbol) { return PassesVersionFilter(symbol, versionName()) ? 1 : 0; }
+int CheckSymbolFilters(const CNode* symbol) {
+    return PassesVersionFilter(symbol, versionName()) ? 1 : 0;
+}
 
 } // namespace NodeFilters

@@ -28,7 +28,8 @@ bool CSymbolEditContext::IsInPlaceEdit() const {
 }
 
 QString CSymbolEditContext::ValueOf(const QString& key) const {
-    return m_pSymbolFile ? m_pSymbolFile->GetSymbolValue(m_pSymbol, key) : Symbols::GetSymbolValue(m_pSymbol, key);
+    return m_pSymbolFile ? m_pSymbolFile->GetSymbolValue(m_pSymbol, key)
+                         : Symbols::GetSymbolValue(m_pSymbol, key);
 }
 
 void CSymbolEditContext::StoreValue(const QString& key, const QString& text) {

@@ -8,7 +8,9 @@
 
 CSymbolFile::CSymbolFile(const QString& path) : m_path(path) {}
 
-CSymbolFile::~CSymbolFile() { Clear(); }
+CSymbolFile::~CSymbolFile() {
+    Clear();
+}
 
 void CSymbolFile::Clear() {
     delete m_pRoot;

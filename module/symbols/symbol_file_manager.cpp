@@ -15,8 +15,7 @@
 namespace {
 
 // Calls `visit` for every "Symbol" of every "Page" of a tree, in page order.
-template <typename Visit>
-void forEachSymbol(const CNode* root, Visit visit) {
+template <typename Visit> void forEachSymbol(const CNode* root, Visit visit) {
     const CNode* pages = root ? root->FindChild(QStringLiteral("Pages")) : nullptr;
     if (!pages)
         return;
@@ -43,9 +42,13 @@ CSymbolFileManager* CSymbolFileManager::GetInstance() {
     return instance.get();
 }
 
-CSymbolFileManager::CSymbolFileManager() { m_mapSymbols.reserve(2011); }
+CSymbolFileManager::CSymbolFileManager() {
+    m_mapSymbols.reserve(2011);
+}
 
-CSymbolFileManager::~CSymbolFileManager() { Reset(); }
+CSymbolFileManager::~CSymbolFileManager() {
+    Reset();
+}
 
 void CSymbolFileManager::Reset() {
     qDeleteAll(m_mapFiles);
@@ -154,7 +157,8 @@ int CSymbolFileManager::AddListedFiles(CSymbolFile* listFile) {
         return 0;
     int added = 0;
     const QString key = QStringLiteral("SymbolFile");
-    for (const CLeaf* leaf = listFile->m_pRoot->FindLeaf(key); leaf; leaf = listFile->m_pRoot->FindLeaf(key, leaf)) {
+    for (const CLeaf* leaf = listFile->m_pRoot->FindLeaf(key); leaf;
+         leaf = listFile->m_pRoot->FindLeaf(key, leaf)) {
         const auto resolved = SymbolFolders::ResolveCatalogPath(leaf->GetOnlyValue(u':'));
         if (resolved && AddFile(*resolved, listFile))
             ++added;

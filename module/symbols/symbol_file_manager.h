@@ -41,7 +41,8 @@ public:
     void Reset();
 
     // The files named by the two ';'-separated file lists, in list order.
-    void GetListedFiles(const QString& supportList, const QString& userList, std::vector<CSymbolFile*>& files);
+    void GetListedFiles(const QString& supportList, const QString& userList,
+                        std::vector<CSymbolFile*>& files);
     // The user settings file; made (and written) on first need when `create` is set.
     CSymbolFile* GetUserSettingsFile(int create);
     // The user's override node for a block name, added when missing and `create` is set.

@@ -49,7 +49,8 @@ void CSymbolFileManager::GetFilesForTrade(const QString& trade, std::vector<CSym
     const bool desktopVersion = SymbolsHost::Get().VersionName() == QStringLiteral("OrvaneDT");
     const SymbolFolders::ToolbarFolders folders = SymbolFolders::DetermineToolbarFolders();
     const QString name = SymbolFolders::TradeFolderName(trade, useVariable != 0);
-    QString supplied = folders.supplied.isEmpty() ? QString() : SymbolFolders::JoinFolder(folders.supplied, name);
+    QString supplied =
+        folders.supplied.isEmpty() ? QString() : SymbolFolders::JoinFolder(folders.supplied, name);
     QString user = folders.user.isEmpty() ? QString() : SymbolFolders::JoinFolder(folders.user, name);
     if (!subFolder.isEmpty()) {
         supplied = supplied.isEmpty() ? supplied : SymbolFolders::JoinFolder(supplied, subFolder);
@@ -59,7 +60,8 @@ void CSymbolFileManager::GetFilesForTrade(const QString& trade, std::vector<CSym
         return !supplied.isEmpty() && path.contains(supplied, Qt::CaseSensitive);
     };
     for (CSymbolFile* file : std::as_const(m_mapFiles)) {
-        if (!desktopVersion && SymbolFolders::ShortFileName(file->m_path).startsWith(QStringLiteral("Toolbar")))
+        if (!desktopVersion &&
+            SymbolFolders::ShortFileName(file->m_path).startsWith(QStringLiteral("Toolbar")))
             continue;
         const bool inUser = !user.isEmpty() && file->m_path.contains(user, Qt::CaseInsensitive);
         if (inSupplied(file->m_path) || inUser || (file->m_pParent && inSupplied(file->m_pParent->m_path)))
@@ -112,7 +114,8 @@ void CSymbolFileManager::GetListedFiles(const QString& supportList, const QStrin
     const QStringList supplied = fileListEntries(supportList);
     const QStringList user = fileListEntries(userList);
     std::vector<CSymbolFile*> found(supplied.size() + user.size(), nullptr);
-    const auto fill = [&](const QStringList& entries, qsizetype offset, const QString& relative, CSymbolFile* file) {
+    const auto fill = [&](const QStringList& entries, qsizetype offset, const QString& relative,
+                          CSymbolFile* file) {
         for (qsizetype i = 0; i < entries.size(); ++i)
             if (QString::compare(entries[i], relative, Qt::CaseInsensitive) == 0)
                 found[offset + i] = file;

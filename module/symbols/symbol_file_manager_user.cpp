@@ -111,7 +111,8 @@ CNode* CSymbolFileManager::GetUserSymbol(const QString& blockName, int create) {
     CNode* page = firstPage(file ? file->m_pRoot : nullptr, create != 0);
     if (!page)
         return nullptr;
-    CNode* symbol = page->FindChildByAttributeValue(QStringLiteral("Symbol"), QStringLiteral("BlockName"), blockName);
+    CNode* symbol =
+        page->FindChildByAttributeValue(QStringLiteral("Symbol"), QStringLiteral("BlockName"), blockName);
     if (!symbol && create) {
         symbol = page->AddChild(QStringLiteral("Symbol"));
         symbol->AddLeaf(QStringLiteral("BlockName"), blockName, 0);

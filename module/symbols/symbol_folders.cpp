@@ -56,10 +56,14 @@ QString TradeFolderName(const QString& code, bool useVariable) {
             return named;
     }
     static const QHash<QString, QString> fixed = {
-        {QStringLiteral("H"), QStringLiteral("Heizung")},     {QStringLiteral("S"), QStringLiteral("Sanitaer")},
-        {QStringLiteral("L"), QStringLiteral("Lueftung")},    {QStringLiteral("E"), QStringLiteral("Elektro")},
-        {QStringLiteral("A"), QStringLiteral("Architektur")}, {QStringLiteral("G"), QStringLiteral("Gas")},
-        {QStringLiteral("K"), QStringLiteral("Kaelte")},      {QStringLiteral("B"), QStringLiteral("Brandschutz")},
+        {QStringLiteral("H"), QStringLiteral("Heizung")},
+        {QStringLiteral("S"), QStringLiteral("Sanitaer")},
+        {QStringLiteral("L"), QStringLiteral("Lueftung")},
+        {QStringLiteral("E"), QStringLiteral("Elektro")},
+        {QStringLiteral("A"), QStringLiteral("Architektur")},
+        {QStringLiteral("G"), QStringLiteral("Gas")},
+        {QStringLiteral("K"), QStringLiteral("Kaelte")},
+        {QStringLiteral("B"), QStringLiteral("Brandschutz")},
         {QStringLiteral("USER"), QStringLiteral("User")},
     };
     return fixed.value(code, code);

@@ -17,17 +17,42 @@
 namespace {
 
 const QSet<QString>& symbolKeys() {
-    static const QSet<QString> keys = {
-        "BlockName", "SecondBlockName", "UseBlockPair", "AttributeName1", "AttributeName2", "SlideName",
-        "DisplayName", "Abbreviation", "Text", "Command", "LayerComponent", "HelpUrl", "AskRotation",
-        "AskSize", "AskAttributes", "UseSymbolFactor", "Explode", "AdjustLayer", "UseMedium",
-        "UsedInCalculations", "NoZPart", "Osnap", "ButtonSizeWidthFactor", "ButtonSizeHeightFactor", "Pos",
-        "HideButton", "NewRow", "Version", "Region", "SystemType"};
+    static const QSet<QString> keys = {"BlockName",
+                                       "SecondBlockName",
+                                       "UseBlockPair",
+                                       "AttributeName1",
+                                       "AttributeName2",
+                                       "SlideName",
+                                       "DisplayName",
+                                       "Abbreviation",
+                                       "Text",
+                                       "Command",
+                                       "LayerComponent",
+                                       "HelpUrl",
+                                       "AskRotation",
+                                       "AskSize",
+                                       "AskAttributes",
+                                       "UseSymbolFactor",
+                                       "Explode",
+                                       "AdjustLayer",
+                                       "UseMedium",
+                                       "UsedInCalculations",
+                                       "NoZPart",
+                                       "Osnap",
+                                       "ButtonSizeWidthFactor",
+                                       "ButtonSizeHeightFactor",
+                                       "Pos",
+                                       "HideButton",
+                                       "NewRow",
+                                       "Version",
+                                       "Region",
+                                       "SystemType"};
     return keys;
 }
 
 const QSet<QString>& pageKeys() {
-    static const QSet<QString> keys = {"DisplayName", "SlideName", "SlideSize", "FixedLayout", "Version", "Region"};
+    static const QSet<QString> keys = {"DisplayName", "SlideName", "SlideSize",
+                                       "FixedLayout", "Version",   "Region"};
     return keys;
 }
 
@@ -63,7 +88,8 @@ void SymbolLibraryCheck::Run() {
     const auto scan = [&](const QString& toolbarFolder, bool supplied) {
         if (toolbarFolder.isEmpty() || !QFileInfo(toolbarFolder).isDir())
             return;
-        const QStringList trades = QDir(toolbarFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        const QStringList trades =
+            QDir(toolbarFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         for (const QString& trade : trades) {
             if (trade.startsWith(u'.'))
                 continue;
@@ -73,7 +99,8 @@ void SymbolLibraryCheck::Run() {
                     QStringLiteral("folder is not searched: only the trade folders are"));
                 continue;
             }
-            const QStringList names = QDir(tradeFolder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
+            const QStringList names =
+                QDir(tradeFolder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
             for (const QString& name : names) {
                 const QString ext = QFileInfo(name).suffix().toLower();
                 if (ext != QStringLiteral("inf") && ext != QStringLiteral("infx"))
@@ -99,7 +126,11 @@ void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
     CNode* rawRoot = nullptr;
     TreeReadError error;
     if (!TreeItems::ReadFromFile(path, rawRoot, 0, &error)) {
-        m_problems.push_back({SymbolProblem::Error, path, error.line, error.column, {},
+        m_problems.push_back({SymbolProblem::Error,
+                              path,
+                              error.line,
+                              error.column,
+                              {},
                               QStringLiteral("cannot be read: ") + error.message +
                                   QStringLiteral("; the module sets it aside and starts an empty one")});
         return;
@@ -107,7 +138,8 @@ void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
     const std::unique_ptr<CNode> root(rawRoot);
     if (!hasVisiblePage(*root)) {
         Add(SymbolProblem::Error, path, {},
-            QStringLiteral("no page to hold the overrides; the module sets the file aside and starts an empty one"));
+            QStringLiteral(
+                "no page to hold the overrides; the module sets the file aside and starts an empty one"));
         return;
     }
     const CNode* page = root->FindChild(QStringLiteral("Pages"))->FindChild(QStringLiteral("Page"));
@@ -136,7 +168,11 @@ void SymbolLibraryCheck::CheckFile(const QString& path, QStringList& listChain) 
     CNode* rawRoot = nullptr;
     TreeReadError error;
     if (!TreeItems::ReadFromFile(path, rawRoot, 0, &error)) {
-        m_problems.push_back({SymbolProblem::Error, path, error.line, error.column, {},
+        m_problems.push_back({SymbolProblem::Error,
+                              path,
+                              error.line,
+                              error.column,
+                              {},
                               QStringLiteral("cannot be read: ") + error.message});
         return;
     }
@@ -163,33 +199,40 @@ void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, Q
         const auto resolved = SymbolFolders::ResolveCatalogPath(entry);
         if (!resolved) {
             Add(SymbolProblem::Error, path, where,
-                entry.startsWith(u'<') ? QStringLiteral("unknown catalogue in \"%1\"").arg(entry)
-                                       : QStringLiteral("\"%1\" is not a catalogue path (<name>path)").arg(entry));
+                entry.startsWith(u'<')
+                    ? QStringLiteral("unknown catalogue in \"%1\"").arg(entry)
+                    : QStringLiteral("\"%1\" is not a catalogue path (<name>path)").arg(entry));
         } else if (listChain.contains(*resolved)) {
-            Add(SymbolProblem::Error, path, where, QStringLiteral("\"%1\" leads back to a list file naming it").arg(entry));
+            Add(SymbolProblem::Error, path, where,
+                QStringLiteral("\"%1\" leads back to a list file naming it").arg(entry));
         } else if (!QFileInfo(*resolved).isFile()) {
-            Add(SymbolProblem::Error, path, where, QStringLiteral("\"%1\" names a file that does not exist").arg(entry));
+            Add(SymbolProblem::Error, path, where,
+                QStringLiteral("\"%1\" names a file that does not exist").arg(entry));
         } else {
             CheckFile(*resolved, listChain);
         }
     }
     for (const auto& leaf : root.Leaves())
         if (leaf->GetKey() != key)
-            Add(SymbolProblem::Error, path, {}, QStringLiteral("unknown key \"%1\" in a list file").arg(leaf->GetKey()));
+            Add(SymbolProblem::Error, path, {},
+                QStringLiteral("unknown key \"%1\" in a list file").arg(leaf->GetKey()));
     listChain.removeLast();
 }
 
 void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root) {
     for (const auto& leaf : root.Leaves())
         if (leaf->GetKey() != QStringLiteral("SymbolFile"))
-            Add(SymbolProblem::Error, path, {}, QStringLiteral("unknown key \"%1\" on the root").arg(leaf->GetKey()));
+            Add(SymbolProblem::Error, path, {},
+                QStringLiteral("unknown key \"%1\" on the root").arg(leaf->GetKey()));
     for (const auto& child : root.Children())
         if (child->GetName() != QStringLiteral("Defaults") && child->GetName() != QStringLiteral("Pages"))
-            Add(SymbolProblem::Error, path, child->GetName(), QStringLiteral("unknown node \"%1\"").arg(child->GetName()));
+            Add(SymbolProblem::Error, path, child->GetName(),
+                QStringLiteral("unknown node \"%1\"").arg(child->GetName()));
     if (const CNode* defaults = root.FindChild(QStringLiteral("Defaults")))
         for (const auto& leaf : defaults->Leaves())
             if (!symbolKeys().contains(leaf->GetKey()))
-                Add(SymbolProblem::Error, path, QStringLiteral("Defaults"), QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+                Add(SymbolProblem::Error, path, QStringLiteral("Defaults"),
+                    QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
 
     const CNode* pages = root.FindChild(QStringLiteral("Pages"));
     int visiblePages = 0;
@@ -198,18 +241,21 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
     for (const auto& page : pages ? pages->Children() : none) {
         const QString pageWhere = QStringLiteral("Pages/%1[%2]").arg(page->GetName()).arg(++pageIndex);
         if (page->GetName() != QStringLiteral("Page")) {
-            Add(SymbolProblem::Error, path, pageWhere, QStringLiteral("unknown node \"%1\"").arg(page->GetName()));
+            Add(SymbolProblem::Error, path, pageWhere,
+                QStringLiteral("unknown node \"%1\"").arg(page->GetName()));
             continue;
         }
         visiblePages += NodeFilters::CheckPageFilters(page.get());
         for (const auto& leaf : page->Leaves())
             if (!pageKeys().contains(leaf->GetKey()))
-                Add(SymbolProblem::Error, path, pageWhere, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
+                Add(SymbolProblem::Error, path, pageWhere,
+                    QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
         if (const CLeaf* slide = page->FindLeaf(QStringLiteral("SlideName")))
             CheckSlide(path, pageWhere, slide->GetOnlyValue(u':'), true);
         int symbolIndex = 0;
         for (const auto& symbol : page->Children()) {
-            const QString where = pageWhere + QStringLiteral("/%1[%2]").arg(symbol->GetName()).arg(++symbolIndex);
+            const QString where =
+                pageWhere + QStringLiteral("/%1[%2]").arg(symbol->GetName()).arg(++symbolIndex);
             if (!CheckSymbolKeys(path, where, *symbol))
                 continue;
             const QString blockName = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("BlockName"));
@@ -220,7 +266,8 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
                     m_blockNames.insert(key, path);
                 else if (first != path)
                     Add(SymbolProblem::Warning, path, where,
-                        QStringLiteral("block name \"%1\" is also used in %2; the file indexed later wins").arg(blockName, QFileInfo(path).dir().relativeFilePath(first)));
+                        QStringLiteral("block name \"%1\" is also used in %2; the file indexed later wins")
+                            .arg(blockName, QFileInfo(path).dir().relativeFilePath(first)));
             }
             QString slide;
             const CLeaf* slideLeaf = symbol->FindLeaf(QStringLiteral("SlideName"));
@@ -231,9 +278,11 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
                 CheckSlide(path, where, slide, false);
             const QString help = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("HelpUrl"));
             if (!help.isEmpty()) {
-                const QString document = QFileInfo(path).dir().filePath(SymbolFolders::NormalizeSeparators(help));
+                const QString document =
+                    QFileInfo(path).dir().filePath(SymbolFolders::NormalizeSeparators(help));
                 if (!QFileInfo(document).isFile())
-                    Add(SymbolProblem::Warning, path, where, QStringLiteral("help document missing: %1").arg(help));
+                    Add(SymbolProblem::Warning, path, where,
+                        QStringLiteral("help document missing: %1").arg(help));
             }
         }
     }
@@ -257,7 +306,8 @@ bool SymbolLibraryCheck::CheckSymbolKeys(const QString& path, const QString& whe
     return true;
 }
 
-void SymbolLibraryCheck::CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage) {
+void SymbolLibraryCheck::CheckSlide(const QString& path, const QString& where, const QString& name,
+                                    bool isPage) {
     if (isWindowsAbsolute(name))
         return; // a drawing path of another machine cannot be checked here
     QString file = SymbolFolders::NormalizeSeparators(name);
@@ -268,5 +318,6 @@ void SymbolLibraryCheck::CheckSlide(const QString& path, const QString& where, c
         file += QStringLiteral(".sld");
     if (!QFileInfo(file).isFile())
         Add(SymbolProblem::Warning, path, where,
-            QStringLiteral("slide missing: %1").arg(QFileInfo(path).dir().relativeFilePath(QDir::cleanPath(file))));
+            QStringLiteral("slide missing: %1")
+                .arg(QFileInfo(path).dir().relativeFilePath(QDir::cleanPath(file))));
 }

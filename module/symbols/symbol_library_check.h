@@ -11,8 +11,8 @@ class CNode;
 // Everything a library maintainer must fix in the symbol files of an installation: files that
 // cannot be read, files whose pages are all filtered out, list-file entries that resolve to
 // nothing, block names used in several files, slides and help documents that are missing,
-// keys the module does not know, and user overrides that cannot be read or apply to nothing. Uses the host (SymbolsHost) for folders, catalogues and
-// filter values, like the symbol file manager.
+// keys the module does not know, and user overrides that cannot be read or apply to nothing. Uses the host
+// (SymbolsHost) for folders, catalogues and filter values, like the symbol file manager.
 struct SymbolProblem {
     enum Severity { Warning, Error };
     Severity severity = Error;
@@ -39,7 +39,8 @@ private:
     void CheckUserSettings(const QString& path);
     void CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage);
     bool CheckSymbolKeys(const QString& path, const QString& where, const CNode& symbol);
-    void Add(SymbolProblem::Severity severity, const QString& file, const QString& where, const QString& message);
+    void Add(SymbolProblem::Severity severity, const QString& file, const QString& where,
+             const QString& message);
 
     std::vector<SymbolProblem> m_problems;
     QStringList m_checked;

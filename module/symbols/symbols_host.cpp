@@ -23,7 +23,9 @@ public:
     QString VersionName() override { return CLocalizer::instance().GetVersionName(); }
     QString RegionToken() override { return CLocalizer::instance().GetMyRegionsToken(); }
     QString DefaultFolder(int kind) override { return theApp.m_dllModule.Get(kind); }
-    std::optional<QString> CatalogRoot(const QString& name) override { return SymbolsHost::CatalogManagerRoot(name); }
+    std::optional<QString> CatalogRoot(const QString& name) override {
+        return SymbolsHost::CatalogManagerRoot(name);
+    }
     void ScanTranslations(const QString& folder) override {
         if (g_pTranslationModule)
             g_pTranslationModule->ScanDirectory(folder);
@@ -45,7 +47,9 @@ ISymbolsHost& Get() {
     return host ? *host : platform;
 }
 
-void Install(ISymbolsHost* host) { installed() = host; }
+void Install(ISymbolsHost* host) {
+    installed() = host;
+}
 
 int VariableInt(const QString& name, int saveType, int defaultValue) {
     const auto text = Get().Variable(name, saveType);
@@ -56,7 +60,9 @@ int VariableInt(const QString& name, int saveType, int defaultValue) {
     return ok ? value : defaultValue;
 }
 
-QString VariableText(const QString& name, int saveType) { return Get().Variable(name, saveType).value_or(QString()); }
+QString VariableText(const QString& name, int saveType) {
+    return Get().Variable(name, saveType).value_or(QString());
+}
 
 std::optional<QString> CatalogManagerRoot(const QString& name) {
     const orvCatalogInfo* info = orvCatalogManager::getInstance()->findCatalogInfo(name);

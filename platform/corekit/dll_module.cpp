@@ -28,11 +28,16 @@ int CDllModule::InitFromFile(const QString& filePath) {
 
 QString CDllModule::Get(int kind) const {
     switch (kind) {
-    case kFile: return m_file;
-    case kProgramDir: return m_file.isEmpty() ? QString() : QFileInfo(m_file).path();
-    case kSupportDir: return COrvaneInstallation::Current().SupportFolder();
-    case kStandardsDir: return COrvaneInstallation::Current().StandardsFolder();
-    default: return QString();
+    case kFile:
+        return m_file;
+    case kProgramDir:
+        return m_file.isEmpty() ? QString() : QFileInfo(m_file).path();
+    case kSupportDir:
+        return COrvaneInstallation::Current().SupportFolder();
+    case kStandardsDir:
+        return COrvaneInstallation::Current().StandardsFolder();
+    default:
+        return QString();
     }
 }
 

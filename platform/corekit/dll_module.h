@@ -14,9 +14,9 @@ using HINSTANCE = const void*;
 class CDllModule {
 public:
     enum Kind {
-        kFile = 1,       // the module's own file
-        kProgramDir = 2, // the folder holding the module's file
-        kSupportDir = 6, // the installation's supplied data (default support folder)
+        kFile = 1,        // the module's own file
+        kProgramDir = 2,  // the folder holding the module's file
+        kSupportDir = 6,  // the installation's supplied data (default support folder)
         kStandardsDir = 7 // the user's own data (default standards folder)
     };
 

@@ -89,10 +89,10 @@ bool COrvaneInstallation::IsLoaded() const {
     return m_loaded;
 }
 
-#define ORVANE_INSTALLATION_GETTER(Name, member)                                                       \
-    QString COrvaneInstallation::Name() const {                                                        \
-        EnsureLoaded();                                                                                \
-        return m_data.member;                                                                          \
+#define ORVANE_INSTALLATION_GETTER(Name, member)                                                             \
+    QString COrvaneInstallation::Name() const {                                                              \
+        EnsureLoaded();                                                                                      \
+        return m_data.member;                                                                                \
     }
 ORVANE_INSTALLATION_GETTER(FilePath, filePath)
 ORVANE_INSTALLATION_GETTER(RootFolder, root)

@@ -20,14 +20,14 @@ public:
     void Clear();
     bool IsLoaded() const;
 
-    QString FilePath() const;          // the installation file, empty when none
-    QString RootFolder() const;        // the folder holding the installation file
-    QString ProgramFolder() const;     // program files of the suite (module kind 2)
-    QString SupportFolder() const;     // supplied data (kind 6)
-    QString StandardsFolder() const;   // the user's own data (kind 7)
-    QString LibraryFolder() const;     // where suite libraries are looked for
-    QString CatalogFolder() const;     // the catalogue descriptors (orvCatalogManager)
-    QString RegistryBasePath() const;  // e.g. "Orvane\\Planung\\"; may be empty
+    QString FilePath() const;         // the installation file, empty when none
+    QString RootFolder() const;       // the folder holding the installation file
+    QString ProgramFolder() const;    // program files of the suite (module kind 2)
+    QString SupportFolder() const;    // supplied data (kind 6)
+    QString StandardsFolder() const;  // the user's own data (kind 7)
+    QString LibraryFolder() const;    // where suite libraries are looked for
+    QString CatalogFolder() const;    // the catalogue descriptors (orvCatalogManager)
+    QString RegistryBasePath() const; // e.g. "Orvane\\Planung\\"; may be empty
     QString VersionName() const;
     QString Region() const;
     // Host variables in file order, "$(INSTALLDIR)" already replaced by the root folder.

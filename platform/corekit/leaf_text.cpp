@@ -60,7 +60,8 @@ LeafText::LeafText(const LeafText& other) {
     }
     const BlockHeader header = headerOf(other.m_bits);
     const std::size_t bytes = header & ~kUtf16Flag;
-    m_bits = makeBlock(reinterpret_cast<const char*>(other.m_bits) + sizeof header, bytes, header & kUtf16Flag);
+    m_bits =
+        makeBlock(reinterpret_cast<const char*>(other.m_bits) + sizeof header, bytes, header & kUtf16Flag);
 }
 
 LeafText& LeafText::operator=(const LeafText& other) {

@@ -28,9 +28,13 @@ QStringView trimmedIf(QStringView view, bool trim) {
 
 } // namespace
 
-QString CLeaf::GetOnlyValue(QChar) const { return m_rawData.toString(); }
+QString CLeaf::GetOnlyValue(QChar) const {
+    return m_rawData.toString();
+}
 
-void CLeaf::SetOnlyValue(const QString& text, QChar) { m_rawData.assign(text); }
+void CLeaf::SetOnlyValue(const QString& text, QChar) {
+    m_rawData.assign(text);
+}
 
 bool CLeaf::GetFirstValue(QString& out, QChar separator) const {
     m_separator = separator.unicode();
@@ -115,7 +119,9 @@ void CLeaf::SetNextValue(const QString& text) {
     m_rawData.assign(m_rawData.toString() + QChar(m_separator) + text);
 }
 
-void CLeaf::ExitSetValues() { m_setting = false; }
+void CLeaf::ExitSetValues() {
+    m_setting = false;
+}
 
 // ---------------------------------------------------------------------------------------
 // CNode
@@ -124,7 +130,9 @@ CNode::CNode(const QString& name) : m_name(name) {}
 
 CNode::~CNode() = default;
 
-CNode* CNode::AddChild(const QString& name) { return AddChild(new CNode(name)); }
+CNode* CNode::AddChild(const QString& name) {
+    return AddChild(new CNode(name));
+}
 
 CNode* CNode::AddChild(CNode* node) {
     if (!node)
@@ -280,7 +288,8 @@ CLeaf* CNode::FindLeaf(const QString& key, const CLeaf* after, bool recursive) c
 }
 
 bool CNode::DeleteLeaf(CLeaf* leaf, bool recursive) {
-    auto it = std::find_if(m_leaves.begin(), m_leaves.end(), [leaf](const auto& l) { return l.get() == leaf; });
+    auto it =
+        std::find_if(m_leaves.begin(), m_leaves.end(), [leaf](const auto& l) { return l.get() == leaf; });
     if (it != m_leaves.end()) {
         m_leaves.erase(it);
         return true;

@@ -49,11 +49,21 @@ void appendQuoted(QString& out, const QString& text) {
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i].unicode();
         switch (c) {
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 appendHex4(out, c);
@@ -221,11 +231,21 @@ private:
                 break;
             const char16_t e = m_text.at(m_pos++).unicode();
             switch (e) {
-            case u'"': value += u'"'; break;
-            case u'\\': value += u'\\'; break;
-            case u'n': value += u'\n'; break;
-            case u'r': value += u'\r'; break;
-            case u't': value += u'\t'; break;
+            case u'"':
+                value += u'"';
+                break;
+            case u'\\':
+                value += u'\\';
+                break;
+            case u'n':
+                value += u'\n';
+                break;
+            case u'r':
+                value += u'\r';
+                break;
+            case u't':
+                value += u'\t';
+                break;
             case u'u': {
                 bool hexOk = m_pos + 4 <= m_text.size();
                 const uint code = hexOk ? QStringView(m_text).mid(m_pos, 4).toUInt(&hexOk, 16) : 0;

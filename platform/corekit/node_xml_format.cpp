@@ -89,7 +89,9 @@ bool unescape(const QString& text, QString& out) {
 
 // Line breaks inside element text would be read back as "\n" for a "\r" (XML normalises
 // them), so a text holding '\r' is written in the escaped form as well.
-bool mustEscape(const QString& text) { return text.contains(u'\r') || needsEscaping(text); }
+bool mustEscape(const QString& text) {
+    return text.contains(u'\r') || needsEscaping(text);
+}
 
 void writeNode(QXmlStreamWriter& xml, const CNode& node) {
     xml.writeStartElement(QStringLiteral("node"));
@@ -242,6 +244,8 @@ QByteArray WriteXml(const CNode& root) {
     return bytes;
 }
 
-CNode* ReadXml(const QByteArray& utf8, TreeReadError* error) { return XmlReader(utf8, error).read(); }
+CNode* ReadXml(const QByteArray& utf8, TreeReadError* error) {
+    return XmlReader(utf8, error).read();
+}
 
 } // namespace NodeFormats

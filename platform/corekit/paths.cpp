@@ -140,7 +140,8 @@ QString CompleteFilePath(const QString& file, const QString& dir, const QString&
 }
 
 QString CalcRelativePath(const QString& path, const QString& base) {
-    return QDir(QDir::cleanPath(NormalizeSeparators(base))).relativeFilePath(QDir::cleanPath(NormalizeSeparators(path)));
+    return QDir(QDir::cleanPath(NormalizeSeparators(base)))
+        .relativeFilePath(QDir::cleanPath(NormalizeSeparators(path)));
 }
 
 bool CreateDirectoryRecursive(const QString& dir) {

@@ -44,20 +44,28 @@ struct Conversion {
 
 long long asInteger(const SformatArg& arg) {
     switch (arg.type) {
-    case SformatArg::Type::Integer: return arg.integer;
-    case SformatArg::Type::Unsigned: return (long long)arg.unsignedValue;
-    case SformatArg::Type::Real: return (long long)arg.real;
-    case SformatArg::Type::Text: return arg.text.trimmed().toLongLong();
+    case SformatArg::Type::Integer:
+        return arg.integer;
+    case SformatArg::Type::Unsigned:
+        return (long long)arg.unsignedValue;
+    case SformatArg::Type::Real:
+        return (long long)arg.real;
+    case SformatArg::Type::Text:
+        return arg.text.trimmed().toLongLong();
     }
     return 0;
 }
 
 double asReal(const SformatArg& arg) {
     switch (arg.type) {
-    case SformatArg::Type::Integer: return double(arg.integer);
-    case SformatArg::Type::Unsigned: return double(arg.unsignedValue);
-    case SformatArg::Type::Real: return arg.real;
-    case SformatArg::Type::Text: return arg.text.trimmed().toDouble();
+    case SformatArg::Type::Integer:
+        return double(arg.integer);
+    case SformatArg::Type::Unsigned:
+        return double(arg.unsignedValue);
+    case SformatArg::Type::Real:
+        return arg.real;
+    case SformatArg::Type::Text:
+        return arg.text.trimmed().toDouble();
     }
     return 0.0;
 }
@@ -79,9 +87,13 @@ QString formatNumber(const Conversion& conversion, const SformatArg& arg) {
         return QString::fromLatin1(buffer);
     };
     switch (conversion.type) {
-    case 'd': case 'i':
+    case 'd':
+    case 'i':
         return print(format + "lld", asInteger(arg));
-    case 'u': case 'x': case 'X': case 'o':
+    case 'u':
+    case 'x':
+    case 'X':
+    case 'o':
         return print(format + "ll" + conversion.type, (unsigned long long)asInteger(arg));
     default:
         return print(format + conversion.type, asReal(arg));
@@ -106,7 +118,8 @@ QString formatText(const Conversion& conversion, const SformatArg& arg) {
 }
 
 QString formatChar(const Conversion& conversion, const SformatArg& arg) {
-    SformatArg asText(arg.type == SformatArg::Type::Text ? arg.text.left(1) : QString(QChar(char16_t(asInteger(arg)))));
+    SformatArg asText(arg.type == SformatArg::Type::Text ? arg.text.left(1)
+                                                         : QString(QChar(char16_t(asInteger(arg)))));
     Conversion textConversion = conversion;
     textConversion.precision = -1;
     return formatText(textConversion, asText);

@@ -48,11 +48,9 @@ struct SformatArg {
 // argument leaves the conversion out.
 QString sformatArgs(const QString& format, const std::vector<SformatArg>& args);
 
-template <typename... Args>
-QString sformat(const QString& format, const Args&... args) {
+template <typename... Args> QString sformat(const QString& format, const Args&... args) {
     return sformatArgs(format, std::vector<SformatArg>{SformatArg(args)...});
 }
-template <typename... Args>
-QString sformat(const char* format, const Args&... args) {
+template <typename... Args> QString sformat(const char* format, const Args&... args) {
     return sformatArgs(QString::fromUtf8(format), std::vector<SformatArg>{SformatArg(args)...});
 }

@@ -78,9 +78,9 @@ void CTranslationModule::Reload(const QString& language) {
         return;
     // "Name_en.qm", and "Name.part_en.qm" for texts kept apart by the part that uses them.
     const QDir resources(QStringLiteral(":/i18n"));
-    const QStringList files = resources.entryList(
-        {QStringLiteral("%1_%2.qm").arg(m_name, language), QStringLiteral("%1.*_%2.qm").arg(m_name, language)},
-        QDir::Files, QDir::Name);
+    const QStringList files = resources.entryList({QStringLiteral("%1_%2.qm").arg(m_name, language),
+                                                   QStringLiteral("%1.*_%2.qm").arg(m_name, language)},
+                                                  QDir::Files, QDir::Name);
     for (const QString& file : files) {
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(resources.filePath(file)))
@@ -148,10 +148,12 @@ int CTranslationModule::ScanDirectory(const QString& folder) {
     m_scannedFolders.insert(path);
     const QDir dir(path);
     int count = 0;
-    const QStringList tsFiles = dir.entryList({QStringLiteral("*_%1.ts").arg(m_language)}, QDir::Files, QDir::Name);
+    const QStringList tsFiles =
+        dir.entryList({QStringLiteral("*_%1.ts").arg(m_language)}, QDir::Files, QDir::Name);
     for (const QString& name : tsFiles)
         count += readTsFile(dir.filePath(name), m_dataTexts);
-    const QStringList qmFiles = dir.entryList({QStringLiteral("*_%1.qm").arg(m_language)}, QDir::Files, QDir::Name);
+    const QStringList qmFiles =
+        dir.entryList({QStringLiteral("*_%1.qm").arg(m_language)}, QDir::Files, QDir::Name);
     for (const QString& name : qmFiles) {
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(dir.filePath(name))) {
@@ -173,7 +175,8 @@ QString CTranslationManager::ChosenLanguage() {
     const QString fromEnvironment = qEnvironmentVariable("ORVANE_LANGUAGE").trimmed();
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    const QString fromSettings = OpenOrvaneSettings()->value(QStringLiteral("Translation/Language")).toString().trimmed();
+    const QString fromSettings =
+        OpenOrvaneSettings()->value(QStringLiteral("Translation/Language")).toString().trimmed();
     if (!fromSettings.isEmpty())
         return fromSettings;
     return QLocale::system().name().section(u'_', 0, 0);

@@ -72,8 +72,7 @@ CNode* ReadFromString(const QString& text, int, TreeReadError* error) {
 
 } // namespace TreeItems
 
-bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool createFolders, int,
-                        QChar) const {
+bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool createFolders, int, QChar) const {
     const bool xml = asXml || (!asText && endsInX(path));
     const QByteArray bytes = xml ? NodeFormats::WriteXml(*this) : NodeFormats::WriteText(*this);
     if (createFolders)

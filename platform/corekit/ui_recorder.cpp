@@ -13,7 +13,8 @@ int CRecordingUiServices::MessageCount() const {
     return count;
 }
 
-int CRecordingUiServices::MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) {
+int CRecordingUiServices::MessageBox(const QString& text, const QString& caption, UiButtons buttons,
+                                     UiIcon icon) {
     m_shown.append({Kind::MessageBox, caption, text, buttons, icon, QString(), QString()});
     if (!m_answers.empty()) {
         const int answer = m_answers.front();
@@ -35,7 +36,8 @@ bool CRecordingUiServices::InputBox(const QString& caption, const QString& promp
     return true;
 }
 
-QString CRecordingUiServices::GetOpenFileName(const QString& caption, const QString& folder, const QString& filter) {
+QString CRecordingUiServices::GetOpenFileName(const QString& caption, const QString& folder,
+                                              const QString& filter) {
     m_shown.append({Kind::OpenFile, caption, QString(), UiButtons::Ok, UiIcon::None, folder, filter});
     if (m_files.empty())
         return QString();

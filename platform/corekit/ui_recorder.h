@@ -22,7 +22,7 @@ public:
     struct Entry {
         Kind kind;
         QString caption;
-        QString text;   // message text, input prompt, or the document's path
+        QString text; // message text, input prompt, or the document's path
         UiButtons buttons = UiButtons::Ok;
         UiIcon icon = UiIcon::None;
         QString value;  // input proposal, or the chooser's start folder

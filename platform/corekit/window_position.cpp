@@ -44,7 +44,8 @@ QRect FitOnScreens(const QRect& rect, const QList<QRect>& screens) {
             best = screen;
         }
     }
-    QRect fitted(rect.topLeft(), QSize(std::min(rect.width(), best.width()), std::min(rect.height(), best.height())));
+    QRect fitted(rect.topLeft(),
+                 QSize(std::min(rect.width(), best.width()), std::min(rect.height(), best.height())));
     fitted.moveLeft(std::clamp(fitted.left(), best.left(), best.right() - fitted.width() + 1));
     fitted.moveTop(std::clamp(fitted.top(), best.top(), best.bottom() - fitted.height() + 1));
     return fitted;

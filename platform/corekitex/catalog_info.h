@@ -30,7 +30,6 @@ public:
 
 private:
     orvCatalogInfo() = default;
-    QString m_id, m_displayName, m_rootPath, m_mmdKey, m_databasePath, m_databaseName,
-        m_descriptorPath;
+    QString m_id, m_displayName, m_rootPath, m_mmdKey, m_databasePath, m_databaseName, m_descriptorPath;
     QStringList m_kinds, m_regions;
 };

@@ -42,7 +42,8 @@ void orvCatalogManager::ensureRead() {
             continue;
         }
         if (findCatalogInfo(info->getStrID())) {
-            m_errors << dir.filePath(file) + QStringLiteral(": the identifier %1 is used twice").arg(info->getStrID());
+            m_errors << dir.filePath(file) +
+                            QStringLiteral(": the identifier %1 is used twice").arg(info->getStrID());
             continue;
         }
         m_catalogs.push_back(std::move(info));
@@ -63,8 +64,8 @@ orvCatalogInfo* orvCatalogManager::findCatalogInfo(const QString& name) {
 }
 
 int orvCatalogManager::getFilteredCatalogList(QList<orvCatalogInfo*>& list, const QStringList* ids,
-                                              const QString* region, const QString* filter, const QString& kind,
-                                              const QString* mmdKey) {
+                                              const QString* region, const QString* filter,
+                                              const QString& kind, const QString* mmdKey) {
     ensureRead();
     list.clear();
     for (const auto& info : m_catalogs) {

@@ -17,7 +17,9 @@ using orvmat::ValueType;
 
 namespace {
 
-Session& session() { return Session::instance(); }
+Session& session() {
+    return Session::instance();
+}
 
 int fail(const std::string& reason) {
     session().fail(reason);
@@ -44,7 +46,9 @@ int readDone() {
     return kReadDone;
 }
 
-std::string text(const char* s) { return s ? std::string(s) : std::string(); }
+std::string text(const char* s) {
+    return s ? std::string(s) : std::string();
+}
 
 std::string cellName(OrvMatTable table, OrvMatId row, int valueIndex, int column) {
     return "table " + std::to_string(table) + ", row " + std::to_string(row) + ", value " +
@@ -88,13 +92,21 @@ int OrvMat_AttachDatabase(const char* key, const char* path) {
     return session().attach(text(key), path) ? 1 : 0;
 }
 
-int OrvMat_DetachDatabase(const char* key) { return key && session().detach(key) ? 1 : 0; }
+int OrvMat_DetachDatabase(const char* key) {
+    return key && session().detach(key) ? 1 : 0;
+}
 
-int OrvMat_SelectDatabase(const char* key) { return key && session().select(key) ? 1 : 0; }
+int OrvMat_SelectDatabase(const char* key) {
+    return key && session().select(key) ? 1 : 0;
+}
 
-const char* OrvMat_CurrentDatabase(void) { return session().currentKey(); }
+const char* OrvMat_CurrentDatabase(void) {
+    return session().currentKey();
+}
 
-const char* OrvMat_LastError(void) { return session().lastError().c_str(); }
+const char* OrvMat_LastError(void) {
+    return session().lastError().c_str();
+}
 
 OrvMatId OrvMat_IdOfKey(const char* key) {
     Database* db = session().current();
@@ -137,8 +149,9 @@ int OrvMat_OpenTable(OrvMatTable* out, OrvMatTable parent, const char* name) {
         return readFailed("no database is current");
     const auto table = db->findTable(parentTable, name);
     if (!table)
-        return readFailed("no table \"" + std::string(name) + "\"" +
-                          (parent ? " in table " + std::to_string(parent) : std::string(" at the top level")));
+        return readFailed(
+            "no table \"" + std::string(name) + "\"" +
+            (parent ? " in table " + std::to_string(parent) : std::string(" at the top level")));
     *out = session().handleOf(db, *table);
     return readDone();
 }

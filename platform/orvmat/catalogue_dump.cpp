@@ -12,7 +12,8 @@ bool isPlainWord(const std::string& text, bool allowDot) {
     if (text.empty())
         return false;
     for (unsigned char c : text)
-        if (!(std::isalnum(c) || c == '_' || c == '-' || c == '/' || c == '+' || c >= 0x80 || (allowDot && c == '.')))
+        if (!(std::isalnum(c) || c == '_' || c == '-' || c == '/' || c == '+' || c >= 0x80 ||
+              (allowDot && c == '.')))
             return false;
     return true;
 }
@@ -87,18 +88,31 @@ std::string quotedText(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out + "\"";
 }
 
-std::string sourceWord(const std::string& text) { return isPlainWord(text, true) ? text : quotedText(text); }
+std::string sourceWord(const std::string& text) {
+    return isPlainWord(text, true) ? text : quotedText(text);
+}
 
 std::string dumpCatalogueSource(Database& db) {
     std::string out = "# material database, written back as catalogue source\n";

@@ -73,11 +73,21 @@ bool tokenize(const std::string& line, int lineNo, std::vector<Token>& out, std:
                     break;
                 const char e = line[i++];
                 switch (e) {
-                case 'n': t.text += '\n'; break;
-                case 't': t.text += '\t'; break;
-                case 'r': t.text += '\r'; break;
-                case '"': t.text += '"'; break;
-                case '\\': t.text += '\\'; break;
+                case 'n':
+                    t.text += '\n';
+                    break;
+                case 't':
+                    t.text += '\t';
+                    break;
+                case 'r':
+                    t.text += '\r';
+                    break;
+                case '"':
+                    t.text += '"';
+                    break;
+                case '\\':
+                    t.text += '\\';
+                    break;
                 default:
                     error = std::string("unknown escape \\") + e + " in a quoted text";
                     return false;
@@ -93,7 +103,8 @@ bool tokenize(const std::string& line, int lineNo, std::vector<Token>& out, std:
             while (i < line.size() && isWordChar(static_cast<unsigned char>(line[i])))
                 ++i;
             if (i == start) {
-                error = ref ? "'@' must be followed by a key" : std::string("unexpected character '") + char(c) + "'";
+                error = ref ? "'@' must be followed by a key"
+                            : std::string("unexpected character '") + char(c) + "'";
                 return false;
             }
             t.text = line.substr(start, i - start);
@@ -359,8 +370,9 @@ private:
                 if (r.ec != std::errc() || r.ptr != tok.text.data() + tok.text.size() || target > kMaxColumn)
                     return fail(file, tok.line, "a column number before '=' must be a number up to 9999");
                 if (target < column)
-                    return fail(file, tok.line, "column " + std::to_string(target) + " comes after column " +
-                                                    std::to_string(column));
+                    return fail(file, tok.line,
+                                "column " + std::to_string(target) + " comes after column " +
+                                    std::to_string(column));
                 column = target;
                 ++i; // the '='
                 cellStart = false;
@@ -391,7 +403,8 @@ private:
         case Tok::Word:
             if (looksNumeric(tok.text) && parseNumber(tok.text, v))
                 return true;
-            return fail(file, tok.line, "\"" + tok.text + "\" is no number; texts need quotes, references '@'");
+            return fail(file, tok.line,
+                        "\"" + tok.text + "\" is no number; texts need quotes, references '@'");
         default:
             return fail(file, tok.line, "expected a value");
         }

@@ -172,7 +172,8 @@ bool Database::loadRows(std::int64_t table, TableRows& rows) {
         rows.cells.try_emplace(id);
     }
     sqlite3_reset(s);
-    s = statement(kCellsOf, "SELECT row, col, idx, type, value FROM cells WHERE tbl = ? ORDER BY row, col, idx");
+    s = statement(kCellsOf,
+                  "SELECT row, col, idx, type, value FROM cells WHERE tbl = ? ORDER BY row, col, idx");
     if (!s)
         return false;
     sqlite3_bind_int64(s, 1, table);
@@ -219,7 +220,9 @@ const std::vector<std::int64_t>* Database::rowsOf(std::int64_t table) {
     return rows ? &rows->ordered : nullptr;
 }
 
-bool Database::hasRow(std::int64_t table, std::int64_t row) { return cellsOf(table, row) != nullptr; }
+bool Database::hasRow(std::int64_t table, std::int64_t row) {
+    return cellsOf(table, row) != nullptr;
+}
 
 namespace {
 

@@ -91,7 +91,7 @@ private:
     std::vector<sqlite3_stmt*> m_statements;
     std::unordered_map<std::int64_t, TableInfo> m_tables;
     std::unordered_map<std::string, std::int64_t> m_childIndex; // "<parent>/<name>" -> id
-    std::unordered_map<std::int64_t, TableRows> m_rows; // node-based: entries never move
+    std::unordered_map<std::int64_t, TableRows> m_rows;         // node-based: entries never move
     std::unordered_map<std::string, std::int64_t> m_idOfKey;
     std::unordered_map<std::int64_t, const char*> m_keyOfId;
     std::unordered_set<std::string> m_texts;

@@ -21,7 +21,8 @@ public:
     }
 
     bool build(const std::string& file) {
-        if (sqlite3_open_v2(file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        if (sqlite3_open_v2(file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+            SQLITE_OK)
             return sqlFail(file + ": cannot be created");
         // The file is private until it is renamed into place: no journal needed.
         if (!exec("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;") || !exec(schema::kCreate) ||
@@ -172,7 +173,8 @@ private:
                 sqlite3_bind_int(m_cell, 5, int(v.value.type));
                 switch (v.value.type) {
                 case ValueType::Text:
-                    sqlite3_bind_text(m_cell, 6, v.value.text.c_str(), int(v.value.text.size()), SQLITE_TRANSIENT);
+                    sqlite3_bind_text(m_cell, 6, v.value.text.c_str(), int(v.value.text.size()),
+                                      SQLITE_TRANSIENT);
                     break;
                 case ValueType::Int:
                     sqlite3_bind_int64(m_cell, 6, v.value.integer);

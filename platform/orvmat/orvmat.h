@@ -47,12 +47,7 @@ typedef int64_t OrvMatPos;   /* row position while visiting a table; 0 = no furt
 typedef struct OrvMatList OrvMatList;
 
 /* Types of a cell value, as answered by OrvMat_ValueType. */
-enum {
-    ORVMAT_TEXT = 1,
-    ORVMAT_INT = 2,
-    ORVMAT_FLOAT = 3,
-    ORVMAT_REF = 4
-};
+enum { ORVMAT_TEXT = 1, ORVMAT_INT = 2, ORVMAT_FLOAT = 3, ORVMAT_REF = 4 };
 
 /* ---- Databases ---------------------------------------------------------------------- */
 
@@ -186,8 +181,8 @@ ORVMAT_API int OrvMat_ListSetSelectionSource(OrvMatList* list, OrvMatTable table
  * quantities, 0 offers check boxes only (quantity 1). On OK the list holds exactly the
  * picked rows with their quantities (flag 0) and the call answers 1. Answers 0, list
  * untouched, on cancel, without a selection source, or when no widget application runs. */
-ORVMAT_API int OrvMat_ListShowSelectionDialog(OrvMatList* list, const char* title, int reserved1, int reserved2,
-                                              int editQuantities);
+ORVMAT_API int OrvMat_ListShowSelectionDialog(OrvMatList* list, const char* title, int reserved1,
+                                              int reserved2, int editQuantities);
 
 #ifdef __cplusplus
 }

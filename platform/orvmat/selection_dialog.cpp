@@ -26,7 +26,8 @@ QString translated(const char* german) {
 
 } // namespace
 
-SelectionDialog::SelectionDialog(SelectionModel& model, const QString& title, bool editQuantities, QWidget* parent)
+SelectionDialog::SelectionDialog(SelectionModel& model, const QString& title, bool editQuantities,
+                                 QWidget* parent)
     : QDialog(parent), m_model(model) {
     setWindowTitle(title);
     setObjectName(QStringLiteral("OrvMatSelectionDialog"));
@@ -82,8 +83,8 @@ void SelectionDialog::accept() {
 
 } // namespace orvmat
 
-extern "C" int OrvMat_ListShowSelectionDialog(OrvMatList* list, const char* title, int reserved1, int reserved2,
-                                              int editQuantities) {
+extern "C" int OrvMat_ListShowSelectionDialog(OrvMatList* list, const char* title, int reserved1,
+                                              int reserved2, int editQuantities) {
     orvmat::Session& session = orvmat::Session::instance();
     if (!list) {
         session.fail("no list given");

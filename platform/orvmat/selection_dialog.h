@@ -18,7 +18,8 @@ namespace orvmat {
 class SelectionDialog : public QDialog {
     Q_OBJECT
 public:
-    SelectionDialog(SelectionModel& model, const QString& title, bool editQuantities, QWidget* parent = nullptr);
+    SelectionDialog(SelectionModel& model, const QString& title, bool editQuantities,
+                    QWidget* parent = nullptr);
 
     void accept() override;
 

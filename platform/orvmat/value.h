@@ -11,9 +11,9 @@ enum class ValueType { Text = 1, Int = 2, Float = 3, Ref = 4 };
 // One value of a cell.
 struct Value {
     ValueType type = ValueType::Text;
-    std::string text;      // Text
+    std::string text;         // Text
     std::int64_t integer = 0; // Int, Ref (the identifier)
-    double number = 0.0;   // Float
+    double number = 0.0;      // Float
 };
 
 } // namespace orvmat

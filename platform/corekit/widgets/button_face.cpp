@@ -16,12 +16,14 @@ bool ButtonFace::SetGradientColor(int index, ColorRef from, ColorRef to) {
 
 ButtonFace::Fill ButtonFace::fillFor(State state) const {
     if (m_look == Design) {
-        const int g = state == State::Pressed ? PressedGradient
+        const int g = state == State::Pressed                                ? PressedGradient
                       : (state == State::Hot || state == State::Highlighted) ? HotGradient
                                                                              : NormalGradient;
         return {ToColor(m_gradients[size_t(g)][0]), ToColor(m_gradients[size_t(g)][1])};
     }
-    const int c = state == State::Pressed ? Pressed : (state == State::Hot || state == State::Highlighted) ? Hot : Face;
+    const int c = state == State::Pressed                                ? Pressed
+                  : (state == State::Hot || state == State::Highlighted) ? Hot
+                                                                         : Face;
     const QColor plain = ToColor(m_colors[size_t(c)]);
     return {plain, plain};
 }

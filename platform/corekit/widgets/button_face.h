@@ -19,11 +19,13 @@ public:
     enum class State { Normal, Hot, Pressed, Highlighted, Disabled };
 
     struct Fill {
-        QColor top;    // a plain fill has top == bottom
+        QColor top; // a plain fill has top == bottom
         QColor bottom;
     };
 
-    static QColor ToColor(ColorRef c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+    static QColor ToColor(ColorRef c) {
+        return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    }
 
     // Answers false for an index the button does not have.
     bool SetColor(int index, ColorRef color);

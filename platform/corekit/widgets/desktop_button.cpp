@@ -92,7 +92,9 @@ void CDesktopButton::paintEvent(QPaintEvent*) {
     PaintButton(painter);
 }
 
-void CDesktopButton::PaintButton(QPainter& painter) { PaintFace(painter); }
+void CDesktopButton::PaintButton(QPainter& painter) {
+    PaintFace(painter);
+}
 
 QImage CDesktopButton::RenderToImage(qreal ratio) {
     QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -118,7 +120,7 @@ void CDesktopButton::PaintFace(QPainter& painter) {
     paintFrame(painter, box, state);
     painter.restore();
 
-    const int stateFlag = state == ButtonFace::State::Disabled ? kBitmapDisabled
+    const int stateFlag = state == ButtonFace::State::Disabled  ? kBitmapDisabled
                           : state == ButtonFace::State::Pressed ? kBitmapPressed
                           : (state == ButtonFace::State::Hot || state == ButtonFace::State::Highlighted)
                               ? kBitmapHot

@@ -121,7 +121,8 @@ QString germanOf(QObject* object, const char* property, const QString& current) 
 template <typename Setter>
 int translateProperty(QObject* object, const char* property, const QString& current,
                       const CTranslationModule* module, Setter set) {
-    if (current.isEmpty() && !object->property((QByteArray("orvaneGerman_") + property).constData()).isValid())
+    if (current.isEmpty() &&
+        !object->property((QByteArray("orvaneGerman_") + property).constData()).isValid())
         return 0;
     const QString german = germanOf(object, property, current);
     set(module ? module->TranslateText(german) : Translation::UntranslatedText(german));
@@ -141,11 +142,14 @@ int OnInitDialog(QWidget* dialog, unsigned flags, const CTranslationModule* modu
     QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
         if (auto* label = qobject_cast<QLabel*>(widget))
-            count += translateProperty(label, "text", label->text(), module, [&](const QString& t) { label->setText(t); });
+            count += translateProperty(label, "text", label->text(), module,
+                                       [&](const QString& t) { label->setText(t); });
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            count += translateProperty(button, "text", button->text(), module, [&](const QString& t) { button->setText(t); });
+            count += translateProperty(button, "text", button->text(), module,
+                                       [&](const QString& t) { button->setText(t); });
         else if (auto* group = qobject_cast<QGroupBox*>(widget))
-            count += translateProperty(group, "title", group->title(), module, [&](const QString& t) { group->setTitle(t); });
+            count += translateProperty(group, "title", group->title(), module,
+                                       [&](const QString& t) { group->setTitle(t); });
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))
             count += translateProperty(edit, "placeholderText", edit->placeholderText(), module,
                                        [&](const QString& t) { edit->setPlaceholderText(t); });

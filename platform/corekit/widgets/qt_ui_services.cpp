@@ -11,11 +11,16 @@ namespace {
 
 QMessageBox::Icon qtIcon(UiIcon icon) {
     switch (icon) {
-    case UiIcon::Information: return QMessageBox::Information;
-    case UiIcon::Question: return QMessageBox::Question;
-    case UiIcon::Exclamation: return QMessageBox::Warning;
-    case UiIcon::Stop: return QMessageBox::Critical;
-    case UiIcon::None: break;
+    case UiIcon::Information:
+        return QMessageBox::Information;
+    case UiIcon::Question:
+        return QMessageBox::Question;
+    case UiIcon::Exclamation:
+        return QMessageBox::Warning;
+    case UiIcon::Stop:
+        return QMessageBox::Critical;
+    case UiIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -31,7 +36,8 @@ bool canShowWidgets() {
 int CQtUiServices::MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) {
     if (!canShowWidgets())
         return SilentUiServices().MessageBox(text, caption, buttons, icon);
-    const auto qtButtons = buttons == UiButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
+    const auto qtButtons =
+        buttons == UiButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok;
     QMessageBox box(qtIcon(icon), caption, text, qtButtons, QApplication::activeWindow());
     const int result = box.exec();
     if (buttons == UiButtons::YesNo)

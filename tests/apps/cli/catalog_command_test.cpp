@@ -27,13 +27,16 @@ row WT_1: "Platte"
 
 const char* const kTexts = "table Heizung.Texte\nrow WOST_1: \"Wohnungsstation 1\"\n";
 
-QStringList args(std::initializer_list<QString> list) { return QStringList(list); }
+QStringList args(std::initializer_list<QString> list) {
+    return QStringList(list);
+}
 
 TEST_F(FolderTest, CatalogBuildWritesADatabaseTheLibraryReads) {
     const QString src = folder.write(QStringLiteral("main.orvsrc"), kMain);
     folder.write(QStringLiteral("texts.orvsrc"), kTexts);
     const QString db = folder.filePath(QStringLiteral("out.omdb"));
-    const auto built = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db}));
+    const auto built =
+        runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db}));
     ASSERT_EQ(built.status, 0) << qPrintable(built.err);
     EXPECT_TRUE(built.out.contains(QStringLiteral("3 tables, 3 rows"))) << qPrintable(built.out);
 
@@ -75,10 +78,12 @@ TEST_F(FolderTest, CatalogBuildNamesFileAndLineOfEveryError) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source);
         const QString src = folder.write(QStringLiteral("bad.orvsrc"), c.source);
-        const auto result = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src,
-                                            QStringLiteral("-o"), folder.filePath(QStringLiteral("bad.omdb"))}));
+        const auto result =
+            runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"),
+                            folder.filePath(QStringLiteral("bad.omdb"))}));
         EXPECT_EQ(result.status, 1);
-        EXPECT_TRUE(result.err.startsWith(src + QStringLiteral(":%1: ").arg(c.line))) << qPrintable(result.err);
+        EXPECT_TRUE(result.err.startsWith(src + QStringLiteral(":%1: ").arg(c.line)))
+            << qPrintable(result.err);
         EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.message))) << qPrintable(result.err);
     }
 
@@ -101,10 +106,16 @@ TEST_F(FolderTest, CatalogBuildNamesFileAndLineOfEveryError) {
 TEST_F(FolderTest, CatalogBuildKeepsTheOldDatabaseWhenTheNewSourceFails) {
     const QString db = folder.filePath(QStringLiteral("keep.omdb"));
     const QString good = folder.write(QStringLiteral("good.orvsrc"), "table A\nrow X: 1\n");
-    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), good, QStringLiteral("-o"), db})).status, 0);
+    ASSERT_EQ(
+        runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), good, QStringLiteral("-o"), db}))
+            .status,
+        0);
     const QByteArray before = folder.read(QStringLiteral("keep.omdb"));
     const QString bad = folder.write(QStringLiteral("bad.orvsrc"), "table A\nrow X: @MISSING\n");
-    EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), bad, QStringLiteral("-o"), db})).status, 1);
+    EXPECT_EQ(
+        runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), bad, QStringLiteral("-o"), db}))
+            .status,
+        1);
     EXPECT_EQ(folder.read(QStringLiteral("keep.omdb")), before);
     EXPECT_FALSE(QFile::exists(db + QStringLiteral(".partial")));
 }
@@ -112,18 +123,24 @@ TEST_F(FolderTest, CatalogBuildKeepsTheOldDatabaseWhenTheNewSourceFails) {
 TEST_F(FolderTest, CatalogDumpGivesASourceThatBuildsTheSameDatabase) {
     const QString src = folder.write(QStringLiteral("main.orvsrc"), kMain);
     folder.write(QStringLiteral("texts.orvsrc"),
-                 QByteArray(kTexts) + "key TABLE_KEY \"Schlüssel mit Blank\"\n"
-                                      "table \"Gruppe.mit.Punkt\".Innen\nrow: -1.5e-3 | 3= -7 | 4= \"\\t\\n\\\\\"\n"
-                                      "row \"k ey\": @\"Schlüssel mit Blank\", @WT_1\ntable Leer\n");
+                 QByteArray(kTexts) +
+                     "key TABLE_KEY \"Schlüssel mit Blank\"\n"
+                     "table \"Gruppe.mit.Punkt\".Innen\nrow: -1.5e-3 | 3= -7 | 4= \"\\t\\n\\\\\"\n"
+                     "row \"k ey\": @\"Schlüssel mit Blank\", @WT_1\ntable Leer\n");
     const QString first = folder.filePath(QStringLiteral("first.omdb"));
-    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), first})).status, 0);
+    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"),
+                              first}))
+                  .status,
+              0);
     const auto dumped = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("dump"), first}));
     ASSERT_EQ(dumped.status, 0) << qPrintable(dumped.err);
-    EXPECT_TRUE(dumped.out.contains(QStringLiteral("row WOST_1: @WT_1 | 3= 2.5, 3.0 |"))) << qPrintable(dumped.out);
+    EXPECT_TRUE(dumped.out.contains(QStringLiteral("row WOST_1: @WT_1 | 3= 2.5, 3.0 |")))
+        << qPrintable(dumped.out);
 
     const QString again = folder.write(QStringLiteral("again.orvsrc"), dumped.out.toUtf8());
     const QString second = folder.filePath(QStringLiteral("second.omdb"));
-    const auto rebuilt = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), again, QStringLiteral("-o"), second}));
+    const auto rebuilt = runOrvane(
+        args({QStringLiteral("catalog"), QStringLiteral("build"), again, QStringLiteral("-o"), second}));
     ASSERT_EQ(rebuilt.status, 0) << qPrintable(rebuilt.err) << qPrintable(dumped.out);
     EXPECT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("dump"), second})).out, dumped.out);
 }
@@ -132,19 +149,28 @@ TEST_F(FolderTest, CatalogShowListsTablesAndRefusesOtherFiles) {
     const QString src = folder.write(QStringLiteral("main.orvsrc"), kMain);
     folder.write(QStringLiteral("texts.orvsrc"), kTexts);
     const QString db = folder.filePath(QStringLiteral("out.omdb"));
-    ASSERT_EQ(runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db})).status, 0);
+    ASSERT_EQ(
+        runOrvane(args({QStringLiteral("catalog"), QStringLiteral("build"), src, QStringLiteral("-o"), db}))
+            .status,
+        0);
 
     const auto shown = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show"), db}));
     ASSERT_EQ(shown.status, 0);
-    EXPECT_TRUE(shown.out.startsWith(QStringLiteral("key: RS_CLI\nHeizung\n  Texte (1 row)\n  Wohnungsstationen\n")))
+    EXPECT_TRUE(
+        shown.out.startsWith(QStringLiteral("key: RS_CLI\nHeizung\n  Texte (1 row)\n  Wohnungsstationen\n")))
         << qPrintable(shown.out);
 
-    const auto json = runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show"), db, QStringLiteral("--json")}));
+    const auto json =
+        runOrvane(args({QStringLiteral("catalog"), QStringLiteral("show"), db, QStringLiteral("--json")}));
     ASSERT_EQ(json.status, 0);
     const QJsonObject root = QJsonDocument::fromJson(json.out.toUtf8()).object();
     EXPECT_EQ(root[QStringLiteral("key")].toString(), QStringLiteral("RS_CLI"));
-    const QJsonArray stations =
-        root[QStringLiteral("tables")].toArray()[0].toObject()[QStringLiteral("tables")].toArray()[1].toObject()[QStringLiteral("tables")].toArray();
+    const QJsonArray stations = root[QStringLiteral("tables")]
+                                    .toArray()[0]
+                                    .toObject()[QStringLiteral("tables")]
+                                    .toArray()[1]
+                                    .toObject()[QStringLiteral("tables")]
+                                    .toArray();
     ASSERT_EQ(stations.size(), 2);
     EXPECT_EQ(stations[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Daten"));
     EXPECT_EQ(stations[0].toObject()[QStringLiteral("rows")].toInt(), 1);

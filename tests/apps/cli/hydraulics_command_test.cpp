@@ -74,7 +74,7 @@ TEST_F(FolderTest, HydraulicsRejectsWrongCalls) {
         EXPECT_EQ(result.status, 2) << bad;
         EXPECT_FALSE(result.err.isEmpty()) << bad;
     }
-    EXPECT_EQ(runOrvane(Args("hydraulics render --type 1")).status, 2);                 // no -o
+    EXPECT_EQ(runOrvane(Args("hydraulics render --type 1")).status, 2); // no -o
     EXPECT_EQ(runOrvane(Args("hydraulics render -o") << folder.filePath("x.bmp")).status, 2);
     EXPECT_EQ(runOrvane(Args("hydraulics draw")).status, 2);
     EXPECT_EQ(runOrvane(Args("hydraulics")).status, 2);

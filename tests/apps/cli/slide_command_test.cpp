@@ -34,13 +34,15 @@ TEST_F(FolderTest, SlideInfoCountsRecordsAndNamesTheByteOrder) {
     EXPECT_TRUE(text.out.contains(QStringLiteral("100 x 50")));
     EXPECT_TRUE(text.out.contains(QStringLiteral("big-endian")));
 
-    const auto json = runOrvane({QStringLiteral("slide"), QStringLiteral("info"), path, QStringLiteral("--json")});
+    const auto json =
+        runOrvane({QStringLiteral("slide"), QStringLiteral("info"), path, QStringLiteral("--json")});
     ASSERT_EQ(json.status, 0);
     const QJsonObject info = QJsonDocument::fromJson(json.out.toUtf8()).object();
     EXPECT_EQ(info.value(QStringLiteral("width")).toInt(), 100);
     EXPECT_EQ(info.value(QStringLiteral("points")).toInt(), 3);
     EXPECT_EQ(info.value(QStringLiteral("byteOrder")).toString(), QStringLiteral("big-endian"));
-    EXPECT_TRUE(info.value(QStringLiteral("identification")).toString().startsWith(QStringLiteral("AutoCAD Slide")));
+    EXPECT_TRUE(
+        info.value(QStringLiteral("identification")).toString().startsWith(QStringLiteral("AutoCAD Slide")));
     const QJsonObject records = info.value(QStringLiteral("records")).toObject();
     // The first line starts at the reader's initial last point, so it is a common-endpoint record.
     EXPECT_EQ(records.value(QStringLiteral("commonEndpoint")).toInt(), 1);
@@ -58,9 +60,10 @@ TEST_F(FolderTest, SlidePointsListsEveryPointInFileOrder) {
 TEST_F(FolderTest, SlideRenderDrawsPngAndSvg) {
     const QString path = writeSample(folder);
     const QString png = folder.filePath(QStringLiteral("out.png"));
-    const auto result = runOrvane({QStringLiteral("slide"), QStringLiteral("render"), path, QStringLiteral("-o"), png,
-                                   QStringLiteral("--size"), QStringLiteral("101x51"), QStringLiteral("--bg"),
-                                   QStringLiteral("#000080")});
+    const auto result =
+        runOrvane({QStringLiteral("slide"), QStringLiteral("render"), path, QStringLiteral("-o"), png,
+                   QStringLiteral("--size"), QStringLiteral("101x51"), QStringLiteral("--bg"),
+                   QStringLiteral("#000080")});
     ASSERT_EQ(result.status, 0) << qPrintable(result.err);
     const QImage image(png);
     ASSERT_EQ(image.size(), QSize(101, 51));
@@ -71,8 +74,15 @@ TEST_F(FolderTest, SlideRenderDrawsPngAndSvg) {
     // 21 x 41 stretched: scales 0.2 and 0.8, the right edge runs the full height; kept aspect
     // would give it only 10 pixels in the middle.
     for (bool stretch : {true, false}) {
-        QStringList args{QStringLiteral("slide"), QStringLiteral("render"), path, QStringLiteral("-o"), png,
-                         QStringLiteral("--size"), QStringLiteral("21x41"), QStringLiteral("--fg"), QStringLiteral("lime")};
+        QStringList args{QStringLiteral("slide"),
+                         QStringLiteral("render"),
+                         path,
+                         QStringLiteral("-o"),
+                         png,
+                         QStringLiteral("--size"),
+                         QStringLiteral("21x41"),
+                         QStringLiteral("--fg"),
+                         QStringLiteral("lime")};
         if (stretch)
             args << QStringLiteral("--stretch");
         ASSERT_EQ(runOrvane(args).status, 0);
@@ -82,20 +92,27 @@ TEST_F(FolderTest, SlideRenderDrawsPngAndSvg) {
     }
 
     const QString svg = folder.filePath(QStringLiteral("out.svg"));
-    ASSERT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), path, QStringLiteral("-o"), svg}).status, 0);
+    ASSERT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), path, QStringLiteral("-o"), svg})
+                  .status,
+              0);
     EXPECT_TRUE(folder.read(QStringLiteral("out.svg")).contains("<svg"));
 }
 
 TEST_F(FolderTest, SlideCommandsRejectBadCallsAndBadFiles) {
     const QString path = writeSample(folder);
-    const QString bad = folder.write(QStringLiteral("bad.sld"), "not a slide at all, but long enough to have a header");
+    const QString bad =
+        folder.write(QStringLiteral("bad.sld"), "not a slide at all, but long enough to have a header");
     EXPECT_EQ(runOrvane({QStringLiteral("slide")}).status, 2);
     EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("--help")}).status, 0);
-    EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), QStringLiteral("--help")}).status, 0);
+    EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), QStringLiteral("--help")}).status,
+              0);
     EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("frob")}).status, 2);
     EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("info")}).status, 2);
     EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("info"), bad}).status, 1);
-    EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("points"), folder.filePath(QStringLiteral("none"))}).status, 1);
+    EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("points"),
+                         folder.filePath(QStringLiteral("none"))})
+                  .status,
+              1);
     const QString out = folder.filePath(QStringLiteral("x.png"));
     EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), path}).status, 2);
     EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), path, QStringLiteral("-o"),
@@ -106,23 +123,28 @@ TEST_F(FolderTest, SlideCommandsRejectBadCallsAndBadFiles) {
                          QStringLiteral("--size"), QStringLiteral("0x5")})
                   .status,
               2);
-    EXPECT_EQ(runOrvane({QStringLiteral("slide"), QStringLiteral("render"), bad, QStringLiteral("-o"), out}).status, 1);
+    EXPECT_EQ(
+        runOrvane({QStringLiteral("slide"), QStringLiteral("render"), bad, QStringLiteral("-o"), out}).status,
+        1);
     EXPECT_FALSE(QFile::exists(out));
 }
 
 TEST_F(FolderTest, SlideBuildWritesEverySlideOfADescription) {
-    const QString desc = folder.write(QStringLiteral("slides.txt"), "folder Heizung\nslide Pumpe\ncircle 500 500 400\n"
-                                                                   "end\nfolder Gas\nslide Hahn 200 100\nline 0 0 200 100\nend\n");
+    const QString desc = folder.write(QStringLiteral("slides.txt"),
+                                      "folder Heizung\nslide Pumpe\ncircle 500 500 400\n"
+                                      "end\nfolder Gas\nslide Hahn 200 100\nline 0 0 200 100\nend\n");
     const QString outDir = folder.filePath(QStringLiteral("out"));
-    const auto result = runOrvane({QStringLiteral("slide"), QStringLiteral("build"), desc, QStringLiteral("-o"), outDir});
+    const auto result =
+        runOrvane({QStringLiteral("slide"), QStringLiteral("build"), desc, QStringLiteral("-o"), outDir});
     ASSERT_EQ(result.status, 0) << qPrintable(result.err);
     EXPECT_EQ(result.out, QStringLiteral("Heizung/Pumpe.sld\nGas/Hahn.sld\n"));
-    const auto points =
-        runOrvane({QStringLiteral("slide"), QStringLiteral("points"), outDir + QStringLiteral("/Gas/Hahn.sld")});
+    const auto points = runOrvane(
+        {QStringLiteral("slide"), QStringLiteral("points"), outDir + QStringLiteral("/Gas/Hahn.sld")});
     EXPECT_EQ(points.out, QStringLiteral("0 0 0\n200 100 7\n"));
 
     const QString broken = folder.write(QStringLiteral("broken.txt"), "slide A\nline 1 2\nend\n");
-    const auto failed = runOrvane({QStringLiteral("slide"), QStringLiteral("build"), broken, QStringLiteral("-o"), outDir});
+    const auto failed =
+        runOrvane({QStringLiteral("slide"), QStringLiteral("build"), broken, QStringLiteral("-o"), outDir});
     EXPECT_EQ(failed.status, 1);
     EXPECT_TRUE(failed.err.contains(QStringLiteral(":2: "))) << qPrintable(failed.err);
 }

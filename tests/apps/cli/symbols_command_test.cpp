@@ -45,24 +45,28 @@ TEST(SymbolsCommand, SampleInstallationHasNoErrors) {
 TEST_F(FolderTest, SymbolsCheckReportsWhatAMaintainerMustFix) {
     folder.write("Support/Symbol Toolbars/Heizung/kaputt.inf", "Root {\n  Pages {\n    Page { Symbol {\n");
     folder.write("Support/Symbol Toolbars/Heizung/liste.inf",
-                 "Root { SymbolFile = \"C:\\\\plain.inf\" SymbolFile = \"<FEHLT>a.inf\" SymbolFile = \"<KAT>nix.inf\" }");
+                 "Root { SymbolFile = \"C:\\\\plain.inf\" SymbolFile = \"<FEHLT>a.inf\" SymbolFile = "
+                 "\"<KAT>nix.inf\" }");
     folder.write("Catalogs/KAT.inf", "Catalog { ID = \"KAT\" }");
     folder.write("Catalogs/KAT/da.inf", "Root { Pages { Page { } } }");
     folder.write("Support/Symbol Toolbars/Gas/a.inf",
                  "Root { Pages { Page { Farbe = \"rot\" Symbol { BlockName = \"G1\" Groesse = \"2\" } } } }");
-    folder.write("Support/Symbol Toolbars/Gas/b.inf",
-                 "Root { Pages { Page { Version = \"+Pro\" Symbol { BlockName = \"g1\" SlideName = \"da\" } } } }");
+    folder.write(
+        "Support/Symbol Toolbars/Gas/b.inf",
+        "Root { Pages { Page { Version = \"+Pro\" Symbol { BlockName = \"g1\" SlideName = \"da\" } } } }");
     folder.write("Support/Symbol Toolbars/Gas/Slides/da.sld", "x");
     const auto result = runOrvane(symbolsArgs({"check", "--base", folder.path(), "--version", "Basic"}));
     EXPECT_EQ(result.status, 1);
     const QString& out = result.out;
-    EXPECT_TRUE(out.contains("error: Support/Symbol Toolbars/Heizung/kaputt.inf:3:19: cannot be read")) << qPrintable(out);
+    EXPECT_TRUE(out.contains("error: Support/Symbol Toolbars/Heizung/kaputt.inf:3:19: cannot be read"))
+        << qPrintable(out);
     EXPECT_TRUE(out.contains("\"C:\\plain.inf\" is not a catalogue path"));
     EXPECT_TRUE(out.contains("unknown catalogue in \"<FEHLT>a.inf\""));
     EXPECT_TRUE(out.contains("\"<KAT>nix.inf\" names a file that does not exist"));
     EXPECT_TRUE(out.contains("[Pages/Page[1]]: unknown key \"Farbe\""));
     EXPECT_TRUE(out.contains("[Pages/Page[1]/Symbol[1]]: unknown key \"Groesse\""));
-    EXPECT_TRUE(out.contains("warning: Support/Symbol Toolbars/Gas/a.inf [Pages/Page[1]/Symbol[1]]: slide missing: Slides/G1.sld"));
+    EXPECT_TRUE(out.contains("warning: Support/Symbol Toolbars/Gas/a.inf [Pages/Page[1]/Symbol[1]]: slide "
+                             "missing: Slides/G1.sld"));
     EXPECT_FALSE(out.contains("Slides/da.sld"));
     EXPECT_TRUE(out.contains("block name \"g1\" is also used in a.inf"));
     EXPECT_TRUE(out.contains("b.inf: every page is filtered out for version \"Basic\""));
@@ -89,15 +93,18 @@ TEST_F(FolderTest, SymbolsCheckFindsListFileLoops) {
     folder.write("Catalogs/K/c.inf", "Root { SymbolFile = \"<K>b.inf\" }");
     const auto result = runOrvane(symbolsArgs({"check", "--base", folder.path()}));
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.out.contains("Catalogs/K/c.inf [SymbolFile[1]]: \"<K>b.inf\" leads back")) << qPrintable(result.out);
+    EXPECT_TRUE(result.out.contains("Catalogs/K/c.inf [SymbolFile[1]]: \"<K>b.inf\" leads back"))
+        << qPrintable(result.out);
 }
 
 TEST_F(FolderTest, SymbolsLookupAppliesOverridesAndUsageErrors) {
-    folder.write("Support/Symbol Toolbars/Heizung/a.inf",
-                 "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"Pumpe\" Osnap = \"1\" } } } }");
+    folder.write(
+        "Support/Symbol Toolbars/Heizung/a.inf",
+        "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"Pumpe\" Osnap = \"1\" } } } }");
     folder.write("User-Standards/Symbol Toolbars/UserSettings.inf",
                  "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Osnap = \"33\" } } } }");
-    const auto found = runOrvane(symbolsArgs({"lookup", "--base", folder.path(), "C:\\Blocks\\hz_pumpe.dwg", "--json"}));
+    const auto found =
+        runOrvane(symbolsArgs({"lookup", "--base", folder.path(), "C:\\Blocks\\hz_pumpe.dwg", "--json"}));
     ASSERT_EQ(found.status, 0) << qPrintable(found.err);
     const QJsonObject symbol = QJsonDocument::fromJson(found.out.toUtf8()).object();
     EXPECT_EQ(symbol.value("file").toString(), "Support/Symbol Toolbars/Heizung/a.inf");
@@ -117,8 +124,9 @@ TEST_F(FolderTest, SymbolsLookupAppliesOverridesAndUsageErrors) {
 TEST_F(FolderTest, SymbolsScanAndLookupLeaveTheUserSettingsAsTheyAre) {
     folder.write("Support/Symbol Toolbars/Heizung/a.inf",
                  "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"Pumpe\" } } } }");
-    const QByteArray overrides = "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"meine\" }\n"
-                                 "  Symbol { BlockName = \"HZ_LEER\" } } } }\n";
+    const QByteArray overrides =
+        "Root { Pages { Page { Symbol { BlockName = \"HZ_PUMPE\" Text = \"meine\" }\n"
+        "  Symbol { BlockName = \"HZ_LEER\" } } } }\n";
     folder.write("User-Standards/Symbol Toolbars/UserSettings.inf", overrides);
     const auto found = runOrvane(symbolsArgs({"lookup", "--base", folder.path(), "HZ_PUMPE"}));
     EXPECT_EQ(found.status, 0);

@@ -38,7 +38,8 @@ TEST_F(FolderTest, TreeErrorsNameFileLineAndColumn) {
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.startsWith(bad + QStringLiteral(":2:9: "))) << qPrintable(result.err);
     EXPECT_EQ(runOrvane({QStringLiteral("tree"), QStringLiteral("print")}).status, 2);
-    EXPECT_EQ(runOrvane({QStringLiteral("tree"), QStringLiteral("print"), QStringLiteral("--help")}).status, 0);
+    EXPECT_EQ(runOrvane({QStringLiteral("tree"), QStringLiteral("print"), QStringLiteral("--help")}).status,
+              0);
     const QString out = folder.filePath(QStringLiteral("never.inf"));
     EXPECT_EQ(runOrvane({QStringLiteral("tree"), QStringLiteral("convert"), bad, out}).status, 1);
     EXPECT_FALSE(QFile::exists(out));

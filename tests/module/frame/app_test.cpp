@@ -42,7 +42,8 @@ TEST_F(AppTest, TheSettingsKeyStartsWithTheInstallationsBasePath) {
     StartAs(QString());
     EXPECT_EQ(theApp.m_regPath, "Firma\\Suite\\OrvanePlanungUI20\\");
 
-    ASSERT_TRUE(COrvaneInstallation::Current().Load(folder.write("no-sep.inf", "Installation { RegistryBasePath = \"Firma\" }\n")));
+    ASSERT_TRUE(COrvaneInstallation::Current().Load(
+        folder.write("no-sep.inf", "Installation { RegistryBasePath = \"Firma\" }\n")));
     theApp.InitInstance();
     EXPECT_EQ(theApp.m_regPath, "Firma\\OrvanePlanungUI20\\");
 

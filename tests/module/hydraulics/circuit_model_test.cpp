@@ -59,7 +59,8 @@ TEST(CircuitModel, HydDataNodeHoldsSixIntegerLeavesInOrder) {
     const std::unique_ptr<CNode> node(model.CreateHydDataNode());
     ASSERT_EQ(node->GetName(), QStringLiteral("HydData"));
     ASSERT_EQ(node->NrOfLeaves(), 6);
-    const char* keys[] = {"eHydMode", "eVentilType", "bStellmotor", "bVorlauf", "bRueckflVerh", "bKonstBeimDross"};
+    const char* keys[] = {"eHydMode", "eVentilType",  "bStellmotor",
+                          "bVorlauf", "bRueckflVerh", "bKonstBeimDross"};
     const int values[] = {4, 2, 0, 1, 0, 1};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(node->GetLeaf(i)->GetKey(), QString::fromLatin1(keys[i]));

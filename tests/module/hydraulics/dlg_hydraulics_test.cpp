@@ -155,7 +155,8 @@ TEST_F(DlgHydraulicsTest, CloseReturnsNullButKeepsTheChoiceForTheNextRun) {
     ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), stored));
     EXPECT_EQ(stored, 0u);
     QString position;
-    EXPECT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"), position));
+    EXPECT_TRUE(
+        RegQueryValueW(HKEY_CURRENT_USER, DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"), position));
 
     const auto drawn = RunShow([&](CDlgHydraulics& dlg) {
         EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentData().toInt(), 5);
@@ -189,16 +190,20 @@ TEST_F(DlgHydraulicsTest, EnglishTextsWhenTheEnglishTranslationIsActive) {
     CDlgHydraulics dlg;
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Hydraulic circuits"));
     auto* combo = Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE);
-    const QStringList expected = {
-        "Admixing circuit", "Admixing circuit with constant admixture", "Diverting circuit",
-        "Throttling circuit", "Injection circuit with three-way valve",
-        "Injection circuit with two-way valve", "Hydraulic separator"};
+    const QStringList expected = {"Admixing circuit",
+                                  "Admixing circuit with constant admixture",
+                                  "Diverting circuit",
+                                  "Throttling circuit",
+                                  "Injection circuit with three-way valve",
+                                  "Injection circuit with two-way valve",
+                                  "Hydraulic separator"};
     ASSERT_EQ(combo->count(), expected.size());
     for (int i = 0; i < combo->count(); ++i)
         EXPECT_EQ(combo->itemText(i), expected[i]);
     EXPECT_EQ(Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_ZEICHNEN)->text(), QStringLiteral("Draw"));
     EXPECT_EQ(Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_SCHLIESSEN)->text(), QStringLiteral("Close"));
-    EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_VORLAUF)->text(), QStringLiteral("Control valve in the supply"));
+    EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_VORLAUF)->text(),
+              QStringLiteral("Control valve in the supply"));
     EXPECT_EQ(Box(dlg, CDlgHydraulics::IDC_CHK_STELLMOTOR)->text(), QStringLiteral("with actuator"));
     EXPECT_EQ(Radio(dlg, 0)->text(), QStringLiteral("Three-way fitting"));
     EXPECT_EQ(Radio(dlg, 1)->text(), QStringLiteral("Three-way valve"));
@@ -259,8 +264,8 @@ TEST_F(DlgHydraulicsTest, BadStoredValuesFallBackToTheDefaults) {
     RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("VentilType"), QStringLiteral("-3"));
     RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), QStringLiteral("viel"));
     RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Vorlauf"), DWORD(0));
-    RegSetValueW(HKEY_CURRENT_USER, DialogsKey(),
-                 QStringLiteral("DlgHydraulics_WndPos"), QStringLiteral("nonsense"));
+    RegSetValueW(HKEY_CURRENT_USER, DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"),
+                 QStringLiteral("nonsense"));
     const auto node = RunShow([&](CDlgHydraulics& dlg) {
         EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentText(),
                   QStringLiteral("Beimischschaltung"));
@@ -424,11 +429,13 @@ private:
 };
 
 TEST_F(DlgHydraulicsScreenshot, ThreeWayAdmixture) {
-    EXPECT_TRUE(orvane::test::MatchesReference(Shot(0, 30), QStringLiteral("hydraulics/dialog_admixture_30")));
+    EXPECT_TRUE(
+        orvane::test::MatchesReference(Shot(0, 30), QStringLiteral("hydraulics/dialog_admixture_30")));
 }
 
 TEST_F(DlgHydraulicsScreenshot, TwoWayThrottling) {
-    EXPECT_TRUE(orvane::test::MatchesReference(Shot(6, 60), QStringLiteral("hydraulics/dialog_throttling_60")));
+    EXPECT_TRUE(
+        orvane::test::MatchesReference(Shot(6, 60), QStringLiteral("hydraulics/dialog_throttling_60")));
 }
 
 } // namespace

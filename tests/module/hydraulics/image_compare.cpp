@@ -64,20 +64,22 @@ QString ImageOutputFolder() {
 #endif
 }
 
-::testing::AssertionResult MatchesReference(const QImage& actualIn, const QString& name, ImageTolerance tolerance) {
+::testing::AssertionResult MatchesReference(const QImage& actualIn, const QString& name,
+                                            ImageTolerance tolerance) {
     const QImage actual = actualIn.convertToFormat(QImage::Format_ARGB32);
     const QString referencePath = testDataPath(name + QStringLiteral(".png"));
     const QImage reference = QImage(referencePath).convertToFormat(QImage::Format_ARGB32);
     if (reference.isNull()) {
         WriteBeside(name, ".actual.png", actual);
-        return ::testing::AssertionFailure() << "no reference image " << referencePath.toStdString()
-                                             << "; the actual image is in " << ImageOutputFolder().toStdString();
+        return ::testing::AssertionFailure()
+               << "no reference image " << referencePath.toStdString() << "; the actual image is in "
+               << ImageOutputFolder().toStdString();
     }
     if (reference.size() != actual.size()) {
         WriteBeside(name, ".actual.png", actual);
-        return ::testing::AssertionFailure() << name.toStdString() << ": size " << actual.width() << "x"
-                                             << actual.height() << " instead of " << reference.width() << "x"
-                                             << reference.height();
+        return ::testing::AssertionFailure()
+               << name.toStdString() << ": size " << actual.width() << "x" << actual.height()
+               << " instead of " << reference.width() << "x" << reference.height();
     }
     qsizetype differing = 0;
     const QImage diff = DifferenceImage(actual, reference, tolerance.channel, differing);
@@ -86,9 +88,9 @@ QString ImageOutputFolder() {
         return ::testing::AssertionSuccess();
     WriteBeside(name, ".actual.png", actual);
     WriteBeside(name, ".diff.png", diff);
-    return ::testing::AssertionFailure() << name.toStdString() << ": " << differing << " pixels differ, "
-                                         << allowed << " allowed; actual and difference images are in "
-                                         << ImageOutputFolder().toStdString();
+    return ::testing::AssertionFailure()
+           << name.toStdString() << ": " << differing << " pixels differ, " << allowed
+           << " allowed; actual and difference images are in " << ImageOutputFolder().toStdString();
 }
 
 } // namespace orvane::test

@@ -35,8 +35,8 @@ std::string Differences(const QImage& a, const QImage& b) {
                              std::abs(qBlue(p) - qBlue(q))});
         }
     return std::to_string(count) + " pixels differ, by up to " + std::to_string(most) + ", within " +
-           std::to_string(where.x()) + "," + std::to_string(where.y()) + " " + std::to_string(where.width()) + "x" +
-           std::to_string(where.height());
+           std::to_string(where.x()) + "," + std::to_string(where.y()) + " " + std::to_string(where.width()) +
+           "x" + std::to_string(where.height());
 }
 
 int RegionArea(const QRegion& region) {
@@ -64,7 +64,9 @@ TEST(SchematicBuffer, EveryStepGivesThePictureOfAWholePaint) {
                 const tSchematic schematic = BuildSchematic(size, model);
                 buffer.Update(schematic);
                 const QImage whole = WholePicture(schematic);
-                ASSERT_TRUE(buffer.Image() == whole) << Differences(buffer.Image(), whole) << ": type " << type << " options " << options << " position " << model.ValvePosition();
+                ASSERT_TRUE(buffer.Image() == whole)
+                    << Differences(buffer.Image(), whole) << ": type " << type << " options " << options
+                    << " position " << model.ValvePosition();
             }
         }
     }

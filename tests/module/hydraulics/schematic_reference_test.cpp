@@ -61,7 +61,9 @@ TEST_P(SchematicReference, MatchesTheAcceptedImage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, SchematicReference, ::testing::ValuesIn(AllCases()),
-                         [](const ::testing::TestParamInfo<tCase>& info) { return CaseName(info.param).toStdString(); });
+                         [](const ::testing::TestParamInfo<tCase>& info) {
+                             return CaseName(info.param).toStdString();
+                         });
 
 TEST(SchematicPainter, EmptyAreasPaintNothingAndDoNotFail) {
     CHydraulicsModel model;
@@ -99,7 +101,7 @@ TEST(SchematicPainter, SvgHoldsTheLabelsAndColours) {
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 400 300\""));
     for (const char* text : {">30%<", ">60%<", ">40%<", ">100%<", ">M<"})
         EXPECT_TRUE(svg.contains(text)) << text;
-    EXPECT_TRUE(svg.contains("#4d00b3")); // the consumer supply: the mix of 0.3
+    EXPECT_TRUE(svg.contains("#4d00b3"));               // the consumer supply: the mix of 0.3
     EXPECT_TRUE(svg.contains("font-family=\"Arial\"")); // the viewer picks the face
 }
 

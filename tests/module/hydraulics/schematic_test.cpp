@@ -47,8 +47,12 @@ const tPrimitive* PipeAt(const tSchematic& s, QPointF from, QPointF to) {
 }
 
 const QSize kSize(400, 300);
-double X(double p) { return kSize.width() * p / 100; }
-double Y(double p) { return kSize.height() - kSize.height() * p / 100; }
+double X(double p) {
+    return kSize.width() * p / 100;
+}
+double Y(double p) {
+    return kSize.height() - kSize.height() * p / 100;
+}
 
 TEST(SchematicUnits, PenAndFontFollowTheWidth) {
     const auto wide = BuildSchematic(kSize, Model(0, 10));
@@ -183,8 +187,9 @@ TEST(SchematicInjection, CheckValveBreaksTheCrossingAndShiftsTheArrow) {
     EXPECT_NE(PipeAt(with, {X(40), Y(30)}, {X(60), Y(30)}), nullptr);
     EXPECT_EQ(PipeAt(BuildSchematic(kSize, Model(EinspritzungZweiwege, 40)), {X(40), Y(30)}, {X(60), Y(30)}),
               nullptr);
-    EXPECT_EQ(Labels(with), (QStringList{QStringLiteral("60%"), QStringLiteral("60%"), QStringLiteral("40%"),
-                                         QStringLiteral("100%"), QStringLiteral("100%"), QStringLiteral("40%")}));
+    EXPECT_EQ(Labels(with),
+              (QStringList{QStringLiteral("60%"), QStringLiteral("60%"), QStringLiteral("40%"),
+                           QStringLiteral("100%"), QStringLiteral("100%"), QStringLiteral("40%")}));
 }
 
 TEST(SchematicValves, ThreeWayValveOnSupplyOrReturn) {

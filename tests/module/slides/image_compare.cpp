@@ -12,8 +12,10 @@ namespace orvane::test {
 namespace {
 
 bool sameWithin(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) <= kChannelTolerance && std::abs(qGreen(a) - qGreen(b)) <= kChannelTolerance &&
-           std::abs(qBlue(a) - qBlue(b)) <= kChannelTolerance && std::abs(qAlpha(a) - qAlpha(b)) <= kChannelTolerance;
+    return std::abs(qRed(a) - qRed(b)) <= kChannelTolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= kChannelTolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= kChannelTolerance &&
+           std::abs(qAlpha(a) - qAlpha(b)) <= kChannelTolerance;
 }
 
 // The difference image: differing pixels in red, the rest a faded copy of the reference.
@@ -22,8 +24,10 @@ QImage differenceImage(const QImage& actual, const QImage& expected) {
     for (int y = 0; y < actual.height(); ++y)
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb e = expected.pixel(x, y);
-            diff.setPixel(x, y, sameWithin(actual.pixel(x, y), e) ? qRgb(128 + qGray(e) / 2, 128 + qGray(e) / 2, 128 + qGray(e) / 2)
-                                                                  : qRgb(255, 0, 0));
+            diff.setPixel(x, y,
+                          sameWithin(actual.pixel(x, y), e)
+                              ? qRgb(128 + qGray(e) / 2, 128 + qGray(e) / 2, 128 + qGray(e) / 2)
+                              : qRgb(255, 0, 0));
         }
     return diff;
 }
@@ -48,8 +52,9 @@ QString writeFailure(const QString& reference, const QImage& actual, const QImag
     const QString path = testDataPath(reference + QStringLiteral(".png"));
     if (!QFileInfo::exists(path)) {
         const QString written = writeFailure(reference, actual, nullptr);
-        return ::testing::AssertionFailure() << "no reference image " << qPrintable(path) << "; the actual image is "
-                                             << qPrintable(written) << ".actual.png (scripts/accept-references)";
+        return ::testing::AssertionFailure()
+               << "no reference image " << qPrintable(path) << "; the actual image is " << qPrintable(written)
+               << ".actual.png (scripts/accept-references)";
     }
     const QImage expected = QImage(path).convertToFormat(QImage::Format_ARGB32);
     if (expected.size() != actual.size()) {
@@ -66,8 +71,9 @@ QString writeFailure(const QString& reference, const QImage& actual, const QImag
     if (different > allowed) {
         const QImage diff = differenceImage(actual, expected);
         const QString written = writeFailure(reference, actual, &diff);
-        return ::testing::AssertionFailure() << qPrintable(reference) << ": " << different << " pixels differ (at most "
-                                             << allowed << " allowed); see " << qPrintable(written) << ".*";
+        return ::testing::AssertionFailure()
+               << qPrintable(reference) << ": " << different << " pixels differ (at most " << allowed
+               << " allowed); see " << qPrintable(written) << ".*";
     }
     return ::testing::AssertionSuccess();
 }

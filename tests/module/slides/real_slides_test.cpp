@@ -15,13 +15,13 @@ namespace {
 // The shared test data lies beside the repository; ORVANE_SHARED_TESTDATA names another place
 // for checkouts that sit elsewhere.
 QString realSlidesFolder() {
-    const QString base =
-        qEnvironmentVariable("ORVANE_SHARED_TESTDATA", QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata"));
+    const QString base = qEnvironmentVariable("ORVANE_SHARED_TESTDATA",
+                                              QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata"));
     return base + QStringLiteral("/slides-real");
 }
 
-#define REQUIRE_REAL_SLIDES()                                                                                  \
-    if (!QDir(realSlidesFolder()).exists())                                                                    \
+#define REQUIRE_REAL_SLIDES()                                                                                \
+    if (!QDir(realSlidesFolder()).exists())                                                                  \
     GTEST_SKIP() << "the shared test data (../shared/testdata/slides-real beside the repository) is missing"
 
 SlideDecodeResult decodeFile(const QString& relative) {
@@ -81,18 +81,24 @@ TEST(RealSlides, SmallFilesGiveTheirPointsExactly) {
     CSlide slide;
     // TICK_TOPO_CUT, records from offset 31: FF07 FF07, vector 0003 0195 074E 0195, FC00:
     // one line from (3, 405) to (1870, 405) in colour 7.
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/TICK_TOPO_CUT.sld")), 1);
+    ASSERT_EQ(
+        slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/TICK_TOPO_CUT.sld")),
+        1);
     EXPECT_EQ(slide.Points(), (std::vector<SlidePoint>{{3, 405, 0}, {1870, 405, 7}}));
     // SIGN_DTRA: vectors (0x211,0x335)->(0x541,0x19D) and (0x541,0x19D)->(0x211,5); the second
     // starts where the first ended, so three points.
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/SIGN_DTRA.sld")), 1);
+    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/SIGN_DTRA.sld")),
+              1);
     EXPECT_EQ(slide.Points(), (std::vector<SlidePoint>{{529, 821, 0}, {1345, 413, 7}, {529, 5, 7}}));
     // SURV_MNS: a closed triangle of three chained vectors.
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/SURV_MNS.sld")), 1);
+    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/SURV_MNS.sld")),
+              1);
     EXPECT_EQ(slide.Points(),
               (std::vector<SlidePoint>{{473, 3, 0}, {937, 806, 7}, {1400, 3, 7}, {473, 3, 7}}));
     // LOGO_COA_DYN is 33 bytes: the header and the end record, an empty slide.
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/LOGO_COA_DYN.sld")), 1);
+    ASSERT_EQ(
+        slide.Load(QString(), realSlidesFolder() + QStringLiteral("/team4eng__Civil_3D/LOGO_COA_DYN.sld")),
+        1);
     EXPECT_TRUE(slide.Points().empty());
 }
 
@@ -110,7 +116,9 @@ TEST(RealSlides, PointCountsAndSelectedPoints) {
     // D_CHAMF: colour 1, vector 00C3 0118 00D4 0105, colour 7, then the offset vector FB04 B4 06 B0
     // relative to (195, 280): from (199, 204) to (201, 200); then FEFC 02 from (199, 204) by
     // (-4, +2) to (195, 206).
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/mnasoft__MNAS_acad_utils/D_CHAMF.sld")), 1);
+    ASSERT_EQ(
+        slide.Load(QString(), realSlidesFolder() + QStringLiteral("/mnasoft__MNAS_acad_utils/D_CHAMF.sld")),
+        1);
     ASSERT_EQ(slide.Points().size(), 405u);
     EXPECT_EQ(slide.Points()[0], (SlidePoint{195, 280, 0}));
     EXPECT_EQ(slide.Points()[1], (SlidePoint{212, 261, 1}));
@@ -119,9 +127,12 @@ TEST(RealSlides, PointCountsAndSelectedPoints) {
     EXPECT_EQ(slide.Points()[4], (SlidePoint{199, 204, 0}));
     EXPECT_EQ(slide.Points()[5], (SlidePoint{195, 206, 7}));
 
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/mnasoft__MNAS_acad_utils/LOPATKA.sld")), 1);
+    ASSERT_EQ(
+        slide.Load(QString(), realSlidesFolder() + QStringLiteral("/mnasoft__MNAS_acad_utils/LOPATKA.sld")),
+        1);
     EXPECT_EQ(slide.Points().size(), 2652u);
-    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/deanpjones__Autolisp/clock.sld")), 1);
+    ASSERT_EQ(slide.Load(QString(), realSlidesFolder() + QStringLiteral("/deanpjones__Autolisp/clock.sld")),
+              1);
     EXPECT_EQ(slide.Points().size(), 185u);
     EXPECT_EQ(slide.Points()[1], (SlidePoint{564, 308, 7}));
 }

@@ -22,8 +22,9 @@ QByteArray readAll(const QString& path) {
 // Every slide that the sample symbol files name exists, reads completely and draws something.
 TEST(SampleSlides, EveryNamedSlideIsThereAndReadable) {
     const QString slides = sampleInstallationPath(QStringLiteral("Support/Slides"));
-    const QStringList names = QString::fromUtf8(readAll(QDir(slides).filePath(QStringLiteral("slide-names.txt"))))
-                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList names =
+        QString::fromUtf8(readAll(QDir(slides).filePath(QStringLiteral("slide-names.txt"))))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GT(names.size(), 100);
     QSet<int> colours;
     for (const QString& raw : names) {
@@ -44,7 +45,8 @@ TEST(SampleSlides, EveryNamedSlideIsThereAndReadable) {
 // The written slides are exactly what their description builds, so that the description stays
 // the one place where they are changed.
 TEST(SampleSlides, FilesMatchTheirDescription) {
-    const QByteArray text = readAll(QStringLiteral(ORVANE_SOURCE_DIR "/data/slide-sources/sample-slides.txt"));
+    const QByteArray text =
+        readAll(QStringLiteral(ORVANE_SOURCE_DIR "/data/slide-sources/sample-slides.txt"));
     ASSERT_FALSE(text.isEmpty());
     std::vector<DescribedSlide> described;
     SlideDescriptionError error;
@@ -53,17 +55,22 @@ TEST(SampleSlides, FilesMatchTheirDescription) {
     const QDir slides(sampleInstallationPath(QStringLiteral("Support/Slides")));
     for (const DescribedSlide& s : described) {
         const QString path = slides.filePath(s.folder + QLatin1Char('/') + s.name + QStringLiteral(".sld"));
-        EXPECT_EQ(readAll(path), s.writer.ToBytes()) << qPrintable(path) << " differs: run scripts/make-sample-slides";
+        EXPECT_EQ(readAll(path), s.writer.ToBytes())
+            << qPrintable(path) << " differs: run scripts/make-sample-slides";
     }
 }
 
 // The page backgrounds of fixed layouts take their reference size from the slide header.
 TEST(SampleSlides, PageBackgroundsHaveThePageSize) {
     CSlide slide;
-    ASSERT_EQ(slide.Load(QString(), sampleInstallationPath(QStringLiteral("Support/Slides/Schemata/SC_HEIZKREIS_GEMISCHT.sld"))), 1);
+    ASSERT_EQ(slide.Load(QString(), sampleInstallationPath(
+                                        QStringLiteral("Support/Slides/Schemata/SC_HEIZKREIS_GEMISCHT.sld"))),
+              1);
     EXPECT_EQ(slide.m_width, 340);
     EXPECT_EQ(slide.m_height, 160);
-    ASSERT_EQ(slide.Load(QString(), sampleInstallationPath(QStringLiteral("Support/Slides/Schemata/SC_TRINKWASSER.sld"))), 1);
+    ASSERT_EQ(slide.Load(QString(), sampleInstallationPath(
+                                        QStringLiteral("Support/Slides/Schemata/SC_TRINKWASSER.sld"))),
+              1);
     EXPECT_EQ(slide.m_width, 240);
     EXPECT_EQ(slide.m_height, 160);
 }

@@ -63,17 +63,17 @@ TEST(SlideDescription, ErrorsNameTheLine) {
         EXPECT_FALSE(error.message.isEmpty());
         return error.line;
     };
-    EXPECT_EQ(errorLine("line 1 2 3 4\n"), 1);                           // outside a slide
-    EXPECT_EQ(errorLine("slide A\nline 1 2 3\nend\n"), 2);               // too few numbers
-    EXPECT_EQ(errorLine("slide A\n\nrect 1 2 3 x\nend\n"), 3);           // not a number
-    EXPECT_EQ(errorLine("slide A\ncolor 1\ntriangle 1 2\nend\n"), 3);    // unknown
-    EXPECT_EQ(errorLine("slide A\npoly 1 2 3\nend\n"), 2);               // odd count
-    EXPECT_EQ(errorLine("slide A\nline 1 2 3 40000\nend\n"), 2);         // out of range
-    EXPECT_EQ(errorLine("slide A\nline 1 2 3 4\n"), 3);                  // no end
+    EXPECT_EQ(errorLine("line 1 2 3 4\n"), 1);                        // outside a slide
+    EXPECT_EQ(errorLine("slide A\nline 1 2 3\nend\n"), 2);            // too few numbers
+    EXPECT_EQ(errorLine("slide A\n\nrect 1 2 3 x\nend\n"), 3);        // not a number
+    EXPECT_EQ(errorLine("slide A\ncolor 1\ntriangle 1 2\nend\n"), 3); // unknown
+    EXPECT_EQ(errorLine("slide A\npoly 1 2 3\nend\n"), 2);            // odd count
+    EXPECT_EQ(errorLine("slide A\nline 1 2 3 40000\nend\n"), 2);      // out of range
+    EXPECT_EQ(errorLine("slide A\nline 1 2 3 4\n"), 3);               // no end
     EXPECT_EQ(errorLine("slide A\nslide B\n"), 2);
-    EXPECT_EQ(errorLine("slide A\ncircle 100 100 101\nend\n"), 2);       // below 0
-    EXPECT_EQ(errorLine("slide A\ninclude A\nend\n"), 2);                 // itself
-    EXPECT_EQ(errorLine("slide A\nend\nslide B\ninclude Z\nend\n"), 4);  // unknown
+    EXPECT_EQ(errorLine("slide A\ncircle 100 100 101\nend\n"), 2);      // below 0
+    EXPECT_EQ(errorLine("slide A\ninclude A\nend\n"), 2);               // itself
+    EXPECT_EQ(errorLine("slide A\nend\nslide B\ninclude Z\nend\n"), 4); // unknown
 }
 
 } // namespace

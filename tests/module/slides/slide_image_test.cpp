@@ -79,11 +79,12 @@ TEST(SlideImages, ForegroundColourAndEmptySizes) {
 }
 
 TEST(SlideImages, RealSlides) {
-    const QString folder =
-        qEnvironmentVariable("ORVANE_SHARED_TESTDATA", QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata")) +
-        QStringLiteral("/slides-real");
+    const QString folder = qEnvironmentVariable("ORVANE_SHARED_TESTDATA",
+                                                QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata")) +
+                           QStringLiteral("/slides-real");
     if (!QDir(folder).exists())
-        GTEST_SKIP() << "the shared test data (../shared/testdata/slides-real beside the repository) is missing";
+        GTEST_SKIP()
+            << "the shared test data (../shared/testdata/slides-real beside the repository) is missing";
     const struct {
         const char* file;
         const char* reference;

@@ -64,9 +64,9 @@ TEST(SlideColours, NumbersMapToTheirColours) {
 TEST(CornerMark, StrokeCountGrowsWithScaledButtons) {
     EXPECT_EQ(CornerMarkStrokeCount(34, 34, false), 3);
     EXPECT_EQ(CornerMarkStrokeCount(200, 200, false), 3);
-    EXPECT_EQ(CornerMarkStrokeCount(34, 34, true), 3);  // 1 + trunc(68 / 24)
-    EXPECT_EQ(CornerMarkStrokeCount(70, 34, true), 5);  // 1 + trunc(104 / 24)
-    EXPECT_EQ(CornerMarkStrokeCount(12, 11, true), 1);  // 23 / 24 truncates to 0
+    EXPECT_EQ(CornerMarkStrokeCount(34, 34, true), 3); // 1 + trunc(68 / 24)
+    EXPECT_EQ(CornerMarkStrokeCount(70, 34, true), 5); // 1 + trunc(104 / 24)
+    EXPECT_EQ(CornerMarkStrokeCount(12, 11, true), 1); // 23 / 24 truncates to 0
     EXPECT_EQ(CornerMarkStrokeCount(12, 12, true), 2);
     EXPECT_EQ(g_cornerMarkColor, 0xA08867u);
 }

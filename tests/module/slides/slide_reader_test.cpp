@@ -1,5 +1,5 @@
-#include "slides/slide.h"
 #include "slide_bytes.h"
+#include "slides/slide.h"
 #include "slides/slide_decoder.h"
 #include "slides/slide_writer.h"
 #include "test_folder.h"
@@ -34,8 +34,8 @@ TEST(SlideReader, SolidFillAndColourZeroBreakTheFigure) {
     EXPECT_EQ(filled, expectFilled);
 
     // Colour 0 turns lines into moves; colour records and unknown kinds change nothing else.
-    const auto coloured =
-        pointsOf(SlideBytes(100, 100).words({0xFF03, 1, 2, 3, 4, 0x8000, 0xFA11, 0xFF00, 3, 4, 5, 6}).end().data());
+    const auto coloured = pointsOf(
+        SlideBytes(100, 100).words({0xFF03, 1, 2, 3, 4, 0x8000, 0xFA11, 0xFF00, 3, 4, 5, 6}).end().data());
     const std::vector<SlidePoint> expectColoured{{1, 2, 0}, {3, 4, 3}, {5, 6, 0}};
     EXPECT_EQ(coloured, expectColoured);
 }
@@ -51,13 +51,14 @@ TEST(SlideReader, OffsetRecordsAreRelativeToTheLastPointAndWrapAt16Bits) {
                                      .bytes({0xF8})
                                      .end()
                                      .data());
-    const std::vector<SlidePoint> expected{{5, 5, 0},      {9, 9, 7},       {65535, 7, 0},
+    const std::vector<SlidePoint> expected{{5, 5, 0},     {9, 9, 7},     {65535, 7, 0},
                                            {6, 65534, 7}, {65535, 7, 0}, {2, 65535, 7}};
     EXPECT_EQ(points, expected);
 }
 
 TEST(SlideReader, SwappedByteOrderIsFollowedByEveryWord) {
-    const QByteArray swapped = SlideBytes(300, 200, true).words({0xFF02, 10, 20, 30, 40, 0xFE05}).bytes({6}).end().data();
+    const QByteArray swapped =
+        SlideBytes(300, 200, true).words({0xFF02, 10, 20, 30, 40, 0xFE05}).bytes({6}).end().data();
     ASSERT_EQ(swapped.at(29), char(0x12)); // the test number stored high byte first
     ASSERT_EQ(swapped.at(30), char(0x34));
     CSlide slide;
@@ -92,8 +93,8 @@ TEST(SlideReader, BadDataGivesZeroAndAClearedSlide) {
     QByteArray wrongId = SlideBytes(10, 10).end().data();
     wrongId[4] = 'c';
     const QByteArray header = SlideBytes(10, 10).data();
-    for (const QByteArray& bad : {QByteArray(), QByteArray("AutoCAD"), QByteArray("AutoCAD Slide\r\n"), header.left(30),
-                                  wrongId, QByteArray(64, '\0')}) {
+    for (const QByteArray& bad : {QByteArray(), QByteArray("AutoCAD"), QByteArray("AutoCAD Slide\r\n"),
+                                  header.left(30), wrongId, QByteArray(64, '\0')}) {
         EXPECT_EQ(slide.LoadFromData(bad), 0) << bad.size();
         EXPECT_FALSE(slide.IsLoaded());
         EXPECT_TRUE(slide.Points().empty());
@@ -176,12 +177,14 @@ TEST(SlideReader, DamagedSlidesAreReadWithinTheirBytes) {
         QByteArray bytes = good;
         const int flips = 1 + int(random() % 6);
         for (int i = 0; i < flips; ++i)
-            bytes[int(kSlideHeaderSize + random() % (bytes.size() - kSlideHeaderSize))] = char(random() & 0xFF);
+            bytes[int(kSlideHeaderSize + random() % (bytes.size() - kSlideHeaderSize))] =
+                char(random() & 0xFF);
         if (round % 3 == 0)
             bytes.truncate(int(random() % bytes.size()));
         const SlideDecodeResult r = DecodeSlide(bytes);
         // Every record is at least one word and adds at most two points.
-        EXPECT_LE(qsizetype(r.points.size()), std::max<qsizetype>(0, bytes.size() - kSlideHeaderSize)) << round;
+        EXPECT_LE(qsizetype(r.points.size()), std::max<qsizetype>(0, bytes.size() - kSlideHeaderSize))
+            << round;
         if (!r.usable()) {
             EXPECT_TRUE(r.points.empty()) << round;
         }
@@ -210,7 +213,7 @@ TEST(SlideWriter, WrittenSlidesReadBackInBothByteOrders) {
         EXPECT_EQ(decoded.counts.others, 1);
         EXPECT_EQ(decoded.counts.colors, 2);
         const std::vector<SlidePoint> expected{{100, 100, 0}, {400, 300, 1}, {100, 100, 0}, {150, 120, 1},
-                                               {160, 130, 0}, {120, 90, 1},  {120, 90, 0},   {30000, 10, 5}};
+                                               {160, 130, 0}, {120, 90, 1},  {120, 90, 0},  {30000, 10, 5}};
         EXPECT_EQ(decoded.points, expected);
         EXPECT_EQ(DecodeSlide(writer.ToBytes(false)).status, SlideDecodeStatus::CutShort);
     }

@@ -47,8 +47,10 @@ TEST_F(SymbolButtonTest, ReferenceImagesAtScaleOneAndTwo) {
         qreal ratio;
     };
     const Case cases[] = {
-        {"button_36_plain", {36, 36}, 0, 0, 1.0},     {"button_36_mark", {36, 36}, 1, 0, 1.0},
-        {"button_72x36_scaled_mark", {72, 36}, 1, 1, 1.0}, {"button_36_mark_x2", {36, 36}, 1, 0, 2.0},
+        {"button_36_plain", {36, 36}, 0, 0, 1.0},
+        {"button_36_mark", {36, 36}, 1, 0, 1.0},
+        {"button_72x36_scaled_mark", {72, 36}, 1, 1, 1.0},
+        {"button_36_mark_x2", {36, 36}, 1, 0, 2.0},
         {"button_72x36_scaled_mark_x2", {72, 36}, 1, 1, 2.0},
     };
     for (const Case& c : cases) {
@@ -56,7 +58,8 @@ TEST_F(SymbolButtonTest, ReferenceImagesAtScaleOneAndTwo) {
         button.resize(c.size);
         button.SetSlideFile(valve);
         button.SetMarkCorner(c.mark, c.scale);
-        EXPECT_TRUE(MatchesReference(button.RenderToImage(c.ratio), QStringLiteral("slides/%1").arg(QLatin1String(c.name))));
+        EXPECT_TRUE(MatchesReference(button.RenderToImage(c.ratio),
+                                     QStringLiteral("slides/%1").arg(QLatin1String(c.name))));
     }
     // The design look of the symbols window, with the highlight of a clicked button.
     CSymbolButton design;
@@ -70,7 +73,8 @@ TEST_F(SymbolButtonTest, ReferenceImagesAtScaleOneAndTwo) {
     design.SetMarkCorner(1, 1);
     EXPECT_TRUE(MatchesReference(design.RenderToImage(2.0), QStringLiteral("slides/button_design_x2")));
     design.WaitForModalDialog(1, 0);
-    EXPECT_TRUE(MatchesReference(design.RenderToImage(1.0), QStringLiteral("slides/button_design_highlighted")));
+    EXPECT_TRUE(
+        MatchesReference(design.RenderToImage(1.0), QStringLiteral("slides/button_design_highlighted")));
 }
 
 TEST_F(SymbolButtonTest, ScreenPaintingMatchesTheRenderedImage) {
@@ -81,7 +85,8 @@ TEST_F(SymbolButtonTest, ScreenPaintingMatchesTheRenderedImage) {
     button.SetSlideFile(valve);
     button.SetMarkCorner(1, 0);
     const QImage grabbed = button.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage rendered = button.RenderToImage(grabbed.devicePixelRatio()).convertToFormat(QImage::Format_ARGB32);
+    const QImage rendered =
+        button.RenderToImage(grabbed.devicePixelRatio()).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(grabbed.size(), rendered.size());
     // The grab paints over the window background where the face leaves pixels uncovered.
     EXPECT_EQ(grabbed.pixel(18, 18), rendered.pixel(18, 18));

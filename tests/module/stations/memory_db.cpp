@@ -86,7 +86,9 @@ WoSt::RowId MemoryDb::addRow(WoSt::TableHandle table, const QString& key) {
     return id;
 }
 
-void MemoryDb::addRowFor(WoSt::TableHandle table, WoSt::RowId id) { find(table)->rows.push_back(id); }
+void MemoryDb::addRowFor(WoSt::TableHandle table, WoSt::RowId id) {
+    find(table)->rows.push_back(id);
+}
 
 void MemoryDb::set(WoSt::TableHandle table, WoSt::RowId row, int column, std::vector<Cell> values) {
     find(table)->cells[{row, column}] = std::move(values);
@@ -211,6 +213,8 @@ WoSt::RowId MemoryDb::IdOfKey(const QString& key) {
     return m_databases[static_cast<size_t>(m_current)].ids.value(key, 0);
 }
 
-std::unique_ptr<WoSt::MaterialList> MemoryDb::NewMaterialList() { return std::make_unique<MemoryList>(*this); }
+std::unique_ptr<WoSt::MaterialList> MemoryDb::NewMaterialList() {
+    return std::make_unique<MemoryList>(*this);
+}
 
 } // namespace orvane::test

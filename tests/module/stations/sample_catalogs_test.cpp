@@ -136,7 +136,8 @@ TEST_F(SampleCatalogsTest, EveryProductLoadsWithItsFilesAndPassesAFittingCheck) 
                 w.reqHz.tRL = 28.0;
             }
             WoSt::UpdateTwSummary(w);
-            EXPECT_TRUE(w.display.drawEnabled) << qPrintable(entry->name) << ": " << qPrintable(w.display.result);
+            EXPECT_TRUE(w.display.drawEnabled)
+                << qPrintable(entry->name) << ": " << qPrintable(w.display.result);
             EXPECT_GT(w.design.vPrim, 0.0);
             EXPECT_GT(w.design.tRLPrim, w.design.tK);
             EXPECT_LT(w.design.tRLPrim, w.design.tVL);

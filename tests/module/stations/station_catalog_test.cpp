@@ -38,7 +38,8 @@ struct TwoGroupCatalog {
         memory.set(techInfo, groupText, 0, {QStringLiteral("Stations for flats")});
 
         const TableHandle groups = s.selection(QStringLiteral("Auswahl1_1"));
-        group = s.entry(groups, QStringLiteral("WOST_GROUP"), QStringLiteral("Wohnungsstationen"), daten["D_10"]);
+        group =
+            s.entry(groups, QStringLiteral("WOST_GROUP"), QStringLiteral("Wohnungsstationen"), daten["D_10"]);
         s.selectionCell(groups, group, 3, {QStringLiteral("group")});
         s.selectionCell(groups, group, 4, {Ref{groupText}});
         s.selectionCell(groups, group, 5, {QStringLiteral("HS_WOHNSTATION_GROUP")});
@@ -185,9 +186,9 @@ TEST_F(CatalogTest, VersionThreeLoadsAndVersionFourIsRefused) {
 // The version is the whole number the text starts with, as catalogue makers write it
 // ("4.0", " 3"); a text without a number leaves the catalogue at version 1.
 TEST_F(CatalogTest, VersionTextIsReadUpToItsWholeNumber) {
-    const std::pair<QString, int> cases[] = {{QStringLiteral("4.0"), 4},   {QStringLiteral(" 3 "), 3},
-                                             {QStringLiteral("2.5"), 2},   {QStringLiteral("+2"), 2},
-                                             {QStringLiteral("neu"), 1},   {QString(), 1}};
+    const std::pair<QString, int> cases[] = {{QStringLiteral("4.0"), 4}, {QStringLiteral(" 3 "), 3},
+                                             {QStringLiteral("2.5"), 2}, {QStringLiteral("+2"), 2},
+                                             {QStringLiteral("neu"), 1}, {QString(), 1}};
     int n = 0;
     for (const auto& [text, version] : cases) {
         TwoGroupCatalog c(memory, QStringLiteral("VT%1").arg(++n), 0);
@@ -287,7 +288,8 @@ TEST_F(CatalogTest, UnknownStationTypeIsNotSupported) {
     StationDb s(memory, QStringLiteral("V2"), 2);
     const RowId wt = s.exchanger(QStringLiteral("WT"), {});
     const TableHandle list = s.selection(QStringLiteral("Auswahl1_1"));
-    s.entry(list, QStringLiteral("HEAT_PUMP_1"), QStringLiteral("Heat pump"), s.product(QStringLiteral("D"), wt));
+    s.entry(list, QStringLiteral("HEAT_PUMP_1"), QStringLiteral("Heat pump"),
+            s.product(QStringLiteral("D"), wt));
     WoSt::tCatalog catalog;
     catalog.mmdKey = s.key;
     catalog.stations = s.stations;

@@ -131,9 +131,8 @@ TEST_F(CheckTest, SecondaryMinimumPressureWinsOverASmallPrimaryLoss) {
 }
 
 TEST_F(CheckTest, OperatingModes) {
-    const std::pair<int, QString> modes[] = {{0, QStringLiteral("Vorrang")},
-                                             {2, QStringLiteral("Vorrang/Parallel")},
-                                             {3, QString()}};
+    const std::pair<int, QString> modes[] = {
+        {0, QStringLiteral("Vorrang")}, {2, QStringLiteral("Vorrang/Parallel")}, {3, QString()}};
     for (const auto& [mode, text] : modes) {
         s.daten(daten, WoSt::DatenColumn::OperatingMode, {mode});
         check();
@@ -145,7 +144,8 @@ TEST_F(CheckTest, SupplyAboveEveryCurve) {
     wizard.reqTw.tVL = 80.0;
     check();
     EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C.")));
+              errorText(QStringLiteral(
+                  "Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C.")));
     EXPECT_EQ(shown().resultLook, WoSt::ResultLook::Error);
     EXPECT_FALSE(shown().drawEnabled);
 }
@@ -154,8 +154,9 @@ TEST_F(CheckTest, TemperaturesNoCurveReaches) {
     for (double tVL : {55.0, -5.0}) {
         wizard.reqTw.tVL = tVL;
         check();
-        EXPECT_EQ(shown().result, errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen "
-                                                           "nicht ausgelegt werden.")));
+        EXPECT_EQ(shown().result,
+                  errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen "
+                                           "nicht ausgelegt werden.")));
     }
     wizard.reqTw.tVL = 65.0;
     wizard.reqTw.tK = 12.0;
@@ -167,14 +168,16 @@ TEST_F(CheckTest, TapRateOutsideTheCharacteristic) {
     wizard.reqTw.fr = 20.0;
     check();
     EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die Zapfrate von 20.00 l/min ist zu groß. Der größtmögliche Wert des gewählten "
-                                       "Wärmetauschers beträgt 18.00 l/min. Verringern Sie die Zapfrate oder wählen "
-                                       "Sie einen größeren Wärmetauscher.")));
+              errorText(QStringLiteral(
+                  "Die Zapfrate von 20.00 l/min ist zu groß. Der größtmögliche Wert des gewählten "
+                  "Wärmetauschers beträgt 18.00 l/min. Verringern Sie die Zapfrate oder wählen "
+                  "Sie einen größeren Wärmetauscher.")));
     for (double small : {4.0, 0.0}) {
         wizard.reqTw.fr = small;
         check();
         EXPECT_EQ(shown().result,
-                  errorText(QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 6.00 l/min.")));
+                  errorText(QStringLiteral(
+                      "Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 6.00 l/min.")));
     }
     wizard.reqTw.fr = 18.0; // the last point belongs to the last segment
     check();
@@ -201,7 +204,8 @@ TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
     wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_HALF"));
     check();
     ASSERT_EQ(messages.entries().size(), 2u);
-    EXPECT_EQ(messages.entries()[1].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!"));
+    EXPECT_EQ(messages.entries()[1].text,
+              QStringLiteral("Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!"));
 }
 
 TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
@@ -213,11 +217,12 @@ TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
     check();
     EXPECT_EQ(shown().result, errorText(QStringLiteral("Heat exchanger dataset is not available!")));
 
-    wizard.product.heatExchangerId =
-        s.exchanger(QStringLiteral("WT_UNSORTED"), {{65, 10, 50, {{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}}}});
+    wizard.product.heatExchangerId = s.exchanger(
+        QStringLiteral("WT_UNSORTED"), {{65, 10, 50, {{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}}}});
     check();
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die Kennlinie des Wärmeübertragers ist nicht aufsteigend "
-                                                       "nach der Zapfrate geordnet.")));
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die Kennlinie des Wärmeübertragers ist nicht aufsteigend "
+                                       "nach der Zapfrate geordnet.")));
     wizard.product.heatExchangerId =
         s.exchanger(QStringLiteral("WT_FLAT"), {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}}});
     check();
@@ -230,30 +235,35 @@ TEST_F(CheckTest, SinglePointCharacteristic) {
     for (double fr : {10.0, 14.0}) {
         wizard.reqTw.fr = fr;
         check();
-        EXPECT_EQ(shown().result,
-                  errorText(QStringLiteral("Die Zapfrate von %1 l/min ist zu groß. Der größtmögliche Wert des "
-                                           "gewählten Wärmetauschers beträgt 10.00 l/min. Verringern Sie die "
-                                           "Zapfrate oder wählen Sie einen größeren Wärmetauscher.")
-                                .arg(fr, 0, 'f', 2)));
+        EXPECT_EQ(
+            shown().result,
+            errorText(QStringLiteral("Die Zapfrate von %1 l/min ist zu groß. Der größtmögliche Wert des "
+                                     "gewählten Wärmetauschers beträgt 10.00 l/min. Verringern Sie die "
+                                     "Zapfrate oder wählen Sie einen größeren Wärmetauscher.")
+                          .arg(fr, 0, 'f', 2)));
     }
     wizard.reqTw.fr = 9.0;
     check();
     EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 10.00 l/min.")));
+              errorText(QStringLiteral(
+                  "Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 10.00 l/min.")));
 }
 
 TEST_F(CheckTest, HeatingRodCoversTheLastDegrees) {
-    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_LOW"), {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
+    wizard.product.heatExchangerId =
+        s.exchanger(QStringLiteral("WT_LOW"), {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
     wizard.reqTw.tW = 50.0;
     check(); // no rod: no second search
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
-                                                       "ausgelegt werden.")));
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
+                                       "ausgelegt werden.")));
 
     // 1000 kg/m³ · 4200 J/(kg·K) · 0.2 l/s · 5 K = 4200 W
     s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {3000});
     check();
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die maximale elektrische Leistung des Zusatzheizstabs reicht "
-                                                       "nicht aus. Erforderlich ist 4.2kW.")));
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die maximale elektrische Leistung des Zusatzheizstabs reicht "
+                                       "nicht aus. Erforderlich ist 4.2kW.")));
     EXPECT_FALSE(shown().drawEnabled);
 
     s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {5000});
@@ -277,14 +287,15 @@ TEST_F(CheckTest, FloorHeatingWithDistributorInTheDevice) {
 
     wizard.reqHz.nFbh = 0;
     check();
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. "
-                                                       "Bei Bedarf bitte Anzahl der FBH-Kreise festlegen.")));
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. "
+                                       "Bei Bedarf bitte Anzahl der FBH-Kreise festlegen.")));
     EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
 
     wizard.reqHz.nFbh = 5;
     check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die gewählte Station kann maximal 4 Heizkreise am Verteiler aufnehmen.")));
+    EXPECT_EQ(shown().result, errorText(QStringLiteral(
+                                  "Die gewählte Station kann maximal 4 Heizkreise am Verteiler aufnehmen.")));
     EXPECT_EQ(shown().hzSummary, QString());
 
     wizard.reqHz.nFbh = 4;
@@ -299,9 +310,10 @@ TEST_F(CheckTest, FloorHeatingWithDistributorInTheDevice) {
 TEST_F(CheckTest, FloorHeatingWithExternalDistributor) {
     withFloorHeating(0);
     check();
-    const QString note = QStringLiteral("An diese Wohnungsstation kann ein externer FBH-Verteiler angeschlossen werden. "
-                                        "Einstellungen können bei Bedarf an dem externen FBH-Verteiler vorgenommen "
-                                        "werden.");
+    const QString note =
+        QStringLiteral("An diese Wohnungsstation kann ein externer FBH-Verteiler angeschlossen werden. "
+                       "Einstellungen können bei Bedarf an dem externen FBH-Verteiler vorgenommen "
+                       "werden.");
     EXPECT_EQ(shown().result, note);
     EXPECT_EQ(shown().resultLook, WoSt::ResultLook::System);
     EXPECT_TRUE(shown().drawEnabled);
@@ -309,8 +321,9 @@ TEST_F(CheckTest, FloorHeatingWithExternalDistributor) {
 
     wizard.reqHz.nFbh = 2;
     check();
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Die gewählte Station enthält keinen FBH-Verteiler. Bitte "
-                                                       "Anzahl der FBH-Kreise auf 0 setzen.")));
+    EXPECT_EQ(shown().result,
+              errorText(QStringLiteral("Die gewählte Station enthält keinen FBH-Verteiler. Bitte "
+                                       "Anzahl der FBH-Kreise auf 0 setzen.")));
     EXPECT_FALSE(shown().drawEnabled);
 }
 
@@ -344,8 +357,9 @@ TEST_F(CheckTest, NothingHappensWithoutCatalogueOrSupportedProduct) {
 
 TEST_F(CheckTest, DrinkingWaterSummaryThenCheck) {
     WoSt::UpdateTwSummary(wizard);
-    EXPECT_EQ(shown().twSummary,
-              QStringLiteral("Zapfrate\t\t12 l/min, 50 °C\r\nWärmeleistung-TW\t33600 W\r\nVorlauftemp.\t65 °C"));
+    EXPECT_EQ(
+        shown().twSummary,
+        QStringLiteral("Zapfrate\t\t12 l/min, 50 °C\r\nWärmeleistung-TW\t33600 W\r\nVorlauftemp.\t65 °C"));
     EXPECT_EQ(shown().result, kDesignText);
 }
 
@@ -375,8 +389,9 @@ TEST_F(CheckTest, TextsAreShownInThePlannersLanguage) {
     const EnglishModule english;
     withFloorHeating(0);
     WoSt::UpdateTwSummary(wizard);
-    EXPECT_EQ(shown().twSummary,
-              QStringLiteral("Tap rate\t\t12 l/min, 50 °C\r\nHeat output DW\t33600 W\r\nSupply temp.\t65 °C"));
+    EXPECT_EQ(
+        shown().twSummary,
+        QStringLiteral("Tap rate\t\t12 l/min, 50 °C\r\nHeat output DW\t33600 W\r\nSupply temp.\t65 °C"));
     EXPECT_EQ(shown().hzSummary, QStringLiteral("Supply/return temp. 35/28 °C"));
     EXPECT_TRUE(shown().result.startsWith(QStringLiteral("An external underfloor-heating manifold")));
 
@@ -390,7 +405,8 @@ TEST_F(CheckTest, TextsAreShownInThePlannersLanguage) {
     wizard.reqTw.tVL = 80.0;
     check();
     EXPECT_EQ(shown().result,
-              QStringLiteral("Error: The supply temperature is not sufficient. The highest possible value is 70 °C."));
+              QStringLiteral(
+                  "Error: The supply temperature is not sufficient. The highest possible value is 70 °C."));
     wizard.reqTw.tVL = 65.0;
     wizard.reqTw.fr = 30.0;
     check();

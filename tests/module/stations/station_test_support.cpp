@@ -39,7 +39,9 @@ WoSt::TableHandle StationDb::table(const QString& pathUnderStations) {
     return db.table(QStringLiteral("Heizung/Wohnungsstationen/") + pathUnderStations);
 }
 
-WoSt::TableHandle StationDb::selection(const QString& path) { return table(QStringLiteral("Logik/") + path); }
+WoSt::TableHandle StationDb::selection(const QString& path) {
+    return table(QStringLiteral("Logik/") + path);
+}
 
 WoSt::RowId StationDb::entry(WoSt::TableHandle selTable, const QString& rowKey, const QString& name,
                              WoSt::RowId datenRow) {
@@ -50,7 +52,8 @@ WoSt::RowId StationDb::entry(WoSt::TableHandle selTable, const QString& rowKey, 
     return row;
 }
 
-void StationDb::selectionCell(WoSt::TableHandle selTable, WoSt::RowId row, int column, std::vector<Cell> values) {
+void StationDb::selectionCell(WoSt::TableHandle selTable, WoSt::RowId row, int column,
+                              std::vector<Cell> values) {
     db.set(selTable, row, column + (version >= 2 ? 1 : 0), std::move(values));
 }
 

@@ -18,7 +18,9 @@
 #include <vector>
 
 // Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace orvane::test {
 
@@ -59,7 +61,8 @@ public:
     // A selection table below "Logik", such as "Auswahl1_1" or "Auswahl1_1/Auswahl2_3".
     WoSt::TableHandle selection(const QString& path);
     // A row of a selection table with its name (and, from version 2, its "Daten" reference).
-    WoSt::RowId entry(WoSt::TableHandle table, const QString& key, const QString& name, WoSt::RowId daten = 0);
+    WoSt::RowId entry(WoSt::TableHandle table, const QString& key, const QString& name,
+                      WoSt::RowId daten = 0);
     // A selection-row column counted as in version 1 (the text column shifts by one later).
     void selectionCell(WoSt::TableHandle table, WoSt::RowId row, int column, std::vector<Cell> values);
     // A "Daten" row referring to a heat exchanger.

@@ -9,10 +9,12 @@ TEST(StationText, FormatsLikePrintfWithTextsAsUtf8) {
               QStringLiteral("Druckverlust-TW\t409 mbar"));
     EXPECT_EQ(WoSt::sformat(QStringLiteral("Größe %d: %s"), 7, QStringLiteral("Fußbodenheizungs-Verteiler")),
               QStringLiteral("Größe 7: Fußbodenheizungs-Verteiler"));
-    EXPECT_EQ(WoSt::sformat(QStringLiteral("%.1f%s"), 4.25001, QStringLiteral("kW")), QStringLiteral("4.3kW"));
+    EXPECT_EQ(WoSt::sformat(QStringLiteral("%.1f%s"), 4.25001, QStringLiteral("kW")),
+              QStringLiteral("4.3kW"));
 }
 
 TEST(StationText, LongTextsAreNotCut) {
     const QString longText(5000, QLatin1Char('x'));
-    EXPECT_EQ(WoSt::sformat(QStringLiteral("<%s>"), longText), QLatin1Char('<') + longText + QLatin1Char('>'));
+    EXPECT_EQ(WoSt::sformat(QStringLiteral("<%s>"), longText),
+              QLatin1Char('<') + longText + QLatin1Char('>'));
 }

@@ -49,7 +49,8 @@ TEST(NodeFilters, RegionLeavesOnPagesOnly) {
     EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "*:DEU"}, {"Region", "DEU"}})), 1)
         << "leaves with another sign are ignored";
     EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:deu"}})), 0);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "-Basic"}, {"Region", "+:DEU"}})), 0);
+    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "-Basic"}, {"Region", "+:DEU"}})),
+              0);
 
     CNode symbol(QStringLiteral("Symbol"));
     symbol.AddLeaf(QStringLiteral("Region"), QStringLiteral("+:XXX"));

@@ -23,7 +23,8 @@ namespace {
 // Sets (or, with an empty value, removes) an environment variable for one test.
 class EnvScope {
 public:
-    EnvScope(const char* name, const QByteArray& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
+    EnvScope(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
         m_previous = qgetenv(name);
         set(value);
     }
@@ -44,7 +45,9 @@ public:
         m_language.emplace("ORVANE_LANGUAGE", language);
         CTranslationManager::GetInstance().Reload();
         g_pTranslationModule =
-            language.isEmpty() ? nullptr : CTranslationManager::GetInstance().AddModule(QStringLiteral("SymbolsHostTest"));
+            language.isEmpty()
+                ? nullptr
+                : CTranslationManager::GetInstance().AddModule(QStringLiteral("SymbolsHostTest"));
     }
     ~TranslationModuleScope() {
         g_pTranslationModule = m_previous;
@@ -76,8 +79,8 @@ protected:
         orvCatalogManager::getInstance()->reload();
     }
     QString symbolFile(const QString& relative, const char* pageLeaves, const char* blockName) {
-        return folder.write(relative, QByteArray("Root { Pages { Page { ") + pageLeaves + " Symbol { BlockName = \"" +
-                                          blockName + "\" } } } }");
+        return folder.write(relative, QByteArray("Root { Pages { Page { ") + pageLeaves +
+                                          " Symbol { BlockName = \"" + blockName + "\" } } } }");
     }
 
     // Nothing of the machine's own environment may reach the services.
@@ -104,7 +107,8 @@ TEST_F(PlatformHostTest, CollectsFromTheInstallationsFoldersWithItsFilterValues)
 }
 
 TEST_F(PlatformHostTest, VersionAndRegionComeFromTheLocalizer) {
-    load("Installation { VersionName = \"OrvaneLT\" Region = \"DEU\" Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
+    load("Installation { VersionName = \"OrvaneLT\" Region = \"DEU\" Variables { SYMBOLE_PATH = "
+         "\"$(INSTALLDIR)\" } }\n");
     symbolFile("Support/Symbol Toolbars/Gas/pro.inf", "Version = \"+OrvanePro\"", "PRO");
     symbolFile("Support/Symbol Toolbars/Gas/rus.inf", "Region = \"+:RUS\"", "RUS");
     symbolFile("Support/Symbol Toolbars/Gas/ohne_rus.inf", "Region = \"-:RUS\"", "OHNE_RUS");
@@ -122,8 +126,8 @@ TEST_F(PlatformHostTest, VersionAndRegionComeFromTheLocalizer) {
 TEST_F(PlatformHostTest, DefaultFoldersWhenTheBasePathIsMissingOrDoesNotExist) {
     for (const char* basePath : {"", "Variables { SYMBOLE_PATH = \"$(INSTALLDIR)/fehlt\" }"}) {
         SCOPED_TRACE(basePath);
-        load(QByteArray("Installation { Folders { Support = \"Mitgeliefert\" Standards = \"Eigene\" } ") + basePath +
-             " }\n");
+        load(QByteArray("Installation { Folders { Support = \"Mitgeliefert\" Standards = \"Eigene\" } ") +
+             basePath + " }\n");
         symbolFile("Mitgeliefert/Symbol Toolbars/Gas/g.inf", "", "G");
         symbolFile("Eigene/Symbol Toolbars/User/u.inf", "", "U");
         CSymbolFileManager manager;
@@ -137,17 +141,21 @@ TEST_F(PlatformHostTest, DefaultFoldersWhenTheBasePathIsMissingOrDoesNotExist) {
 }
 
 TEST_F(PlatformHostTest, CataloguePathsResolveThroughTheCatalogueManager) {
-    load("Installation { Folders { Catalogs = \"Kataloge\" } Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
-    folder.write(QStringLiteral("Kataloge/HERSTELLER.inf"), "Catalog { ID = \"HERSTELLER\" RootPath = \"Daten/Hz\" }");
+    load("Installation { Folders { Catalogs = \"Kataloge\" } Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } "
+         "}\n");
+    folder.write(QStringLiteral("Kataloge/HERSTELLER.inf"),
+                 "Catalog { ID = \"HERSTELLER\" RootPath = \"Daten/Hz\" }");
     const QString listed = symbolFile("Kataloge/Daten/Hz/Symbole/h.inf", "", "H");
     // A folder named like a catalogue is none without its descriptor.
     symbolFile("Kataloge/OHNE/o.inf", "", "O");
-    const QString list = folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"),
-                                      "Root { SymbolFile = \"<hersteller>Symbole\\\\..\\\\Symbole\\\\h.inf\"\n"
-                                      "  SymbolFile = \"<OHNE>o.inf\" SymbolFile = \"<../Support>x.inf\" }");
+    const QString list =
+        folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"),
+                     "Root { SymbolFile = \"<hersteller>Symbole\\\\..\\\\Symbole\\\\h.inf\"\n"
+                     "  SymbolFile = \"<OHNE>o.inf\" SymbolFile = \"<../Support>x.inf\" }");
 
     EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<HERSTELLER>Symbole\\h.inf")), listed);
-    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<Hersteller>Symbole/h.inf")), listed) << "any case";
+    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<Hersteller>Symbole/h.inf")), listed)
+        << "any case";
     EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(QStringLiteral("<OHNE>o.inf")));
     EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(QStringLiteral("<>o.inf")));
 
@@ -182,9 +190,12 @@ TEST_F(PlatformHostTest, TranslationsBesideTheTradeFoldersAreScanned) {
     manager.CollectFiles();
     EXPECT_EQ(ModuleDataText(QStringLiteral("Ventile")), QStringLiteral("Valves"));
     EXPECT_EQ(ModuleDataText(QStringLiteral("Schemata")), QStringLiteral("Diagrams"));
-    EXPECT_EQ(ModuleDataText(QStringLiteral("Eigene")), QStringLiteral("Own")) << "every user folder is scanned";
-    EXPECT_EQ(ModuleDataText(QStringLiteral("Fremd")), QStringLiteral("Fremd")) << "not a trade of the supplied folder";
-    EXPECT_EQ(ModuleDataText(QStringLiteral("Leiste")), QStringLiteral("Leiste")) << "only the trade folders themselves";
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Eigene")), QStringLiteral("Own"))
+        << "every user folder is scanned";
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Fremd")), QStringLiteral("Fremd"))
+        << "not a trade of the supplied folder";
+    EXPECT_EQ(ModuleDataText(QStringLiteral("Leiste")), QStringLiteral("Leiste"))
+        << "only the trade folders themselves";
 }
 
 TEST_F(PlatformHostTest, WithoutATranslationModuleFilesAreStillCollected) {

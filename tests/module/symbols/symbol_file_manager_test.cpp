@@ -30,8 +30,10 @@ TEST_F(CollectTest, SearchesTradeFoldersOfTheSuppliedFolderAndEveryUserFolder) {
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("hz_pumpe")), nullptr);
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("FREMD")), nullptr);
     EXPECT_EQ(manager.m_bIndexChanged, 1);
-    EXPECT_TRUE(host.scannedFolders.contains(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/"))));
-    EXPECT_FALSE(host.scannedFolders.contains(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Fremd/"))));
+    EXPECT_TRUE(
+        host.scannedFolders.contains(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/"))));
+    EXPECT_FALSE(
+        host.scannedFolders.contains(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Fremd/"))));
 }
 
 TEST_F(CollectTest, OncePerModuleLifeUnlessMasterMode) {
@@ -71,7 +73,8 @@ TEST_F(CollectTest, LaterFilesWinAndKeysComeFromPaths) {
     supplied(QStringLiteral("Heizung/a.inf"),
              "Root { Pages { Page { Symbol { BlockName = \"C:\\\\Blocks\\\\Pumpe.dwg\" Text = \"a\" } "
              "Symbol { BlockName = \"\" Text = \"leer\" } } } }");
-    supplied(QStringLiteral("Heizung/b.inf"), "Root { Pages { Page { Symbol { BlockName = \"PUMPE\" Text = \"b\" } } } }");
+    supplied(QStringLiteral("Heizung/b.inf"),
+             "Root { Pages { Page { Symbol { BlockName = \"PUMPE\" Text = \"b\" } } } }");
     manager.CollectFiles();
     EXPECT_EQ(textOf(QStringLiteral("C:\\X\\Pumpe.dwg")), QStringLiteral("b"));
     EXPECT_EQ(textOf(QStringLiteral("pumpe")), QStringLiteral("b"));
@@ -134,16 +137,21 @@ TEST_F(ReloadTest, IndexEntriesForEditedNamesDoNotOutliveTheirTree) {
 using ListFileTest = SymbolLibraryTest;
 
 TEST_F(ListFileTest, EntriesResolveThroughCataloguesOnly) {
-    host.catalogs.insert(QStringLiteral("HERSTELLER"), folder.filePath(QStringLiteral("Kataloge/Hersteller")));
-    const QString listed = folder.write(QStringLiteral("Kataloge/Hersteller/Symbole/pumpen.inf"), symbolFile({"HST_PUMPE"}));
+    host.catalogs.insert(QStringLiteral("HERSTELLER"),
+                         folder.filePath(QStringLiteral("Kataloge/Hersteller")));
+    const QString listed =
+        folder.write(QStringLiteral("Kataloge/Hersteller/Symbole/pumpen.inf"), symbolFile({"HST_PUMPE"}));
     folder.write(QStringLiteral("Kataloge/Hersteller/plain.inf"), symbolFile({"PLAIN"}));
-    const QString list = supplied(QStringLiteral("Heizung/liste.inf"),
-                                  "Root {\n"
-                                  "  SymbolFile = \"<HERSTELLER>Symbole\\\\pumpen.inf\"\n"
-                                  "  SymbolFile = \"" + folder.filePath(QStringLiteral("Kataloge/Hersteller/plain.inf")).toUtf8() + "\"\n"
-                                  "  SymbolFile = \"<UNBEKANNT>plain.inf\"\n"
-                                  "  SymbolFile = \"<HERSTELLER>fehlt.inf\"\n"
-                                  "}\n");
+    const QString list =
+        supplied(QStringLiteral("Heizung/liste.inf"),
+                 "Root {\n"
+                 "  SymbolFile = \"<HERSTELLER>Symbole\\\\pumpen.inf\"\n"
+                 "  SymbolFile = \"" +
+                     folder.filePath(QStringLiteral("Kataloge/Hersteller/plain.inf")).toUtf8() +
+                     "\"\n"
+                     "  SymbolFile = \"<UNBEKANNT>plain.inf\"\n"
+                     "  SymbolFile = \"<HERSTELLER>fehlt.inf\"\n"
+                     "}\n");
     manager.CollectFiles();
     CSymbolFile* file = fileAt(listed);
     ASSERT_NE(file, nullptr);
@@ -170,19 +178,23 @@ TEST_F(ListFileTest, EntriesResolveThroughCataloguesOnly) {
 TEST_F(ListFileTest, SelfListingAndLoopsEndWithoutHanging) {
     host.catalogs.insert(QStringLiteral("TB"), folder.filePath(QStringLiteral("Support/Symbol Toolbars")));
     supplied(QStringLiteral("Heizung/selbst.inf"), "Root { SymbolFile = \"<TB>Heizung/selbst.inf\" }");
-    supplied(QStringLiteral("Gas/a.inf"), "Root { SymbolFile = \"<TB>Gas/b.inf\" SymbolFile = \"<TB>Gas/ok.infx\" }");
+    supplied(QStringLiteral("Gas/a.inf"),
+             "Root { SymbolFile = \"<TB>Gas/b.inf\" SymbolFile = \"<TB>Gas/ok.infx\" }");
     supplied(QStringLiteral("Gas/b.inf"), "Root { SymbolFile = \"<TB>Gas/a.inf\" }");
     supplied(QStringLiteral("Gas/ok.infx"), symbolFile({"OK"}));
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("OK")), nullptr);
     EXPECT_EQ(manager.m_mapFiles.size(), 1);
-    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/selbst.inf")), nullptr), 0);
+    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/selbst.inf")),
+                              nullptr),
+              0);
 }
 
 TEST_F(ListFileTest, DeepChainsStopAtAFixedDepth) {
     host.catalogs.insert(QStringLiteral("K"), folder.filePath(QStringLiteral("kette")));
     for (int i = 0; i < 200; ++i)
-        folder.write(QStringLiteral("kette/%1.inf").arg(i), QStringLiteral("Root { SymbolFile = \"<K>%1.inf\" }").arg(i + 1).toUtf8());
+        folder.write(QStringLiteral("kette/%1.inf").arg(i),
+                     QStringLiteral("Root { SymbolFile = \"<K>%1.inf\" }").arg(i + 1).toUtf8());
     folder.write(QStringLiteral("kette/200.inf"), symbolFile({"ENDE"}));
     EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/0.inf")), nullptr), 0);
     EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/190.inf")), nullptr), 1);
@@ -208,7 +220,8 @@ TEST_F(ListFileTest, ListFilesSharedByManyPathsAreExpandedOnce) {
     ASSERT_EQ(manager.m_mapFiles.size(), 1);
     ASSERT_NE(fileAt(bottom), nullptr);
     ASSERT_NE(fileAt(bottom)->m_pParent, nullptr);
-    EXPECT_EQ(fileAt(bottom)->m_pParent->m_path, folder.filePath(QStringLiteral("leiter/%1a.inf").arg(kLevels - 1)));
+    EXPECT_EQ(fileAt(bottom)->m_pParent->m_path,
+              folder.filePath(QStringLiteral("leiter/%1a.inf").arg(kLevels - 1)));
     // A later call reads the list files again and finds the same.
     EXPECT_EQ(manager.AddFile(top, nullptr), 1);
 }

@@ -16,18 +16,21 @@ protected:
         for (const SymbolProblem& p : check.Problems())
             if (p.file == path)
                 lines << QStringLiteral("%1 %2: %3")
-                             .arg(p.severity == SymbolProblem::Error ? "error" : "warning", p.where, p.message);
+                             .arg(p.severity == SymbolProblem::Error ? "error" : "warning", p.where,
+                                  p.message);
         return lines;
     }
     static bool anyContains(const QStringList& lines, const QString& text) {
-        return std::any_of(lines.begin(), lines.end(), [&](const QString& line) { return line.contains(text); });
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const QString& line) { return line.contains(text); });
     }
 };
 
 TEST_F(LibraryCheckTest, RevitSystemTypeIsAKnownSymbolKey) {
-    const QString path = supplied(QStringLiteral("Heizung/revit.inf"),
-                                  "Root { Defaults { SystemType = \"Vorlauf\" } Pages { Page { DisplayName = \"F\"\n"
-                                  "  Symbol { BlockName = \"ORV_HZ_Pumpe\" SystemType = \"Heizung Vorlauf\" } } } }");
+    const QString path =
+        supplied(QStringLiteral("Heizung/revit.inf"),
+                 "Root { Defaults { SystemType = \"Vorlauf\" } Pages { Page { DisplayName = \"F\"\n"
+                 "  Symbol { BlockName = \"ORV_HZ_Pumpe\" SystemType = \"Heizung Vorlauf\" } } } }");
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/ORV_HZ_Pumpe.sld"), "x");
     const QStringList problems = problemsOf(path);
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(u'\n'));
@@ -38,9 +41,10 @@ TEST_F(LibraryCheckTest, RevitSystemTypeIsAKnownSymbolKey) {
 TEST_F(LibraryCheckTest, ListEntriesOfAFileWithPagesAreNotRead) {
     host.catalogs.insert(QStringLiteral("KAT"), folder.filePath(QStringLiteral("Katalog")));
     folder.write(QStringLiteral("Katalog/gelistet.inf"), symbolFile({"GELISTET"}));
-    const QString path = supplied(QStringLiteral("Heizung/beides.inf"),
-                                  "Root { SymbolFile = \"<KAT>gelistet.inf\"\n"
-                                  "  Pages { Page { DisplayName = \"P\" Symbol { BlockName = \"EIGEN\" Farbe = \"rot\" } } } }");
+    const QString path = supplied(
+        QStringLiteral("Heizung/beides.inf"),
+        "Root { SymbolFile = \"<KAT>gelistet.inf\"\n"
+        "  Pages { Page { DisplayName = \"P\" Symbol { BlockName = \"EIGEN\" Farbe = \"rot\" } } } }");
     manager.CollectFiles();
     ASSERT_NE(manager.LookupSymbol(QStringLiteral("EIGEN")), nullptr);
     ASSERT_EQ(manager.LookupSymbol(QStringLiteral("GELISTET")), nullptr);
@@ -83,13 +87,15 @@ TEST_F(LibraryCheckTest, UserOverridesThatApplyToNothing) {
       Symbol { Text = "ohne Namen" }
       Symbol { BlockName = "HZ_Pumpe" Farbe = "rot" }
     } } })");
-    EXPECT_EQ(problemsOf(userSettingsPath()).join(u'\n').toStdString(),
-              (QStringList{"warning Pages/Page[1]/Symbol[2]: no symbol file has the block name \"HZ_WEG\"",
-                           "warning Pages/Page[1]/Symbol[3]: holds only the block name; it is removed at the next start",
-                           "warning Pages/Page[1]/Symbol[4]: no block name; it applies to nothing",
-                           "error Pages/Page[1]/Symbol[5]: unknown key \"Farbe\""})
-                  .join(u'\n')
-                  .toStdString());
+    EXPECT_EQ(
+        problemsOf(userSettingsPath()).join(u'\n').toStdString(),
+        (QStringList{
+             "warning Pages/Page[1]/Symbol[2]: no symbol file has the block name \"HZ_WEG\"",
+             "warning Pages/Page[1]/Symbol[3]: holds only the block name; it is removed at the next start",
+             "warning Pages/Page[1]/Symbol[4]: no block name; it applies to nothing",
+             "error Pages/Page[1]/Symbol[5]: unknown key \"Farbe\""})
+            .join(u'\n')
+            .toStdString());
 }
 
 // A base folder without the supplied symbols is a wrong base folder, not an empty library.
@@ -99,7 +105,8 @@ TEST_F(LibraryCheckTest, MissingSuppliedFolderIsAnError) {
     check.Run();
     ASSERT_EQ(check.ErrorCount(), 1);
     EXPECT_EQ(check.Problems().front().file, folder.filePath(QStringLiteral("Support/Symbol Toolbars/")));
-    EXPECT_EQ(check.Problems().front().message, QStringLiteral("the supplied symbol toolbar folder does not exist"));
+    EXPECT_EQ(check.Problems().front().message,
+              QStringLiteral("the supplied symbol toolbar folder does not exist"));
 
     supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");

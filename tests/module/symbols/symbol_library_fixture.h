@@ -47,7 +47,8 @@ protected:
     static void touchLater(const QString& path, int seconds = 10) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(seconds), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(seconds),
+                                     QFileDevice::FileModificationTime));
     }
 
     CSymbolFile* fileAt(const QString& path) const { return manager.m_mapFiles.value(path); }

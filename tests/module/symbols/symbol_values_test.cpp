@@ -24,7 +24,8 @@ TEST(SymbolValues, ReadTextAndIntegerWithFallbacks) {
     EXPECT_EQ(GetSymbolValue(nullptr, QStringLiteral("BlockName")), QString());
 
     EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Osnap"), -1), 33);
-    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("AskSize"), 5), 0) << "a value without digits reads as 0";
+    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("AskSize"), 5), 0)
+        << "a value without digits reads as 0";
     EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Explode"), 4), 4);
     EXPECT_EQ(GetSymbolValueInt(nullptr, QStringLiteral("Osnap"), 9), 9);
 
@@ -34,7 +35,8 @@ TEST(SymbolValues, ReadTextAndIntegerWithFallbacks) {
     symbol.AddLeaf(QStringLiteral("Explode"), QString());
     EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("ButtonSizeWidthFactor"), 1), 2);
     EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("ButtonSizeHeightFactor"), 1), -3);
-    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Explode"), 4), 4) << "an empty leaf has no first value";
+    EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Explode"), 4), 4)
+        << "an empty leaf has no first value";
 }
 
 TEST(SymbolValues, SetKeepsFurtherValuesAndAddsOnlyWhatHasContent) {

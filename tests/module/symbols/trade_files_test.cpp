@@ -39,7 +39,8 @@ TEST_F(TradeFilesTest, SuppliedAndUserFilesSortedByPath) {
 TEST_F(TradeFilesTest, FolderNamesFromHostVariablesAndSubfolders) {
     supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
     host.catalogs.insert(QStringLiteral("TB"), folder.filePath(QStringLiteral("Support/Symbol Toolbars")));
-    supplied(QStringLiteral("Heizung/liste.inf"), "Root { SymbolFile = \"<TB>Heizung\\\\Toolbar_\\\\leiste.inf\" }");
+    supplied(QStringLiteral("Heizung/liste.inf"),
+             "Root { SymbolFile = \"<TB>Heizung\\\\Toolbar_\\\\leiste.inf\" }");
     supplied(QStringLiteral("Heizung/Toolbar_/leiste.inf"), symbolFile({"LEISTE"}));
     supplied(QStringLiteral("Gas/g.inf"), symbolFile({"G"}));
     host.variables.insert(QStringLiteral("Q3DB_SYMBOLTB_DIRNAME_H"), QStringLiteral("Gas"));
@@ -60,7 +61,8 @@ TEST_F(TradeFilesTest, FilesOfOneListFileStayTogether) {
     host.catalogs.insert(QStringLiteral("KAT"), folder.filePath(QStringLiteral("Katalog")));
     folder.write(QStringLiteral("Katalog/z1.inf"), symbolFile({"Z1"}));
     folder.write(QStringLiteral("Katalog/a1.inf"), symbolFile({"A1"}));
-    supplied(QStringLiteral("Lueftung/m_liste.inf"), "Root { SymbolFile = \"<KAT>z1.inf\" SymbolFile = \"<KAT>a1.inf\" }");
+    supplied(QStringLiteral("Lueftung/m_liste.inf"),
+             "Root { SymbolFile = \"<KAT>z1.inf\" SymbolFile = \"<KAT>a1.inf\" }");
     supplied(QStringLiteral("Lueftung/k.inf"), symbolFile({"K"}));
     supplied(QStringLiteral("Lueftung/x.inf"), symbolFile({"X"}));
     manager.CollectFiles();
@@ -71,12 +73,14 @@ TEST_F(TradeFilesTest, FilesOfOneListFileStayTogether) {
 
 TEST_F(TradeFilesTest, SymbolsOfATradeWithFactorsFiltersAndOverrides) {
     host.version = QStringLiteral("Basic");
-    supplied(QStringLiteral("Heizung/a.inf"),
-             "Root { Defaults { UseSymbolFactor = \"1\" } Pages {\n"
-             "  Page { Symbol { BlockName = \"EINS\" } Symbol { BlockName = \"PRO\" Version = \"+Pro\" } }\n"
-             "  Page { Version = \"+Pro\" Symbol { BlockName = \"AUF_PRO_SEITE\" UseSymbolFactor = \"0\" } }\n"
-             "  Page { Symbol { BlockName = \"\" } Symbol { Text = \"ohne Namen\" } } } }");
-    supplied(QStringLiteral("Heizung/b.inf"), "Root { Pages { Page { Symbol { BlockName = \"Eins\" Text = \"b\" } } } }");
+    supplied(
+        QStringLiteral("Heizung/a.inf"),
+        "Root { Defaults { UseSymbolFactor = \"1\" } Pages {\n"
+        "  Page { Symbol { BlockName = \"EINS\" } Symbol { BlockName = \"PRO\" Version = \"+Pro\" } }\n"
+        "  Page { Version = \"+Pro\" Symbol { BlockName = \"AUF_PRO_SEITE\" UseSymbolFactor = \"0\" } }\n"
+        "  Page { Symbol { BlockName = \"\" } Symbol { Text = \"ohne Namen\" } } } }");
+    supplied(QStringLiteral("Heizung/b.inf"),
+             "Root { Pages { Page { Symbol { BlockName = \"Eins\" Text = \"b\" } } } }");
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
                  "Root { Pages { Page { Symbol { BlockName = \"AUF_PRO_SEITE\" Text = \"eigen\" } } } }");
     manager.CollectFiles();
@@ -87,9 +91,12 @@ TEST_F(TradeFilesTest, SymbolsOfATradeWithFactorsFiltersAndOverrides) {
     keys.sort();
     EXPECT_EQ(keys, (QStringList{"AUF_PRO_SEITE", "EINS"})) << "pages are not filtered, symbols are";
     EXPECT_GE(symbols.capacity(), 311);
-    EXPECT_EQ(Symbols::GetSymbolValue(symbols.value(QStringLiteral("EINS")), QStringLiteral("Text")), QStringLiteral("b"));
-    EXPECT_EQ(Symbols::GetSymbolValue(symbols.value(QStringLiteral("EINS")), QStringLiteral("UseSymbolFactor")),
-              QStringLiteral("0")) << "file b has no default factor";
+    EXPECT_EQ(Symbols::GetSymbolValue(symbols.value(QStringLiteral("EINS")), QStringLiteral("Text")),
+              QStringLiteral("b"));
+    EXPECT_EQ(
+        Symbols::GetSymbolValue(symbols.value(QStringLiteral("EINS")), QStringLiteral("UseSymbolFactor")),
+        QStringLiteral("0"))
+        << "file b has no default factor";
     const CNode* first = manager.LookupSymbol(QStringLiteral("PRO"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(Symbols::GetSymbolValue(first, QStringLiteral("UseSymbolFactor")), QString())

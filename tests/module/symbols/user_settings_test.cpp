@@ -27,8 +27,9 @@ TEST_F(UserSettingsTest, OverridesApplyOnIndexingAndEmptyOnesAreCleanedUp) {
     manager.CollectFiles();
 
     EXPECT_EQ(textOf(QStringLiteral("HZ_PUMPE")), QStringLiteral("meine Pumpe"));
-    EXPECT_EQ(Symbols::GetSymbolValue(manager.LookupSymbol(QStringLiteral("HZ_PUMPE")), QStringLiteral("Osnap")),
-              QStringLiteral("33"));
+    EXPECT_EQ(
+        Symbols::GetSymbolValue(manager.LookupSymbol(QStringLiteral("HZ_PUMPE")), QStringLiteral("Osnap")),
+        QStringLiteral("33"));
     EXPECT_EQ(textOf(QStringLiteral("HZ_VENTIL")), QStringLiteral("mein Ventil")) << "keys from paths";
     EXPECT_EQ(textOf(QStringLiteral("HZ_LEER")), QStringLiteral("aus Datei"));
     EXPECT_EQ(manager.m_mapUserSymbols.size(), 2);

@@ -6,7 +6,8 @@
 TEST(Localizer, VersionNameAndRegionComeFromTheInstallationUnlessOverridden) {
     orvane::test::TestFolder folder;
     auto& inst = COrvaneInstallation::Current();
-    ASSERT_TRUE(inst.Load(folder.write("i.inf", "Installation { VersionName = \"OrvaneDT\" Region = \"UKR\" }\n")));
+    ASSERT_TRUE(
+        inst.Load(folder.write("i.inf", "Installation { VersionName = \"OrvaneDT\" Region = \"UKR\" }\n")));
     EXPECT_EQ(CLocalizer::instance().GetVersionName(), "OrvaneDT");
     EXPECT_EQ(CLocalizer::instance().GetMyRegionsToken(), "UKR");
     qputenv("ORVANE_REGION", "CHE");

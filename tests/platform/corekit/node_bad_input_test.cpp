@@ -59,14 +59,19 @@ void damageAndRead(bool xml) {
         for (int c = 0; c < changes; ++c)
             bad[random.bounded(int(bad.size()))] = char(random.bounded(256));
         TreeReadError error;
-        std::unique_ptr<CNode> root(xml ? NodeFormats::ReadXml(bad, &error) : NodeFormats::ReadText(bad, &error));
+        std::unique_ptr<CNode> root(xml ? NodeFormats::ReadXml(bad, &error)
+                                        : NodeFormats::ReadText(bad, &error));
         if (!root) {
             EXPECT_FALSE(error.message.isEmpty());
         }
     }
 }
 
-TEST(NodeBadInput, DamagedTextFormNeverCrashes) { damageAndRead(false); }
-TEST(NodeBadInput, DamagedXmlFormNeverCrashes) { damageAndRead(true); }
+TEST(NodeBadInput, DamagedTextFormNeverCrashes) {
+    damageAndRead(false);
+}
+TEST(NodeBadInput, DamagedXmlFormNeverCrashes) {
+    damageAndRead(true);
+}
 
 } // namespace

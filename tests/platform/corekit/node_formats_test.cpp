@@ -74,7 +74,8 @@ TEST_F(FolderTest, FileNameEndingInXSelectsXml) {
     EXPECT_TRUE(folder.read(QStringLiteral("a.INFX")).startsWith("<?xml"));
     EXPECT_FALSE(folder.read(QStringLiteral("a.inf")).contains("<"));
     ASSERT_TRUE(root.WriteToFile(text, true, false));
-    EXPECT_TRUE(folder.read(QStringLiteral("a.inf")).startsWith("<?xml")) << "the XML flag wins over the name";
+    EXPECT_TRUE(folder.read(QStringLiteral("a.inf")).startsWith("<?xml"))
+        << "the XML flag wins over the name";
 }
 
 TEST(NodeFormatsString, StringRoundTripAndReadableText) {
@@ -86,13 +87,15 @@ TEST(NodeFormatsString, StringRoundTripAndReadableText) {
     expectSameTree(*tree, *read);
 
     CNode simple(QStringLiteral("Root"));
-    simple.AddChild(QStringLiteral("Pages"))->AddLeaf(QStringLiteral("DisplayName"), QStringLiteral("Heizung"));
+    simple.AddChild(QStringLiteral("Pages"))
+        ->AddLeaf(QStringLiteral("DisplayName"), QStringLiteral("Heizung"));
     simple.WriteToString(text);
     EXPECT_EQ(text, QStringLiteral("Root {\n  Pages {\n    DisplayName = \"Heizung\"\n  }\n}\n"));
 }
 
 TEST(NodeFormatsString, CommentsInterleavingAndBom) {
-    const QString text = QStringLiteral("\xFEFF# header\nRoot { # trailing\n  A {}\n  K = \"1\" # c\n  B { X = \"\" }\n}\n");
+    const QString text =
+        QStringLiteral("\xFEFF# header\nRoot { # trailing\n  A {}\n  K = \"1\" # c\n  B { X = \"\" }\n}\n");
     TreeReadError error;
     std::unique_ptr<CNode> root(TreeItems::ReadFromString(text, 1, &error));
     ASSERT_TRUE(root) << qPrintable(error.ToString());
@@ -122,7 +125,8 @@ TEST_P(NodeTextErrors, ReportLineAndColumn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NodeTextErrors,
-    ::testing::Values(BadInput{"", 1, 1, "no node"}, BadInput{"Root {\n  K = \"a\\q\"\n}", 2, 9, "unknown escape"},
+    ::testing::Values(BadInput{"", 1, 1, "no node"},
+                      BadInput{"Root {\n  K = \"a\\q\"\n}", 2, 9, "unknown escape"},
                       BadInput{"Root {\n  K = \"open\n}", 2, 7, "not closed"},
                       BadInput{"Root {\n  A {\n}", 1, 6, "not closed"},
                       BadInput{"Root {}\n}", 2, 1, "after the root"},

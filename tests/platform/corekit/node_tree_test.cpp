@@ -81,7 +81,8 @@ TEST(Leaf, ValuesAreSplitAtTheSeparator) {
     QStringList values;
     for (bool ok = leaf.GetFirstValue(v); ok; ok = leaf.GetNextValue(v))
         values << v;
-    EXPECT_EQ(values, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("d")}));
+    EXPECT_EQ(values,
+              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("d")}));
     EXPECT_EQ(leaf.NrOfValues(), 4);
     ASSERT_TRUE(leaf.GetValue(2, v));
     EXPECT_EQ(v, QStringLiteral("b"));
@@ -133,7 +134,7 @@ TEST(Leaf, SettingValues) {
 // every length around those limits and every kind of character must come back unchanged.
 TEST(Leaf, ValuesOfEveryLengthAndCharacterComeBackUnchanged) {
     const QStringList pieces = {QStringLiteral("a"), QStringLiteral("ä"), QStringLiteral("水"),
-                                QStringLiteral("😀"), QString(QChar(0)), QString(QChar(0xDC00))};
+                                QStringLiteral("😀"), QString(QChar(0)),   QString(QChar(0xDC00))};
     for (const QString& piece : pieces) {
         for (int repeat = 0; repeat <= 18; ++repeat) {
             const QString value = QStringLiteral("x").repeated(repeat % 3) + piece.repeated(repeat);
@@ -175,8 +176,9 @@ TEST(NodeTree, ValuesByPath) {
     EXPECT_EQ(root.GetIntLeafValue(QString(), QStringLiteral("Missing"), 1, u':', 7), 7);
     root.SetStrLeafValue(QString(), QStringLiteral("FixedLayout"), 1, QStringLiteral("1"));
     EXPECT_EQ(root.GetIntLeafValue(QString(), QStringLiteral("FixedLayout"), 1), 1);
-    EXPECT_EQ(root.GetStrLeafValue(QStringLiteral("Nowhere"), QStringLiteral("K"), 1, u':', QStringLiteral("d")),
-              QStringLiteral("d"));
+    EXPECT_EQ(
+        root.GetStrLeafValue(QStringLiteral("Nowhere"), QStringLiteral("K"), 1, u':', QStringLiteral("d")),
+        QStringLiteral("d"));
 }
 
 TEST(NodeTree, CloneIsDeepAndIndependent) {

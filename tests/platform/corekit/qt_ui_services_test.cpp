@@ -10,8 +10,9 @@ TEST(QtUiServicesWithoutWidgets, AnswerCautiouslyInsteadOfAborting) {
     EXPECT_EQ(services.MessageBox(QStringLiteral("Text"), QStringLiteral("Titel"), UiButtons::YesNo,
                                   UiIcon::Question),
               IDNO);
-    EXPECT_EQ(services.MessageBox(QStringLiteral("Text"), QStringLiteral("Titel"), UiButtons::Ok, UiIcon::Stop),
-              IDOK);
+    EXPECT_EQ(
+        services.MessageBox(QStringLiteral("Text"), QStringLiteral("Titel"), UiButtons::Ok, UiIcon::Stop),
+        IDOK);
 
     QString value = QStringLiteral("Vorschlag");
     EXPECT_FALSE(services.InputBox(QStringLiteral("Titel"), QStringLiteral("Name:"), value));

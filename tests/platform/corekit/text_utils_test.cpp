@@ -26,7 +26,8 @@ TEST(FindNoCase, IgnoresCaseOfUmlautsToo) {
 }
 
 TEST(Sformat, TextsAndNumbersAsPrintfWouldWriteThem) {
-    EXPECT_EQ(sformat("%s\t%.0f/%.0f °C", QStringLiteral("VL/RL-Temp."), 70.4, 55.5), QStringLiteral("VL/RL-Temp.\t70/56 °C"));
+    EXPECT_EQ(sformat("%s\t%.0f/%.0f °C", QStringLiteral("VL/RL-Temp."), 70.4, 55.5),
+              QStringLiteral("VL/RL-Temp.\t70/56 °C"));
     EXPECT_EQ(sformat("%s\t%0.f %s", "Druckverlust-TW", 123.6, "mbar"), "Druckverlust-TW\t124 mbar");
     EXPECT_EQ(sformat("%i,%i,%i,%i", 10, -20, 300, 4), "10,-20,300,4");
     EXPECT_EQ(sformat("%lf", 2.5), "2.500000");

@@ -13,7 +13,8 @@ namespace {
 using orvane::test::LanguageScope;
 
 QByteArray tsFile(const char* language, const char* messages) {
-    return QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"") +
+    return QByteArray(
+               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"") +
            language + "\">\n<context><name>Daten</name>\n" + messages + "</context>\n</TS>\n";
 }
 
@@ -21,7 +22,8 @@ QByteArray tsFile(const char* language, const char* messages) {
 
 TEST(UntranslatedText, ShowsTheTextAfterTheLastAtOfAContextKey) {
     EXPECT_EQ(Translation::UntranslatedText("@Gewerk@Heizung"), "Heizung");
-    EXPECT_EQ(Translation::UntranslatedText("@Betriebsart Wohnungsstation@Vorrang/Parallel"), "Vorrang/Parallel");
+    EXPECT_EQ(Translation::UntranslatedText("@Betriebsart Wohnungsstation@Vorrang/Parallel"),
+              "Vorrang/Parallel");
     EXPECT_EQ(Translation::UntranslatedText("@a@b@c"), "c");
     EXPECT_EQ(Translation::UntranslatedText("Heizung"), "Heizung");
     EXPECT_EQ(Translation::UntranslatedText("info@firma.de"), "info@firma.de");
@@ -50,7 +52,9 @@ TEST_F(TranslationTest, DataTextsComeFromTheFilesBesideTheData) {
 <message><source>Pumpen</source><translation type="unfinished"></translation></message>
 <message><source>Alt</source><translation type="vanished">Old</translation></message>
 )"));
-    folder.write("Heizung/Seiten_fr.ts", tsFile("fr", R"(<message><source>Pumpen</source><translation>Pompes</translation></message>)"));
+    folder.write(
+        "Heizung/Seiten_fr.ts",
+        tsFile("fr", R"(<message><source>Pumpen</source><translation>Pompes</translation></message>)"));
     CTranslationModule* module = CTranslationManager::GetInstance().AddModule("DatenModul");
 
     EXPECT_EQ(module->ScanDirectory(folder.filePath("Heizung")), 1);
@@ -67,7 +71,8 @@ TEST_F(TranslationTest, DataTextsComeFromTheFilesBesideTheData) {
 
 TEST_F(TranslationTest, ABackslashFolderFromDataIsScannedLikeTheSameFolder) {
     LanguageScope english("en");
-    folder.write("Sanitär/a_en.ts", tsFile("en", "<message><source>Wanne</source><translation>Tub</translation></message>"));
+    folder.write("Sanitär/a_en.ts",
+                 tsFile("en", "<message><source>Wanne</source><translation>Tub</translation></message>"));
     CTranslationModule* module = CTranslationManager::GetInstance().AddModule("PfadModul");
     QString windowsStyle = folder.filePath(QStringLiteral("Sanitär/"));
     windowsStyle.replace(u'/', u'\\');
@@ -77,7 +82,8 @@ TEST_F(TranslationTest, ABackslashFolderFromDataIsScannedLikeTheSameFolder) {
 }
 
 TEST_F(TranslationTest, AChangedLanguageDropsWhatWasLoaded) {
-    folder.write("d/x_en.ts", tsFile("en", "<message><source>Rohr</source><translation>Pipe</translation></message>"));
+    folder.write("d/x_en.ts",
+                 tsFile("en", "<message><source>Rohr</source><translation>Pipe</translation></message>"));
     CTranslationModule* module = CTranslationManager::GetInstance().AddModule("WechselModul");
     {
         LanguageScope english("en");

@@ -6,7 +6,8 @@ TEST(UiRecorder, RecordsWhatWasShownAndGivesScriptedAnswers) {
     CRecordingUiServices ui;
     ui.QueueAnswer(IDYES);
     EXPECT_EQ(UiMessageBox("Speichern?", "Frage", UiButtons::YesNo, UiIcon::Question), IDYES);
-    EXPECT_EQ(UiMessageBox("Nochmal?", "Frage", UiButtons::YesNo), IDNO) << "the default answer to a question is No";
+    EXPECT_EQ(UiMessageBox("Nochmal?", "Frage", UiButtons::YesNo), IDNO)
+        << "the default answer to a question is No";
     ui.SetDefaultYesNo(IDYES);
     EXPECT_EQ(UiMessageBox("Und jetzt?", "Frage", UiButtons::YesNo), IDYES);
     EXPECT_EQ(UiMessageBox("Fertig", "Hinweis"), IDOK);

@@ -130,7 +130,8 @@ TEST(InstallationFile, TheEnvironmentNamesTheFileWhenTheHostDidNot) {
     orvane::test::TestFolder folder;
     auto& inst = COrvaneInstallation::Current();
     inst.Clear();
-    qputenv("ORVANE_INSTALLATION", folder.write("env.inf", "Installation { VersionName = \"Env\" }\n").toUtf8());
+    qputenv("ORVANE_INSTALLATION",
+            folder.write("env.inf", "Installation { VersionName = \"Env\" }\n").toUtf8());
     EXPECT_EQ(inst.VersionName(), "Env");
     qunsetenv("ORVANE_INSTALLATION");
     inst.Clear();
@@ -140,7 +141,8 @@ TEST(InstallationFile, TheEnvironmentNamesTheFileWhenTheHostDidNot) {
 TEST(InstallationFile, TheSampleInstallationLoads) {
     auto& inst = COrvaneInstallation::Current();
     QString error;
-    ASSERT_TRUE(inst.Load(orvane::test::sampleInstallationPath("installation.inf"), &error)) << error.toStdString();
+    ASSERT_TRUE(inst.Load(orvane::test::sampleInstallationPath("installation.inf"), &error))
+        << error.toStdString();
     EXPECT_FALSE(inst.SupportFolder().isEmpty());
     EXPECT_FALSE(inst.VersionName().isEmpty());
     inst.Clear();

@@ -151,7 +151,8 @@ TEST(QtUiServices, MessageBoxAnswersWithTheButtonClicked) {
         EXPECT_EQ(box->icon(), QMessageBox::Question);
         box->button(QMessageBox::Yes)->click();
     });
-    EXPECT_EQ(services.MessageBox("Datei überschreiben?", "Frage", UiButtons::YesNo, UiIcon::Question), IDYES);
+    EXPECT_EQ(services.MessageBox("Datei überschreiben?", "Frage", UiButtons::YesNo, UiIcon::Question),
+              IDYES);
 
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -30,7 +30,8 @@ protected:
   Database = "/srv/db/beta.orvmat"
 }
 )");
-        folder.write("Kataloge/30_pumps.inf", "Catalog { ID = \"PUMPEN\" DisplayName = \"Pumpen\" Kinds = \"PUMP\" }\n");
+        folder.write("Kataloge/30_pumps.inf",
+                     "Catalog { ID = \"PUMPEN\" DisplayName = \"Pumpen\" Kinds = \"PUMP\" }\n");
         folder.write("Kataloge/40_noid.inf", "Catalog { DisplayName = \"Ohne Kennung\" }\n");
         folder.write("Kataloge/50_twice.inf", "Catalog { ID = \"acme_wost\" }\n");
         folder.write("Kataloge/60_broken.inf", "Catalog { ID = \"X\"\n");
@@ -105,8 +106,8 @@ TEST_F(CatalogManagerTest, FiltersByKindAndTheOptionalConditions) {
 
 TEST_F(CatalogManagerTest, TheInstallationNamesTheFolderAndReloadSeesChanges) {
     manager()->setCatalogFolder(QString());
-    ASSERT_TRUE(COrvaneInstallation::Current().Load(
-        folder.write("inst/installation.inf", "Installation { Folders { Catalogs = \"..\\\\Kataloge\" } }\n")));
+    ASSERT_TRUE(COrvaneInstallation::Current().Load(folder.write(
+        "inst/installation.inf", "Installation { Folders { Catalogs = \"..\\\\Kataloge\" } }\n")));
     EXPECT_EQ(manager()->getCatalogFolder(), base());
     EXPECT_EQ(manager()->getAllCatalogs().size(), 3);
 
@@ -118,7 +119,8 @@ TEST_F(CatalogManagerTest, TheInstallationNamesTheFolderAndReloadSeesChanges) {
 }
 
 TEST(SampleCatalogues, TheSampleInstallationKnowsItsManufacturerCatalogue) {
-    ASSERT_TRUE(COrvaneInstallation::Current().Load(orvane::test::sampleInstallationPath("installation.inf")));
+    ASSERT_TRUE(
+        COrvaneInstallation::Current().Load(orvane::test::sampleInstallationPath("installation.inf")));
     orvCatalogManager::getInstance()->reload();
     const orvCatalogInfo* valves = orvCatalogManager::getInstance()->findCatalogInfo("<ORV_HZ_ARMATUREN>");
     ASSERT_NE(valves, nullptr);

@@ -2,10 +2,10 @@
 
 #include "test_folder.h"
 
-#include <QDialog>
-#include <QImage>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QImage>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -17,8 +17,7 @@ using orvane::test::FolderTest;
 using State = ButtonFace::State;
 
 // Runs the event loop until done() holds or the deadline passes; answers done().
-template <typename Done>
-bool processEventsUntil(Done done, int milliseconds) {
+template <typename Done> bool processEventsUntil(Done done, int milliseconds) {
     QDeadlineTimer deadline(milliseconds);
     while (!done() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -96,7 +95,7 @@ TEST(DesktopButton, FacesPaintTheirLookAndState) {
     button.SetColor(0, 0x0000FF);
     QImage classic = button.RenderToImage(1.0);
     EXPECT_EQ(classic.pixelColor(15, 10), QColor(Qt::red));
-    EXPECT_EQ(classic.pixelColor(0, 0), QColor(Qt::white));      // raised: light upper-left edge
+    EXPECT_EQ(classic.pixelColor(0, 0), QColor(Qt::white));          // raised: light upper-left edge
     EXPECT_EQ(classic.pixelColor(29, 19), QColor(0x69, 0x69, 0x69)); // dark lower-right edge
 
     button.SetUseXPLook(2);

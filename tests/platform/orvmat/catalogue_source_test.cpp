@@ -61,7 +61,8 @@ TEST(CatalogueSource, PlacesCellsByBarsColumnNumbersAndContinuationLines) {
 }
 
 TEST(CatalogueSource, ReadsTablePathsKeysAndTheDatabaseKey) {
-    const auto s = read("\xEF\xBB\xBF" "database RS_A\nkey K1 \"K 2\"\n"
+    const auto s = read("\xEF\xBB\xBF"
+                        "database RS_A\nkey K1 \"K 2\"\n"
                         "table A.\"B.C\".D # a comment\nrow X\ntable Other\ntable A.\"B.C\".D\nrow Y\n");
     EXPECT_EQ(s.key, "RS_A");
     ASSERT_EQ(s.declaredKeys.size(), 2u);
@@ -81,14 +82,15 @@ TEST(CatalogueSource, ReadsTablePathsKeysAndTheDatabaseKey) {
 
 TEST_F(FolderTest, IncludedFilesKeepTheIncludersCurrentTable) {
     folder.write(QStringLiteral("sub/part.orvsrc"), "table Inner\nrow P: 1\n");
-    const QString main =
-        folder.write(QStringLiteral("main.orvsrc"), "table Outer\nrow A: 1\ninclude \"sub/part.orvsrc\"\nrow B: 2\n");
+    const QString main = folder.write(QStringLiteral("main.orvsrc"),
+                                      "table Outer\nrow A: 1\ninclude \"sub/part.orvsrc\"\nrow B: 2\n");
     CatalogueSource s;
     SourceError error;
     ASSERT_TRUE(readCatalogueSource(main.toStdString(), s, error)) << error.toString();
     ASSERT_EQ(s.tables.size(), 2u);
     EXPECT_EQ(s.tables[0].rows.size(), 2u);
-    EXPECT_EQ(s.tables[1].rows.at(0).place.file, folder.filePath(QStringLiteral("sub/part.orvsrc")).toStdString());
+    EXPECT_EQ(s.tables[1].rows.at(0).place.file,
+              folder.filePath(QStringLiteral("sub/part.orvsrc")).toStdString());
 
     folder.write(QStringLiteral("rowonly.orvsrc"), "row Z: 1\n");
     const QString bad = folder.write(QStringLiteral("bad.orvsrc"), "table Outer\ninclude rowonly.orvsrc\n");

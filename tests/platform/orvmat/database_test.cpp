@@ -102,7 +102,8 @@ TEST_F(OrvMatTest, VisitsRowsInSourceOrderAndKeysMatchIdentifiers) {
     EXPECT_EQ(OrvMat_HasRow(logik, article), 0);
 
     // Rows without a key have identifiers of their own but no key text.
-    const auto curveRows = rowsOf(open(0, "Heizung.Wohnungsstationen.Waermeuebertrager.Ansatz_Kennlinien.WT_1"));
+    const auto curveRows =
+        rowsOf(open(0, "Heizung.Wohnungsstationen.Waermeuebertrager.Ansatz_Kennlinien.WT_1"));
     ASSERT_EQ(curveRows.size(), 2u);
     EXPECT_NE(curveRows[0], curveRows[1]);
     EXPECT_EQ(OrvMat_KeyOfId(curveRows[0]), nullptr);
@@ -164,7 +165,8 @@ TEST_F(OrvMatTest, ReadsTypedCellsByRowColumnAndValueIndex) {
     EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 1, 22), 1) << "value index past the end";
     EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, 0, 2), 1) << "empty cell";
     EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, station, -1, 22), 1);
-    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, OrvMat_IdOfKey("WT_1"), 0, 0), 1) << "row of another table";
+    EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, OrvMat_IdOfKey("WT_1"), 0, 0), 1)
+        << "row of another table";
     EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, daten, 123456, 0, 0), 1) << "row that does not exist";
     EXPECT_EQ(OrvMat_ReadInt(&untouchedInt, 0, station, 0, 22), 1) << "table handle 0";
     EXPECT_EQ(OrvMat_ValueCount(&untouchedInt, daten, 123456, 0), 0);
@@ -238,7 +240,8 @@ TEST_F(OrvMatTest, RefusesDamagedDatabasesWithAReason) {
     // Another program's SQLite file.
     const QString other = folder.filePath("other.db");
     ASSERT_EQ(sqlite3_open(other.toUtf8().constData(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw, "CREATE TABLE t(x); INSERT INTO t VALUES(1)", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw, "CREATE TABLE t(x); INSERT INTO t VALUES(1)", nullptr, nullptr, nullptr),
+              SQLITE_OK);
     sqlite3_close(raw);
     EXPECT_EQ(OrvMat_AttachDatabase("RS_OTHER", other.toUtf8().constData()), 0);
     EXPECT_NE(std::string(OrvMat_LastError()).find("not a material database"), std::string::npos);
@@ -268,10 +271,11 @@ TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
 // A table is read whole at its first use; texts handed out point into what was read and must
 // stay valid while further tables are read, and sparse multi-valued rows keep every value.
 TEST_F(OrvMatTest, TextsStayValidWhileFurtherTablesAreRead) {
-    std::string source = "database RS_MANY\ntable First\nrow A: \"alpha\", \"beta\" | 4= 1, 2, 3 | | 7= 2.5\n";
+    std::string source =
+        "database RS_MANY\ntable First\nrow A: \"alpha\", \"beta\" | 4= 1, 2, 3 | | 7= 2.5\n";
     for (int t = 0; t < 40; ++t)
-        source += "table T" + std::to_string(t) + "\nrow R" + std::to_string(t) + ": \"text " + std::to_string(t) +
-                  "\" | 3\n";
+        source += "table T" + std::to_string(t) + "\nrow R" + std::to_string(t) + ": \"text " +
+                  std::to_string(t) + "\" | 3\n";
     attach("RS_MANY", source);
     ASSERT_EQ(OrvMat_SelectDatabase("RS_MANY"), 1);
     const OrvMatTable first = open(0, "First");
@@ -281,8 +285,8 @@ TEST_F(OrvMatTest, TextsStayValidWhileFurtherTablesAreRead) {
     for (int t = 0; t < 40; ++t) {
         const std::string name = "T" + std::to_string(t);
         const char* text = nullptr;
-        ASSERT_EQ(OrvMat_ReadText(&text, open(0, name.c_str()), OrvMat_IdOfKey(("R" + std::to_string(t)).c_str()), 0,
-                                  0),
+        ASSERT_EQ(OrvMat_ReadText(&text, open(0, name.c_str()),
+                                  OrvMat_IdOfKey(("R" + std::to_string(t)).c_str()), 0, 0),
                   0);
         EXPECT_EQ(std::string(text), "text " + std::to_string(t));
     }
