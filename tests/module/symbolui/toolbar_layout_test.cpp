@@ -1,0 +1,166 @@
+#include "symbolui/toolbar_layout.h"
+
+#include "slides/slide.h"
+#include "slides/slide_writer.h"
+
+#include "corekit/node.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using Kind = ToolbarPlacement::Kind;
+
+ToolbarFrame Frame(int clientWidth, int clientHeight, bool stretch = false, double scale = 1.0) {
+    ToolbarFrame frame;
+    frame.client = QRect(0, 0, clientWidth, clientHeight);
+    frame.backButton = QRect(4, 4, 20, 20); // origin (4, 29)
+    frame.stretch = stretch;
+    frame.scaleFactor = scale;
+    frame.clientSize = frame.client.size();
+    frame.windowSize = frame.clientSize + QSize(10, 30);
+    frame.defaultWindowSize = QSize(510, 190);
+    return frame;
+}
+
+std::unique_ptr<CNode> Symbol(std::initializer_list<std::pair<const char*, const char*>> leaves) {
+    auto symbol = std::make_unique<CNode>(QStringLiteral("Symbol"));
+    for (const auto& [key, value] : leaves)
+        symbol->AddLeaf(QString::fromUtf8(key), QString::fromUtf8(value));
+    return symbol;
+}
+
+TEST(ToolbarLayout, CellSizeFollowsStretchingAndDisplayScale) {
+    const struct {
+        const char* name;
+        ToolbarFrame frame;
+        int width, height;
+    } cases[] = {
+        {"defaults at scale 1", Frame(600, 200), 36, 40},
+        {"defaults at scale 1 in any window", Frame(200, 90), 36, 40},
+        // (600 - 4 - 39) / 13 and (200 - 29 - 9) / 3, truncated
+        {"stretched", Frame(600, 200, true), 42, 54},
+        {"stretched at scale 2", Frame(600, 200, true, 2.0), 42, 54},
+        // the default window less the frame (10 x 30): (500 - 4 - 39) / 13, (160 - 29 - 9) / 3
+        {"scale 1.25", Frame(600, 200, false, 1.25), 35, 40},
+        {"scale 1.5", Frame(300, 120, false, 1.5), 35, 40},
+        {"scale 2", Frame(800, 400, false, 2.0), 35, 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ToolbarCellSize cell = ComputeToolbarCellSize(c.frame);
+        EXPECT_EQ(cell.width, c.width);
+        EXPECT_EQ(cell.height, c.height);
+        EXPECT_EQ(cell.rowHeight, c.height);
+    }
+}
+
+TEST(ToolbarLayout, FlowFactorsAreClampedAndSpanTheirGaps) {
+    const struct {
+        const char *width, *height;
+        QSize size;
+    } cases[] = {
+        {"", "", {36, 40}},    {"2", "3", {75, 126}}, {"7", "0", {153, 40}},
+        {"x", "9", {36, 341}}, {"-2", "1", {36, 40}}, {"4", "8", {153, 341}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+        auto symbol = Symbol({});
+        if (*c.width)
+            symbol->AddLeaf(QStringLiteral("ButtonSizeWidthFactor"), QString::fromUtf8(c.width));
+        if (*c.height)
+            symbol->AddLeaf(QStringLiteral("ButtonSizeHeightFactor"), QString::fromUtf8(c.height));
+        CToolbarPlacer placer(Frame(1000, 500), false, std::nullopt);
+        const ToolbarPlacement placement = placer.Place(symbol.get(), nullptr);
+        EXPECT_EQ(placement.kind, Kind::Placed);
+        EXPECT_EQ(placement.rect, QRect(QPoint(4, 29), c.size));
+    }
+}
+
+TEST(ToolbarLayout, FlowWrapsRowsByTheTallestButton) {
+    // Client 120 wide: three 36-pixel buttons from x = 4 fit (4, 43, 82).
+    CToolbarPlacer placer(Frame(120, 300), false, std::nullopt);
+    const auto plain = Symbol({});
+    const auto tall = Symbol({{"ButtonSizeHeightFactor", "2"}});
+    const auto wide = Symbol({{"ButtonSizeWidthFactor", "4"}});
+    EXPECT_EQ(placer.Place(plain.get(), nullptr).rect, QRect(4, 29, 36, 40));
+    EXPECT_EQ(placer.Place(tall.get(), nullptr).rect, QRect(43, 29, 36, 83));
+    EXPECT_EQ(placer.Place(plain.get(), nullptr).rect, QRect(82, 29, 36, 40));
+    EXPECT_EQ(placer.Place(plain.get(), nullptr).rect, QRect(4, 29 + 83 + 3, 36, 40));
+    // Wider than the client: a row of its own, every time.
+    EXPECT_EQ(placer.Place(wide.get(), nullptr).rect, QRect(4, 115 + 43, 153, 40));
+    EXPECT_EQ(placer.Place(wide.get(), nullptr).rect, QRect(4, 158 + 43, 153, 40));
+}
+
+TEST(ToolbarLayout, HiddenButtonsTakeAPlaceOnlyWhenStretched) {
+    const auto plain = Symbol({});
+    const auto hidden = Symbol({{"HideButton", "1"}});
+    for (const bool stretch : {false, true}) {
+        SCOPED_TRACE(stretch);
+        CToolbarPlacer placer(Frame(600, 200, stretch), false, std::nullopt);
+        const int cell = placer.CellSize().width;
+        placer.Place(plain.get(), nullptr);
+        const ToolbarPlacement gap = placer.Place(hidden.get(), nullptr);
+        const ToolbarPlacement next = placer.Place(plain.get(), nullptr);
+        EXPECT_EQ(gap.kind, stretch ? Kind::Hidden : Kind::Skipped);
+        EXPECT_EQ(gap.placeholder, stretch);
+        EXPECT_EQ(next.rect.x(), 4 + (cell + 3) * (stretch ? 2 : 1));
+    }
+}
+
+TEST(ToolbarLayout, FixedPositionsScaleFromTheReferenceSize) {
+    const struct {
+        const char* pos;
+        QSize client;
+        Kind kind;
+        QRect rect;
+    } cases[] = {
+        {"10,10,20,20", {800, 300}, Kind::Placed, {20, 15, 40, 30}},
+        {"10,10,20,20", {400, 200}, Kind::Placed, {10, 10, 20, 20}},
+        {"3,3,5,5", {600, 300}, Kind::Placed, {5, 5, 8, 8}},              // 4.5 rounds up, 7.5 too
+        {"500,250,10,10", {800, 300}, Kind::Placed, {1000, 375, 20, 15}}, // beyond the reference
+        {" 0x10, 010,1,1", {400, 200}, Kind::Placed, {16, 8, 1, 1}},      // read as "%i" reads
+        {"10,10,20", {800, 300}, Kind::Hidden, {}},
+        {"a,b,c,d", {800, 300}, Kind::Hidden, {}},
+        {"", {800, 300}, Kind::Hidden, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pos);
+        const auto symbol = Symbol({});
+        if (*c.pos)
+            symbol->AddLeaf(QStringLiteral("Pos"), QString::fromUtf8(c.pos));
+        CToolbarPlacer placer(Frame(c.client.width(), c.client.height()), true, QSize(400, 200));
+        const ToolbarPlacement placement = placer.Place(symbol.get(), nullptr);
+        EXPECT_EQ(placement.kind, c.kind);
+        EXPECT_EQ(placement.rect, c.rect);
+    }
+}
+
+TEST(ToolbarLayout, ReferenceSizeFromSlideSizeElseTheBackgroundSlide) {
+    CSlideWriter writer(640, 320);
+    writer.AddLine(QPoint(0, 0), QPoint(640, 320));
+    CSlide slide;
+    ASSERT_EQ(slide.LoadFromData(writer.ToBytes()), 1);
+    const CSlide emptySlide;
+    const struct {
+        const char* slideSize; // null: no leaf
+        const CSlide* slide;
+        std::optional<QSize> expected;
+    } cases[] = {
+        {"400,200", &slide, QSize(400, 200)}, {"0x190,200", nullptr, QSize(400, 200)},
+        {nullptr, &slide, QSize(640, 320)},   {"0,0", &slide, QSize(640, 320)},
+        {"abc", &slide, QSize(640, 320)},     {"-4,100", &slide, QSize(640, 320)},
+        {"abc", nullptr, std::nullopt},       {nullptr, &emptySlide, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slideSize ? c.slideSize : "(none)");
+        CNode page(QStringLiteral("Page"));
+        if (c.slideSize)
+            page.AddLeaf(QStringLiteral("SlideSize"), QString::fromUtf8(c.slideSize));
+        EXPECT_EQ(FixedLayoutReferenceSize(&page, c.slide), c.expected);
+    }
+}
+
+} // namespace
