@@ -98,5 +98,45 @@
         <source>Vorlauftemp.</source>
         <translation>Supply temp.</translation>
     </message>
+    <message>
+        <source>Die VL-Temperatur liegt außerhalb des zulässigen Einstellungsintervalls des Gerätes.</source>
+        <translation>The supply temperature lies outside the device's settable range.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl zwischen %s und %s ein.</source>
+        <translation>Please enter a number between %s and %s.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl zwischen %d und %d ein.</source>
+        <translation>Please enter a whole number between %d and %d.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Zahl ein.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine ganze Zahl ein.</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <source>Keine Herstellerdaten vorhanden!</source>
+        <translation>No manufacturer data available!</translation>
+    </message>
+    <message>
+        <source>Produkt %s konnte nicht mehr gefunden werden.</source>
+        <translation>Product %s could not be found any more.</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Zeichnen &lt;</source>
+        <translation>Draw &lt;</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Close</translation>
+    </message>
 </context>
 </TS>

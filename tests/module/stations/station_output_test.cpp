@@ -1,0 +1,399 @@
+// The draw node field by field, the optional parts, the material output file and the
+// requirement nodes, on a catalogue made in memory.
+
+#include "station_test_support.h"
+#include "test_folder.h"
+
+#include "stations/station_output.h"
+
+#include "corekit/node.h"
+#include "corekit/tree_items.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace orvane::test;
+using WoSt::RowId;
+
+namespace {
+
+// Every node and leaf below `node` in order, as "Path/Key=value" lines.
+void flatten(const CNode& node, const QString& path, QStringList& out) {
+    for (const auto& leaf : node.Leaves())
+        out << path + u'/' + leaf->GetKey() + u'=' + leaf->GetRawData();
+    for (const auto& child : node.Children()) {
+        out << path + u'/' + child->GetName();
+        flatten(*child, path + u'/' + child->GetName(), out);
+    }
+}
+
+QStringList flat(const CNode& root) {
+    QStringList out{root.GetName()};
+    flatten(root, root.GetName(), out);
+    return out;
+}
+
+QStringList opened(const CRecordingUiServices& ui) {
+    QStringList paths;
+    for (const auto& shown : ui.Shown())
+        if (shown.kind == CRecordingUiServices::Kind::OpenDocument)
+            paths << shown.text;
+    return paths;
+}
+
+class DrawNodeTest : public FolderTest {
+protected:
+    DrawNodeTest() : s(memory, QStringLiteral("OUT"), 3) {
+        using namespace WoSt::DatenColumn;
+        const RowId exchanger =
+            s.exchanger(QStringLiteral("WT"), {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}}});
+        daten = s.product(QStringLiteral("D_1"), exchanger);
+        const std::vector<std::pair<int, Cell>> columns{
+            {KvPrim, 2.5},      {MassFlowMax, 800.0}, {KvPwc, 2.8},
+            {OpeningPwc, 50},   {KvPwh, 2.2},         {OpeningPwh, 40},
+            {KvPwhC, 1.0},      {OpeningPwhC, 20},    {HeatMeter, 1},
+            {Volume, 3.5},      {WaterMeter, 1},      {DpSecMin, 80.0},
+            {DpSecMax, 250.0},  {KvSec, 3.0},         {TvlSecMin, 25},
+            {TvlSecMax, 45},    {OperatingMode, 2},   {HeatingRodPower, 7500},
+            {DpPrimMax, 1000.0}};
+        for (const auto& [column, value] : columns)
+            s.daten(daten, column, {value});
+        selectionRow = memory.idOf(QStringLiteral("SEL_1"));
+        catalog.info.id = QStringLiteral("CAT_OUT");
+        catalog.info.displayName = QStringLiteral("Testwerk");
+        catalog.mmdKey = s.key;
+        catalog.version = 3;
+        catalog.stations = s.stations;
+        catalog.data = s.datenTable;
+        catalog.heatExchangers = s.exchangers;
+        catalog.distributorSets = s.table(QStringLiteral("VerteilerSets"));
+        wizard.catalog = &catalog;
+        WoSt::tProduct& p = wizard.product;
+        p.supported = 1;
+        p.stationType = 0;
+        p.name = QStringLiteral("Station 1");
+        p.description = QStringLiteral("Beschreibung");
+        p.block2D = QStringLiteral("OUT_WOHNSTATION_1");
+        p.block3D = QStringLiteral("OUT_WOHNSTATION_1_3D");
+        p.levelRow = selectionRow;
+        p.dataRow = daten;
+        p.heatExchangerId = exchanger;
+        p.hasHeatMeter = p.hasWaterMeter = 1;
+        p.accessories = memory.NewMaterialList();
+        wizard.heatMeterFlow = 1.5;
+        wizard.heatMeterDp = 100.0;
+        wizard.waterMeterFlow = 2.5;
+        wizard.waterMeterDp = 200.0;
+    }
+
+    // Pumps, valves, parts list with accessories and connections.
+    void addFurtherTables() {
+        using namespace WoSt::DatenColumn;
+        const auto pumps = s.table(QStringLiteral("Pumpen"));
+        const auto curves = s.table(QStringLiteral("Pumpen/Pumpenkennlinie"));
+        const RowId p1 = memory.addRow(pumps, QStringLiteral("P1"));
+        memory.set(pumps, p1, 0, {QStringLiteral("Pumpe 25-60")});
+        memory.set(pumps, p1, 1, {QStringLiteral("dp-variabel")});
+        memory.addRowFor(curves, p1);
+        memory.set(curves, p1, 0, {QStringLiteral("0;1;2"), QStringLiteral("0;1")});
+        memory.set(curves, p1, 1, {QStringLiteral("600.4;400;100"), QStringLiteral(";299.6;100")});
+        const RowId p2 = memory.addRow(pumps, QStringLiteral("P2"));
+        memory.addRowFor(curves, p2);
+        memory.set(curves, p2, 0, {QStringLiteral("0;1")});
+        memory.set(curves, p2, 1, {QString()});
+        s.daten(daten, HeatingPump, {Ref{p1}});
+        s.daten(daten, SecondPump, {Ref{p2}});
+        const auto strings = memory.table(QStringLiteral("StringTable"));
+        memory.set(strings, memory.addRow(strings, QStringLiteral("HERSTELLERNAME")), 0,
+                   {QStringLiteral("Testwerk GmbH")});
+
+        const auto texts = memory.table(QStringLiteral("Heizung/Texte"));
+        const auto valves = s.table(QStringLiteral("Strangregulierventile"));
+        const RowId strv = memory.addRow(valves, QStringLiteral("STRV1"));
+        memory.set(valves, strv, 0, {QStringLiteral("1;2;0;4")});
+        memory.set(valves, strv, 1, {QStringLiteral("0.2;0.5;0.9;1.4")});
+        memory.addRowFor(texts, strv);
+        memory.set(texts, strv, 1, {QStringLiteral("Ventil DN 15")});
+        const auto regulators = s.table(QStringLiteral("Differenzdruckregler"));
+        const RowId ddr = memory.addRow(regulators, QStringLiteral("DDR1"));
+        memory.set(regulators, ddr, 0, {QStringLiteral("50;100;;200")});
+        memory.set(regulators, ddr, 1, {QStringLiteral("1.6;2.5")});
+        s.daten(daten, BalancingValve, {Ref{strv}});
+        s.daten(daten, DpRegulator, {Ref{ddr}});
+        catalog.pumps = pumps;
+        catalog.balancingValves = valves;
+        catalog.dpRegulators = regulators;
+        catalog.texts = texts;
+
+        const auto groups = memory.table(QStringLiteral("Heizung/ArtikelSetGruppen"));
+        const RowId set = memory.addRow(groups, QStringLiteral("SET_A"));
+        memory.set(groups, set, 0, {3.0});
+        memory.set(groups, set, 1, {Ref{memory.idOf(QStringLiteral("KH"))}});
+        memory.set(groups, set, 2, {0});
+        memory.addRowFor(groups, daten);
+        memory.set(groups, daten, 0, {1.0, 2.0});
+        memory.set(groups, daten, 1, {Ref{memory.idOf(QStringLiteral("GEH"))}, Ref{set}});
+        memory.set(groups, daten, 2, {0, 1});
+        wizard.product.accessories->Add(2.0, memory.idOf(QStringLiteral("ABD")), 0);
+        wizard.product.accessories->Add(0.0, memory.idOf(QStringLiteral("RAHMEN")), 0);
+
+        catalog.connections = s.table(QStringLiteral("Anschluesse"));
+        const auto ans = s.table(QStringLiteral("Anschluesse/D_1"));
+        memory.set(ans, memory.addRow(ans, QStringLiteral("TW_PWH_C")), 0, {QStringLiteral("G 1/2")});
+        memory.set(ans, memory.addRow(ans, QStringLiteral("HZ_PRIM_VL")), 0, {QStringLiteral("G 3/4")});
+    }
+
+    void withFloorHeating() {
+        wizard.product.distributorSetId =
+            s.distributorSet(QStringLiteral("VS"), {{QStringLiteral("VT_BASE"), 1.0, 0},
+                                                    {QStringLiteral("VT_4"), 2.0, 4},
+                                                    {QStringLiteral("VT_6"), 1.0, 6}});
+        wizard.reqHz = {0, 0, 35.0, 28.0, 2000.0, 15000.0, 12.0, 4, 0};
+    }
+
+    std::unique_ptr<CNode> draw(WoSt::tDrawOptions options = {}) {
+        WoSt::UpdateTwSummary(wizard); // the check fills the design point and the floor-heating range
+        return WoSt::CreateDrawNode(wizard, options);
+    }
+
+    ConstantWater water;
+    WoSt::ScopedWaterProperties useWater{water};
+    MemoryDb memory;
+    WoSt::ScopedMaterialDb useDb{memory};
+    MessageLog messages;
+    StationDb s;
+    RowId daten = 0, selectionRow = 0;
+    WoSt::tCatalog catalog;
+    WoSt::tWizardState wizard;
+};
+
+const QStringList kPlainStation{
+    "DrawStation", "DrawStation/CatId=CAT_OUT", "DrawStation/StationType=0",
+    "DrawStation/BlockFile2D=OUT_WOHNSTATION_1", "DrawStation/BlockFile3D=OUT_WOHNSTATION_1_3D",
+    "DrawStation/DataWMZ=1.500000,100.000000", "DrawStation/DataWZ=2.500000,200.000000",
+    // heat output of the tap rate (33600 W) beats that of the primary flow (32667 W)
+    "DrawStation/HzEed", "DrawStation/HzEed/Q=33600", "DrawStation/HzEed/t_VL=65",
+    "DrawStation/HzEed/t_RL=25", "DrawStation/HzEed/Volumen1=3.5", "DrawStation/HzEed/dpMax_HZ_Prim=100000",
+    // kv 2.5 in series with the heat meter's kv √(1000/100)·1.5
+    "DrawStation/HzEed/kv-Wert_HZ_Prim=2.212", "DrawStation/HzEed/bKvWert_HZ_Prim=0",
+    "DrawStation/HzEed/kv-Wert_HZ_Sek=3", "DrawStation/HzEed/bKvWert_HZ_Sek=1",
+    "DrawStation/HzEed/auslTemp_K_VL=273.15", "DrawStation/HzEed/auslTemp_K_RL=273.15", "DrawStation/TwEed",
+    "DrawStation/TwEed/PWH-Temperatur=323.15", "DrawStation/TwEed/kv-Wert_PWC=2.504",
+    "DrawStation/TwEed/dp(Oeffn)_PWC=5000", "DrawStation/TwEed/kv-Wert_PWH=2.2",
+    "DrawStation/TwEed/dp(Oeffn)_PWH=4000", "DrawStation/TwEed/kv-Wert_PWH-C=1",
+    "DrawStation/TwEed/dp(Oeffn)_PWH-C=2000", "DrawStation/WOST", "DrawStation/WOST/VERSION=3",
+    "DrawStation/WOST/MMD=OUT", "DrawStation/WOST/HANDLE=SEL_1", "DrawStation/WOST/ARTICLESET=D_1",
+    "DrawStation/WOST/NAME=Station 1", "DrawStation/WOST/HZ_DPSEK_MIN=8000",
+    "DrawStation/WOST/HZ_DPSEK_MAX=25000", "DrawStation/WOST/HZ_MSTROM_MAX=800",
+    "DrawStation/WOST/HZ_VL_TEMP_SEK_MIN=25", "DrawStation/WOST/HZ_VL_TEMP_SEK_MAX=45",
+    "DrawStation/WOST/HZ_ZAEHLER=1", "DrawStation/WOST/HZ_ZAEHLER_VOL=1.5",
+    "DrawStation/WOST/HZ_ZAEHLER_DP=100", "DrawStation/WOST/KW_ZAEHLER=1",
+    "DrawStation/WOST/KW_ZAEHLER_VOL=2.5", "DrawStation/WOST/KW_ZAEHLER_DP=200",
+    "DrawStation/WOST/SCHALTUNG=2", "DrawStation/WOST/TW_DURCHFLUSS=12",
+    "DrawStation/WOST/Q_ELEKTRO_HEIZSTAB=7500", "DrawStation/ReqTw", "DrawStation/ReqTw/PWFLUX",
+    "DrawStation/ReqTw/PWFLUX/tK=10", "DrawStation/ReqTw/PWFLUX/tW=50", "DrawStation/ReqTw/PWFLUX/tVL=65",
+    "DrawStation/ReqTw/PWFLUX/hr=-1", "DrawStation/ReqTw/PWFLUX/fr=12", "DrawStation/ReqHz",
+    "DrawStation/ReqHz/SecondPump", "DrawStation/ReqHz/SecondPump/tVL=0",
+    "DrawStation/ReqHz/SecondPump/tRL=0", "DrawStation/ReqHz/SecondPump/nFBH=0",
+    "DrawStation/ReqHz/SecondPump/Q=0", "DrawStation/ReqHz/SecondPump/DP=0",
+    "DrawStation/ReqHz/SecondPump/VOL=0"};
+
+} // namespace
+
+TEST_F(DrawNodeTest, PlainStationFieldByField) {
+    const auto node = draw();
+    ASSERT_TRUE(node);
+    EXPECT_EQ(flat(*node), kPlainStation);
+    // The device's supply range is 25 ... 45 °C and the floor-heating record asks for 0 °C.
+    EXPECT_EQ(
+        messages.texts(),
+        QStringList{"Die VL-Temperatur liegt außerhalb des zulässigen Einstellungsintervalls des Gerätes."});
+}
+
+TEST_F(DrawNodeTest, EveryOptionalPart) {
+    addFurtherTables();
+    withFloorHeating();
+    wizard.product.block2D = QStringLiteral("X_OUT_WOHNSTATION_1");
+    wizard.product.explode = 1;
+    wizard.product.block3D = folder.write(QStringLiteral("Cat/3D/OUT_BMS_3D.dwg"), "block");
+    const auto node = draw({false, 2, 1, QString()});
+    ASSERT_TRUE(node);
+    const QStringList all = flat(*node);
+    auto part = [&](const QString& prefix) {
+        return all.filter(
+            QRegularExpression(QStringLiteral("^DrawStation/") + QRegularExpression::escape(prefix)));
+    };
+    EXPECT_EQ(all.mid(1, 6), (QStringList{"DrawStation/CatId=CAT_OUT", "DrawStation/StationType=0",
+                                          "DrawStation/BlockFile2D=X_OUT_WOHNSTATION_1",
+                                          "DrawStation/BlockFile3D=" + wizard.product.block3D,
+                                          "DrawStation/Mirror=1", "DrawStation/Explode=1"}));
+    EXPECT_EQ(part("FbhEed"),
+              (QStringList{"DrawStation/FbhEed", "DrawStation/FbhEed/heizkreise=4",
+                           "DrawStation/FbhEed/waermestrom=2000", "DrawStation/FbhEed/druckverlust=15000",
+                           "DrawStation/FbhEed/volumen=12"}));
+    EXPECT_TRUE(part("HzEed/auslTemp").contains("DrawStation/HzEed/auslTemp_K_VL=308.15"));
+    // With the distributor exploded, the circuits are not counted as included.
+    EXPECT_EQ(part("WOST/HZ_").filter("FBH"),
+              (QStringList{"DrawStation/WOST/HZ_ANZ_FBH_KREISE=4", "DrawStation/WOST/HZ_FBH_Q=2000",
+                           "DrawStation/WOST/HZ_FBH_DP=15000", "DrawStation/WOST/HZ_FBH_VOL=12"}));
+    EXPECT_EQ(
+        part("WOST/STRV"),
+        (QStringList{"DrawStation/WOST/STRV", "DrawStation/WOST/STRV/NAME=Ventil DN 15",
+                     "DrawStation/WOST/STRV/SET=1.000000:0.2", "DrawStation/WOST/STRV/SET=2.000000:0.5"}));
+    EXPECT_EQ(part("WOST/DDR"),
+              (QStringList{"DrawStation/WOST/DDR", "DrawStation/WOST/DDR/NAME=",
+                           "DrawStation/WOST/DDR/DPSET=50", "DrawStation/WOST/DDR/DPSET=100",
+                           "DrawStation/WOST/DDR/KVSET=1.6", "DrawStation/WOST/DDR/KVSET=2.5"}));
+    // The article set expands (2 × 3 ball valves, the set's own flag); the accessory without a
+    // quantity is left out; the distributor brings its base and the 4-circuit part.
+    EXPECT_EQ(
+        part("WOST/STL"),
+        (QStringList{"DrawStation/WOST/STL", "DrawStation/WOST/STL/ART=1.000000:GEH:0",
+                     "DrawStation/WOST/STL/ART=6.000000:KH:0", "DrawStation/WOST/STL/ART=2.000000:ABD:0",
+                     "DrawStation/WOST/STL/ART=1.000000:VT_BASE:0",
+                     "DrawStation/WOST/STL/ART=2.000000:VT_4:0"}));
+    EXPECT_EQ(part("WOST/ANS"), (QStringList{"DrawStation/WOST/ANS", "DrawStation/WOST/ANS/HZ_PRIM_VL=G 3/4",
+                                             "DrawStation/WOST/ANS/TW_PWH_C=G 1/2"}));
+    EXPECT_EQ(part("PUMPEN_HZ"),
+              (QStringList{"DrawStation/PUMPEN_HZ", "DrawStation/PUMPEN_HZ/PUMPEN",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/VERSION=1",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/HERSTELLER=Testwerk GmbH",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/MMD=OUT", "DrawStation/PUMPEN_HZ/PUMPEN/SERIE",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/BEZ=Station 1",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/BEZ=Pumpe 25-60",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/REG=dp-variabel",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/DPZUL=300.000000:600.000000",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DAT=1",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/VOL=0;1;2",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DPP=600.4;400;100",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DAT=2",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/VOL=0;1",
+                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DPP=;299.6;100"}));
+    // A curve without delivery heads allows nothing.
+    EXPECT_TRUE(part("PUMPEN_Z").contains("DrawStation/PUMPEN_Z/PUMPEN/SERIE/PUMPE/DPZUL=0.000000:0.000000"));
+    EXPECT_EQ(
+        part("ProductData"),
+        (QStringList{"DrawStation/ProductData", "DrawStation/ProductData/DwgBaseName=OUT_BMS_3D.dwg",
+                     "DrawStation/ProductData/BlockName=OUT_BMS_3D",
+                     "DrawStation/ProductData/RootPath=" + folder.filePath("Cat"),
+                     "DrawStation/ProductData/KatalogKzl=CAT_OUT", "DrawStation/ProductData/MmdKzl=OUT",
+                     "DrawStation/ProductData/HstName=Testwerk",
+                     "DrawStation/ProductData/DefaultEinbaulage=BODENAUFBAU",
+                     "DrawStation/ProductData/ProductClass=GERAET", "DrawStation/ProductData/ProductType=",
+                     "DrawStation/ProductData/ProductSubType=", "DrawStation/ProductData/BauteilLage=BODEN",
+                     "DrawStation/ProductData/Modulkennung=3D_PIPING",
+                     "DrawStation/ProductData/Kurztext=Station 1",
+                     "DrawStation/ProductData/Langtext=Beschreibung",
+                     "DrawStation/ProductData/TecInsNameHz=HS_TE_WOHNSTATION_BMS_HKZL_TYP",
+                     "DrawStation/ProductData/TecInsNameTw=HS_TE_WOHNSTATION_HKZL_TYP"}));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+TEST_F(DrawNodeTest, HostVariantsLeaveOutTheirParts) {
+    struct Case {
+        WoSt::tDrawOptions options;
+        int explode;
+        bool has3D, hasMirror, hasProductData, hasFbhIncluded;
+    };
+    withFloorHeating();
+    wizard.product.block3D = folder.write(QStringLiteral("Cat/3D/OUT_3D.dwg"), "block");
+    const Case cases[] = {
+        {{true, 0, 1, {}}, 0, false, false, true, true},  // scheme net: neither 3D block nor mirror
+        {{false, 1, 1, {}}, 0, true, true, false, true},  // ZTyp 1: no product data
+        {{false, 0, 0, {}}, 1, true, false, true, false}, // exploded: circuits not included
+    };
+    for (const Case& c : cases) {
+        wizard.product.explode = c.explode;
+        const QStringList all = flat(*draw(c.options));
+        EXPECT_EQ(all.filter("DrawStation/BlockFile3D=").size(), c.has3D ? 1 : 0);
+        EXPECT_EQ(all.filter("DrawStation/Mirror=").size(), c.hasMirror ? 1 : 0);
+        EXPECT_EQ(all.contains("DrawStation/ProductData"), c.hasProductData);
+        EXPECT_EQ(all.contains("DrawStation/WOST/HZ_FBH_INCL=1"), c.hasFbhIncluded);
+        EXPECT_EQ(all.contains("DrawStation/FbhEed"), c.explode == 1);
+    }
+}
+
+TEST_F(DrawNodeTest, WithoutDatenTableOnlyTheBlocksAndRequirements) {
+    catalog.data = 0;
+    wizard.product.stationType = 1;
+    const QStringList all = flat(*WoSt::CreateDrawNode(wizard, {}));
+    for (const char* absent : {"DrawStation/HzEed", "DrawStation/TwEed", "DrawStation/WOST"})
+        EXPECT_FALSE(all.contains(absent)) << absent;
+    EXPECT_TRUE(all.contains("DrawStation/ReqTw/PWFLUX/fr=12"));
+}
+
+TEST_F(DrawNodeTest, MaterialFileHoldsTheNodeBeforeTheRequirementsAndIsOpened) {
+    addFurtherTables();
+    wizard.product.block3D = folder.write(QStringLiteral("Cat/3D/OUT_3D.dwg"), "block");
+    CRecordingUiServices ui;
+    const auto node = draw({false, 0, 0, folder.path()});
+    const QString file = folder.filePath(WoSt::kMaterialOutputFileName);
+    CNode* written = nullptr;
+    ASSERT_TRUE(TreeItems::ReadFromFile(file, written));
+    const std::unique_ptr<CNode> owned(written);
+    QStringList expected = flat(*node);
+    expected.removeIf([](const QString& line) {
+        return line.startsWith("DrawStation/ReqTw") || line.startsWith("DrawStation/ReqHz") ||
+               line.startsWith("DrawStation/DataW") || line.startsWith("DrawStation/ProductData");
+    });
+    ASSERT_TRUE(flat(*node).contains("DrawStation/ProductData"));
+    EXPECT_EQ(flat(*written), expected);
+    EXPECT_EQ(opened(ui), QStringList{file});
+}
+
+TEST_F(DrawNodeTest, UnwritableTemporaryFolderStillGivesTheNodeAndOpensNothing) {
+    CRecordingUiServices ui;
+    const auto node = draw({false, 0, 0, folder.filePath("missing/folder")});
+    ASSERT_TRUE(node);
+    EXPECT_TRUE(node->FindChild("ReqTw"));
+    EXPECT_TRUE(opened(ui).isEmpty());
+}
+
+TEST(StationOutput, SeriesKv) {
+    struct Case {
+        double kv;
+        int meter;
+        double flow, dp, expected;
+    };
+    const Case cases[] = {{2.5, 1, 1.5, 100.0, 2.212}, {2.8, 1, 2.5, 200.0, 2.504}, {2.5, 0, 1.5, 100.0, 2.5},
+                          {2.5, 1, 1.5, 0.0, 2.5},     {0.0, 1, 1.5, 100.0, 4.743}, {0.0, 0, 0.0, 0.0, 0.0},
+                          {2.4996, 0, 0, 0, 2.5},      {1.23449, 0, 0, 0, 1.234}};
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(WoSt::SeriesKv(c.kv, c.meter, c.flow, c.dp), c.expected) << c.kv << " " << c.flow;
+}
+
+TEST(StationOutput, EmptyAnswerNodesAndRequirementRoundTrip) {
+    EXPECT_EQ(WoSt::CreateDeleteStationNode()->GetName(), "DeleteStation");
+    EXPECT_EQ(WoSt::CreateGetStationNode()->GetName(), "GetStation");
+    EXPECT_EQ(WoSt::CreateGetStationNode()->NrOfLeaves() + WoSt::CreateGetStationNode()->NrOfChildren(), 0);
+
+    const WoSt::tReqTw tw{8.0, 55.0, 24000.0, -1.0, 70.0, 1.0, 2.0};
+    WoSt::tReqTw twBack;
+    WoSt::ReadReqTwNode(*WoSt::ReqTwNode(tw), twBack);
+    EXPECT_EQ(std::tie(twBack.tK, twBack.tW, twBack.hr, twBack.fr, twBack.tVL),
+              std::tie(tw.tK, tw.tW, tw.hr, tw.fr, tw.tVL));
+    WoSt::tReqHz hz{20, 45, 38.5, 30.0, 1500.0, 12000.0, 8.0, 5, 1};
+    WoSt::tReqHz hzBack;
+    WoSt::ReadReqHzNode(*WoSt::ReqHzNode(hz), hzBack);
+    EXPECT_EQ(std::tie(hzBack.tVL, hzBack.tRL, hzBack.q, hzBack.dp, hzBack.vol, hzBack.nFbh),
+              std::tie(hz.tVL, hz.tRL, hz.q, hz.dp, hz.vol, hz.nFbh));
+    // An older drawing's node without some leaves keeps the other values.
+    CNode old(QStringLiteral("PWFLUX"));
+    old.AddLeaf(QStringLiteral("tW"), QStringLiteral("60"));
+    old.AddLeaf(QStringLiteral("fr"), QStringLiteral("kaputt"));
+    WoSt::tReqTw partial;
+    WoSt::ReadReqTwNode(old, partial);
+    EXPECT_EQ(partial.tW, 60.0);
+    EXPECT_EQ(partial.fr, 12.0);
+
+    double flow = 7, dp = 7;
+    EXPECT_FALSE(WoSt::ParseMeterData(QStringLiteral("1.5"), flow, dp));
+    EXPECT_EQ(flow, 7.0);
+    EXPECT_TRUE(WoSt::ParseMeterData(WoSt::MeterDataText(1.5, 120.0), flow, dp));
+    EXPECT_EQ(std::tie(flow, dp), std::make_tuple(1.5, 120.0));
+}
