@@ -1,0 +1,199 @@
+#include "symbol_file_fixture.h"
+
+#include "symbolui/symbol_button_setup.h"
+#include "symbolui/symbol_page_layout.h"
+#include "symbolui/symbol_page_list.h"
+
+namespace {
+
+using orvane::test::SymbolFilesTest;
+
+class SymbolPagesTest : public SymbolFilesTest {
+protected:
+    SymbolViewRules rules = SymbolViewRules::Platform();
+
+    // The rectangles of a one-page file laid out in a 200 x 400 window with the list at (2, 20).
+    std::vector<SymbolButtonSlot> layout(const char* symbols, const char* defaults = "") {
+        const CSymbolFile* file = load(QStringLiteral("U/l.inf"), pagesFile({symbols}, defaults));
+        const QRect list(2, 20, 150, 20);
+        const SymbolCellSize cell = CellSizeFor(true, QSize(200, 400), list, 1.0);
+        return LayoutPage(*file, *pageOf(file), cell, ButtonOrigin(list), 200, rules.symbolShown);
+    }
+};
+
+TEST_F(SymbolPagesTest, PagesOfTwoFilesWithRunningFileIndex) {
+    const CSymbolFile* a = load(QStringLiteral("U/a.inf"), pagesFile({"", ""}));
+    const CSymbolFile* b = load(QStringLiteral("U/b.inf"), pagesFile({"", "Version = \"-Basic\"", "", ""}));
+    const std::vector<CSymbolFile*> files{const_cast<CSymbolFile*>(a), const_cast<CSymbolFile*>(b)};
+    const SymbolPageList list = BuildPageList(files, rules);
+    ASSERT_EQ(list.entries.size(), 5u) << "the page hidden by the version filter takes no entry";
+    EXPECT_EQ(list.pageCount, 5);
+    EXPECT_EQ(list.entries[2].title, QStringLiteral("Seite 0"));
+    EXPECT_EQ(list.entries[3].title, QStringLiteral("Seite 2"));
+    EXPECT_EQ(list.entries[3].page, pageOf(b, 2));
+
+    const std::pair<int, int> fileOfPage[] = {{0, 0}, {1, 0}, {2, 1}, {4, 1}, {5, 7}};
+    for (auto [page, file] : fileOfPage)
+        EXPECT_EQ(FileIndexForPage(files, page, 7), file) << "page " << page;
+    EXPECT_EQ(FileIndexForPage({}, 0, -1), -1);
+}
+
+TEST(SymbolPageStepping, WrapsAtBothEnds) {
+    struct Case {
+        int current, count;
+        bool forward;
+        int expected;
+    } const cases[] = {{4, 5, true, 0}, {0, 5, false, 4}, {2, 5, true, 3}, {2, 5, false, 1}, {3, 0, true, 3}};
+    for (const Case& c : cases)
+        EXPECT_EQ(StepPage(c.current, c.count, c.forward), c.expected) << c.current << " of " << c.count;
+}
+
+TEST_F(SymbolPagesTest, RememberedPageIgnoresCaseAndIsKeptInTheSettings) {
+    const std::vector<SymbolPageEntry> entries{{QStringLiteral("Heizung"), nullptr},
+                                               {QStringLiteral("Lüftung"), nullptr}};
+    EXPECT_EQ(RememberedPageIndex(entries, QStringLiteral("LÜFTUNG")), 1);
+    EXPECT_EQ(RememberedPageIndex(entries, QStringLiteral("Sanitär")), 0);
+    EXPECT_EQ(RememberedPageIndex(entries, std::nullopt), 0);
+    EXPECT_EQ(RememberedPageIndex({}, QStringLiteral("Heizung")), -1);
+
+    const QString key = QStringLiteral("Orvane\\OrvanePlanungUI20\\");
+    EXPECT_FALSE(ReadLastPageName(key));
+    ASSERT_TRUE(WriteLastPageName(key, QStringLiteral("Lüftung")));
+    EXPECT_EQ(ReadLastPageName(key), QStringLiteral("Lüftung"));
+}
+
+TEST(SymbolCellSize, FollowsTheHostAndTheDisplayScale) {
+    const QRect list(2, 20, 150, 20); // buttons start at y 45
+    struct Case {
+        bool drawingHost;
+        QSize client;
+        double scale;
+        int w, h;
+    } const cases[] = {
+        {true, {200, 400}, 1.0, 46, 40},  // trunc(186 / 4); the height only follows a scale
+        {true, {200, 400}, 2.0, 46, 41},  // trunc((400 - 45 - 24) / 8)
+        {true, {200, 400}, 1.25, 46, 41}, //
+        {false, {600, 900}, 2.0, 36, 40}, // Revit: always 36 x 40
+        {true, {5, 30}, 2.0, 1, 1},       // a window smaller than its frame
+    };
+    for (const Case& c : cases) {
+        const SymbolCellSize cell = CellSizeFor(c.drawingHost, c.client, list, c.scale);
+        EXPECT_EQ(cell.width, c.w) << c.client.width() << " at " << c.scale;
+        EXPECT_EQ(cell.height, c.h) << c.client.width() << " at " << c.scale;
+        EXPECT_EQ(cell.rowHeight, cell.height);
+    }
+}
+
+TEST_F(SymbolPagesTest, ButtonsSpanCellsAndClampTheirFactors) {
+    const auto placed = layout(R"(Symbol { BlockName = "A" ButtonSizeWidthFactor = "2" }
+        Symbol { BlockName = "B" ButtonSizeWidthFactor = "9" ButtonSizeHeightFactor = "-1" }
+        Symbol { BlockName = "C" ButtonSizeHeightFactor = "2x" }
+        Symbol { BlockName = "D" })",
+                               "ButtonSizeWidthFactor = \"1\"");
+    ASSERT_EQ(placed.size(), 4u);
+    EXPECT_EQ(placed[0].rect, QRect(2, 45, 95, 40));
+    // 4 cells would pass the right edge (2 + 95 + 3 + 193 > 200): a new row, 40 below.
+    EXPECT_EQ(placed[1].rect, QRect(2, 88, 46 * 4 + 9, 40));
+    EXPECT_EQ(placed[2].rect, QRect(2, 131, 46, 83)) << "factor read from its leading digits";
+    EXPECT_EQ(placed[3].rect, QRect(51, 131, 46, 40));
+}
+
+TEST_F(SymbolPagesTest, HiddenButtonsKeepTheirPlaceFilteredSymbolsTakeNone) {
+    const auto placed = layout(R"(Symbol { BlockName = "A" NewRow = "" }
+        Symbol { BlockName = "B" HideButton = "" }
+        Symbol { BlockName = "X" Version = "-Basic" }
+        Symbol { BlockName = "C" }
+        Symbol { BlockName = "D" NewRow = "" ButtonSizeHeightFactor = "2" }
+        Symbol { BlockName = "E" })");
+    ASSERT_EQ(placed.size(), 5u);
+    EXPECT_EQ(placed[0].rect.topLeft(), QPoint(2, 88))
+        << "NewRow on the first button leaves the first row empty";
+    EXPECT_TRUE(placed[1].hidden);
+    EXPECT_EQ(placed[1].rect.topLeft(), QPoint(51, 88));
+    EXPECT_EQ(placed[2].rect.topLeft(), QPoint(100, 88)) << "the filtered symbol leaves no gap";
+    EXPECT_EQ(placed[3].rect, QRect(2, 131, 46, 83));
+    EXPECT_EQ(placed[4].rect.topLeft(), QPoint(51, 131));
+}
+
+TEST_F(SymbolPagesTest, PreviewPaths) {
+    const CSymbolFile* file = load(QStringLiteral("U/p.inf"), pagesFile({R"(
+        Symbol { SlideName = "abc" BlockName = "ignored" }
+        Symbol { SlideName = "pics\\x.BMP" }
+        Symbol { SlideName = "/abs/y.sld" }
+        Symbol { SlideName = "z.sld" }
+        Symbol { BlockName = "sub.d\\blk" }
+        Symbol { SlideName = "" BlockName = "b" }
+        Symbol { Text = "nothing" })"}));
+    const QString slides = SlidesFolderOf(*file);
+    EXPECT_EQ(slides, folder.filePath(QStringLiteral("U/Slides/")));
+    const SymbolPreview expected[] = {
+        {SymbolPreview::Slide, slides + "abc.sld"},
+        {SymbolPreview::Bitmap, slides + "pics/x.BMP"},
+        {SymbolPreview::Slide, "/abs/y.sld"},
+        {SymbolPreview::Slide, slides + "z.sld"},
+        {SymbolPreview::Slide, slides + "sub.d/blk.sld"},
+        {SymbolPreview::None, ""},
+        {SymbolPreview::None, ""},
+    };
+    const CNode* page = pageOf(file);
+    for (int i = 0; i < page->NrOfChildren(); ++i) {
+        const SymbolPreview preview = PreviewOf(*page->GetChild(i), slides);
+        EXPECT_EQ(preview.kind, expected[i].kind) << i;
+        EXPECT_EQ(preview.path, expected[i].path) << i;
+    }
+}
+
+TEST(SymbolButtonLook, ColoursAndMarkWithAndWithoutTheDesign) {
+    struct Case {
+        bool used, design;
+        int mark, useColour;
+        SymbolButtonLook look;
+    } const cases[] = {
+        {false, false, 1, 1, {0, false, 0, 0}},
+        {true, false, 1, 0, {1, false, 0, 0}},
+        {true, false, 0, 1, {0, false, 0x123456, 0x123456}},
+        {false, true, 1, 1, {0, true, kDesignFaceFrom, kDesignFaceTo}},
+        {true, true, 1, 0, {1, true, kDesignFaceFrom, kDesignFaceTo}},
+        {true, true, 1, 1, {1, true, 0x123456, 0x123456}},
+    };
+    for (const Case& c : cases) {
+        const SymbolButtonLook look = LookOf(c.used, {c.mark, c.useColour, 0x123456, c.design});
+        EXPECT_EQ(look.markCorner, c.look.markCorner);
+        EXPECT_EQ(look.gradient, c.look.gradient);
+        EXPECT_EQ(look.first, c.look.first) << c.used << c.design << c.useColour;
+        EXPECT_EQ(look.second, c.look.second);
+    }
+}
+
+TEST_F(SymbolPagesTest, ColourSettingsAndUseFromTheHostAndTheDefaults) {
+    host.variables.insert(QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), QStringLiteral("1"));
+    host.variables.insert(QStringLiteral("SYMBOLE_BUTTON_COLOR"), QStringLiteral("255"));
+    const SymbolColourSettings settings = SymbolColourSettings::FromHost(false);
+    EXPECT_EQ(settings.markCorner, 1);
+    EXPECT_EQ(settings.useButtonColour, 1);
+    EXPECT_EQ(settings.buttonColour, 255u);
+
+    const CSymbolFile* file =
+        load(QStringLiteral("U/c.inf"),
+             pagesFile({R"(Symbol { BlockName = "A" } Symbol { UsedInCalculations = "0" })"},
+                       "UsedInCalculations = \"1\""));
+    EXPECT_TRUE(UsedInCalculations(*file, *pageOf(file)->GetChild(0)));
+    EXPECT_FALSE(UsedInCalculations(*file, *pageOf(file)->GetChild(1)));
+}
+
+TEST_F(SymbolPagesTest, HelpDocumentOnlyWhenItExists) {
+    folder.write(QStringLiteral("U/Hilfe/pumpe.html"), "<p>Pumpe</p>");
+    const CSymbolFile* file = load(QStringLiteral("U/h.inf"), pagesFile({R"(
+        Symbol { HelpUrl = "Hilfe\\pumpe.html" DisplayName = "Pumpe" }
+        Symbol { HelpUrl = "Hilfe/fehlt.html" }
+        Symbol { BlockName = "B" })"}));
+    const CNode* page = pageOf(file);
+    EXPECT_EQ(HelpDocumentOf(*file, *page->GetChild(0)),
+              folder.filePath(QStringLiteral("U/Hilfe/pumpe.html")));
+    EXPECT_FALSE(HelpDocumentOf(*file, *page->GetChild(1)));
+    EXPECT_FALSE(HelpDocumentOf(*file, *page->GetChild(2)));
+    EXPECT_EQ(DisplayNameOf(*page->GetChild(0)), QStringLiteral("Pumpe"));
+    EXPECT_EQ(DisplayNameOf(*page->GetChild(2)), QString());
+}
+
+} // namespace
