@@ -128,7 +128,17 @@ void CLeaf::ExitSetValues() {
 
 CNode::CNode(const QString& name) : m_name(name) {}
 
-CNode::~CNode() = default;
+// Takes the sub tree apart level by level, so that a deep tree cannot exhaust the stack.
+CNode::~CNode() {
+    std::vector<std::unique_ptr<CNode>> pending = std::move(m_children);
+    while (!pending.empty()) {
+        std::unique_ptr<CNode> node = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : node->m_children)
+            pending.push_back(std::move(child));
+        node->m_children.clear();
+    }
+}
 
 CNode* CNode::AddChild(const QString& name) {
     return AddChild(new CNode(name));

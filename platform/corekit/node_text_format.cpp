@@ -19,6 +19,9 @@
 #include <QHash>
 #include <QStringView>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 bool isBareChar(char16_t c) {
@@ -87,16 +90,20 @@ void appendName(QString& out, const QString& name) {
         appendQuoted(out, name);
 }
 
-void writeNode(QString& out, const CNode& node, int depth) {
-    const QString indent(depth * 2, u' ');
-    out += indent;
+QString indentOf(int depth) {
+    return QString(std::min(depth, NodeFormats::kMaxIndentDepth) * 2, u' ');
+}
+
+// Writes the name and the leaves of a node; false when it has nothing inside (written "{}").
+bool openNode(QString& out, const CNode& node, int depth) {
+    out += indentOf(depth);
     appendName(out, node.GetName());
     if (node.NrOfLeaves() == 0 && node.NrOfChildren() == 0) {
         out += QStringLiteral(" {}\n");
-        return;
+        return false;
     }
     out += QStringLiteral(" {\n");
-    const QString inner(depth * 2 + 2, u' ');
+    const QString inner = indentOf(depth + 1);
     for (const auto& leaf : node.Leaves()) {
         out += inner;
         appendName(out, leaf->GetKey());
@@ -104,10 +111,30 @@ void writeNode(QString& out, const CNode& node, int depth) {
         appendQuoted(out, leaf->GetRawData());
         out += u'\n';
     }
-    for (const auto& child : node.Children())
-        writeNode(out, *child, depth + 1);
-    out += indent;
-    out += QStringLiteral("}\n");
+    return true;
+}
+
+// Depth first with a stack of open nodes, so the depth of a tree costs no call stack.
+void writeTree(QString& out, const CNode& root) {
+    struct Open {
+        const CNode* node;
+        std::size_t nextChild;
+    };
+    std::vector<Open> open;
+    if (openNode(out, root, 0))
+        open.push_back({&root, 0});
+    while (!open.empty()) {
+        Open& top = open.back();
+        if (top.nextChild < top.node->Children().size()) {
+            const CNode& child = *top.node->Children()[top.nextChild++];
+            if (openNode(out, child, int(open.size())))
+                open.push_back({&child, 0});
+            continue;
+        }
+        open.pop_back();
+        out += indentOf(int(open.size()));
+        out += QStringLiteral("}\n");
+    }
 }
 
 // Reads the text form from a decoded buffer. Positions are kept as offsets; line and column
@@ -130,7 +157,7 @@ public:
     }
 
 private:
-    static constexpr int kMaxDepth = 1000;
+    static constexpr int kMaxDepth = NodeFormats::kMaxDepth;
     static constexpr qsizetype kSharedTextLength = 8;
 
     bool atEnd() const { return m_pos >= m_text.size(); }
@@ -343,7 +370,7 @@ namespace NodeFormats {
 
 QByteArray WriteText(const CNode& root) {
     QString out;
-    writeNode(out, root, 0);
+    writeTree(out, root);
     return out.toUtf8();
 }
 

@@ -16,7 +16,9 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -93,7 +95,15 @@ bool mustEscape(const QString& text) {
     return text.contains(u'\r') || needsEscaping(text);
 }
 
-void writeNode(QXmlStreamWriter& xml, const CNode& node) {
+// Line breaks and indentation are written by hand: the writer's own formatting indents without
+// limit, which makes a deep tree grow with the square of its depth.
+void newLine(QXmlStreamWriter& xml, int depth) {
+    xml.writeCharacters(u'\n' + QString(std::min(depth, NodeFormats::kMaxIndentDepth) * 2, u' '));
+}
+
+// Writes the start of a node and its leaves; the caller writes its children and its end.
+void openNode(QXmlStreamWriter& xml, const CNode& node, int depth) {
+    newLine(xml, depth);
     xml.writeStartElement(QStringLiteral("node"));
     if (mustEscape(node.GetName())) {
         xml.writeAttribute(QStringLiteral("escaped"), QStringLiteral("1"));
@@ -102,6 +112,7 @@ void writeNode(QXmlStreamWriter& xml, const CNode& node) {
         xml.writeAttribute(QStringLiteral("name"), node.GetName());
     }
     for (const auto& leaf : node.Leaves()) {
+        newLine(xml, depth + 1);
         xml.writeStartElement(QStringLiteral("leaf"));
         if (mustEscape(leaf->GetKey()) || mustEscape(leaf->GetRawData())) {
             xml.writeAttribute(QStringLiteral("escaped"), QStringLiteral("1"));
@@ -113,9 +124,30 @@ void writeNode(QXmlStreamWriter& xml, const CNode& node) {
         }
         xml.writeEndElement();
     }
-    for (const auto& child : node.Children())
-        writeNode(xml, *child);
-    xml.writeEndElement();
+}
+
+// Depth first with a stack of open nodes, so the depth of a tree costs no call stack.
+void writeTree(QXmlStreamWriter& xml, const CNode& root) {
+    struct Open {
+        const CNode* node;
+        std::size_t nextChild;
+    };
+    std::vector<Open> open{{&root, 0}};
+    openNode(xml, root, 0);
+    while (!open.empty()) {
+        Open& top = open.back();
+        if (top.nextChild < top.node->Children().size()) {
+            const CNode& child = *top.node->Children()[top.nextChild++];
+            openNode(xml, child, int(open.size()));
+            open.push_back({&child, 0});
+            continue;
+        }
+        const bool empty = top.node->NrOfLeaves() == 0 && top.node->NrOfChildren() == 0;
+        open.pop_back();
+        if (!empty)
+            newLine(xml, int(open.size()));
+        xml.writeEndElement();
+    }
 }
 
 class XmlReader {
@@ -135,6 +167,8 @@ public:
                     QString name;
                     if (!attribute(QStringLiteral("name"), name))
                         return nullptr;
+                    if (int(open.size()) > NodeFormats::kMaxDepth)
+                        return fail(QStringLiteral("the nodes are nested too deeply"));
                     if (open.empty()) {
                         root = std::make_unique<CNode>(name);
                         open.push_back(root.get());
@@ -236,10 +270,9 @@ namespace NodeFormats {
 QByteArray WriteXml(const CNode& root) {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(2);
     xml.writeStartDocument();
-    writeNode(xml, root);
+    writeTree(xml, root);
+    xml.writeCharacters(QStringLiteral("\n"));
     xml.writeEndDocument();
     return bytes;
 }

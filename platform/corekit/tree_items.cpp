@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <vector>
+
 QString TreeReadError::ToString() const {
     QString text = file;
     if (line > 0) {
@@ -26,6 +29,19 @@ bool LooksLikeXml(const QByteArray& utf8) {
     while (i < utf8.size() && (utf8[i] == ' ' || utf8[i] == '\t' || utf8[i] == '\r' || utf8[i] == '\n'))
         ++i;
     return i < utf8.size() && utf8[i] == '<';
+}
+
+int TreeDepth(const CNode& root) {
+    int deepest = 0;
+    std::vector<std::pair<const CNode*, int>> pending{{&root, 0}};
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        deepest = std::max(deepest, depth);
+        for (const auto& child : node->Children())
+            pending.emplace_back(child.get(), depth + 1);
+    }
+    return deepest;
 }
 
 } // namespace NodeFormats
@@ -74,6 +90,8 @@ CNode* ReadFromString(const QString& text, int, TreeReadError* error) {
 
 bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool createFolders, int, QChar) const {
     const bool xml = asXml || (!asText && endsInX(path));
+    if (NodeFormats::TreeDepth(*this) > NodeFormats::kMaxDepth)
+        return false;
     const QByteArray bytes = xml ? NodeFormats::WriteXml(*this) : NodeFormats::WriteText(*this);
     if (createFolders)
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -90,6 +108,9 @@ bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool creat
 }
 
 bool CNode::WriteToString(QString& text, bool asXml, bool, bool, int, QChar) const {
+    text.clear();
+    if (NodeFormats::TreeDepth(*this) > NodeFormats::kMaxDepth)
+        return false;
     text = QString::fromUtf8(asXml ? NodeFormats::WriteXml(*this) : NodeFormats::WriteText(*this));
     return true;
 }

@@ -30,6 +30,16 @@ CNode* ReadFromString(const QString& text, int flags = 1, TreeReadError* error =
 // The two forms, used by CNode and TreeItems. `error` may be null.
 namespace NodeFormats {
 
+// The deepest nesting a tree file may hold, the root at depth 0. Both readers refuse deeper
+// text, and CNode::WriteToFile and WriteToString refuse deeper trees, so whatever is written
+// reads back.
+inline constexpr int kMaxDepth = 1000;
+// Indentation stops growing at this depth, so a deep tree stays a small multiple of its
+// content on disk.
+inline constexpr int kMaxIndentDepth = 8;
+// The depth of the deepest node (a root alone: 0), found without recursion.
+int TreeDepth(const CNode& root);
+
 QByteArray WriteText(const CNode& root);
 QByteArray WriteXml(const CNode& root);
 CNode* ReadText(const QByteArray& utf8, TreeReadError* error);

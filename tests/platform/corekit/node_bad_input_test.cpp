@@ -17,7 +17,7 @@ namespace {
 TEST(NodeBadInput, EveryKeptBadFileFailsWithAPosition) {
     const QDir dir(orvane::test::testDataPath(QStringLiteral("trees/bad")));
     const QStringList files = dir.entryList(QDir::Files);
-    ASSERT_GE(files.size(), 8);
+    ASSERT_GE(files.size(), 10);
     for (const QString& name : files) {
         CNode* root = nullptr;
         TreeReadError error;
@@ -26,6 +26,47 @@ TEST(NodeBadInput, EveryKeptBadFileFailsWithAPosition) {
         EXPECT_GT(error.line, 0) << qPrintable(name);
         EXPECT_FALSE(error.message.isEmpty()) << qPrintable(name);
     }
+}
+
+// A chain of `depth` nodes below one root; each level holds one short leaf.
+std::unique_ptr<CNode> chain(int depth) {
+    auto root = std::make_unique<CNode>(QStringLiteral("a"));
+    CNode* node = root.get();
+    for (int i = 0; i < depth; ++i) {
+        node = node->AddChild(QStringLiteral("a"));
+        node->AddLeaf(QStringLiteral("k"), QStringLiteral("v"));
+    }
+    return root;
+}
+
+// What the writers write at the deepest allowed level reads back, in both forms, and the
+// indentation keeps the file a small multiple of its content.
+TEST(NodeBadInput, DeepestAllowedTreeRoundTripsInLinearSize) {
+    const auto tree = chain(NodeFormats::kMaxDepth);
+    for (const bool xml : {false, true}) {
+        const QByteArray bytes = xml ? NodeFormats::WriteXml(*tree) : NodeFormats::WriteText(*tree);
+        // Three short lines a level; indentation without a cap would add ~3000 bytes a level.
+        EXPECT_LT(bytes.size(), 120 * NodeFormats::kMaxDepth) << xml;
+        TreeReadError error;
+        std::unique_ptr<CNode> back(xml ? NodeFormats::ReadXml(bytes, &error)
+                                        : NodeFormats::ReadText(bytes, &error));
+        ASSERT_TRUE(back) << qPrintable(error.ToString());
+        EXPECT_EQ(NodeFormats::TreeDepth(*back), NodeFormats::kMaxDepth);
+    }
+    QString text;
+    EXPECT_TRUE(tree->WriteToString(text));
+}
+
+// One level more is refused by the writers too, and a very deep tree in memory is destroyed
+// without running out of stack.
+TEST(NodeBadInput, TooDeepTreeIsNotWrittenAndDestroysWithoutRecursion) {
+    QString text;
+    EXPECT_FALSE(chain(NodeFormats::kMaxDepth + 1)->WriteToString(text));
+    EXPECT_TRUE(text.isEmpty());
+    const orvane::test::TestFolder folder;
+    EXPECT_FALSE(chain(NodeFormats::kMaxDepth + 1)
+                     ->WriteToFile(folder.filePath(QStringLiteral("deep.inf")), false, true));
+    EXPECT_EQ(NodeFormats::TreeDepth(*chain(300000)), 300000);
 }
 
 QByteArray validTree(bool xml) {
