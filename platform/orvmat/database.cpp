@@ -12,6 +12,8 @@ namespace {
 
 enum StatementSlot { kIdOfKey, kKeyOfId, kRowsOf, kCellsOf, kSlotCount };
 
+constexpr const char* kNotUsable = "not a usable material database: ";
+
 std::string childKey(std::int64_t parent, std::string_view name) {
     std::string key = std::to_string(parent);
     key += '/';
@@ -42,7 +44,13 @@ std::unique_ptr<Database> Database::open(const std::string& path, std::string* e
     }
     bool formatOk = false;
     while (sqlite3_step(meta) == SQLITE_ROW) {
-        const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(meta, 0));
+        const auto* rawName = reinterpret_cast<const char*>(sqlite3_column_text(meta, 0));
+        if (!rawName) {
+            sqlite3_finalize(meta);
+            *error = path + ": " + kNotUsable + "a name in orvmat_meta is NULL";
+            return nullptr;
+        }
+        const std::string name = rawName;
         const auto* raw = reinterpret_cast<const char*>(sqlite3_column_text(meta, 1));
         const std::string value = raw ? raw : "";
         if (name == "format")
@@ -80,11 +88,11 @@ bool Database::loadTables(std::string* error) {
     sqlite3_finalize(s);
     s = nullptr;
     if (found != 4) {
-        *error = m_path + ": damaged material database (tables of the format are missing)";
+        *error = m_path + ": " + kNotUsable + "tables of the format are missing";
         return false;
     }
     if (sqlite3_prepare_v2(m_db, "SELECT id, parent, name FROM tables", -1, &s, nullptr) != SQLITE_OK) {
-        *error = m_path + ": damaged material database (" + sqlite3_errmsg(m_db) + ")";
+        *error = m_path + ": " + kNotUsable + sqlite3_errmsg(m_db);
         return false;
     }
     int rc;
@@ -99,10 +107,42 @@ bool Database::loadTables(std::string* error) {
     }
     sqlite3_finalize(s);
     if (rc != SQLITE_DONE) {
-        *error = m_path + ": damaged material database (" + sqlite3_errmsg(m_db) + ")";
+        *error = m_path + ": " + kNotUsable + sqlite3_errmsg(m_db);
+        return false;
+    }
+    if (const auto looping = tableInCycle()) {
+        *error = m_path + ": " + kNotUsable + "table " + std::to_string(*looping) + " is its own ancestor";
         return false;
     }
     return true;
+}
+
+// Id 0 stands for the top level, so a table with id 0 is its own parent. Every walker goes
+// down from the top level; a cycle would make it endless.
+std::optional<std::int64_t> Database::tableInCycle() const {
+    if (m_tables.count(0))
+        return 0;
+    std::unordered_map<std::int64_t, bool> acyclic; // false while its own walk runs
+    for (const auto& entry : m_tables) {
+        std::vector<std::int64_t> walk;
+        for (std::int64_t id = entry.first; id != 0;) {
+            const auto known = acyclic.find(id);
+            if (known != acyclic.end()) {
+                if (!known->second)
+                    return id;
+                break;
+            }
+            const auto table = m_tables.find(id);
+            if (table == m_tables.end())
+                break; // a missing parent leaves the table unreachable, not endless
+            acyclic.emplace(id, false);
+            walk.push_back(id);
+            id = table->second.parent;
+        }
+        for (std::int64_t id : walk)
+            acyclic[id] = true;
+    }
+    return std::nullopt;
 }
 
 sqlite3_stmt* Database::statement(int slot, const char* sql) {

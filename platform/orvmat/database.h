@@ -79,6 +79,7 @@ private:
 
     Database() = default;
     bool loadTables(std::string* error);
+    std::optional<std::int64_t> tableInCycle() const;
     std::optional<std::int64_t> childNamed(std::int64_t parent, std::string_view name) const;
     const TableRows* tableRows(std::int64_t table);
     bool loadRows(std::int64_t table, TableRows& rows);

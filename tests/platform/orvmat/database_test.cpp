@@ -225,18 +225,24 @@ TEST_F(OrvMatTest, RefusesFilesThatAreNoMaterialDatabase) {
     EXPECT_EQ(folder.read("plain.omdb"), QByteArray("just some text, no database\n")) << "never written";
 }
 
+// Damaged databases kept under tests/data: each is refused with its reason, never aborts or
+// loops in a walker.
 TEST_F(OrvMatTest, RefusesDamagedDatabasesWithAReason) {
-    // A database of the right format whose cell table has been dropped.
-    const QString db = attach("RS_OK", "table A\nrow X: 1\n");
-    ASSERT_EQ(OrvMat_DetachDatabase("RS_OK"), 1);
-    attached.clear();
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(db.toUtf8().constData(), &raw), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(raw, "DROP TABLE cells", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(raw);
-    EXPECT_EQ(OrvMat_AttachDatabase("RS_DAMAGED", db.toUtf8().constData()), 0);
-    EXPECT_NE(std::string(OrvMat_LastError()).find("damaged"), std::string::npos) << OrvMat_LastError();
+    const std::pair<const char*, const char*> damaged[] = {
+        {"cells-dropped.omdb", "tables of the format are missing"},
+        {"null-meta-name.omdb", "a name in orvmat_meta is NULL"},
+        {"table-id-zero.omdb", "table 0 is its own ancestor"},
+        {"table-cycle.omdb", "is its own ancestor"},
+    };
+    for (const auto& [file, reason] : damaged) {
+        const QString path = orvane::test::testDataPath(QStringLiteral("orvmat/damaged/") + file);
+        EXPECT_EQ(OrvMat_AttachDatabase("RS_DAMAGED", path.toUtf8().constData()), 0) << file;
+        const std::string error = OrvMat_LastError();
+        EXPECT_NE(error.find("not a usable material database: "), std::string::npos) << error;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
 
+    sqlite3* raw = nullptr;
     // Another program's SQLite file.
     const QString other = folder.filePath("other.db");
     ASSERT_EQ(sqlite3_open(other.toUtf8().constData(), &raw), SQLITE_OK);
