@@ -60,7 +60,9 @@ public:
     }
     bool InputBox(const QString&, const QString&, QString&) override { return false; }
     QString GetOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    bool OpenWithDefaultHandler(const QString&) override { return false; }
+
+protected:
+    bool LaunchDocument(const QUrl&) override { return false; }
 
 private:
     QTextStream& m_err;

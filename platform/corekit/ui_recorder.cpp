@@ -46,7 +46,9 @@ QString CRecordingUiServices::GetOpenFileName(const QString& caption, const QStr
     return path;
 }
 
-bool CRecordingUiServices::OpenWithDefaultHandler(const QString& path) {
-    m_shown.append({Kind::OpenDocument, QString(), path, UiButtons::Ok, UiIcon::None, QString(), QString()});
+bool CRecordingUiServices::LaunchDocument(const QUrl& url) {
+    const QString opened = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    m_shown.append(
+        {Kind::OpenDocument, QString(), opened, UiButtons::Ok, UiIcon::None, QString(), QString()});
     return m_openResult;
 }

@@ -22,7 +22,7 @@ public:
     struct Entry {
         Kind kind;
         QString caption;
-        QString text; // message text, input prompt, or the document's path
+        QString text; // message text, input prompt, or the document's path or link
         UiButtons buttons = UiButtons::Ok;
         UiIcon icon = UiIcon::None;
         QString value;  // input proposal, or the chooser's start folder
@@ -49,7 +49,10 @@ public:
     int MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) override;
     bool InputBox(const QString& caption, const QString& prompt, QString& value) override;
     QString GetOpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    bool OpenWithDefaultHandler(const QString& path) override;
+
+protected:
+    // Records an approved document (its local path) or link as Kind::OpenDocument.
+    bool LaunchDocument(const QUrl& url) override;
 
 private:
     IUiServices* m_previous = nullptr;

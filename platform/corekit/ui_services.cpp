@@ -1,6 +1,14 @@
 #include "ui_services.h"
 
+#include "corekit_text.h"
+#include "document_policy.h"
+#include "text_utils.h"
+
+#include <QLoggingCategory>
+
 #include <cstdio>
+
+Q_LOGGING_CATEGORY(lcDocuments, "orvane.documents")
 
 namespace {
 
@@ -14,7 +22,9 @@ public:
     }
     bool InputBox(const QString&, const QString&, QString&) override { return false; }
     QString GetOpenFileName(const QString&, const QString&, const QString&) override { return QString(); }
-    bool OpenWithDefaultHandler(const QString&) override { return false; }
+
+protected:
+    bool LaunchDocument(const QUrl&) override { return false; }
 };
 
 IUiServices* g_installed = nullptr;
@@ -47,4 +57,36 @@ void SetFallbackUiServices(IUiServices* services) {
 
 int UiMessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) {
     return CurrentUiServices().MessageBox(text, caption, buttons, icon);
+}
+
+namespace {
+
+// Says why a value from data is not opened, to the planner and to the log.
+void reportRefusal(IUiServices& services, const QString& value, const DocumentSource& source,
+                   const QString& reason) {
+    qCWarning(lcDocuments, "refused to open \"%s\" from %s: %s", qUtf8Printable(value),
+              qUtf8Printable(source.origin), qUtf8Printable(reason));
+    const QString origin = source.origin.isEmpty() ? CoreKitText("unbekannter Herkunft") : source.origin;
+    services.MessageBox(sformat(CoreKitText("\"%s\" (%s) wird nicht geöffnet.\n%s"), value, origin, reason),
+                        CoreKitText("Dokument öffnen"), UiButtons::Ok, UiIcon::Exclamation);
+}
+
+} // namespace
+
+bool IUiServices::OpenWithDefaultHandler(const QString& path, const DocumentSource& source) {
+    const DocumentDecision decision = CheckDocumentFile(path, source);
+    if (!decision.allowed) {
+        reportRefusal(*this, path, source, decision.reason);
+        return false;
+    }
+    return LaunchDocument(decision.url);
+}
+
+bool IUiServices::OpenLinkWithDefaultHandler(const QString& value, const DocumentSource& source) {
+    const DocumentDecision decision = CheckDocumentLink(value, source);
+    if (!decision.allowed) {
+        reportRefusal(*this, value, source, decision.reason);
+        return false;
+    }
+    return LaunchDocument(decision.url);
 }

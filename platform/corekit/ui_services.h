@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
+
+struct DocumentSource;
 
 // Every prompt to the user goes through one replaceable object, so that logic can ask
 // questions without knowing about windows and tests can script the answers
@@ -27,8 +30,19 @@ public:
     // Lets the user pick an existing file; empty on cancel. `filter` as in Qt file dialogs,
     // e.g. "Dias (*.sld);;Alle Dateien (*)".
     virtual QString GetOpenFileName(const QString& caption, const QString& folder, const QString& filter) = 0;
-    // Opens a file (a data sheet, an output file) with the desktop's default program.
-    virtual bool OpenWithDefaultHandler(const QString& path) = 0;
+
+    // Opens a document named by data (a data sheet, a help document, an output file) with the
+    // desktop's default program. Only documents are opened (corekit/document_policy.h); anything
+    // else is refused with a message naming the value, its source and the reason, and the refusal
+    // is logged. Answers whether the document was handed to the desktop.
+    bool OpenWithDefaultHandler(const QString& path, const DocumentSource& source);
+    // The same for a value that may be a link: http, https and mailto links, or a document.
+    bool OpenLinkWithDefaultHandler(const QString& value, const DocumentSource& source);
+
+protected:
+    // Hands an approved document or link to the desktop. Only the two calls above reach it, so
+    // every value from data passes the one check.
+    virtual bool LaunchDocument(const QUrl& url) = 0;
 };
 
 // The services in use: the one installed last, else the fallback (the module installs the Qt

@@ -62,11 +62,11 @@ QString CQtUiServices::GetOpenFileName(const QString& caption, const QString& fo
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
-bool CQtUiServices::OpenWithDefaultHandler(const QString& path) {
+bool CQtUiServices::LaunchDocument(const QUrl& url) {
     // The desktop services live in the GUI application's platform integration.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return SilentUiServices().OpenWithDefaultHandler(path);
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return false;
+    return QDesktopServices::openUrl(url);
 }
 
 void CQtUiServices::InstallAsFallback() {

@@ -10,8 +10,10 @@ public:
     int MessageBox(const QString& text, const QString& caption, UiButtons buttons, UiIcon icon) override;
     bool InputBox(const QString& caption, const QString& prompt, QString& value) override;
     QString GetOpenFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    bool OpenWithDefaultHandler(const QString& path) override;
 
     // One instance for the process, made the fallback of CurrentUiServices().
     static void InstallAsFallback();
+
+protected:
+    bool LaunchDocument(const QUrl& url) override;
 };

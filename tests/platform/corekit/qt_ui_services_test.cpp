@@ -1,4 +1,8 @@
+#include "corekit/document_policy.h"
 #include "corekit/widgets/qt_ui_services.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +23,13 @@ TEST(QtUiServicesWithoutWidgets, AnswerCautiouslyInsteadOfAborting) {
     EXPECT_EQ(value, QStringLiteral("Vorschlag"));
 
     EXPECT_TRUE(services.GetOpenFileName(QStringLiteral("Titel"), QString(), QStringLiteral("*")).isEmpty());
-    EXPECT_FALSE(services.OpenWithDefaultHandler(QStringLiteral("nothing.pdf")));
+    // An approved document still cannot be handed to a desktop that is not there.
+    QTemporaryDir dir;
+    QFile sheet(dir.filePath(QStringLiteral("blatt.pdf")));
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write("%PDF-1.4\n%%EOF\n");
+    sheet.close();
+    EXPECT_FALSE(services.OpenWithDefaultHandler(sheet.fileName(), {QStringLiteral("Test"), dir.path()}));
 }
 
 TEST(QtUiServicesWithoutWidgets, FallbackInstalledByTheModuleIsUsable) {
