@@ -5,6 +5,7 @@
 #include "station_text.h"
 #include "water_properties.h"
 
+#include "corekit/document_policy.h"
 #include "corekit/node.h"
 #include "corekit/paths.h"
 #include "corekit/ui_services.h"
@@ -148,7 +149,7 @@ void writeMaterialFile(const CNode& draw, const QString& folder) {
         return;
     const QString path = QDir(folder).filePath(QString::fromLatin1(kMaterialOutputFileName));
     if (draw.WriteToFile(path, false, true, false, 0, u':'))
-        CurrentUiServices().OpenWithDefaultHandler(path);
+        CurrentUiServices().OpenWithDefaultHandler(path, {T("Materialliste der Station"), folder});
 }
 
 } // namespace

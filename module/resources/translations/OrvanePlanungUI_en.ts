@@ -57,5 +57,9 @@
         <source>@Gewerk@Kälte</source>
         <translation>Refrigeration</translation>
     </message>
+    <message>
+        <source>Materialliste der Station</source>
+        <translation>Material list of the station</translation>
+    </message>
 </context>
 </TS>
