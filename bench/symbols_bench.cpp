@@ -132,7 +132,7 @@ void CollectAndIndex(benchmark::State& state) {
     for (auto _ : state) {
         auto manager = std::make_unique<CSymbolFileManager>();
         manager->CollectFiles();
-        indexed = manager->m_mapSymbols.size();
+        indexed = manager->IndexSize();
         state.PauseTiming();
         manager.reset();
         state.ResumeTiming();

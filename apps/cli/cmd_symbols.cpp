@@ -155,17 +155,12 @@ int runLookup(const QString& name, Options& options, CommandIo& io) {
         io.err << "orvane symbols: no symbol \"" << name << "\"\n";
         return WorkFailed;
     }
-    const CNode* root = symbol;
-    while (root->GetParent())
-        root = root->GetParent();
-    QString path;
-    for (const CSymbolFile* file : std::as_const(manager.m_mapFiles))
-        if (file->m_pRoot == root)
-            path = relativeTo(options.base, file->m_path);
+    const CSymbolFile* file = manager.FileOfNode(symbol);
+    const QString path = file ? relativeTo(options.base, file->m_path) : QString();
     QJsonObject values;
     for (const auto& leaf : symbol->Leaves())
         values.insert(leaf->GetKey(), leaf->GetRawData());
-    const bool overridden = manager.m_mapUserSymbols.contains(Symbols::GetSymbolKey(name));
+    const bool overridden = manager.HasUserSymbol(name);
     if (options.json) {
         writeJson(io.out, QJsonDocument(QJsonObject{{"key", Symbols::GetSymbolKey(name)},
                                                     {"file", path},

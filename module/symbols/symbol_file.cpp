@@ -13,8 +13,7 @@ CSymbolFile::~CSymbolFile() {
 }
 
 void CSymbolFile::Clear() {
-    delete m_pRoot;
-    m_pRoot = nullptr;
+    m_pRoot.reset();
     m_pDefaults = nullptr;
     m_nPages = 0;
     m_bSupport = 0;
@@ -23,9 +22,8 @@ void CSymbolFile::Clear() {
 }
 
 int CSymbolFile::Create() {
-    delete m_pRoot;
     m_pDefaults = nullptr;
-    m_pRoot = new CNode(QStringLiteral("Root"));
+    m_pRoot = std::make_unique<CNode>(QStringLiteral("Root"));
     CNode* page = m_pRoot->AddChild(QStringLiteral("Pages"))->AddChild(QStringLiteral("Page"));
     page->AddLeaf(QStringLiteral("DisplayName"), QString(), 0);
     m_nPages = 1;
@@ -38,7 +36,10 @@ bool CSymbolFile::IsSupportPath(const QString& path) {
 
 int CSymbolFile::Load(TreeReadError* error) {
     Clear();
-    if (!TreeItems::ReadFromFile(m_path, m_pRoot, 0, error))
+    CNode* root = nullptr;
+    const int read = TreeItems::ReadFromFile(m_path, root, 0, error);
+    m_pRoot.reset(root);
+    if (!read)
         return 0;
     if (IsSupportPath(m_path))
         m_bSupport = 1;

@@ -2,12 +2,14 @@
 
 #include "orvane_export.h"
 
+#include "corekit/node.h"
+
 #include <QDateTime>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
-class CNode;
 struct TreeReadError;
 
 // One symbol file in memory: Root / Defaults / Pages / Page / Symbol. The symbol file manager
@@ -41,7 +43,7 @@ public:
     static bool IsSupportPath(const QString& path);
 
     QString m_path;
-    CNode* m_pRoot = nullptr;
+    std::unique_ptr<CNode> m_pRoot;
     CNode* m_pDefaults = nullptr;
     std::int32_t m_nPages = 0;
     std::int32_t m_bSupport = 0;

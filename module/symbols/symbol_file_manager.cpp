@@ -57,8 +57,7 @@ void CSymbolFileManager::Reset() {
     m_listFiles.clear();
     m_mapSymbols.clear();
     m_mapUserSymbols.clear();
-    delete m_pUserSettings;
-    m_pUserSettings = nullptr;
+    m_pUserSettings.reset();
     m_bIndexChanged = 0;
 }
 
@@ -167,7 +166,7 @@ int CSymbolFileManager::AddListedFiles(CSymbolFile* listFile) {
 }
 
 void CSymbolFileManager::IndexFile(CSymbolFile* file) {
-    forEachSymbol(file->m_pRoot, [&](CNode* symbol) {
+    forEachSymbol(file->m_pRoot.get(), [&](CNode* symbol) {
         const QString blockName = Symbols::GetSymbolValue(symbol, QStringLiteral("BlockName"));
         if (blockName.isEmpty())
             return;
@@ -179,14 +178,15 @@ void CSymbolFileManager::IndexFile(CSymbolFile* file) {
 }
 
 void CSymbolFileManager::RemoveFromIndex(CSymbolFile* file) {
-    forEachSymbol(file->m_pRoot, [&](CNode* symbol) {
+    forEachSymbol(file->m_pRoot.get(), [&](CNode* symbol) {
         if (const CLeaf* leaf = symbol->FindLeaf(QStringLiteral("BlockName")))
             m_mapSymbols.remove(Symbols::GetSymbolKey(leaf->GetOnlyValue(u':')));
     });
     // Entries set for an edited block name may point into this tree under another key; the
     // tree is about to go, so none may stay.
     if (file->m_pRoot)
-        m_mapSymbols.removeIf([&](const auto& entry) { return rootOf(entry.value()) == file->m_pRoot; });
+        m_mapSymbols.removeIf(
+            [&](const auto& entry) { return rootOf(entry.value()) == file->m_pRoot.get(); });
     m_bIndexChanged = 1;
 }
 
@@ -202,9 +202,29 @@ void CSymbolFileManager::SetIndexEntry(const QString& name, CNode* node) {
 
 void CSymbolFileManager::FindSymbols(const QString& blockName, std::vector<CNode*>& nodes) const {
     for (const CSymbolFile* file : m_mapFiles)
-        forEachSymbol(file->m_pRoot, [&](CNode* symbol) {
+        forEachSymbol(file->m_pRoot.get(), [&](CNode* symbol) {
             const CLeaf* leaf = symbol->FindLeaf(QStringLiteral("BlockName"));
             if (leaf && leaf->GetRawData() == blockName)
                 nodes.push_back(symbol);
         });
+}
+
+QStringList CSymbolFileManager::FilePaths() const {
+    return m_mapFiles.keys();
+}
+
+CSymbolFile* CSymbolFileManager::FindFile(const QString& path) const {
+    return m_mapFiles.value(path);
+}
+
+CSymbolFile* CSymbolFileManager::FileOfNode(const CNode* node) const {
+    const CNode* root = rootOf(node);
+    for (CSymbolFile* file : m_mapFiles)
+        if (root && file->m_pRoot.get() == root)
+            return file;
+    return nullptr;
+}
+
+bool CSymbolFileManager::HasUserSymbol(const QString& blockName) const {
+    return m_mapUserSymbols.contains(Symbols::GetSymbolKey(blockName));
 }

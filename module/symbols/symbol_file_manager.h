@@ -5,8 +5,10 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CNode;
@@ -55,10 +57,18 @@ public:
     // only the block name then stay in the file, and an unreadable file is left where it is.
     void SetUserSettingsReadOnly(bool readOnly) { m_userSettingsReadOnly = readOnly; }
 
-    QHash<QString, CSymbolFile*> m_mapFiles;
-    QHash<QString, CNode*> m_mapSymbols;
-    QHash<QString, CNode*> m_mapUserSymbols;
-    CSymbolFile* m_pUserSettings = nullptr;
+    // What is loaded, for tools and tests that look at a library without changing it.
+    QStringList FilePaths() const;
+    // The loaded symbol file of a path exactly as it was added, or null.
+    CSymbolFile* FindFile(const QString& path) const;
+    // The loaded symbol file whose tree holds `node`, or null.
+    CSymbolFile* FileOfNode(const CNode* node) const;
+    qsizetype IndexSize() const { return m_mapSymbols.size(); }
+    qsizetype UserSymbolCount() const { return m_mapUserSymbols.size(); }
+    // True when the user settings file holds an override for the block name's key.
+    bool HasUserSymbol(const QString& blockName) const;
+
+    // Set after the symbol index changed; every window reloads its pages and clears it.
     std::int32_t m_bIndexChanged = 0;
 
 private:
@@ -68,6 +78,12 @@ private:
     void LoadUserSettings(const QString& path);
     void IndexUserSettings();
     QString UserSettingsPath() const;
+
+    // Owned; keyed by the path exactly as given.
+    QHash<QString, CSymbolFile*> m_mapFiles;
+    QHash<QString, CNode*> m_mapSymbols;
+    QHash<QString, CNode*> m_mapUserSymbols;
+    std::unique_ptr<CSymbolFile> m_pUserSettings;
 
     // List files are parents of the files they name but not symbol files themselves; they are
     // kept here so that those files' parent pointers stay valid.

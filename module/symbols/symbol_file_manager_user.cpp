@@ -59,13 +59,13 @@ void CSymbolFileManager::LoadUserSettings(const QString& path) {
             GetUserSettingsFile(1);
         return;
     }
-    m_pUserSettings = file.release();
+    m_pUserSettings = std::move(file);
     IndexUserSettings();
 }
 
 void CSymbolFileManager::IndexUserSettings() {
     m_mapUserSymbols.clear();
-    CNode* page = firstPage(m_pUserSettings ? m_pUserSettings->m_pRoot : nullptr, false);
+    CNode* page = firstPage(m_pUserSettings ? m_pUserSettings->m_pRoot.get() : nullptr, false);
     if (!page)
         return;
     std::vector<CNode*> empty;
@@ -90,7 +90,7 @@ void CSymbolFileManager::IndexUserSettings() {
 
 CSymbolFile* CSymbolFileManager::GetUserSettingsFile(int create) {
     if (m_pUserSettings || !create)
-        return m_pUserSettings;
+        return m_pUserSettings.get();
     const QString path = UserSettingsPath();
     if (path.isEmpty())
         return nullptr;
@@ -98,17 +98,17 @@ CSymbolFile* CSymbolFileManager::GetUserSettingsFile(int create) {
     if (QFileInfo::exists(path)) {
         LoadUserSettings(path);
         if (m_pUserSettings || QFileInfo::exists(path))
-            return m_pUserSettings;
+            return m_pUserSettings.get();
     }
-    m_pUserSettings = new CSymbolFile(path);
+    m_pUserSettings = std::make_unique<CSymbolFile>(path);
     // A failed write still leaves the new tree in memory; saving later reports the failure.
     m_pUserSettings->Create();
-    return m_pUserSettings;
+    return m_pUserSettings.get();
 }
 
 CNode* CSymbolFileManager::GetUserSymbol(const QString& blockName, int create) {
     CSymbolFile* file = GetUserSettingsFile(create);
-    CNode* page = firstPage(file ? file->m_pRoot : nullptr, create != 0);
+    CNode* page = firstPage(file ? file->m_pRoot.get() : nullptr, create != 0);
     if (!page)
         return nullptr;
     CNode* symbol =

@@ -163,8 +163,8 @@ TEST_F(PlatformHostTest, CataloguePathsResolveThroughTheCatalogueManager) {
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("H")), nullptr);
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("O")), nullptr);
-    ASSERT_EQ(manager.m_mapFiles.size(), 1);
-    const CSymbolFile* file = manager.m_mapFiles.value(listed);
+    ASSERT_EQ(manager.FilePaths().size(), 1);
+    const CSymbolFile* file = manager.FindFile(listed);
     ASSERT_NE(file, nullptr) << "the path is normalised";
     ASSERT_NE(file->m_pParent, nullptr);
     EXPECT_EQ(file->m_pParent->m_path, list);

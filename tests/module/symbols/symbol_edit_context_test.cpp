@@ -103,10 +103,8 @@ TEST_F(EditContextTest, OverrideEditMirrorsIntoEveryLoadedSymbol) {
     // Collected afresh, the supplied value comes back from disk and the override is applied.
     CSymbolFileManager again;
     again.CollectFiles();
-    const CNode* reloaded = again.m_mapFiles.value(second)
-                                ->m_pRoot->FindChild(QStringLiteral("Pages"))
-                                ->GetFirstChild()
-                                ->GetFirstChild();
+    const CNode* reloaded =
+        again.FindFile(second)->m_pRoot->FindChild(QStringLiteral("Pages"))->GetFirstChild()->GetFirstChild();
     EXPECT_EQ(leafOf(reloaded, "Text"), QStringLiteral("neu"));
 }
 

@@ -22,7 +22,7 @@ TEST_F(CollectTest, SearchesTradeFoldersOfTheSuppliedFolderAndEveryUserFolder) {
     user(QStringLiteral(".versteckt/v.inf"), symbolFile({"HIDDEN"}));
 
     manager.CollectFiles();
-    QStringList loaded = manager.m_mapFiles.keys();
+    QStringList loaded = manager.FilePaths();
     loaded.sort();
     QStringList expected = {heizung, own, schemata};
     expected.sort();
@@ -44,13 +44,13 @@ TEST_F(CollectTest, OncePerModuleLifeUnlessMasterMode) {
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), symbolFile({"NEU"}));
     touchLater(a);
     manager.CollectFiles();
-    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+    EXPECT_EQ(manager.FilePaths().size(), 1);
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NEU")), nullptr);
     EXPECT_EQ(manager.m_bIndexChanged, 0);
 
     host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
     manager.CollectFiles();
-    EXPECT_EQ(manager.m_mapFiles.size(), 2);
+    EXPECT_EQ(manager.FilePaths().size(), 2);
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("NEU")), nullptr);
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("EINS")), nullptr);
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("ZWEI")), nullptr);
@@ -78,7 +78,7 @@ TEST_F(CollectTest, LaterFilesWinAndKeysComeFromPaths) {
     manager.CollectFiles();
     EXPECT_EQ(textOf(QStringLiteral("C:\\X\\Pumpe.dwg")), QStringLiteral("b"));
     EXPECT_EQ(textOf(QStringLiteral("pumpe")), QStringLiteral("b"));
-    EXPECT_EQ(manager.m_mapSymbols.size(), 1);
+    EXPECT_EQ(manager.IndexSize(), 1);
     EXPECT_EQ(manager.LookupSymbol(QString()), nullptr);
 }
 
@@ -157,9 +157,9 @@ TEST_F(ListFileTest, EntriesResolveThroughCataloguesOnly) {
     ASSERT_NE(file, nullptr);
     ASSERT_NE(file->m_pParent, nullptr);
     EXPECT_EQ(file->m_pParent->m_path, list);
-    EXPECT_FALSE(manager.m_mapFiles.contains(list)) << "a list file is no symbol file";
+    EXPECT_FALSE(manager.FilePaths().contains(list)) << "a list file is no symbol file";
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("PLAIN")), nullptr);
-    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+    EXPECT_EQ(manager.FilePaths().size(), 1);
 
     // The listed file belongs to the trade of its list file.
     std::vector<CSymbolFile*> files;
@@ -184,7 +184,7 @@ TEST_F(ListFileTest, SelfListingAndLoopsEndWithoutHanging) {
     supplied(QStringLiteral("Gas/ok.infx"), symbolFile({"OK"}));
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("OK")), nullptr);
-    EXPECT_EQ(manager.m_mapFiles.size(), 1);
+    EXPECT_EQ(manager.FilePaths().size(), 1);
     EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/selbst.inf")),
                               nullptr),
               0);
@@ -217,7 +217,7 @@ TEST_F(ListFileTest, ListFilesSharedByManyPathsAreExpandedOnce) {
     const QString top = supplied(QStringLiteral("Heizung/oben.inf"), "Root { SymbolFile = \"<K>0a.inf\" }");
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("UNTEN")), nullptr);
-    ASSERT_EQ(manager.m_mapFiles.size(), 1);
+    ASSERT_EQ(manager.FilePaths().size(), 1);
     ASSERT_NE(fileAt(bottom), nullptr);
     ASSERT_NE(fileAt(bottom)->m_pParent, nullptr);
     EXPECT_EQ(fileAt(bottom)->m_pParent->m_path,
@@ -231,15 +231,15 @@ TEST_F(SymbolLibraryTest, ResetForgetsEverything) {
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
                  "Root { Pages { Page { Symbol { BlockName = \"A\" Text = \"x\" } } } }");
     manager.CollectFiles();
-    ASSERT_NE(manager.m_pUserSettings, nullptr);
+    ASSERT_NE(manager.GetUserSettingsFile(0), nullptr);
     manager.Reset();
-    EXPECT_TRUE(manager.m_mapFiles.isEmpty());
-    EXPECT_TRUE(manager.m_mapSymbols.isEmpty());
-    EXPECT_TRUE(manager.m_mapUserSymbols.isEmpty());
-    EXPECT_EQ(manager.m_pUserSettings, nullptr);
+    EXPECT_TRUE(manager.FilePaths().isEmpty());
+    EXPECT_TRUE(manager.IndexSize() == 0);
+    EXPECT_TRUE(manager.UserSymbolCount() == 0);
+    EXPECT_EQ(manager.GetUserSettingsFile(0), nullptr);
     EXPECT_EQ(manager.m_bIndexChanged, 0);
     manager.CollectFiles();
-    EXPECT_EQ(manager.m_mapFiles.size(), 1) << "after a reset files are collected again";
+    EXPECT_EQ(manager.FilePaths().size(), 1) << "after a reset files are collected again";
 }
 
 TEST_F(SymbolLibraryTest, FindSymbolsComparesTheRawBlockNameExactly) {

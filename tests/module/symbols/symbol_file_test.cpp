@@ -137,9 +137,9 @@ TEST_F(SymbolFileTest, FailedSaveKeepsFileOnDiskAndEditInMemory) {
 
     // A folder in the way of the atomic rename makes the write fail, whoever runs the test.
     CSymbolFile blocked(folder.filePath(QStringLiteral("s.inf/inner.inf")));
-    blocked.m_pRoot = file.m_pRoot;
+    blocked.m_pRoot = std::move(file.m_pRoot);
     EXPECT_EQ(blocked.Save(), 0);
-    blocked.m_pRoot = nullptr;
+    file.m_pRoot = std::move(blocked.m_pRoot);
 
     QDir().mkpath(folder.filePath(QStringLiteral("d.inf")));
     CSymbolFile intoFolder(folder.filePath(QStringLiteral("d.inf")));

@@ -51,7 +51,7 @@ protected:
                                      QFileDevice::FileModificationTime));
     }
 
-    CSymbolFile* fileAt(const QString& path) const { return manager.m_mapFiles.value(path); }
+    CSymbolFile* fileAt(const QString& path) const { return manager.FindFile(path); }
 
     QString textOf(const QString& name) const {
         return Symbols::GetSymbolValue(manager.LookupSymbol(name), QStringLiteral("Text"));

@@ -32,7 +32,7 @@ TEST_F(UserSettingsTest, OverridesApplyOnIndexingAndEmptyOnesAreCleanedUp) {
         QStringLiteral("33"));
     EXPECT_EQ(textOf(QStringLiteral("HZ_VENTIL")), QStringLiteral("mein Ventil")) << "keys from paths";
     EXPECT_EQ(textOf(QStringLiteral("HZ_LEER")), QStringLiteral("aus Datei"));
-    EXPECT_EQ(manager.m_mapUserSymbols.size(), 2);
+    EXPECT_EQ(manager.UserSymbolCount(), 2);
 
     CNode* root = nullptr;
     ASSERT_TRUE(TreeItems::ReadFromFile(userSettingsPath(), root));
@@ -46,7 +46,7 @@ TEST_F(UserSettingsTest, CorruptFileIsKeptAsBackupAndReplaced) {
     const QByteArray corrupt = "Root { Pages { Page { Symbol { BlockName = \"HZ_Pumpe\" Text = \"x";
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"), corrupt);
     manager.CollectFiles();
-    ASSERT_NE(manager.m_pUserSettings, nullptr);
+    ASSERT_NE(manager.GetUserSettingsFile(0), nullptr);
     EXPECT_EQ(folder.read(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf.bak")), corrupt);
     CSymbolFile fresh(userSettingsPath());
     EXPECT_EQ(fresh.Load(), 1);
