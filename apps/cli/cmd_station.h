@@ -1,0 +1,63 @@
+#pragma once
+
+// orvane station: what the station verbs share. Each verb lives in a file of its own
+// (cmd_station_<verb>.cpp); cmd_station.cpp reads the options and hands over.
+
+#include "cli_command.h"
+#include "cli_output.h"
+
+#include "corekit/ui_services.h"
+#include "stations/station_catalog.h"
+#include "stations/station_check.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace orvane::cli::station {
+
+// Messages the station code would show in a message box go to standard error; nothing else
+// is asked on the command line.
+class MessagesToStream : public IUiServices {
+public:
+    explicit MessagesToStream(QTextStream& err);
+    ~MessagesToStream() override;
+    MessagesToStream(const MessagesToStream&) = delete;
+    MessagesToStream& operator=(const MessagesToStream&) = delete;
+
+    int MessageBox(const QString& text, const QString&, UiButtons buttons, UiIcon) override;
+    bool InputBox(const QString&, const QString&, QString&) override { return false; }
+    QString GetOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+
+protected:
+    bool LaunchDocument(const QUrl&) override { return false; }
+
+private:
+    QTextStream& m_err;
+    IUiServices* m_previous;
+};
+
+// Points the catalogue manager at --catalogs; false (with `status` saying whether the call or
+// the folder was wrong) when that is missing or no folder. Descriptors that cannot be read
+// are told on standard error.
+bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status);
+
+// Tells which station catalogues of the folder (with a key, only those of that database key)
+// could not be listed; answers how many.
+int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QString& key = QString());
+
+// Loads the catalogue; when it cannot be used, standard error says why.
+bool loadCatalog(WoSt::tCatalog& catalog, CommandIo& io);
+
+// The material-database key of a row of the catalogue, or empty for no row.
+QString keyOf(const WoSt::tCatalog& catalog, WoSt::RowId id);
+
+// The JSON forms of the tool's output.
+QJsonArray treeJson(const WoSt::tCatalog& catalog, const WoSt::tSelLevel& node);
+QJsonObject designJson(const WoSt::tReqTw& design);
+QJsonObject checkJson(const WoSt::tWizardState& wizard);
+
+// The verbs.
+int runList(const ArgReader& args, CommandIo& io);
+int runCheck(const ArgReader& args, CommandIo& io);
+
+} // namespace orvane::cli::station
