@@ -1,0 +1,72 @@
+#include "host_options.h"
+
+#include "host_text.h"
+
+#include "corekit/text_utils.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace {
+QString ShareFolder(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/OrvanePlanungUI"));
+}
+} // namespace
+
+QString DefaultInstallationDir(const QString& programFolder) {
+    return ShareFolder(programFolder) + QStringLiteral("/sample-installation");
+}
+
+QString DefaultDatabaseDir(const QString& programFolder) {
+    return ShareFolder(programFolder) + QStringLiteral("/catalogs");
+}
+
+HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& programFolder) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(HostText("Demo-Host des Planungsmoduls"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  HostText("Diese Hilfe zeigen"));
+    const QCommandLineOption installation(QStringLiteral("installation"),
+                                          HostText("Installationsordner (Vorgabe: die Beispielinstallation)"),
+                                          QStringLiteral("DIR"));
+    const QCommandLineOption settings(QStringLiteral("settings"), HostText("Einstellungsdatei des Benutzers"),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption language(QStringLiteral("language"), HostText("Sprache: de oder en"),
+                                      QStringLiteral("de|en"));
+    const QCommandLineOption revit(QStringLiteral("revit"),
+                                   HostText("Als Revit laufen, mit diesem Programmordner"),
+                                   QStringLiteral("DIR"));
+    const QCommandLineOption tour(
+        QStringLiteral("tour"),
+        HostText("Den Rundgang ohne Bildschirm ausführen, Bilder und Protokoll in DIR"),
+        QStringLiteral("DIR"));
+    parser.addOptions({help, installation, settings, language, revit, tour});
+    parser.addPositionalArgument(QStringLiteral("drawing"), HostText("Zeichnung, die geöffnet wird"),
+                                 QStringLiteral("[DRAWING]"));
+
+    HostOptionsResult result;
+    if (!parser.parse(arguments)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.helpRequested = true;
+        result.helpText = parser.helpText();
+        return result;
+    }
+    HostOptions& o = result.options;
+    o.installationDir =
+        parser.isSet(installation) ? parser.value(installation) : DefaultInstallationDir(programFolder);
+    o.settingsFile = parser.value(settings);
+    o.language = parser.value(language);
+    o.revitFolder = parser.value(revit);
+    o.tourDir = parser.value(tour);
+    if (!o.language.isEmpty() && o.language != u"de" && o.language != u"en")
+        result.error = sformat(HostText("Unbekannte Sprache '%s' (de oder en)."), o.language);
+    const QStringList drawings = parser.positionalArguments();
+    if (drawings.size() > 1)
+        result.error = HostText("Höchstens eine Zeichnung angeben.");
+    else if (!drawings.isEmpty())
+        o.drawingFile = drawings.first();
+    return result;
+}

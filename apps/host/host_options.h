@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the host was started with.
+struct HostOptions {
+    QString installationDir; // the installation folder (its "installation.inf" is read)
+    QString settingsFile;    // empty: the user's settings file
+    QString language;        // "de", "en" or empty (the usual choice)
+    QString revitFolder;     // non-empty: act as Revit with its program in this folder
+    QString tourDir;         // non-empty: run the scripted tour off-screen into this folder
+    QString drawingFile;     // a drawing to open at start
+};
+
+struct HostOptionsResult {
+    HostOptions options;
+    QString error; // empty when the arguments were good
+    bool helpRequested = false;
+    QString helpText;
+};
+
+// Reads the command line (arguments[0] is the program). Without --installation the sample
+// installation beside the program is used: share/OrvanePlanungUI/sample-installation next
+// to the program's folder, as installed and as in the build tree.
+HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& programFolder);
+
+QString DefaultInstallationDir(const QString& programFolder);
+// The folder of the catalogue databases a build or an installation ships beside the program.
+QString DefaultDatabaseDir(const QString& programFolder);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "command_line.h"
+#include "drawing.h"
+#include "host_options.h"
+#include "installation_report.h"
+
+#include <QMainWindow>
+
+class CNode;
+class CommandPane;
+class DrawingView;
+class QLabel;
+class TreeViewer;
+
+// The host's main window: the canvas in the middle, the command line below, the node trees
+// the module returned on the right; menus and typed commands reach the same commands.
+class HostWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    HostWindow(const HostOptions& options, const InstallationReport& report, QWidget* parent = nullptr);
+    ~HostWindow() override;
+
+    Drawing& GetDrawing() { return m_drawing; }
+    DrawingView* View() const { return m_view; }
+    CommandLine& Commands() { return m_commands; }
+    CommandPane* Pane() const { return m_pane; }
+    TreeViewer* Trees() const { return m_trees; }
+
+    // Runs the hydraulic circuit dialog; the returned node goes to the tree viewer.
+    const CNode* RunHydraulics();
+    void ShowHostVariables();
+    // Restarts the module as Revit with its program in `folder`, or as the drawing host.
+    void ActAsRevit(const QString& folder);
+
+    bool SaveDrawing(const QString& path);
+    bool OpenDrawing(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void RegisterCommands();
+    void CreateMenus();
+    void ShowInstallation(const InstallationReport& report);
+    void BeginInsert(const QString& command);
+    void Say(const QString& line);
+    void OnSave();
+    void OnSaveAs();
+    void OnOpen();
+    void OnNew();
+    void OnActAsRevit(bool on);
+    void UpdateTitle();
+
+    HostOptions m_options;
+    Drawing m_drawing;
+    CommandLine m_commands;
+    DrawingView* m_view = nullptr;
+    CommandPane* m_pane = nullptr;
+    TreeViewer* m_trees = nullptr;
+    QLabel* m_banner = nullptr;
+    QString m_drawingPath;
+    QString m_revitFolder;
+};

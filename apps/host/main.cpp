@@ -1,0 +1,94 @@
+// orvane-host: a demo CAD host around the planning module.
+#include "host_options.h"
+#include "host_text.h"
+#include "host_window.h"
+#include "installation_report.h"
+#include "module_bridge.h"
+#include "tour.h"
+
+#include "corekit/translation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+QString ProgramFolder(const char* argv0) {
+    // The real folder of the program, also when started through a link.
+    const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QFileInfo(self.isEmpty() ? QString::fromLocal8Bit(argv0) : self).absolutePath();
+}
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// The settings, the language and the catalogue databases are chosen for the whole process
+// before anything reads them.
+void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
+    QString settings = options.settingsFile;
+    if (settings.isEmpty() && !options.tourDir.isEmpty())
+        settings = QDir(options.tourDir).filePath(QStringLiteral("settings.ini"));
+    if (!settings.isEmpty())
+        qputenv("ORVANE_SETTINGS_FILE", QFileInfo(settings).absoluteFilePath().toUtf8());
+    if (!options.language.isEmpty())
+        qputenv("ORVANE_LANGUAGE", options.language.toUtf8());
+    const QString databases = DefaultDatabaseDir(programFolder);
+    if (QFileInfo(databases).isDir()) {
+        const QByteArray path = qgetenv("ORVANE_DATABASE_PATH");
+        qputenv("ORVANE_DATABASE_PATH", databases.toUtf8() + (path.isEmpty() ? QByteArray() : ':' + path));
+    }
+    if (!options.tourDir.isEmpty() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QString programFolder = ProgramFolder(argv[0]);
+    const HostOptionsResult parsed = ParseHostOptions(Arguments(argc, argv), programFolder);
+    if (parsed.helpRequested) {
+        std::fputs(qPrintable(parsed.helpText), stdout);
+        return 0;
+    }
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(stderr, "orvane-host: %s\n", qPrintable(parsed.error));
+        return 2;
+    }
+    const HostOptions& options = parsed.options;
+    ApplyToProcess(options, programFolder);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvane-host"));
+    CTranslationManager::GetInstance().Reload();
+
+    InstallationReport report = LoadInstallation(options.installationDir);
+    ModuleBridge::Start(options.revitFolder);
+    if (!ModuleBridge::MaterialLibraryFound())
+        report.problems << HostText(
+            "Die Bibliothek der Materialdatenbank (OrvMat) wurde neben dem Modul nicht "
+            "gefunden: keine Wohnungsstationen.");
+    for (const QString& problem : report.problems)
+        std::fprintf(stderr, "orvane-host: %s\n", qPrintable(problem));
+
+    int result = 0;
+    {
+        HostWindow window(options, report);
+        if (!options.drawingFile.isEmpty())
+            window.OpenDrawing(options.drawingFile);
+        if (!options.tourDir.isEmpty()) {
+            result = Tour(window, options.tourDir).Run();
+        } else {
+            window.show();
+            result = QApplication::exec();
+        }
+    }
+    ModuleBridge::Stop();
+    return result;
+}

@@ -1,0 +1,116 @@
+#include "module_bridge.h"
+
+#include "host_text.h"
+#include "symbol_placement.h"
+
+#include "corekit/dll_module.h"
+#include "corekit/node.h"
+#include "frame/host_command.h"
+#include "frame/host_detection.h"
+#include "frame/module_start.h"
+#include "hydraulics/dlg_hydraulics.h"
+#include "symbols/symbol_file.h"
+#include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_values.h"
+
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace {
+
+std::function<void(const QString&)>& PasteReceiver() {
+    static std::function<void(const QString&)> receiver;
+    return receiver;
+}
+
+// The callback the module calls; the two integers are always 0 and 1.
+void PasteToHost(const wchar_t* text, int, int) {
+    if (text && PasteReceiver())
+        PasteReceiver()(QString::fromWCharArray(text));
+}
+
+bool g_started = false;
+
+// The symbol file whose tree holds `node`, or null.
+const CSymbolFile* FileOf(const CNode* node) {
+    const CNode* root = node;
+    while (root && root->GetParent())
+        root = root->GetParent();
+    for (const CSymbolFile* file : std::as_const(CSymbolFileManager::GetInstance()->m_mapFiles))
+        if (file && file->m_pRoot == root)
+            return file;
+    return nullptr;
+}
+
+} // namespace
+
+namespace ModuleBridge {
+
+bool Start(const QString& revitFolder) {
+    if (g_started)
+        Stop();
+    HostDetection::SetRevitProgramFolder(revitFolder);
+    g_started = OrvaneModuleStart() != 0;
+    DlgSymbols::SetOrvanePasteToCommandLineFunc(&PasteToHost);
+    return g_started;
+}
+
+void Stop() {
+    if (!g_started)
+        return;
+    DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
+    OrvaneModuleStop();
+    g_started = false;
+}
+
+void SetPasteReceiver(std::function<void(const QString&)> receiver) {
+    PasteReceiver() = std::move(receiver);
+}
+
+std::unique_ptr<CNode> RunHydraulics() {
+    return std::unique_ptr<CNode>(CDlgHydraulics::Show(nullptr));
+}
+
+QList<DrawingItem> CurrentSymbolItems(QString& why) {
+    why = HostText("Kein aktuelles Symbol: im Symbolfenster oder in einer Symbolleiste ein Symbol anklicken, "
+                   "oder SYMBOL mit einem Blocknamen eingeben.");
+    return {};
+}
+
+QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why) {
+    CSymbolFileManager* manager = CSymbolFileManager::GetInstance();
+    manager->CollectFiles();
+    const CNode* symbol = manager->LookupSymbol(blockName);
+    if (!symbol) {
+        why = HostText("Kein Symbol mit diesem Blocknamen in der Symbolbibliothek.");
+        return {};
+    }
+    const CSymbolFile* file = FileOf(symbol);
+    const QString folder = file ? QFileInfo(file->m_path).absolutePath() : QString();
+    auto value = [&](const char* key) {
+        return file ? file->GetSymbolValue(symbol, QString::fromLatin1(key))
+                    : Symbols::GetSymbolValue(symbol, QString::fromLatin1(key));
+    };
+    // The node the module would answer for this symbol, as far as the placement reads it.
+    CNode props(QStringLiteral("SymbolProps"));
+    props.AddLeaf(QStringLiteral("BlockName"), value("BlockName"));
+    props.AddLeaf(QStringLiteral("SymbolsDir"), folder + QStringLiteral("/Symbols/"));
+    if (Symbols::IntegerOfText(value("UseBlockPair")) >= 1)
+        props.AddLeaf(QStringLiteral("SecondBlockName"), value("SecondBlockName"));
+    return SymbolPlacement::ItemsFromSymbolProps(props, QString(), value("SlideName"));
+}
+
+int RefreshSymbols() {
+    CSymbolFileManager* manager = CSymbolFileManager::GetInstance();
+    manager->Reset();
+    manager->CollectFiles();
+    return int(manager->m_mapFiles.size());
+}
+
+bool MaterialLibraryFound() {
+    // Looked for beside the module, as the module looks for it.
+    return LoadOrvaneLib(QStringLiteral("OrvMat"), reinterpret_cast<HINSTANCE>(&OrvaneModuleStart)) !=
+           nullptr;
+}
+
+} // namespace ModuleBridge

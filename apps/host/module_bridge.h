@@ -1,0 +1,38 @@
+#pragma once
+
+#include "drawing.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class CNode;
+
+// Every call of the host into the module, through the module's exported entry points only.
+namespace ModuleBridge {
+
+// Starts the module, as the drawing host or, with a non-empty folder, as Revit with its
+// program in that folder. Calling it again restarts the module as the other host.
+bool Start(const QString& revitFolder);
+void Stop();
+
+// Every text the module pastes to the command line goes to `receiver` (one receiver).
+void SetPasteReceiver(std::function<void(const QString&)> receiver);
+
+// "Hydraulische Schaltungen": the "HydData" node, or null after "Schließen".
+std::unique_ptr<CNode> RunHydraulics();
+
+// The items of the module's current symbol ("SymbolProps"), or an empty list with the reason.
+QList<DrawingItem> CurrentSymbolItems(QString& why);
+// The items of the indexed symbol of a block name (the host's own insert by name).
+QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why);
+
+// Collects the symbol files again; answers how many the library holds.
+int RefreshSymbols();
+
+// True when the material database library can be loaded.
+bool MaterialLibraryFound();
+
+} // namespace ModuleBridge

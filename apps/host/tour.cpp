@@ -1,0 +1,189 @@
+#include "tour.h"
+
+#include "command_pane.h"
+#include "drawing_view.h"
+#include "host_variables_dialog.h"
+#include "host_window.h"
+#include "tree_viewer.h"
+
+#include "corekit/node.h"
+#include "corekit/text_utils.h"
+#include "corekit/ui_recorder.h"
+#include "corekit/widgets/dialog_ext.h"
+#include "hydraulics/dlg_hydraulics.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace {
+
+constexpr int kModalWaitMs = 10000;
+
+// Runs `action` on the next modal window as soon as it is open (a modal dialog blocks the
+// step that opens it). The action must close the window.
+void WhenModalOpens(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer(qApp);
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && waited->elapsed() < kModalWaitMs)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete waited;
+        if (modal)
+            action(modal);
+    });
+    timer->start(10);
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+QString Expect(bool ok, const QString& why) {
+    return ok ? QString() : why;
+}
+
+} // namespace
+
+Tour::Tour(HostWindow& window, const QString& folder) : m_window(window), m_folder(folder) {
+    QDir().mkpath(folder);
+    m_log.setFileName(QDir(folder).filePath(QStringLiteral("tour.log")));
+    m_log.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+}
+
+QString Tour::StepPath(const QString& name, const char* extension) const {
+    return QDir(m_folder).filePath(sformat("%02d-%s.%s", m_number, name, extension));
+}
+
+void Tour::Step(const QString& name, const Check& check, QWidget* shot) {
+    ++m_number;
+    const QString why = check();
+    Settle();
+    (shot ? shot : &m_window)->grab().save(StepPath(name, "png"));
+    const QString line =
+        sformat("%02d %s: %s", m_number, name, why.isEmpty() ? QStringLiteral("ok") : "FAILED: " + why);
+    if (!why.isEmpty())
+        ++m_failed;
+    m_log.write(line.toUtf8() + '\n');
+    m_log.flush();
+}
+
+int Tour::Run() {
+    // Messages of the module are recorded, not shown: nobody is there to press OK.
+    CRecordingUiServices messages;
+    m_window.show();
+    Settle();
+    Step(QStringLiteral("start"), [] { return QString(); });
+    StepsHydraulics();
+    StepsCanvas();
+    StepHostVariables();
+    for (const CRecordingUiServices::Entry& shown : messages.Shown())
+        m_log.write(("message: " + shown.caption + ": " + shown.text).toUtf8() + '\n');
+    return m_failed == 0 ? 0 : 1;
+}
+
+void Tour::StepsHydraulics() {
+    // The circuit types in the order of the dialog's list.
+    const int types[] = {0, 1, 2, 6, 3, 5, 4};
+    for (int position = 0; position < 7; ++position) {
+        const QString name = sformat("hydraulics-type-%d", types[position]);
+        QString dialogShot;
+        WhenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CDialogExt*>(modal);
+            auto* list = dialog
+                             ? qobject_cast<QComboBox*>(dialog->GetDlgItem(CDlgHydraulics::IDC_CMB_HYDMODE))
+                             : nullptr;
+            auto* draw =
+                dialog ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(CDlgHydraulics::IDC_BTN_ZEICHNEN))
+                       : nullptr;
+            if (!list || !draw) {
+                modal->close();
+                return;
+            }
+            list->setCurrentIndex(position);
+            Settle();
+            dialogShot = QDir(m_folder).filePath(sformat("%02d-%s-dialog.png", m_number, name));
+            modal->grab().save(dialogShot);
+            draw->click();
+        });
+        Step(name, [&]() -> QString {
+            const CNode* node = m_window.RunHydraulics();
+            if (!node)
+                return QStringLiteral("the dialog returned nothing");
+            node->WriteToFile(StepPath(name, "inf"), false, true);
+            const int mode = node->GetIntLeafValue(QString(), QStringLiteral("eHydMode"), 1, u':', -1);
+            return Expect(node->GetName() == u"HydData" && mode == types[position],
+                          sformat("expected HydData with eHydMode %d, got %s with %d", types[position],
+                                  node->GetName(), mode));
+        });
+    }
+}
+
+void Tour::StepsCanvas() {
+    Drawing& drawing = m_window.GetDrawing();
+    DrawingView* view = m_window.View();
+    const auto insertByName = [&](const QString& block, QPointF at, size_t expectedAdded) -> QString {
+        const size_t before = drawing.Items().size();
+        m_window.Commands().Type(QStringLiteral("SYMBOL ") + block);
+        if (!view->IsPlacing())
+            return QStringLiteral("SYMBOL ") + block + QStringLiteral(" did not start a placement");
+        view->PlaceAt(at);
+        view->centerOn(at);
+        return Expect(drawing.Items().size() == before + expectedAdded,
+                      sformat("expected %d new items, the drawing has %d", int(expectedAdded),
+                              int(drawing.Items().size() - before)));
+    };
+    Step(QStringLiteral("insert-by-name"), [&] {
+        return insertByName(QStringLiteral("HZ_KESSEL"), {0, 0}, 1);
+    });
+    Step(QStringLiteral("insert-block-pair"), [&] {
+        return insertByName(QStringLiteral("HZ_FBH_VERTEILER"), {0, 100}, 2);
+    });
+    Step(QStringLiteral("move-delete-undo"), [&]() -> QString {
+        const size_t count = drawing.Items().size();
+        if (count == 0)
+            return QStringLiteral("the drawing is empty");
+        const int first = drawing.Items().begin()->first;
+        const QPointF start = drawing.Item(first)->position;
+        drawing.Move({first}, {30, 0});
+        view->SelectIds({first});
+        view->DeleteSelection();
+        if (drawing.Items().size() != count - 1)
+            return QStringLiteral("delete did not remove the item");
+        drawing.UndoStack().undo();
+        drawing.UndoStack().undo();
+        return Expect(drawing.Items().size() == count && drawing.Item(first) &&
+                          drawing.Item(first)->position == start,
+                      QStringLiteral("undo did not bring the item back to its place"));
+    });
+    Step(QStringLiteral("save-and-reopen"), [&]() -> QString {
+        const QString path = QDir(m_folder).filePath(QStringLiteral("drawing.inf"));
+        const size_t count = drawing.Items().size();
+        if (!m_window.SaveDrawing(path))
+            return QStringLiteral("saving failed");
+        drawing.Reset();
+        if (!m_window.OpenDrawing(path))
+            return QStringLiteral("opening failed");
+        view->centerOn(0, 50);
+        return Expect(drawing.Items().size() == count, QStringLiteral("the reopened drawing differs"));
+    });
+}
+
+void Tour::StepHostVariables() {
+    HostVariablesDialog dialog(&m_window);
+    dialog.show();
+    Step(
+        QStringLiteral("host-variables"),
+        [&] {
+            return Expect(dialog.Edited().size() > 10, QStringLiteral("the editor lists too few variables"));
+        },
+        &dialog);
+}

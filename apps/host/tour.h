@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <functional>
+
+class HostWindow;
+class QWidget;
+
+// The scripted walk through the host, off-screen: every step writes a numbered screenshot
+// "NN-name.png" and a line "NN name: ok | FAILED: why" to "tour.log" in the folder; node trees
+// the module returns are kept as "NN-name.inf", the drawing at the end as "drawing.inf".
+class Tour {
+public:
+    Tour(HostWindow& window, const QString& folder);
+
+    // Runs every step; 0 when all passed, 1 otherwise.
+    int Run();
+
+private:
+    using Check = std::function<QString()>; // empty: passed; else why not
+
+    void Step(const QString& name, const Check& check, QWidget* shot = nullptr);
+    QString StepPath(const QString& name, const char* extension) const;
+    void StepsHydraulics();
+    void StepsCanvas();
+    void StepHostVariables();
+
+    HostWindow& m_window;
+    QString m_folder;
+    QFile m_log;
+    int m_number = 0;
+    int m_failed = 0;
+};

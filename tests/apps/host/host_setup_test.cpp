@@ -1,0 +1,95 @@
+// What the host starts with: its options, its installation and the host variables editor.
+#include "host_options.h"
+#include "host_variables.h"
+#include "installation_report.h"
+
+#include "corekit/installation.h"
+#include "corekit/vars_mgr.h"
+#include "test_folder.h"
+
+// A folder of its own for each test.
+class HostSetupTest : public orvane::test::FolderTest {};
+
+TEST(HostOptionsTest, ArgumentsAndTheirDefaults) {
+    const struct {
+        QStringList args;
+        const char* installation;
+        const char* language;
+        const char* tour;
+        bool error;
+    } cases[] = {
+        {{}, "/p/share/OrvanePlanungUI/sample-installation", "", "", false},
+        {{"--installation", "/x", "--language", "en", "--tour", "/t"}, "/x", "en", "/t", false},
+        {{"--language", "fr"}, "", "", "", true},
+        {{"--bogus"}, "", "", "", true},
+        {{"a.inf", "b.inf"}, "", "", "", true},
+    };
+    for (const auto& c : cases) {
+        const HostOptionsResult r = ParseHostOptions(QStringList{"orvane-host"} + c.args, "/p/bin");
+        EXPECT_EQ(!r.error.isEmpty(), c.error) << c.args.join(' ').toStdString();
+        if (c.error)
+            continue;
+        EXPECT_EQ(r.options.installationDir, c.installation);
+        EXPECT_EQ(r.options.language, c.language);
+        EXPECT_EQ(r.options.tourDir, c.tour);
+    }
+}
+
+TEST_F(HostSetupTest, AnInstallationWithMissingPartsSaysWhichAndWhere) {
+    const QByteArray file =
+        "Installation {\n  Folders {\n    Support = \"Support\"\n    Catalogs = \"Catalogs\"\n"
+        "  }\n  Variables {\n    EXTRA_VAR = \"7\"\n  }\n}\n";
+    const struct {
+        const char* name;
+        QList<QPair<const char*, QByteArray>> files;
+        bool loaded;
+        QStringList mentions; // one text per expected problem
+    } cases[] = {
+        {"gone", {}, false, {"gone"}},
+        {"nofile", {{"nofile/Support/x.txt", ""}}, false, {"installation.inf"}},
+        {"empty", {{"empty/installation.inf", file}}, true, {"Symbol Toolbars", "Catalogs"}},
+        {"full",
+         {{"full/installation.inf", file},
+          {"full/Support/Symbol Toolbars/Heizung/a.infx", "<x/>"},
+          {"full/Catalogs/C.inf", ""}},
+         true,
+         {}},
+    };
+    for (const auto& c : cases) {
+        for (const auto& [path, content] : c.files)
+            folder.write(path, content);
+        const InstallationReport report = LoadInstallation(folder.filePath(c.name));
+        EXPECT_EQ(report.loaded, c.loaded) << c.name;
+        ASSERT_EQ(report.problems.size(), c.mentions.size()) << report.problems.join('\n').toStdString();
+        for (int i = 0; i < c.mentions.size(); ++i)
+            EXPECT_TRUE(report.problems[i].contains(c.mentions[i])) << report.problems[i].toStdString();
+    }
+    // The last installation read stays current: the editor lists its own variable too.
+    COrvaneVarsMgr::GetInstance().Reset();
+    const QList<HostVariable> variables = HostVariables::Read();
+    const auto extra = std::find_if(variables.begin(), variables.end(),
+                                    [](const HostVariable& v) { return v.name == "EXTRA_VAR"; });
+    ASSERT_NE(extra, variables.end());
+    EXPECT_EQ(extra->value, "7");
+    COrvaneInstallation::Current().Clear();
+}
+
+TEST_F(HostSetupTest, TheVariablesEditorWritesOnlyChangesWithTheModulesSaveType) {
+    COrvaneInstallation::Current().Clear();
+    COrvaneVarsMgr::GetInstance().Reset();
+    QList<HostVariable> variables = HostVariables::Read();
+    for (HostVariable& v : variables) {
+        if (v.name == "Q3DB_MASTERMODE")
+            v.value = "1";
+        if (v.name == "CUR_GLOBAL_GEWERK_KZL")
+            v.value = "S";
+    }
+    EXPECT_EQ(HostVariables::Apply(variables), QStringList({"Q3DB_MASTERMODE", "CUR_GLOBAL_GEWERK_KZL"}));
+    EXPECT_TRUE(HostVariables::Apply(variables).isEmpty());
+    // The master mode is kept in the settings (save type 1), the trade for the process only.
+    COrvaneVarsMgr::GetInstance().Reset();
+    QString value;
+    EXPECT_TRUE(COrvaneVarsMgr::GetInstance().get("Q3DB_MASTERMODE", value, 1));
+    EXPECT_EQ(value, "1");
+    EXPECT_FALSE(COrvaneVarsMgr::GetInstance().get("CUR_GLOBAL_GEWERK_KZL", value, 0));
+}
