@@ -31,17 +31,6 @@ void PasteToHost(const wchar_t* text, int, int) {
 
 bool g_started = false;
 
-// The symbol file whose tree holds `node`, or null.
-const CSymbolFile* FileOf(const CNode* node) {
-    const CNode* root = node;
-    while (root && root->GetParent())
-        root = root->GetParent();
-    for (const CSymbolFile* file : std::as_const(CSymbolFileManager::GetInstance()->m_mapFiles))
-        if (file && file->m_pRoot == root)
-            return file;
-    return nullptr;
-}
-
 } // namespace
 
 namespace ModuleBridge {
@@ -85,7 +74,7 @@ QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why) {
         why = HostText("Kein Symbol mit diesem Blocknamen in der Symbolbibliothek.");
         return {};
     }
-    const CSymbolFile* file = FileOf(symbol);
+    const CSymbolFile* file = manager->FileOfNode(symbol);
     const QString folder = file ? QFileInfo(file->m_path).absolutePath() : QString();
     auto value = [&](const char* key) {
         return file ? file->GetSymbolValue(symbol, QString::fromLatin1(key))
@@ -104,7 +93,7 @@ int RefreshSymbols() {
     CSymbolFileManager* manager = CSymbolFileManager::GetInstance();
     manager->Reset();
     manager->CollectFiles();
-    return int(manager->m_mapFiles.size());
+    return int(manager->FilePaths().size());
 }
 
 bool MaterialLibraryFound() {
