@@ -78,3 +78,33 @@ QStringList Apply(const QList<HostVariable>& variables) {
 }
 
 } // namespace HostVariables
+
+namespace {
+int VariableInt(const char* name, int defaultValue) {
+    int value = defaultValue;
+    return COrvaneVarsMgr::GetInstance().get(QString::fromLatin1(name), value, 0) ? value : defaultValue;
+}
+} // namespace
+
+namespace HostVariables {
+
+SymbolOptions ReadSymbolOptions() {
+    SymbolOptions options;
+    options.markCorner = VariableInt("SYMBOLE_MARK_CORNER", 1) != 0;
+    options.useButtonColor = VariableInt("SYMBOLE_USE_BUTTON_COLOR", 0) != 0;
+    options.buttonColor = quint32(VariableInt("SYMBOLE_BUTTON_COLOR", 0)) & 0xFFFFFFu;
+    return options;
+}
+
+bool WriteSymbolOptions(const SymbolOptions& options) {
+    const SymbolOptions before = ReadSymbolOptions();
+    QList<HostVariable> variables = {
+        {QStringLiteral("SYMBOLE_MARK_CORNER"), 0, QString::number(options.markCorner ? 1 : 0)},
+        {QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), 0, QString::number(options.useButtonColor ? 1 : 0)},
+        {QStringLiteral("SYMBOLE_BUTTON_COLOR"), 0, QString::number(options.buttonColor & 0xFFFFFFu)},
+    };
+    Apply(variables);
+    return !(ReadSymbolOptions() == before);
+}
+
+} // namespace HostVariables

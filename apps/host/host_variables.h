@@ -22,3 +22,20 @@ QList<HostVariable> Read();
 QStringList Apply(const QList<HostVariable>& variables);
 
 } // namespace HostVariables
+
+// The symbols window's options, kept in the host variables "SYMBOLE_MARK_CORNER",
+// "SYMBOLE_USE_BUTTON_COLOR" and "SYMBOLE_BUTTON_COLOR" (a colour value 0x00BBGGRR).
+struct SymbolOptions {
+    bool markCorner = true;
+    bool useButtonColor = false;
+    quint32 buttonColor = 0; // 0x00BBGGRR
+
+    bool operator==(const SymbolOptions&) const = default;
+};
+
+namespace HostVariables {
+// Missing or unreadable variables give the window's defaults (mark 1, own colour 0, colour 0).
+SymbolOptions ReadSymbolOptions();
+// Writes the three variables (creating missing ones); true when any value changed.
+bool WriteSymbolOptions(const SymbolOptions& options);
+} // namespace HostVariables

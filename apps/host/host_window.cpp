@@ -6,6 +6,7 @@
 #include "host_text.h"
 #include "host_variables_dialog.h"
 #include "module_bridge.h"
+#include "symbol_options_dialog.h"
 #include "tree_viewer.h"
 
 #include "corekit/node.h"
@@ -162,6 +163,7 @@ void HostWindow::CreateMenus() {
 
     QMenu* extras = menuBar()->addMenu(HostText("E&xtras"));
     extras->addAction(HostText("&Host-Variablen…"), this, &HostWindow::ShowHostVariables);
+    extras->addAction(HostText("&Symboloptionen…"), this, [this] { SymbolOptionsDialog::Run(this); });
     QAction* revit = extras->addAction(HostText("Als &Revit ausführen…"));
     revit->setCheckable(true);
     revit->setChecked(!m_revitFolder.isEmpty());

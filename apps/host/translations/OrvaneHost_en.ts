@@ -304,6 +304,10 @@
         <translation>&amp;Host variables…</translation>
     </message>
     <message>
+        <source>&amp;Symboloptionen…</source>
+        <translation>&amp;Symbol options…</translation>
+    </message>
+    <message>
         <source>Als &amp;Revit ausführen…</source>
         <translation>Act as &amp;Revit…</translation>
     </message>
@@ -414,6 +418,22 @@
     <message>
         <source>Kein Symbol mit diesem Blocknamen in der Symbolbibliothek.</source>
         <translation>No symbol with this block name in the symbol library.</translation>
+    </message>
+    <message>
+        <source>Symboloptionen</source>
+        <translation>Symbol options</translation>
+    </message>
+    <message>
+        <source>Ecke der Berechnungssymbole markieren</source>
+        <translation>Mark the corner of calculation symbols</translation>
+    </message>
+    <message>
+        <source>Berechnungssymbole in eigener Farbe</source>
+        <translation>Calculation symbols in their own colour</translation>
+    </message>
+    <message>
+        <source>Farbe der Berechnungssymbole</source>
+        <translation>Colour of calculation symbols</translation>
     </message>
     <message>
         <source>Erhaltene Knotenbäume</source>

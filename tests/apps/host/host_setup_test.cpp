@@ -93,3 +93,16 @@ TEST_F(HostSetupTest, TheVariablesEditorWritesOnlyChangesWithTheModulesSaveType)
     EXPECT_EQ(value, "1");
     EXPECT_FALSE(COrvaneVarsMgr::GetInstance().get("CUR_GLOBAL_GEWERK_KZL", value, 0));
 }
+
+TEST_F(HostSetupTest, SymbolOptionsRoundTripThroughTheHostVariables) {
+    COrvaneInstallation::Current().Clear();
+    COrvaneVarsMgr::GetInstance().Reset();
+    EXPECT_EQ(HostVariables::ReadSymbolOptions(), SymbolOptions{}); // nothing set: the window's defaults
+    const SymbolOptions changed{false, true, 0x123456};
+    EXPECT_TRUE(HostVariables::WriteSymbolOptions(changed));
+    EXPECT_FALSE(HostVariables::WriteSymbolOptions(changed));
+    EXPECT_EQ(HostVariables::ReadSymbolOptions(), changed);
+    QString text;
+    COrvaneVarsMgr::GetInstance().get("SYMBOLE_BUTTON_COLOR", text, 0);
+    EXPECT_EQ(text, QString::number(0x123456));
+}
