@@ -14,7 +14,8 @@ endfunction()
 function(orvane_platform_library)
   cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_library(${ARG_NAME} SHARED ${ARG_SOURCES})
-  target_include_directories(${ARG_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/platform)
+  target_include_directories(${ARG_NAME} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/platform>
+                                                $<INSTALL_INTERFACE:include/OrvanePlanungUI>)
   target_link_libraries(${ARG_NAME} PUBLIC ${ARG_LIBS})
 endfunction()
 
