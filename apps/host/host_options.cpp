@@ -40,7 +40,10 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
         QStringLiteral("tour"),
         HostText("Den Rundgang ohne Bildschirm ausführen, Bilder und Protokoll in DIR"),
         QStringLiteral("DIR"));
-    parser.addOptions({help, installation, settings, language, revit, tour});
+    const QCommandLineOption quit(
+        QStringLiteral("quit-after-start"),
+        HostText("Beenden, sobald das Fenster gefüllt gezeigt wird (Startzeit messen)"));
+    parser.addOptions({help, installation, settings, language, revit, tour, quit});
     parser.addPositionalArgument(QStringLiteral("drawing"), HostText("Zeichnung, die geöffnet wird"),
                                  QStringLiteral("[DRAWING]"));
 
@@ -61,6 +64,7 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
     o.language = parser.value(language);
     o.revitFolder = parser.value(revit);
     o.tourDir = parser.value(tour);
+    o.quitAfterStart = parser.isSet(quit);
     if (!o.language.isEmpty() && o.language != u"de" && o.language != u"en")
         result.error = sformat(HostText("Unbekannte Sprache '%s' (de oder en)."), o.language);
     const QStringList drawings = parser.positionalArguments();

@@ -5,12 +5,13 @@
 
 // What the host was started with.
 struct HostOptions {
-    QString installationDir; // the installation folder (its "installation.inf" is read)
-    QString settingsFile;    // empty: the user's settings file
-    QString language;        // "de", "en" or empty (the usual choice)
-    QString revitFolder;     // non-empty: act as Revit with its program in this folder
-    QString tourDir;         // non-empty: run the scripted tour off-screen into this folder
-    QString drawingFile;     // a drawing to open at start
+    QString installationDir;     // the installation folder (its "installation.inf" is read)
+    QString settingsFile;        // empty: the user's settings file
+    QString language;            // "de", "en" or empty (the usual choice)
+    QString revitFolder;         // non-empty: act as Revit with its program in this folder
+    QString tourDir;             // non-empty: run the scripted tour off-screen into this folder
+    QString drawingFile;         // a drawing to open at start
+    bool quitAfterStart = false; // leave as soon as the window is shown and filled (start-up timing)
 };
 
 struct HostOptionsResult {

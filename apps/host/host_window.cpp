@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -217,6 +219,11 @@ void HostWindow::OnActAsRevit(bool on) {
         m_revitFolder.isEmpty() ? QStringLiteral("/opt/Autodesk/Revit 2019") : m_revitFolder, &ok);
     if (ok && !folder.trimmed().isEmpty())
         ActAsRevit(folder.trimmed());
+}
+
+void HostWindow::QuitWhenFilled() {
+    // Queued behind the show and the first paint of every docked window.
+    QTimer::singleShot(0, this, [] { QCoreApplication::quit(); });
 }
 
 bool HostWindow::SaveDrawing(const QString& path) {

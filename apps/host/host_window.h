@@ -33,6 +33,9 @@ public:
     // Restarts the module as Revit with its program in `folder`, or as the drawing host.
     void ActAsRevit(const QString& folder);
 
+    // Leaves the event loop once the shown window has painted its docked windows' content.
+    void QuitWhenFilled();
+
     bool SaveDrawing(const QString& path);
     bool OpenDrawing(const QString& path);
 

@@ -86,6 +86,8 @@ int main(int argc, char** argv) {
             result = Tour(window, options.tourDir).Run();
         } else {
             window.show();
+            if (options.quitAfterStart)
+                window.QuitWhenFilled();
             result = QApplication::exec();
         }
     }

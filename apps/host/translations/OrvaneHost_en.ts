@@ -84,6 +84,10 @@
         <translation>Run the tour off-screen, screenshots and log in DIR</translation>
     </message>
     <message>
+        <source>Beenden, sobald das Fenster gefüllt gezeigt wird (Startzeit messen)</source>
+        <translation>Quit as soon as the window is shown filled (start-up timing)</translation>
+    </message>
+    <message>
         <source>Zeichnung, die geöffnet wird</source>
         <translation>Drawing to open</translation>
     </message>
