@@ -31,6 +31,13 @@ public:
     // Replaces article sets by their articles, as listed in the group table.
     virtual bool Expand(TableHandle groupTable) = 0;
     virtual std::vector<MaterialItem> Items() const = 0;
+    // Lets the planner pick articles with quantities from the rows of `source`; on OK the list
+    // holds exactly the picks. False on cancel or where no selection dialog exists.
+    virtual bool ChooseFrom(TableHandle source, const QString& title) {
+        (void)source;
+        (void)title;
+        return false;
+    }
     int Count() const { return static_cast<int>(Items().size()); }
 };
 

@@ -40,6 +40,10 @@ public:
             items.push_back(item);
         return items;
     }
+    bool ChooseFrom(TableHandle source, const QString& title) override {
+        return m_list && OrvMat().ListSetSelectionSource(m_list, source) &&
+               OrvMat().ListShowSelectionDialog(m_list, title.toUtf8().constData(), 0, 0, 1);
+    }
 
 private:
     ::OrvMatList* m_list;

@@ -35,6 +35,8 @@ OrvMatFunctions load() {
     resolve(f.ListExpand, "OrvMat_ListExpand");
     resolve(f.ListFirstPos, "OrvMat_ListFirstPos");
     resolve(f.ListNext, "OrvMat_ListNext");
+    resolve(f.ListSetSelectionSource, "OrvMat_ListSetSelectionSource");
+    resolve(f.ListShowSelectionDialog, "OrvMat_ListShowSelectionDialog");
     return f;
 }
 

@@ -27,6 +27,8 @@ struct OrvMatFunctions {
     decltype(&OrvMat_ListExpand) ListExpand;
     decltype(&OrvMat_ListFirstPos) ListFirstPos;
     decltype(&OrvMat_ListNext) ListNext;
+    decltype(&OrvMat_ListSetSelectionSource) ListSetSelectionSource;
+    decltype(&OrvMat_ListShowSelectionDialog) ListShowSelectionDialog;
 };
 
 const OrvMatFunctions& OrvMat();

@@ -272,4 +272,9 @@ TableHandle CStationWizard::AccessoryTable() {
     return !name.isEmpty() && db.OpenTable(table, group, name) ? table : 0;
 }
 
+bool CStationWizard::ChooseAccessories(const QString& title) {
+    const TableHandle table = AccessoryTable();
+    return table != 0 && m_state.product.accessories && m_state.product.accessories->ChooseFrom(table, title);
+}
+
 } // namespace WoSt

@@ -93,6 +93,9 @@ public:
 
     // The accessory table of the product, opened; 0 when it has none.
     TableHandle AccessoryTable();
+    // Shows the material database's selection dialog over the accessory table; the product's
+    // accessory list keeps the picks. False when there is nothing to choose from or on cancel.
+    bool ChooseAccessories(const QString& title);
 
 private:
     void FillCascade(const tSelLevel* node);

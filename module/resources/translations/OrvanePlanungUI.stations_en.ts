@@ -138,5 +138,145 @@
         <source>Beenden</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Anforderung Trinkwasser</source>
+        <translation>Drinking-water requirement</translation>
+    </message>
+    <message>
+        <source>Trinkwassererwärmer Auslegung</source>
+        <translation>Water heater design</translation>
+    </message>
+    <message>
+        <source>Temperatur (kalt)</source>
+        <translation>Temperature (cold)</translation>
+    </message>
+    <message>
+        <source>Temperatur (warm)</source>
+        <translation>Temperature (hot)</translation>
+    </message>
+    <message>
+        <source>Wärmeleistung</source>
+        <translation>Heat output</translation>
+    </message>
+    <message>
+        <source>Temperatur, Vorlauf</source>
+        <translation>Temperature, supply</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anforderung Fußbodenheizung</source>
+        <translation>Floor-heating requirement</translation>
+    </message>
+    <message>
+        <source>Sekundärseite</source>
+        <translation>Secondary side</translation>
+    </message>
+    <message>
+        <source>Rücklauftemp.</source>
+        <translation>Return temp.</translation>
+    </message>
+    <message>
+        <source>Wenn Verteiler im Gerät enthalten:</source>
+        <translation>If the device contains a distributor:</translation>
+    </message>
+    <message>
+        <source>Anzahl FBH-Kreise</source>
+        <translation>Number of UFH circuits</translation>
+    </message>
+    <message>
+        <source>Druckverlust</source>
+        <translation>Pressure loss</translation>
+    </message>
+    <message>
+        <source>Wasserinhalt</source>
+        <translation>Water content</translation>
+    </message>
+    <message>
+        <source>Hersteller</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Produktgruppe</source>
+        <translation>Product group</translation>
+    </message>
+    <message>
+        <source>Produktauswahl</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Wärmemengenzähler</source>
+        <translation>Heat meter</translation>
+    </message>
+    <message>
+        <source>Wasserzähler</source>
+        <translation>Water meter</translation>
+    </message>
+    <message>
+        <source>Nennvolumenstrom</source>
+        <translation>Nominal flow</translation>
+    </message>
+    <message>
+        <source>Auswahl Zubehörmaterial...</source>
+        <translation>Choose accessories...</translation>
+    </message>
+    <message>
+        <source>spiegeln</source>
+        <translation>mirror</translation>
+    </message>
+    <message>
+        <source>Trinkwasser...</source>
+        <translation>Drinking water...</translation>
+    </message>
+    <message>
+        <source>Trinkwasser</source>
+        <translation>Drinking water</translation>
+    </message>
+    <message>
+        <source>Fußbodenheizung...</source>
+        <translation>Floor heating...</translation>
+    </message>
+    <message>
+        <source>Produktbild</source>
+        <translation>Product picture</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Datenblatt ...</source>
+        <translation>Data sheet ...</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Löschen &lt;</source>
+        <translation>Delete &lt;</translation>
+    </message>
+    <message>
+        <source>Holen &lt;</source>
+        <translation>Fetch &lt;</translation>
+    </message>
+    <message>
+        <source>Dieser Stationstyp wird in dieser Version noch nicht unterstützt!</source>
+        <translation>This station type is not supported in this version yet!</translation>
+    </message>
+    <message>
+        <source>Es fehlt eine Angabe zum Zähler.&#10;Wollen Sie trotzdem fortfahren?</source>
+        <translation>A meter value is missing.&#10;Do you want to continue anyway?</translation>
+    </message>
+    <message>
+        <source>Wählen Sie das Zubehörmaterial</source>
+        <translation>Choose the accessories</translation>
+    </message>
+    <message>
+        <source>Datenblatt</source>
+        <translation>Data sheet</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,28 @@
+#include "stations/product_picture.h"
+
+#include <QFileInfo>
+#include <QImage>
+
+namespace WoSt {
+
+QPixmap LoadPicture(const QString& file, QSize box) {
+    if (file.isEmpty() || box.isEmpty())
+        return {};
+    QString path = file;
+    if (!QFileInfo(path).isFile() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".bmp");
+    QImage image;
+    if (!QFileInfo(path).isFile() || !image.load(path))
+        return {};
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb magenta = qRgb(255, 0, 255);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0x00FFFFFF) == (magenta & 0x00FFFFFF))
+                line[x] = 0;
+    }
+    return QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+} // namespace WoSt

@@ -1,0 +1,223 @@
+// The three station dialogs on the offscreen platform: requirement fields converting on
+// leaving, refused entries keeping the focus, the wizard's cascade, check, meters, picture
+// and end buttons.
+
+#include "station_test_support.h"
+#include "test_folder.h"
+
+#include "stations/dlg_anforderung_hz.h"
+#include "stations/dlg_anforderung_tw.h"
+#include "stations/dlg_wohnungsstation.h"
+
+#include "corekit/node.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace orvane::test;
+using namespace WoSt;
+
+namespace {
+
+void showActive(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+// Types into a field as the planner does, then moves on to `next`.
+void typeAndLeave(QLineEdit* field, const QString& text, QWidget* next) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    next->setFocus();
+    QApplication::processEvents();
+}
+
+class StationDialogTest : public FolderTest {
+protected:
+    ConstantWater water;
+    ScopedWaterProperties useWater{water};
+    MemoryDb memory;
+    ScopedMaterialDb useDb{memory};
+    CRecordingUiServices ui;
+};
+
+} // namespace
+
+TEST_F(StationDialogTest, TwFieldsConvertOnLeavingAndRefusalsKeepTheFocus) {
+    CDlgAnforderungTw dialog(tReqTw{}, {true, 0});
+    showActive(dialog);
+    QLineEdit* heat = dialog.Field(TwControl::HeatOutput);
+    QLineEdit* tap = dialog.Field(TwControl::TapRate);
+    QLineEdit* tK = dialog.Field(TwControl::ColdTemperature);
+    EXPECT_EQ(heat->text(), "33600");
+    typeAndLeave(heat, "10000", dialog.Field(TwControl::SupplyTemperature));
+    EXPECT_EQ(tap->text(), "3.57");
+    EXPECT_EQ(dialog.Record().hr, 10000.0);
+
+    typeAndLeave(tK, "25", heat);
+    ASSERT_EQ(ui.MessageCount(), 1);
+    EXPECT_EQ(ui.Shown().back().text, "Geben Sie eine Zahl zwischen 0 und 20 ein.");
+    EXPECT_EQ(QApplication::focusWidget(), tK);
+    EXPECT_EQ(dialog.Record().tK, 10.0);
+
+    // Leaving for "Abbrechen" reads nothing.
+    dialog.Field(TwControl::SupplyTemperature)->setFocus();
+    typeAndLeave(dialog.Field(TwControl::SupplyTemperature), "80",
+                 qobject_cast<QWidget*>(dialog.GetDlgItem(2)));
+    EXPECT_EQ(dialog.Record().tVL, 65.0);
+
+    auto* list = qobject_cast<QComboBox*>(dialog.GetDlgItem(TwControl::TapRate));
+    tK->setText("10");
+    emit list->activated(list->findData(25));
+    EXPECT_EQ(std::tie(dialog.Record().fr, dialog.Record().hr), std::make_tuple(25.0, -1.0));
+    EXPECT_EQ(heat->text(), "70000");
+    EXPECT_EQ(list->count(), 14);
+}
+
+TEST_F(StationDialogTest, HzDialogGreysCircuitFieldsAndStaysOpenOnARefusedField) {
+    tReqHz req;
+    req.tVLMin = 25;
+    req.tVLMax = 45;
+    req.tVL = 35;
+    req.tRL = 28;
+    CDlgAnforderungHz dialog(req);
+    showActive(dialog);
+    EXPECT_EQ(dialog.GetDlgItem(HzControl::Group)->property("title").toString(), "Sekundärseite: 25-45 °C");
+    EXPECT_FALSE(dialog.Field(HzControl::HeatOutput)->isEnabled());
+    dialog.Field(HzControl::Circuits)->setText("3");
+    EXPECT_TRUE(dialog.Field(HzControl::WaterContent)->isEnabled());
+    dialog.Field(HzControl::ReturnTemperature)->setText("35");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Field(HzControl::ReturnTemperature));
+    dialog.Field(HzControl::ReturnTemperature)->setText("30");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(std::tie(dialog.Record().tRL, dialog.Record().nFbh), std::make_tuple(30.0, 3));
+}
+
+namespace {
+
+// One catalogue: a group with a station with meters and one without, and a fresh-water group.
+class WizardDialogTest : public StationDialogTest {
+protected:
+    WizardDialogTest() {
+        StationDb a(memory, QStringLiteral("A"), 2);
+        const RowId wt = a.exchanger(QStringLiteral("WT"), {{65, 10, 50, {{6, 300, 22}, {18, 1200, 30}}}});
+        const RowId plain = a.product(QStringLiteral("D_1"), wt);
+        const RowId metered = a.product(QStringLiteral("D_2"), wt);
+        a.daten(metered, DatenColumn::HeatMeter, {1});
+        a.entry(a.selection("Auswahl1_1"), "WOST_GRP", "Wohnungsstationen");
+        const auto products = a.selection("Auswahl1_1/Auswahl2_1");
+        a.entry(products, "P_1", "Station 1", plain);
+        const RowId p2 = a.entry(products, "P_2", "Station 2", metered);
+        a.selectionCell(products, p2, 8, {QStringLiteral("https://example.invalid/p2")});
+        a.selectionCell(products, p2, 3, {QStringLiteral("p2")});
+        QImage picture(100, 80, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        picture.save(folder.filePath("Bmp/p2.bmp"));
+    }
+
+    std::unique_ptr<CDlgWohnungsstation> open(const CNode* input) {
+        auto dialog = std::make_unique<CDlgWohnungsstation>(
+            input, tWizardContext{&catalogs, "T\\DlgWohnungsstation", false});
+        initialized = dialog->Initialize();
+        return dialog;
+    }
+    template <class W> W* item(CDlgWohnungsstation& d, int id) { return qobject_cast<W*>(d.GetDlgItem(id)); }
+
+    FixedCatalogs catalogs{{{"Hersteller A", "A", folder.path()}}};
+    CNode input{QStringLiteral("Input")};
+    bool initialized = false;
+};
+
+} // namespace
+
+TEST_F(WizardDialogTest, CascadeCheckAndMeterGroups) {
+    QDir().mkpath(folder.filePath("Bmp"));
+    const auto d = open(&input);
+    ASSERT_TRUE(initialized);
+    showActive(*d);
+    EXPECT_EQ(item<QComboBox>(*d, 1002)->currentText(), "Hersteller A");
+    EXPECT_EQ(item<QComboBox>(*d, 1004)->count(), 2);
+    EXPECT_FALSE(item<QComboBox>(*d, 1005)->isVisible());
+    EXPECT_TRUE(item<QPushButton>(*d, 1001)->isEnabled());
+    EXPECT_FALSE(item<QLineEdit>(*d, 1017)->isVisible()) << "a station without heat meter hides its fields";
+    auto* products = item<QComboBox>(*d, 1004);
+    products->setCurrentIndex(1);
+    emit products->activated(1);
+    EXPECT_EQ(d->Wizard().Product().name, "Station 2");
+    EXPECT_TRUE(item<QLineEdit>(*d, 1017)->isVisible());
+    EXPECT_TRUE(item<QPlainTextEdit>(*d, 1016)->toPlainText().startsWith("VL/RL-Temp."));
+}
+
+TEST_F(WizardDialogTest, MeterGapAsksAndNoKeepsTheDialogOpen) {
+    const auto d = open(&input);
+    showActive(*d);
+    emit item<QComboBox>(*d, 1004)->activated(1);
+    ui.QueueAnswer(IDNO);
+    d->OnZeichnen();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), d->GetDlgItem(1017));
+    ASSERT_EQ(ui.MessageCount(), 1);
+    EXPECT_EQ(ui.Shown().back().buttons, UiButtons::YesNo);
+    ui.QueueAnswer(IDYES);
+    d->OnZeichnen();
+    EXPECT_EQ(d->result(), CDlgWohnungsstation::IDC_BTN_ZEICHNEN);
+    const auto node = d->ResultNode(d->result(), QString());
+    ASSERT_TRUE(node);
+    EXPECT_EQ(node->GetName(), "DrawStation");
+    EXPECT_EQ(node->GetStrLeafValue("WOST", "HANDLE"), "P_2");
+}
+
+TEST_F(WizardDialogTest, EndButtonsAndTheirNodes) {
+    const auto d = open(&input);
+    showActive(*d);
+    QTest::mouseClick(item<QPushButton>(*d, 1028), Qt::LeftButton);
+    EXPECT_EQ(d->ResultNode(d->result(), {})->GetName(), "GetStation");
+    EXPECT_EQ(d->ResultNode(1027, {})->GetName(), "DeleteStation");
+    EXPECT_FALSE(d->ResultNode(QDialog::Rejected, {}));
+
+    input.AddLeaf("SchemeNetType", "1");
+    const auto scheme = open(&input);
+    showActive(*scheme);
+    EXPECT_EQ(item<QPushButton>(*scheme, 1001)->text(), "Übernehmen");
+    EXPECT_EQ(item<QPushButton>(*scheme, 2)->text(), "Abbrechen");
+    for (int hidden : {1027, 1028, 1041})
+        EXPECT_FALSE(scheme->GetDlgItem(hidden)->isVisible()) << hidden;
+    EXPECT_EQ(CDlgWohnungsstation::ShowDialog(nullptr), nullptr);
+}
+
+TEST_F(WizardDialogTest, PictureHotRectangleShowsTheLinkAndOpensIt) {
+    const auto d = open(&input);
+    showActive(*d);
+    emit item<QComboBox>(*d, 1004)->activated(1);
+    auto* picture = item<QLabel>(*d, 1012);
+    auto move = [&](QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(picture, &e);
+    };
+    const QRect hot = d->PictureHotRect();
+    move(hot.topLeft() - QPoint(1, 1));
+    EXPECT_FALSE(d->GetDlgItem(1014)->isVisible());
+    move(hot.topLeft());
+    EXPECT_TRUE(d->GetDlgItem(1014)->isVisible());
+    EXPECT_EQ(picture->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, hot.center());
+    ASSERT_FALSE(ui.Shown().isEmpty());
+    EXPECT_EQ(ui.Shown().back().kind, CRecordingUiServices::Kind::OpenDocument);
+    EXPECT_EQ(ui.Shown().back().text, "https://example.invalid/p2");
+}
