@@ -41,9 +41,10 @@ function(orvane_module_room)
     set_target_properties(${ui} PROPERTIES POSITION_INDEPENDENT_CODE ON
                           CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
     target_compile_definitions(${ui} PRIVATE ORVANE_BUILDING_MODULE)
-    # The widget library carries its headless one whole, so that the module gets each room
-    # exactly once; a test of the widgets links the _ui library only.
-    target_link_libraries(${ui} PUBLIC "$<LINK_LIBRARY:WHOLE_ARCHIVE,${core}>" Qt6::Widgets ${ARG_UI_LIBS})
+    # A test of the widgets links the _ui library only; the module takes both libraries whole
+    # (module/CMakeLists.txt), so a plain link here lets a higher room use both parts of a lower
+    # one (symbolui uses slides and slides_ui).
+    target_link_libraries(${ui} PUBLIC ${core} Qt6::Widgets ${ARG_UI_LIBS})
     set_property(GLOBAL APPEND PROPERTY ORVANE_MODULE_ROOMS ${ui})
   endif()
 endfunction()

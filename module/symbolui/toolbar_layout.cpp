@@ -1,6 +1,5 @@
 #include "toolbar_layout.h"
 
-#include "slides/slide.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_values.h"
 
@@ -79,7 +78,7 @@ std::optional<QList<int>> ScanIntegerList(const QString& text, int count) {
     return numbers;
 }
 
-std::optional<QSize> FixedLayoutReferenceSize(const CNode* page, const CSlide* background) {
+std::optional<QSize> FixedLayoutReferenceSize(const CNode* page, std::optional<QSize> slideSize) {
     if (page) {
         const CLeaf* leaf = page->FindLeaf(QStringLiteral("SlideSize"));
         if (leaf)
@@ -87,8 +86,8 @@ std::optional<QSize> FixedLayoutReferenceSize(const CNode* page, const CSlide* b
                 size && (*size)[0] > 0 && (*size)[1] > 0)
                 return QSize((*size)[0], (*size)[1]);
     }
-    if (background && background->IsLoaded() && background->m_width > 0 && background->m_height > 0)
-        return QSize(background->m_width, background->m_height);
+    if (slideSize && slideSize->width() > 0 && slideSize->height() > 0)
+        return slideSize;
     return std::nullopt;
 }
 

@@ -10,7 +10,6 @@
 
 class CNode;
 class CSymbolFile;
-class CSlide;
 
 // The two layouts of the floating symbol toolbar: buttons in rows from left to right (flow),
 // or at positions given in slide units over the page's background slide (fixed), with the
@@ -46,8 +45,9 @@ ORVANE_EXPORT QPoint ToolbarLayoutOrigin(const ToolbarFrame& frame);
 ORVANE_EXPORT std::optional<QList<int>> ScanIntegerList(const QString& text, int count);
 
 // The size fixed positions refer to: the page's "SlideSize" when it gives two positive
-// numbers, else the background slide's header size when positive, else nothing.
-ORVANE_EXPORT std::optional<QSize> FixedLayoutReferenceSize(const CNode* page, const CSlide* background);
+// numbers, else the size in the loaded background slide's header when positive, else nothing.
+ORVANE_EXPORT std::optional<QSize> FixedLayoutReferenceSize(const CNode* page,
+                                                            std::optional<QSize> slideSize);
 
 // Where one symbol of a page goes.
 struct ToolbarPlacement {

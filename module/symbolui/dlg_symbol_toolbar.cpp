@@ -1,0 +1,448 @@
+#include "dlg_symbol_toolbar.h"
+
+#include "symbolui/dlg_symbol_toolbar_properties.h"
+#include "symbolui/symbol_toolbar_manager.h"
+#include "symbolui/toolbar_button_face.h"
+#include "symbolui/toolbar_events.h"
+#include "symbolui/toolbar_layout.h"
+#include "symbolui/toolbar_pages.h"
+
+#include "frame/app.h"
+#include "frame/resource_scope.h"
+#include "slides/slide.h"
+#include "slides/symbol_button.h"
+#include "symbols/node_filters.h"
+#include "symbols/symbol_file.h"
+#include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_folders.h"
+#include "symbols/symbol_toolbar_settings.h"
+#include "symbols/symbols_host.h"
+
+#include "corekit/node.h"
+#include "corekit/registry.h"
+#include "corekit/ui_services.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+constexpr int kTopRowY = 4;
+constexpr int kSmallButton = 22;
+const QString kStretchValue = QStringLiteral("StretchButtons");
+
+} // namespace
+
+CDlgSymbolToolbar::CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidget* parent)
+    : CModelessDialog(kTemplateId, parent), m_context(context) {
+    setWindowTitle(QStringLiteral("Symbole"));
+    setWindowFlag(Qt::Tool, parent != nullptr);
+    EnableResizing(true);
+    setMouseTracking(true);
+    // Buttons move on every resize; painting the whole window at once avoids flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    resize(480, 172);
+}
+
+CDlgSymbolToolbar::~CDlgSymbolToolbar() {
+    if (!m_pageIndexValue.isEmpty())
+        StorePageIndex();
+}
+
+void CDlgSymbolToolbar::CreateControls() {
+    const auto makeButton = [this](int id, const char* tip, QStyle::StandardPixmap icon) {
+        auto* button = new CDesktopButton(this);
+        button->SetNoDefaultButton(1);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolTip(ModuleText(tip));
+        button->setAccessibleName(ModuleText(tip));
+        button->setFocusPolicy(Qt::TabFocus);
+        SetControl(id, button);
+        return button;
+    };
+    m_back = makeButton(IDC_BTN_BACK, "zurück", QStyle::SP_ArrowLeft);
+    m_forward = makeButton(IDC_BTN_FORWARD, "weiter", QStyle::SP_ArrowRight);
+    m_pages = new QComboBox(this);
+    m_pages->setToolTip(ModuleText("Seiten"));
+    m_pages->setAccessibleName(ModuleText("Seiten"));
+    SetControl(IDC_CMB_PAGES, m_pages);
+    m_standardSize = makeButton(IDC_BTN_STANDARD_SIZE, "Standard-Größe", QStyle::SP_TitleBarNormalButton);
+    m_stretch =
+        makeButton(IDC_BTN_STRETCH, "Schaltflächen strecken/nicht strecken", QStyle::SP_TitleBarMaxButton);
+    m_options = makeButton(IDC_BTN_OPTIONS, "Optionen", QStyle::SP_FileDialogDetailedView);
+    m_search = makeButton(IDC_BTN_SEARCH, "Symbol suchen", QStyle::SP_FileDialogContentsView);
+    m_searchNext = makeButton(IDC_BTN_SEARCH_NEXT, "Nächstes Symbol suchen", QStyle::SP_ArrowDown);
+    if (m_context.isRevit)
+        m_options->hide();
+
+    connect(m_back, &QAbstractButton::clicked, this, [this] { StepPage(false); });
+    connect(m_forward, &QAbstractButton::clicked, this, [this] { StepPage(true); });
+    connect(m_pages, &QComboBox::activated, this, [this] { OnSelChange(); });
+    connect(m_standardSize, &QAbstractButton::clicked, this, [this] { RestoreStandardSize(); });
+    connect(m_stretch, &QAbstractButton::clicked, this, [this] { ToggleStretch(); });
+    connect(m_options, &QAbstractButton::clicked, this, [this] {
+        if (m_context.showOptions && m_context.showOptions(this) == 1)
+            FillPage();
+    });
+}
+
+void CDlgSymbolToolbar::PlaceControls() {
+    if (!m_pages)
+        return;
+    m_back->setGeometry(4, kTopRowY, kSmallButton, kSmallButton);
+    m_forward->setGeometry(4 + kSmallButton + 2, kTopRowY, kSmallButton, kSmallButton);
+    // The five buttons on the right keep their distance to the right edge.
+    int x = width() - 4 - kSmallButton;
+    for (CDesktopButton* button : {m_searchNext, m_search, m_options, m_standardSize, m_stretch}) {
+        if (button == m_options && m_context.isRevit)
+            continue;
+        button->setGeometry(x, kTopRowY, kSmallButton, kSmallButton);
+        x -= kSmallButton + 2;
+    }
+    const int comboLeft = m_forward->geometry().right() + 5;
+    m_pages->setGeometry(comboLeft, kTopRowY, std::max(40, x - comboLeft), kSmallButton);
+}
+
+bool CDlgSymbolToolbar::OnInitDialog() {
+    CreateControls();
+    DialogEx::OnInitDialog(this, 0x0BF00000, g_pTranslationModule);
+    DWORD stretch = 1;
+    if (RegQueryValueW(HKEY_CURRENT_USER, GetRegistryKey(), kStretchValue, stretch))
+        m_stretchButtons = stretch != 0 ? 1 : 0;
+    UpdateStretchFace();
+    setMinimumSize(kMinimumSize);
+    PlaceControls();
+    m_defaultSize = size();
+    // The pages are filled once the window is up.
+    QTimer::singleShot(10, this, [this] { LoadPages(); });
+    return true;
+}
+
+void CDlgSymbolToolbar::UpdateStretchFace() {
+    if (m_stretch)
+        m_stretch->setIcon(style()->standardIcon(m_stretchButtons ? QStyle::SP_TitleBarNormalButton
+                                                                  : QStyle::SP_TitleBarMaxButton));
+}
+
+void CDlgSymbolToolbar::LoadPages() {
+    m_curFile = -1;
+    m_pages->clear();
+    const QString subFolder =
+        m_context.isRevit ? QStringLiteral("ToolbarRevit_") : QStringLiteral("Toolbar_");
+    m_files.clear();
+    if (CSymbolFileManager* files = m_context.fileManager) {
+        files->CollectFiles();
+        files->GetFilesForTrade(m_name, m_files, subFolder, 1);
+        files->m_bIndexChanged = 0;
+    }
+    for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files))
+        m_pages->addItem(ModuleDataText(entry.title), QVariant::fromValue(static_cast<void*>(entry.page)));
+    m_pageIndexValue = SymbolToolbarSettings::PageIndexValue(m_name);
+
+    const bool any = m_pages->count() > 0;
+    if (!any) {
+        for (CSymbolButton* button : m_buttons)
+            button->hide();
+        m_usedButtons = 0;
+    } else {
+        DWORD stored = 0;
+        std::optional<int> index;
+        if (RegQueryValueW(HKEY_CURRENT_USER, GetRegistryKey(), m_pageIndexValue, stored) &&
+            stored <= INT_MAX)
+            index = int(stored);
+        m_pages->setCurrentIndex(ToolbarPages::RestoredPageIndex(index, m_pages->count()));
+        OnSelChange();
+    }
+    for (int id : {IDC_BTN_BACK, IDC_BTN_FORWARD, IDC_CMB_PAGES})
+        EnableControl(id, any);
+}
+
+void CDlgSymbolToolbar::OnSelChange() {
+    const std::optional<int> selection =
+        m_pages->currentIndex() >= 0 ? std::optional<int>(m_pages->currentIndex()) : std::nullopt;
+    m_curFile = ToolbarPages::FileIndexOfSelection(m_files, selection, m_curFile);
+    FillPage();
+}
+
+void CDlgSymbolToolbar::SelectPage(int index) {
+    if (index < 0 || index >= m_pages->count())
+        return;
+    m_pages->setCurrentIndex(index);
+    OnSelChange();
+}
+
+void CDlgSymbolToolbar::StepPage(bool forward) {
+    const std::optional<int> selection =
+        m_pages->currentIndex() >= 0 ? std::optional<int>(m_pages->currentIndex()) : std::nullopt;
+    if (const auto next = ToolbarPages::StepPage(selection, m_pages->count(), forward))
+        SelectPage(*next);
+}
+
+CNode* CDlgSymbolToolbar::SelectedPage() const {
+    if (!m_pages || m_pages->currentIndex() < 0)
+        return nullptr;
+    return static_cast<CNode*>(m_pages->currentData().value<void*>());
+}
+
+CSymbolButton* CDlgSymbolToolbar::ButtonAt(int index) {
+    if (index < int(m_buttons.size()))
+        return m_buttons[std::size_t(index)];
+    auto* button = new CSymbolButton(this);
+    button->setGeometry(0, 0, 1, 1);
+    button->setObjectName(QString::number(kFirstSymbolButtonId + index));
+    button->SetNoDefaultButton(1);
+    button->SetDrawRoundCorners(0);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QAbstractButton::clicked, this, [this, button] { OnSymbolClicked(button); });
+    m_buttons.push_back(button);
+    button->show();
+    return button;
+}
+
+void CDlgSymbolToolbar::LoadBackground(const CNode* page, const QString& slidesFolder) {
+    const CLeaf* slideName = page->FindLeaf(QStringLiteral("SlideName"));
+    if (!slideName) {
+        if (m_pBackground && m_pBackground->IsLoaded()) {
+            m_pBackground->Clear();
+            update();
+        }
+        return;
+    }
+    if (!m_pBackground)
+        m_pBackground = std::make_unique<CSlide>();
+    m_pBackground->Clear();
+    QString name;
+    slideName->GetFirstValue(name, u':');
+    // Slide files are named in lower case here ("bg" is "bg.sld"). A missing slide leaves the
+    // page without background; its buttons are still laid out.
+    QString path = slidesFolder + SymbolFolders::NormalizeSeparators(name);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".sld");
+    m_pBackground->Load(QString(), path);
+    update();
+}
+
+void CDlgSymbolToolbar::FillPage() {
+    for (CSymbolButton* marked : m_markedButtons)
+        marked->WaitForModalDialog(0, 0);
+    m_markedButtons.clear();
+    if (m_context.fileManager && m_context.fileManager->m_bIndexChanged) {
+        LoadPages();
+        return;
+    }
+    if (m_curFile < 0 || m_curFile >= int(m_files.size()))
+        return;
+    CSymbolFile* file = m_files[std::size_t(m_curFile)];
+    const CNode* page = SelectedPage();
+    int used = 0;
+    if (page) {
+        ToolbarFrame frame;
+        frame.client = rect();
+        frame.backButton = m_back->geometry();
+        frame.stretch = m_stretchButtons != 0;
+        frame.defaultWindowSize = m_defaultSize;
+        frame.windowSize = frameGeometry().size();
+        frame.clientSize = size();
+        frame.scaleFactor = m_context.scaleFactor;
+        m_pages->setToolTip(m_pages->currentText());
+
+        const QString folder = QFileInfo(file->m_path).absolutePath();
+        const QString slidesFolder = SymbolFolders::JoinFolder(folder, QStringLiteral("Slides"));
+        LoadBackground(page, slidesFolder);
+        const bool fixed = page->GetIntLeafValue(QString(), QStringLiteral("FixedLayout"), 1, u':', 0) != 0;
+
+        ToolbarFaceContext faceContext;
+        faceContext.slidesFolder = slidesFolder;
+        faceContext.markCorner = SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_MARK_CORNER"), 0, 1);
+        faceContext.useButtonColour =
+            SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), 0, 0);
+        faceContext.buttonColour =
+            quint32(SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_BUTTON_COLOR"), 0, 0));
+        if (m_context.isRevit) {
+            bool applies = false;
+            faceContext.families = FamilyFoldersFor(folder + u'/', m_context.revitVersion, applies);
+            faceContext.checkFamilies = applies;
+        }
+
+        std::optional<QSize> slideSize;
+        if (m_pBackground && m_pBackground->IsLoaded())
+            slideSize = QSize(m_pBackground->m_width, m_pBackground->m_height);
+        CToolbarPlacer placer(frame, fixed, FixedLayoutReferenceSize(page, slideSize));
+        const ButtonFace plainFace;
+        for (const auto& child : page->Children()) {
+            const CNode* symbol = child.get();
+            if (symbol->GetName() != QLatin1String("Symbol") || !NodeFilters::CheckSymbolFilters(symbol))
+                continue;
+            const ToolbarPlacement placement = placer.Place(symbol, file);
+            if (placement.kind == ToolbarPlacement::Kind::Skipped)
+                continue;
+            CSymbolButton* button = ButtonAt(used++);
+            const ToolbarButtonFace face = ComputeToolbarButtonFace(symbol, file, faceContext);
+            button->SetSlideFile(face.slideFile);
+            button->SetBitmapFile(face.bitmapFile, 0x0F00);
+            button->SetMarkCorner(face.markCorner, face.scaleMark);
+            button->SetColor(0, face.colour ? face.colour : plainFace.color(0));
+            button->setToolTip(face.toolTipKey.isEmpty() ? QString() : ModuleDataText(face.toolTipKey));
+            button->setAccessibleName(button->toolTip().isEmpty() ? face.toolTipKey : button->toolTip());
+            button->setProperty("symbolNode",
+                                QVariant::fromValue(static_cast<void*>(const_cast<CNode*>(symbol))));
+            button->setGeometry(placement.rect);
+            button->setVisible(placement.kind == ToolbarPlacement::Kind::Placed);
+        }
+    }
+    for (std::size_t i = std::size_t(used); i < m_buttons.size(); ++i)
+        m_buttons[i]->hide();
+    m_usedButtons = used;
+    StorePageIndex();
+    emit pageFilled();
+}
+
+void CDlgSymbolToolbar::StorePageIndex() const {
+    if (!m_pages || m_pages->currentIndex() < 0 || m_pageIndexValue.isEmpty())
+        return;
+    RegSetValueW(HKEY_CURRENT_USER, GetRegistryKey(), m_pageIndexValue, DWORD(m_pages->currentIndex()));
+}
+
+void CDlgSymbolToolbar::ToggleStretch() {
+    m_stretchButtons = m_stretchButtons ? 0 : 1;
+    UpdateStretchFace();
+    RegSetValueW(HKEY_CURRENT_USER, GetRegistryKey(), kStretchValue, DWORD(m_stretchButtons));
+    FillPage();
+}
+
+void CDlgSymbolToolbar::RestoreStandardSize() {
+    resize(m_defaultSize);
+    FillPage();
+}
+
+int CDlgSymbolToolbar::IsMouseInside(const QPoint& globalPos) const {
+    return frameGeometry().contains(globalPos) ? 1 : 0;
+}
+
+static CNode* SymbolOf(const CSymbolButton* button) {
+    return button ? static_cast<CNode*>(button->property("symbolNode").value<void*>()) : nullptr;
+}
+
+void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
+    if (m_context.fileManager && m_context.fileManager->m_bIndexChanged) {
+        FillPage();
+        return;
+    }
+    if (m_curFile < 0 || m_curFile >= int(m_files.size()) || !SymbolOf(button))
+        return;
+    if (m_context.insertSymbol)
+        m_context.insertSymbol(button, m_files[std::size_t(m_curFile)], SymbolOf(button));
+}
+
+void CDlgSymbolToolbar::OnSymbolRightClicked(CSymbolButton* button) {
+    if ((m_context.fileManager && m_context.fileManager->m_bIndexChanged) || !SymbolOf(button))
+        return;
+    if (m_context.editSymbol &&
+        m_context.editSymbol(this, button, m_files[std::size_t(m_curFile)], SymbolOf(button)))
+        FillPage();
+}
+
+void CDlgSymbolToolbar::EditPageTitle() {
+    CNode* page = SelectedPage();
+    if (!page || m_curFile < 0 || m_curFile >= int(m_files.size()))
+        return;
+    CSymbolFile* file = m_files[std::size_t(m_curFile)];
+    CDlgSymbolToolbarProperties dialog(this);
+    dialog.SetData(file, page);
+    int result;
+    {
+        CModuleResourceScope scope;
+        result = runPropertiesDialog ? runPropertiesDialog(dialog) : dialog.DoModal();
+    }
+    if (result != QDialog::Accepted || !dialog.IsTitleModified())
+        return;
+    m_pages->setUpdatesEnabled(false);
+    m_pages->setItemText(m_pages->currentIndex(), dialog.Title());
+    m_pages->setUpdatesEnabled(true);
+    m_pages->update();
+    if (!file->Save())
+        UiMessageBox(ModuleText("Änderungen konnten nicht gespeichert werden."), windowTitle(), UiButtons::Ok,
+                     UiIcon::Exclamation);
+}
+
+void CDlgSymbolToolbar::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (m_curFile < 0 || m_curFile >= int(m_files.size()))
+        return;
+    QWidget* target = childAt(event->pos());
+    for (CSymbolButton* button : m_buttons)
+        if (button == target) {
+            OnSymbolRightClicked(button);
+            return;
+        }
+    for (int id : {IDC_BTN_BACK, IDC_BTN_FORWARD, IDC_CMB_PAGES, IDC_BTN_STANDARD_SIZE, IDC_BTN_STRETCH,
+                   IDC_BTN_OPTIONS, IDC_BTN_SEARCH, IDC_BTN_SEARCH_NEXT})
+        if (target && GetDlgItem(id) && GetDlgItem(id)->isAncestorOf(target) | (GetDlgItem(id) == target))
+            return;
+    EditPageTitle();
+}
+
+void CDlgSymbolToolbar::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F5)
+        LoadPages();
+    CModelessDialog::keyReleaseEvent(event);
+}
+
+void CDlgSymbolToolbar::mouseMoveEvent(QMouseEvent* event) {
+    CModelessDialog::mouseMoveEvent(event);
+    // In the drawing host the command line keeps the focus; a toolbar under the mouse takes it
+    // so that its keys work.
+    if (!m_context.isRevit && !isActiveWindow() && !isAncestorOf(QApplication::focusWidget()))
+        activateWindow();
+}
+
+bool CDlgSymbolToolbar::event(QEvent* event) {
+    if (event->type() == QEvent::Type(ToolbarEvents::kMouseInsideQuery)) {
+        static_cast<ToolbarEvents::MouseInsideQuery*>(event)->answer = IsMouseInside(QCursor::pos());
+        return true;
+    }
+    return CModelessDialog::event(event);
+}
+
+void CDlgSymbolToolbar::paintEvent(QPaintEvent* event) {
+    CModelessDialog::paintEvent(event);
+    if (!m_pBackground || !m_pBackground->IsLoaded())
+        return;
+    QPainter painter(this);
+    // White slide lines follow the palette, so the slide reads in light and dark themes.
+    m_pBackground->SetForegroundColor(ColorRefFromColor(palette().color(QPalette::WindowText)));
+    m_pBackground->Draw(painter, rect().adjusted(1, 1, -1, -1), 1);
+}
+
+void CDlgSymbolToolbar::resizeEvent(QResizeEvent* event) {
+    CModelessDialog::resizeEvent(event);
+    PlaceControls();
+    if (m_pages && m_pages->count() > 0)
+        FillPage();
+}
+
+void CDlgSymbolToolbar::CloseByPlanner() {
+    if (m_closing)
+        return;
+    m_closing = true;
+    StorePageIndex();
+    if (m_context.manager)
+        m_context.manager->CloseToolbar(this);
+    else
+        hide();
+}
+
+void CDlgSymbolToolbar::closeEvent(QCloseEvent* event) {
+    CModelessDialog::closeEvent(event);
+    CloseByPlanner();
+}
+
+void CDlgSymbolToolbar::reject() {
+    CloseByPlanner();
+}

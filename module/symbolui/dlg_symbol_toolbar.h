@@ -1,0 +1,139 @@
+#pragma once
+
+#include "orvane_export.h"
+
+#include "corekit/widgets/dialog_ext.h"
+
+#include <QSize>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CDesktopButton;
+class CDlgSymbolToolbarProperties;
+class CNode;
+class CSlide;
+class CSymbolButton;
+class CSymbolFile;
+class CSymbolFileManager;
+class CSymbolToolbarManager;
+class QComboBox;
+
+// What a symbol toolbar needs of its surroundings.
+struct SymbolToolbarContext {
+    CSymbolFileManager* fileManager = nullptr;
+    CSymbolToolbarManager* manager = nullptr; // told when the planner closes the toolbar
+    bool isRevit = false;
+    QString revitVersion;
+    // Where the window system does not scale by itself; Qt's logical pixels need 1.0.
+    double scaleFactor = 1.0;
+    // The flows the symbols window shares with the toolbars: a click inserts the symbol; a
+    // right click edits it (true when it changed); the options button asks the host (1: the
+    // page is filled again). Unset flows do nothing.
+    std::function<void(CSymbolButton*, CSymbolFile*, CNode*)> insertSymbol;
+    std::function<bool(QWidget*, CSymbolButton*, CSymbolFile*, CNode*)> editSymbol;
+    std::function<int(QWidget*)> showOptions;
+};
+
+// A floating, resizable window showing the pages of one trade's symbol files, one page of
+// symbol buttons at a time, in rows or at fixed places over the page's background slide.
+class ORVANE_EXPORT CDlgSymbolToolbar : public CModelessDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 3091;
+    enum ControlId {
+        IDC_BTN_BACK = 1964,
+        IDC_BTN_FORWARD = 1963,
+        IDC_CMB_PAGES = 1970,
+        IDC_BTN_STANDARD_SIZE = 1965,
+        IDC_BTN_STRETCH = 1966,
+        IDC_BTN_OPTIONS = 1967,
+        IDC_BTN_SEARCH = 1971,
+        IDC_BTN_SEARCH_NEXT = 2024,
+        kFirstSymbolButtonId = 5000,
+    };
+    static constexpr QSize kMinimumSize{329, 108};
+
+    CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidget* parent = nullptr);
+    ~CDlgSymbolToolbar() override;
+
+    void SetName(const QString& name) { m_name = name; }
+    const QString& Name() const { return m_name; }
+
+    // Builds and connects the controls, reads the stretch setting, remembers the default size
+    // and starts the short delay after which the pages are loaded.
+    bool OnInitDialog();
+    void LoadPages();
+    void FillPage();
+    void SelectPage(int index);
+    void StepPage(bool forward);
+    void ToggleStretch();
+    void RestoreStandardSize();
+    // The page title dialog for the selected page, as a right click in the free area runs it.
+    void EditPageTitle();
+    // 1 when the point (global coordinates) lies inside the window, else 0.
+    int IsMouseInside(const QPoint& globalPos) const;
+
+    int CurrentFileIndex() const { return m_curFile; }
+    const std::vector<CSymbolFile*>& Files() const { return m_files; }
+    const std::vector<CSymbolButton*>& Buttons() const { return m_buttons; }
+    // The buttons in use on the shown page (the rest are hidden spares).
+    int UsedButtonCount() const { return m_usedButtons; }
+    bool IsStretched() const { return m_stretchButtons != 0; }
+    QSize DefaultSize() const { return m_defaultSize; }
+    const CSlide* Background() const { return m_pBackground.get(); }
+    QComboBox* PagesList() const { return m_pages; }
+    CNode* SelectedPage() const;
+
+    // Runs the page title dialog; tests replace it to answer for the planner.
+    std::function<int(CDlgSymbolToolbarProperties&)> runPropertiesDialog;
+
+signals:
+    void pageFilled();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void CreateControls();
+    void PlaceControls();
+    void UpdateStretchFace();
+    void OnSelChange();
+    void OnSymbolClicked(CSymbolButton* button);
+    void OnSymbolRightClicked(CSymbolButton* button);
+    void LoadBackground(const CNode* page, const QString& slidesFolder);
+    CSymbolButton* ButtonAt(int index);
+    void StorePageIndex() const;
+    void CloseByPlanner();
+
+    SymbolToolbarContext m_context;
+    QString m_name;
+    std::vector<CSymbolFile*> m_files;
+    int m_curFile = -1;
+    std::vector<CSymbolButton*> m_buttons; // children of the window
+    int m_usedButtons = 0;
+    std::vector<CSymbolButton*> m_markedButtons;
+    std::unique_ptr<CSlide> m_pBackground;
+    QString m_pageIndexValue;
+    int m_stretchButtons = 1;
+    QSize m_defaultSize;
+    QString m_searchText;
+    bool m_closing = false;
+
+    CDesktopButton* m_back = nullptr;
+    CDesktopButton* m_forward = nullptr;
+    QComboBox* m_pages = nullptr;
+    CDesktopButton* m_standardSize = nullptr;
+    CDesktopButton* m_stretch = nullptr;
+    CDesktopButton* m_options = nullptr;
+    CDesktopButton* m_search = nullptr;
+    CDesktopButton* m_searchNext = nullptr;
+};

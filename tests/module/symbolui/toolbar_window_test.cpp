@@ -1,0 +1,216 @@
+#include "toolbar_fixture.h"
+
+#include "symbolui/dlg_symbol_toolbar_properties.h"
+#include "symbolui/toolbar_events.h"
+
+#include "slides/slide.h"
+#include "slides/symbol_button.h"
+
+#include "corekit/registry.h"
+#include "corekit/ui_recorder.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+namespace orvane::test {
+namespace {
+
+QList<QRect> VisibleButtonRects(const CDlgSymbolToolbar& toolbar) {
+    QList<QRect> rects;
+    for (int i = 0; i < toolbar.UsedButtonCount(); ++i)
+        rects << (toolbar.Buttons()[std::size_t(i)]->isVisibleTo(&toolbar)
+                      ? toolbar.Buttons()[std::size_t(i)]->geometry()
+                      : QRect());
+    return rects;
+}
+
+DWORD StoredValue(const char* name) {
+    DWORD value = 9999;
+    RegQueryValueW(HKEY_CURRENT_USER, QString::fromUtf8(ToolbarTest::kKey), QString::fromUtf8(name), value);
+    return value;
+}
+
+TEST_F(ToolbarTest, FlowPageWithAPlaceholderOnlyWhenStretched) {
+    auto toolbar = open();
+    ASSERT_EQ(toolbar->PagesList()->count(), 3);
+    ASSERT_EQ(toolbar->CurrentFileIndex(), 0);
+    ASSERT_TRUE(toolbar->IsStretched());
+    const QList<QRect> stretched = VisibleButtonRects(*toolbar);
+    ASSERT_EQ(stretched.size(), 4);
+    EXPECT_TRUE(stretched[2].isNull()); // the placeholder's button is hidden
+    const int step = stretched[1].x() - stretched[0].x();
+    EXPECT_EQ(stretched[3].x() - stretched[1].x(), 2 * step); // ... but keeps its place
+    EXPECT_EQ(stretched[3].width(), 2 * step - 3);
+
+    toolbar->ToggleStretch();
+    EXPECT_EQ(StoredValue("StretchButtons"), 0u);
+    const QList<QRect> plain = VisibleButtonRects(*toolbar);
+    ASSERT_EQ(plain.size(), 3);
+    EXPECT_EQ(plain[0].size(), QSize(36, 40));
+    EXPECT_EQ(plain[2], QRect(plain[1].x() + 39, plain[1].y(), 75, 40));
+    // The bitmap and the corner mark of the symbol used in calculations.
+    const CSymbolButton* second = toolbar->Buttons()[1];
+    EXPECT_TRUE(second->SlideFile().isEmpty());
+    EXPECT_EQ(second->MarkCorner(), 1);
+
+    // The next toolbar of the trade starts unstretched.
+    auto next = open();
+    EXPECT_FALSE(next->IsStretched());
+}
+
+TEST_F(ToolbarTest, FixedPageScalesPositionsOverItsBackground) {
+    auto toolbar = open();
+    toolbar->SelectPage(1);
+    ASSERT_TRUE(toolbar->Background() && toolbar->Background()->IsLoaded());
+    toolbar->resize(800, 300);
+    const QList<QRect> rects = VisibleButtonRects(*toolbar);
+    ASSERT_EQ(rects.size(), 3);
+    EXPECT_EQ(rects[0], QRect(20, 15, 40, 30));
+    EXPECT_EQ(rects[1], QRect(400, 150, 80, 60));
+    EXPECT_TRUE(rects[2].isNull()); // no "Pos": hidden
+
+    // Without its slide the page has no reference size: positions are taken as pixels.
+    QFile::remove(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Slides/bg.sld")));
+    toolbar->FillPage();
+    EXPECT_FALSE(toolbar->Background()->IsLoaded());
+    EXPECT_EQ(VisibleButtonRects(*toolbar)[0], QRect(10, 10, 20, 20));
+
+    // A page without slide clears the background.
+    toolbar->SelectPage(0);
+    EXPECT_FALSE(toolbar->Background()->IsLoaded());
+}
+
+TEST_F(ToolbarTest, PageIsRememberedAndSteppedAround) {
+    {
+        auto toolbar = open();
+        toolbar->StepPage(false);
+        EXPECT_EQ(toolbar->PagesList()->currentIndex(), 2);
+        EXPECT_EQ(toolbar->UsedButtonCount(), 0);
+        toolbar->StepPage(true);
+        EXPECT_EQ(toolbar->PagesList()->currentIndex(), 0);
+        toolbar->SelectPage(1);
+        EXPECT_EQ(StoredValue("H_PageIndex"), 1u);
+    }
+    EXPECT_EQ(open()->PagesList()->currentIndex(), 1);
+    for (const char* stored : {"7", "-1", "zwei"}) {
+        RegSetValueW(HKEY_CURRENT_USER, QString::fromUtf8(kKey), QStringLiteral("H_PageIndex"),
+                     QString::fromUtf8(stored));
+        EXPECT_EQ(open()->PagesList()->currentIndex(), 0) << stored;
+    }
+}
+
+TEST_F(ToolbarTest, TradeWithoutFilesShowsNothingAndDisablesPaging) {
+    auto toolbar = open(QStringLiteral("K"));
+    EXPECT_EQ(toolbar->PagesList()->count(), 0);
+    EXPECT_EQ(toolbar->UsedButtonCount(), 0);
+    for (int id : {CDlgSymbolToolbar::IDC_BTN_BACK, CDlgSymbolToolbar::IDC_BTN_FORWARD,
+                   CDlgSymbolToolbar::IDC_CMB_PAGES})
+        EXPECT_FALSE(toolbar->GetDlgItem(id)->isEnabled()) << id;
+    toolbar->StepPage(true); // nothing to step to
+    toolbar->EditPageTitle();
+}
+
+TEST_F(ToolbarTest, StandardSizeAndMouseQuery) {
+    auto toolbar = open();
+    const QSize standard = toolbar->DefaultSize();
+    toolbar->resize(standard + QSize(200, 100));
+    toolbar->RestoreStandardSize();
+    EXPECT_EQ(toolbar->size(), standard);
+
+    const QRect frame = toolbar->frameGeometry();
+    EXPECT_EQ(toolbar->IsMouseInside(frame.center()), 1);
+    EXPECT_EQ(toolbar->IsMouseInside(frame.bottomRight() + QPoint(5, 5)), 0);
+    ToolbarEvents::MouseInsideQuery query;
+    EXPECT_TRUE(QCoreApplication::sendEvent(toolbar.get(), &query));
+    EXPECT_EQ(query.answer, toolbar->IsMouseInside(QCursor::pos()));
+}
+
+class ToolbarTitleTest : public ToolbarTest {
+protected:
+    // Answers the title dialog: types `title` unless it is null, then OK.
+    void answerWith(CDlgSymbolToolbar& toolbar, const char* title) {
+        toolbar.runPropertiesDialog = [this, title](CDlgSymbolToolbarProperties& dialog) {
+            dialog.show();
+            readOnly = dialog.TitleField()->isReadOnly();
+            shownFile = dialog.FileField()->text();
+            if (title && !readOnly) {
+                dialog.TitleField()->setText(QString::fromUtf8(title));
+                emit dialog.TitleField()->textEdited(dialog.TitleField()->text());
+            }
+            dialog.accept();
+            return dialog.result();
+        };
+    }
+    void rightClickFreeArea(CDlgSymbolToolbar& toolbar) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(toolbar.width() - 5, toolbar.height() - 5));
+        QCoreApplication::sendEvent(&toolbar, &event);
+    }
+
+    CRecordingUiServices ui;
+    bool readOnly = false;
+    QString shownFile;
+};
+
+TEST_F(ToolbarTitleTest, SuppliedPageTitleChangesOnlyInMasterMode) {
+    const QByteArray before =
+        folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"));
+    auto toolbar = open();
+    answerWith(*toolbar, "Neu");
+    rightClickFreeArea(*toolbar);
+    EXPECT_TRUE(readOnly);
+    EXPECT_EQ(shownFile, toolbarFile);
+    EXPECT_EQ(toolbar->PagesList()->currentText(), QStringLiteral("Fluss"));
+    EXPECT_EQ(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf")), before);
+
+    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    rightClickFreeArea(*toolbar);
+    EXPECT_FALSE(readOnly);
+    EXPECT_EQ(toolbar->PagesList()->currentText(), QStringLiteral("Neu"));
+    EXPECT_TRUE(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"))
+                    .contains("\"Neu\""));
+    EXPECT_EQ(ui.MessageCount(), 0);
+}
+
+TEST_F(ToolbarTitleTest, UnchangedTitleIsNotSavedAndAFailedSaveSaysSo) {
+    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    auto toolbar = open();
+    CSymbolFile* file = toolbar->Files().front();
+    const QDateTime written = QFileInfo(toolbarFile).lastModified();
+    answerWith(*toolbar, nullptr);
+    rightClickFreeArea(*toolbar);
+    EXPECT_EQ(QFileInfo(toolbarFile).lastModified(), written);
+
+    // A file where the folder should be: the file cannot be written.
+    folder.write(QStringLiteral("blocked"), "no folder");
+    file->m_path = folder.filePath(QStringLiteral("blocked/Leiste.inf"));
+    answerWith(*toolbar, "Anders");
+    rightClickFreeArea(*toolbar);
+    file->m_path = toolbarFile;
+    EXPECT_EQ(toolbar->PagesList()->currentText(), QStringLiteral("Anders"));
+    ASSERT_EQ(ui.MessageCount(), 1);
+    EXPECT_EQ(ui.Shown().front().text, QStringLiteral("Änderungen konnten nicht gespeichert werden."));
+    EXPECT_EQ(ui.Shown().front().icon, UiIcon::Exclamation);
+    EXPECT_FALSE(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"))
+                     .contains("Anders"));
+}
+
+TEST_F(ToolbarTitleTest, UntitledPageGetsATitle) {
+    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    CNode page(QStringLiteral("Page"));
+    CSymbolFile file(folder.filePath(QStringLiteral("x.inf")));
+    CDlgSymbolToolbarProperties dialog;
+    dialog.SetData(&file, &page);
+    dialog.show();
+    EXPECT_TRUE(dialog.TitleField()->text().isEmpty());
+    EXPECT_FALSE(dialog.TitleField()->isReadOnly());
+    EXPECT_TRUE(dialog.FileField()->isReadOnly());
+    dialog.TitleField()->setText(QStringLiteral("a:b"));
+    emit dialog.TitleField()->textEdited(QStringLiteral("a:b"));
+    dialog.accept();
+    EXPECT_EQ(page.FindLeaf(QStringLiteral("DisplayName"))->GetRawData(), QStringLiteral("a:b"));
+}
+
+} // namespace
+} // namespace orvane::test
