@@ -12,12 +12,24 @@ const char* const kStationHelp =
     "Usage: orvane station list --catalogs DIR [--databases DBDIR] [--json]\n"
     "       orvane station check --catalogs DIR [--databases DBDIR] --catalog KEY --product KEY\n"
     "                            [--tk C] [--tw C] [--tvl C] [--fr L/MIN | --hr W]\n"
-    "                            [--nfbh N --hz-tvl C --hz-trl C] [--json]\n\n"
+    "                            [--nfbh N --hz-tvl C --hz-trl C] [--json]\n"
+    "       orvane station check --all --catalogs DIR [--databases DBDIR] --catalog KEY [requirements]\n"
+    "                            [--json]\n"
+    "       orvane station draw --catalogs DIR [--databases DBDIR] --catalog KEY --product KEY\n"
+    "                           [requirements] [--heat-meter FLOW,DP] [--water-meter FLOW,DP]\n"
+    "                           [--accessories KEY=QTY,...] [--mirror] [--ztyp N] [--scheme-net]\n"
+    "                           [--xml] [-o FILE]\n\n"
     "list   the station catalogues in DIR with their data version and selection trees\n"
     "check  checks a product against drinking-water and floor-heating requirements as the\n"
     "       station wizard does; prints the result text (or the error), the two summaries and\n"
     "       the design point. Exit status 0 when the station passes, 1 when it does not or\n"
-    "       cannot be checked.\n\n"
+    "       cannot be checked. With --all every product of the catalogue is checked and a table\n"
+    "       lists them, those that pass first (least primary flow first); exit status 0 when\n"
+    "       at least one passes.\n"
+    "draw   the node the wizard hands the host after \"Zeichnen\" (DrawStation), in the node\n"
+    "       tree's text form (--xml: XML) on standard output or in FILE; the station must pass\n"
+    "       its check. Meters: nominal flow m³/h and pressure loss mbar; --ztyp as the host's\n"
+    "       input (default 1), --scheme-net as an input with \"SchemeNetType\".\n\n"
     "DIR    the catalogue folder of an installation: its catalogue descriptors (*.inf); the\n"
     "       station catalogues are those of the kind RS_HZ\n"
     "DBDIR  a folder where catalogue databases missing beside their catalogue are looked for\n"
@@ -57,13 +69,15 @@ int runStation(const QStringList& all, CommandIo& io) {
         return all.isEmpty() ? UsageError : Success;
     }
     const QString verb = all.first();
-    const ArgReader args(all.mid(1),
-                         {QStringLiteral("--catalogs"), QStringLiteral("--databases"),
-                          QStringLiteral("--catalog"), QStringLiteral("--product"), QStringLiteral("--tk"),
-                          QStringLiteral("--tw"), QStringLiteral("--tvl"), QStringLiteral("--fr"),
-                          QStringLiteral("--hr"), QStringLiteral("--nfbh"), QStringLiteral("--hz-tvl"),
-                          QStringLiteral("--hz-trl")},
-                         {QStringLiteral("--json")});
+    const ArgReader args(
+        all.mid(1),
+        {QStringLiteral("--catalogs"), QStringLiteral("--databases"), QStringLiteral("--catalog"),
+         QStringLiteral("--product"), QStringLiteral("--tk"), QStringLiteral("--tw"), QStringLiteral("--tvl"),
+         QStringLiteral("--fr"), QStringLiteral("--hr"), QStringLiteral("--nfbh"), QStringLiteral("--hz-tvl"),
+         QStringLiteral("--hz-trl"), QStringLiteral("--heat-meter"), QStringLiteral("--water-meter"),
+         QStringLiteral("--accessories"), QStringLiteral("--ztyp"), QStringLiteral("-o")},
+        {QStringLiteral("--json"), QStringLiteral("--all"), QStringLiteral("--mirror"),
+         QStringLiteral("--scheme-net"), QStringLiteral("--xml")});
     if (!args.ok() || !args.positional().isEmpty()) {
         io.err << "orvane station: "
                << (args.ok() ? QStringLiteral("unexpected argument ") + args.positional().first()
@@ -77,13 +91,15 @@ int runStation(const QStringList& all, CommandIo& io) {
         return station::runList(args, io);
     if (verb == QStringLiteral("check"))
         return station::runCheck(args, io);
+    if (verb == QStringLiteral("draw"))
+        return station::runDraw(args, io);
     io.err << "orvane station: unknown command \"" << verb << "\"\n" << kStationHelp;
     return UsageError;
 }
 
 const CommandRegistration registration{
     {QStringLiteral("station"),
-     QStringLiteral("list station catalogues and check stations against requirements"), runStation}};
+     QStringLiteral("list station catalogues, check stations against requirements, draw nodes"), runStation}};
 
 } // namespace
 } // namespace orvane::cli

@@ -56,8 +56,20 @@ QJsonArray treeJson(const WoSt::tCatalog& catalog, const WoSt::tSelLevel& node);
 QJsonObject designJson(const WoSt::tReqTw& design);
 QJsonObject checkJson(const WoSt::tWizardState& wizard);
 
+// The requirement options (--tk, --tw, --tvl, --fr or --hr, --nfbh, --hz-tvl, --hz-trl) into
+// the wizard's records; false after telling what is wrong.
+bool readRequirements(const ArgReader& args, WoSt::tWizardState& wizard, CommandIo& io);
+// Walks a selection path down from the catalogue's root.
+const WoSt::tSelLevel* nodeAt(const WoSt::tCatalog& catalog, const std::vector<int>& path);
+// The catalogue of the database key, listed into `catalogs` and loaded; null after telling why.
+WoSt::tCatalog* openCatalog(const QString& key, WoSt::tCatalogList& catalogs, CommandIo& io);
+// The product (a leaf of the selection tree) of the key into the wizard; false after telling why.
+bool loadProductByKey(WoSt::tCatalog& catalog, const QString& key, WoSt::tWizardState& wizard, CommandIo& io);
+
 // The verbs.
 int runList(const ArgReader& args, CommandIo& io);
 int runCheck(const ArgReader& args, CommandIo& io);
+int runCheckAll(const ArgReader& args, CommandIo& io);
+int runDraw(const ArgReader& args, CommandIo& io);
 
 } // namespace orvane::cli::station

@@ -1,0 +1,156 @@
+// orvane station draw and check --all on the sample catalogues.
+
+#include "cli_test_support.h"
+#include "test_folder.h"
+
+#include "corekit/node.h"
+#include "corekit/tree_items.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using orvane::test::FolderTest;
+using orvane::test::runOrvane;
+using orvane::test::sampleInstallationPath;
+
+QStringList sampleStation(const QString& verb, QStringList args) {
+    return QStringList{QStringLiteral("station"),     verb,
+                       QStringLiteral("--catalogs"),  sampleInstallationPath(QStringLiteral("Catalogs")),
+                       QStringLiteral("--databases"), QStringLiteral(ORVANE_SAMPLE_DATABASES)} +
+           args;
+}
+
+std::unique_ptr<CNode> drawn(const QStringList& args) {
+    const auto result = runOrvane(sampleStation(QStringLiteral("draw"), args));
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    return std::unique_ptr<CNode>(TreeItems::ReadFromString(result.out));
+}
+
+const CNode* childAt(const CNode& node, const QString& path) {
+    const CNode* at = &node;
+    for (const QString& part : path.split(u'/'))
+        if (at)
+            at = at->FindChild(part);
+    return at;
+}
+
+} // namespace
+
+TEST(StationDrawCommand, SampleProductsFieldByField) {
+    struct Case {
+        QStringList args;
+        std::vector<std::tuple<const char*, const char*, const char*>> leaves; // path, key, value
+        std::vector<const char*> absentChildren;
+    };
+    const Case cases[] = {
+        // Apartment station with both meters: kv in series with each meter.
+        {{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--heat-meter", "1.5,100", "--water-meter",
+          "2.5,200"},
+         {{"", "StationType", "0"},
+          {"HzEed", "kv-Wert_HZ_Prim", "2.212"},
+          {"HzEed", "bKvWert_HZ_Sek", "1"},
+          {"TwEed", "kv-Wert_PWC", "2.504"},
+          {"TwEed", "dp(Oeffn)_PWC", "5000"},
+          {"WOST", "HANDLE", "AH_WS_K20"},
+          {"WOST", "HZ_ZAEHLER", "1"},
+          {"WOST/STRV", "NAME", "Strangregulierventil DN 15"},
+          {"WOST/ANS", "TW_PWH_OUT", "G 3/4 AG"},
+          {"", "DataWZ", "2.500000,200.000000"}},
+         {"PUMPEN_HZ", "FbhEed"}},
+        // Fresh-water station: no meters, a pump with three curves.
+        {{"--catalog", "AUENHOF_WOST", "--product", "AH_FWS_40", "--fr", "20", "--tvl", "70"},
+         {{"", "StationType", "1"},
+          {"HzEed", "kv-Wert_HZ_Prim", "4.5"},
+          {"HzEed", "bKvWert_HZ_Sek", "0"},
+          {"WOST", "TW_DURCHFLUSS", "20"},
+          {"PUMPEN_HZ/PUMPEN/SERIE/PUMPE", "DPZUL", "250.000000:600.000000"},
+          {"WOST/ANS", "TW_PWH_C", "G 3/4 AG"}},
+         {"PUMPEN_Z", "WOST/DDR"}},
+        // The exploded station with its heating rod, mirrored.
+        {{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_C30E", "--mirror", "--hz-tvl", "35", "--hz-trl",
+          "28"},
+         {{"", "Explode", "1"},
+          {"", "Mirror", "1"},
+          {"WOST", "Q_ELEKTRO_HEIZSTAB", "7500"},
+          {"HzEed", "auslTemp_K_VL", "308.15"},
+          {"ReqHz/SecondPump", "tVL", "35"}},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const auto node = drawn(c.args);
+        ASSERT_TRUE(node);
+        EXPECT_EQ(node->GetName(), "DrawStation");
+        EXPECT_TRUE(childAt(*node, "WOST/STL")) << "every sample product has a parts list";
+        for (const auto& [path, key, value] : c.leaves)
+            EXPECT_EQ(node->GetStrLeafValue(path, key, 1, u'\n'), value) << path << "/" << key;
+        for (const char* child : c.absentChildren)
+            EXPECT_FALSE(childAt(*node, child)) << child;
+    }
+}
+
+TEST_F(FolderTest, StationDrawWritesAFileAndRefusesWhatTheWizardWould) {
+    const QString file = folder.filePath("out/station.infx");
+    const auto written = runOrvane(sampleStation("draw", {"--catalog", "AUENHOF_WOST", "--product",
+                                                          "AH_WS_K30", "--xml", "-o", file, "--scheme-net"}));
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    CNode* root = nullptr;
+    ASSERT_TRUE(TreeItems::ReadFromFile(file, root));
+    const std::unique_ptr<CNode> owned(root);
+    EXPECT_FALSE(root->FindLeaf("BlockFile3D")) << "a scheme-net input has no 3D block";
+    EXPECT_TRUE(folder.read("out/station.infx").startsWith("<"));
+
+    const auto failing = runOrvane(
+        sampleStation("draw", {"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--fr", "40"}));
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_TRUE(failing.err.contains("Zapfrate")) << failing.err.toStdString();
+    EXPECT_TRUE(failing.out.isEmpty());
+    for (const QStringList& wrong :
+         {QStringList{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--accessories",
+                      "NO_SUCH_ARTICLE=1"},
+          QStringList{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--heat-meter", "1.5"},
+          QStringList{"--catalog", "AUENHOF_WOST"}})
+        EXPECT_EQ(runOrvane(sampleStation("draw", wrong)).status, 2) << wrong.join(' ').toStdString();
+}
+
+TEST(StationCheckAllCommand, PassingProductsFirstLeastPrimaryFlowFirst) {
+    const auto result = runOrvane(sampleStation(
+        "check", {"--all", "--catalog", "QUELLWERK_WOST", "--fr", "20", "--tvl", "70", "--json"}));
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(result.out.toUtf8()).object().value("products").toArray();
+    ASSERT_GE(rows.size(), 4);
+    bool failedSeen = false;
+    double lastFlow = 0.0;
+    int passing = 0;
+    for (const auto& value : rows) {
+        const QJsonObject row = value.toObject();
+        const bool passes = row.value("passes").toBool();
+        EXPECT_FALSE(passes && failedSeen) << "a passing product after a failing one";
+        failedSeen = failedSeen || !passes;
+        if (passes) {
+            ++passing;
+            EXPECT_GE(row.value("primaryFlow").toDouble(), lastFlow);
+            lastFlow = row.value("primaryFlow").toDouble();
+        } else {
+            EXPECT_TRUE(row.value("result").toString().startsWith("Fehler: "));
+        }
+    }
+    EXPECT_GT(passing, 0);
+    EXPECT_TRUE(failedSeen) << "20 l/min is too much for the small stations";
+
+    const auto table = runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST"}));
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(table.out.count('\n'), 7) << table.out.toStdString(); // heading and six products
+    EXPECT_EQ(
+        runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST", "--product", "X"})).status,
+        2);
+    EXPECT_EQ(runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST", "--fr", "200"})).status,
+              1);
+}
