@@ -3,6 +3,7 @@
 #include "host_text.h"
 
 #include "corekit/node.h"
+#include "corekit/text_utils.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -45,8 +46,8 @@ TreeViewer::TreeViewer(QWidget* parent) : QWidget(parent) {
 TreeViewer::~TreeViewer() = default;
 
 void TreeViewer::Add(const QString& title, std::unique_ptr<CNode> tree) {
+    m_list->addItem(sformat("%d  %s: %s", Count() + 1, title, tree->GetName()));
     m_trees.push_back(std::move(tree));
-    m_list->addItem(title);
     m_list->setCurrentRow(m_list->count() - 1);
 }
 
