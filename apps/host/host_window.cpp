@@ -104,6 +104,8 @@ void HostWindow::RegisterCommands() {
                });
     c.Register(QStringLiteral("HYDRAULIK"), HostText("Hydraulische Schaltungen"),
                [this](const QStringList&) { RunHydraulics(); });
+    c.Register(QStringLiteral("STATION"), HostText("Assistent Frischwasser- und Wohnungsstationen"),
+               [this](const QStringList&) { RunStationWizard(); });
     c.Register(QStringLiteral("SYMBOLE"), HostText("Symboldateien neu laden"), [this](const QStringList&) {
         Say(sformat(HostText("%d Symboldateien geladen."), ModuleBridge::RefreshSymbols()));
     });
@@ -160,6 +162,7 @@ void HostWindow::CreateMenus() {
 
     QMenu* module = menuBar()->addMenu(HostText("&Modul"));
     module->addAction(HostText("&Hydraulische Schaltungen…"), this, [this] { RunHydraulics(); });
+    module->addAction(HostText("&Wohnungsstation…"), this, [this] { RunStationWizard(); });
     module->addAction(HostText("Symbole &aktualisieren"), this,
                       [this] { m_commands.Execute(QStringLiteral("SYMBOLE"), {}); });
 

@@ -29,6 +29,11 @@ public:
 
     // Runs the hydraulic circuit dialog; the returned node goes to the tree viewer.
     const CNode* RunHydraulics();
+    // Runs the station wizard with the selected station, if any: a drawn station is placed at
+    // the next click (a fetched one anew where it stood), "Löschen" deletes the selected one,
+    // "Holen" reopens the wizard with the selected (or the only) station. The answer goes to the
+    // tree viewer.
+    const CNode* RunStationWizard();
     void ShowHostVariables();
     // Restarts the module as Revit with its program in `folder`, or as the drawing host.
     void ActAsRevit(const QString& folder);

@@ -9,6 +9,7 @@
 #include "frame/host_detection.h"
 #include "frame/module_start.h"
 #include "hydraulics/dlg_hydraulics.h"
+#include "stations/dlg_wohnungsstation.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_values.h"
@@ -58,6 +59,11 @@ void SetPasteReceiver(std::function<void(const QString&)> receiver) {
 
 std::unique_ptr<CNode> RunHydraulics() {
     return std::unique_ptr<CNode>(CDlgHydraulics::Show(nullptr));
+}
+
+std::unique_ptr<CNode> RunStationWizard(const CNode* input, QWidget* parent) {
+    // The wizard reads its input and never changes it.
+    return std::unique_ptr<CNode>(CDlgWohnungsstation::ShowDialog(const_cast<CNode*>(input), parent));
 }
 
 QList<DrawingItem> CurrentSymbolItems(QString& why) {

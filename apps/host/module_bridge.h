@@ -9,6 +9,7 @@
 #include <memory>
 
 class CNode;
+class QWidget;
 
 // Every call of the host into the module, through the module's exported entry points only.
 namespace ModuleBridge {
@@ -23,6 +24,8 @@ void SetPasteReceiver(std::function<void(const QString&)> receiver);
 
 // "Hydraulische Schaltungen": the "HydData" node, or null after "Schließen".
 std::unique_ptr<CNode> RunHydraulics();
+// The station wizard: "DrawStation", "DeleteStation", "GetStation" or null.
+std::unique_ptr<CNode> RunStationWizard(const CNode* input, QWidget* parent);
 
 // The items of the module's current symbol ("SymbolProps"), or an empty list with the reason.
 QList<DrawingItem> CurrentSymbolItems(QString& why);

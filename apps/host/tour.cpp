@@ -4,6 +4,7 @@
 #include "drawing_view.h"
 #include "host_variables_dialog.h"
 #include "host_window.h"
+#include "station_flow.h"
 #include "tree_viewer.h"
 
 #include "corekit/node.h"
@@ -11,6 +12,7 @@
 #include "corekit/ui_recorder.h"
 #include "corekit/widgets/dialog_ext.h"
 #include "hydraulics/dlg_hydraulics.h"
+#include "stations/dlg_wohnungsstation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,19 +21,23 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 constexpr int kModalWaitMs = 10000;
 
 // Runs `action` on the next modal window as soon as it is open (a modal dialog blocks the
-// step that opens it). The action must close the window.
-void WhenModalOpens(std::function<void(QWidget*)> action) {
+// step that opens it). The action must close the window. Setting `cancelled` stops waiting, so
+// that a window that never opened cannot catch the next step's window.
+void WhenModalOpens(std::function<void(QWidget*)> action, std::shared_ptr<bool> cancelled = {}) {
     auto* timer = new QTimer(qApp);
     auto* waited = new QElapsedTimer;
     waited->start();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && waited->elapsed() < kModalWaitMs)
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action, cancelled] {
+        const bool stop = cancelled && *cancelled;
+        QWidget* modal = stop ? nullptr : QApplication::activeModalWidget();
+        if (!stop && !modal && waited->elapsed() < kModalWaitMs)
             return;
         timer->stop();
         timer->deleteLater();
@@ -79,11 +85,13 @@ void Tour::Step(const QString& name, const Check& check, QWidget* shot) {
 int Tour::Run() {
     // Messages of the module are recorded, not shown: nobody is there to press OK.
     CRecordingUiServices messages;
+    messages.SetDefaultYesNo(IDYES);
     m_window.show();
     Settle();
     Step(QStringLiteral("start"), [] { return QString(); });
     StepsHydraulics();
     StepsCanvas();
+    StepsStation();
     StepHostVariables();
     for (const CRecordingUiServices::Entry& shown : messages.Shown())
         m_log.write(("message: " + shown.caption + ": " + shown.text).toUtf8() + '\n');
@@ -96,26 +104,31 @@ void Tour::StepsHydraulics() {
     for (int position = 0; position < 7; ++position) {
         const QString name = sformat("hydraulics-type-%d", types[position]);
         QString dialogShot;
-        WhenModalOpens([&](QWidget* modal) {
-            auto* dialog = qobject_cast<CDialogExt*>(modal);
-            auto* list = dialog
-                             ? qobject_cast<QComboBox*>(dialog->GetDlgItem(CDlgHydraulics::IDC_CMB_HYDMODE))
-                             : nullptr;
-            auto* draw =
-                dialog ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(CDlgHydraulics::IDC_BTN_ZEICHNEN))
-                       : nullptr;
-            if (!list || !draw) {
-                modal->close();
-                return;
-            }
-            list->setCurrentIndex(position);
-            Settle();
-            dialogShot = QDir(m_folder).filePath(sformat("%02d-%s-dialog.png", m_number, name));
-            modal->grab().save(dialogShot);
-            draw->click();
-        });
+        auto done = std::make_shared<bool>(false);
+        WhenModalOpens(
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<CDialogExt*>(modal);
+                auto* list =
+                    dialog ? qobject_cast<QComboBox*>(dialog->GetDlgItem(CDlgHydraulics::IDC_CMB_HYDMODE))
+                           : nullptr;
+                auto* draw =
+                    dialog
+                        ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(CDlgHydraulics::IDC_BTN_ZEICHNEN))
+                        : nullptr;
+                if (!list || !draw) {
+                    modal->close();
+                    return;
+                }
+                list->setCurrentIndex(position);
+                Settle();
+                dialogShot = QDir(m_folder).filePath(sformat("%02d-%s-dialog.png", m_number, name));
+                modal->grab().save(dialogShot);
+                draw->click();
+            },
+            done);
         Step(name, [&]() -> QString {
             const CNode* node = m_window.RunHydraulics();
+            *done = true;
             if (!node)
                 return QStringLiteral("the dialog returned nothing");
             node->WriteToFile(StepPath(name, "inf"), false, true);
@@ -186,4 +199,80 @@ void Tour::StepHostVariables() {
             return Expect(dialog.Edited().size() > 10, QStringLiteral("the editor lists too few variables"));
         },
         &dialog);
+}
+
+const CNode* Tour::RunStation(const QString& name, const QList<int>& buttons) {
+    // Each press may open the wizard again (a fetch): the next press waits for that window.
+    auto press = std::make_shared<std::function<void(int)>>();
+    auto done = std::make_shared<bool>(false);
+    *press = [this, name, buttons, press, done](int index) {
+        WhenModalOpens(
+            [this, name, buttons, press, index](QWidget* modal) {
+                auto* dialog = qobject_cast<CDialogExt*>(modal);
+                auto* button =
+                    dialog ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(buttons[index])) : nullptr;
+                Settle();
+                modal->grab().save(
+                    QDir(m_folder).filePath(sformat("%02d-%s-dialog-%d.png", m_number, name, index + 1)));
+                if (index + 1 < buttons.size())
+                    (*press)(index + 1);
+                if (button)
+                    button->click();
+                else
+                    modal->close();
+            },
+            done);
+    };
+    (*press)(0);
+    const CNode* answer = m_window.RunStationWizard();
+    *done = true;
+    // The chain refers to itself; clearing it lets it go.
+    *press = nullptr;
+    return answer;
+}
+
+void Tour::StepsStation() {
+    Drawing& drawing = m_window.GetDrawing();
+    DrawingView* view = m_window.View();
+    const auto stations = [&] {
+        QList<int> all;
+        for (const auto& [id, item] : drawing.Items())
+            all << id;
+        return StationFlow::Stations(drawing, all);
+    };
+    QString handle;
+    Step(QStringLiteral("station-draw"), [&]() -> QString {
+        const CNode* node =
+            RunStation(QStringLiteral("station-draw"), {CDlgWohnungsstation::IDC_BTN_ZEICHNEN});
+        if (!node || node->GetName() != u"DrawStation")
+            return QStringLiteral("the wizard did not answer DrawStation");
+        node->WriteToFile(StepPath(QStringLiteral("station-draw"), "inf"), false, true);
+        handle = node->GetStrLeafValue(QStringLiteral("WOST"), QStringLiteral("HANDLE"));
+        if (!view->IsPlacing())
+            return QStringLiteral("the drawn station is not being placed");
+        view->PlaceAt({200, 0});
+        view->centerOn(100, 50);
+        return Expect(stations().size() == 1 && !handle.isEmpty(),
+                      QStringLiteral("no station on the canvas"));
+    });
+    Step(QStringLiteral("station-fetch"), [&]() -> QString {
+        view->SelectIds({});
+        // "Holen" with nothing selected takes the only station and opens the wizard with it.
+        const CNode* node =
+            RunStation(QStringLiteral("station-fetch"),
+                       {CDlgWohnungsstation::IDC_BTN_HOLEN, CDlgWohnungsstation::IDC_BTN_ZEICHNEN});
+        if (!node || node->GetName() != u"DrawStation")
+            return QStringLiteral("the fetched station was not drawn again");
+        const QList<int> now = stations();
+        return Expect(now.size() == 1 && drawing.Item(now.first())->position == QPointF(200, 0) &&
+                          node->GetStrLeafValue(QStringLiteral("WOST"), QStringLiteral("HANDLE")) == handle,
+                      QStringLiteral("the fetched station was not replaced in place with the same product"));
+    });
+    Step(QStringLiteral("station-delete"), [&]() -> QString {
+        view->SelectIds(stations());
+        const CNode* node =
+            RunStation(QStringLiteral("station-delete"), {CDlgWohnungsstation::IDC_BTN_LOESCHEN});
+        return Expect(node && node->GetName() == u"DeleteStation" && stations().isEmpty(),
+                      QStringLiteral("the station was not deleted"));
+    });
 }

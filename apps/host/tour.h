@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class CNode;
 class HostWindow;
 class QWidget;
 
@@ -26,6 +27,9 @@ private:
     void StepsHydraulics();
     void StepsCanvas();
     void StepHostVariables();
+    void StepsStation();
+    // Runs the station wizard, pressing `buttons` in the windows it opens one after another.
+    const CNode* RunStation(const QString& name, const QList<int>& buttons);
 
     HostWindow& m_window;
     QString m_folder;

@@ -208,6 +208,10 @@
         <translation>Hydraulic circuits</translation>
     </message>
     <message>
+        <source>Assistent Frischwasser- und Wohnungsstationen</source>
+        <translation>Fresh-water and apartment station wizard</translation>
+    </message>
+    <message>
         <source>Symboldateien neu laden</source>
         <translation>Reload the symbol files</translation>
     </message>
@@ -294,6 +298,10 @@
     <message>
         <source>&amp;Hydraulische Schaltungen…</source>
         <translation>&amp;Hydraulic circuits…</translation>
+    </message>
+    <message>
+        <source>&amp;Wohnungsstation…</source>
+        <translation>&amp;Station wizard…</translation>
     </message>
     <message>
         <source>Symbole &amp;aktualisieren</source>
@@ -394,6 +402,38 @@
     <message>
         <source>Die Zeichnung wurde geändert. Speichern?</source>
         <translation>The drawing has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>Wohnungsstation: geschlossen, nichts zu tun.</source>
+        <translation>Station wizard: closed, nothing to do.</translation>
+    </message>
+    <message>
+        <source>Keine Station ausgewählt: die Station auf der Zeichenfläche anklicken und STATION erneut aufrufen.</source>
+        <translation>No station selected: click the station on the canvas and run STATION again.</translation>
+    </message>
+    <message>
+        <source>Station gelöscht.</source>
+        <translation>Station deleted.</translation>
+    </message>
+    <message>
+        <source>Die Station auf der Zeichenfläche anklicken und STATION erneut aufrufen.</source>
+        <translation>Click the station on the canvas and run STATION again.</translation>
+    </message>
+    <message>
+        <source>Station geholt: der Assistent öffnet sie wieder.</source>
+        <translation>Station fetched: the wizard opens it again.</translation>
+    </message>
+    <message>
+        <source>Station ersetzen</source>
+        <translation>Replace station</translation>
+    </message>
+    <message>
+        <source>Station zeichnen</source>
+        <translation>Draw station</translation>
+    </message>
+    <message>
+        <source>Wohnungsstation</source>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Der Installationsordner %s existiert nicht: keine Symbole, keine Kataloge, keine Wohnungsstationen.</source>

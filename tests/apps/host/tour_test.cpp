@@ -49,7 +49,7 @@ TEST_F(HostTourTest, TheTourRunsEveryStepOnTheSampleInstallation) {
     const TourRun run = RunTour(folder.path());
     ASSERT_EQ(run.status, 0) << run.log.join('\n').toStdString() << run.err.toStdString();
     const QStringList steps = run.log.filter(QRegularExpression("^\\d\\d "));
-    ASSERT_GE(steps.size(), 13);
+    ASSERT_GE(steps.size(), 16);
     for (int i = 0; i < steps.size(); ++i) {
         EXPECT_TRUE(steps[i].endsWith(": ok")) << steps[i].toStdString();
         const QString shot =
@@ -66,6 +66,13 @@ TEST_F(HostTourTest, TheTourRunsEveryStepOnTheSampleInstallation) {
         EXPECT_EQ(tree->NrOfLeaves(), 6);
         EXPECT_EQ(tree->GetIntLeafValue(QString(), "eHydMode", 1, ':', -1), types[i]);
     }
+    // The station the wizard drew, with its product; fetched, drawn again and deleted after.
+    const QStringList station = QDir(folder.path()).entryList({"*-station-draw.inf"});
+    ASSERT_EQ(station.size(), 1);
+    const auto drawn = ReadTree(folder.filePath(station.first()));
+    ASSERT_TRUE(drawn);
+    EXPECT_EQ(drawn->GetName(), "DrawStation");
+    EXPECT_FALSE(drawn->GetStrLeafValue("WOST", "HANDLE").isEmpty());
     const auto drawing = ReadTree(folder.filePath("drawing.inf"));
     ASSERT_TRUE(drawing);
     QStringList blocks;
