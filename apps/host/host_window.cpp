@@ -69,6 +69,8 @@ HostWindow::HostWindow(const HostOptions& options, const InstallationReport& rep
 }
 
 HostWindow::~HostWindow() {
+    // The toolbars are children of this window; the module's manager lets them go first.
+    ModuleBridge::StoreAndCloseToolbars();
     ModuleBridge::SetPasteReceiver(nullptr);
 }
 
@@ -166,6 +168,8 @@ void HostWindow::CreateMenus() {
     module->addAction(HostText("Symbole &aktualisieren"), this,
                       [this] { m_commands.Execute(QStringLiteral("SYMBOLE"), {}); });
 
+    CreateToolbarMenu();
+
     QMenu* extras = menuBar()->addMenu(HostText("E&xtras"));
     extras->addAction(HostText("&Host-Variablen…"), this, &HostWindow::ShowHostVariables);
     extras->addAction(HostText("&Symboloptionen…"), this, [this] { SymbolOptionsDialog::Run(this); });
@@ -202,9 +206,16 @@ void HostWindow::ShowHostVariables() {
                           : sformat(HostText("Geändert: %s"), changed.join(QStringLiteral(", "))));
 }
 
+void HostWindow::RestoreWindows() {
+    ModuleBridge::RestoreToolbars();
+}
+
 void HostWindow::ActAsRevit(const QString& folder) {
     m_revitFolder = folder;
+    // The module's windows belong to the host kind they were made for.
+    ModuleBridge::StoreAndCloseToolbars();
     ModuleBridge::Start(folder);
+    RestoreWindows();
     Say(folder.isEmpty() ? HostText("Das Modul läuft jetzt im Zeichenprogramm.")
                          : sformat(HostText("Das Modul läuft jetzt als Revit (Programmordner %s)."), folder));
     UpdateTitle();

@@ -35,6 +35,12 @@ public:
     // tree viewer.
     const CNode* RunStationWizard();
     void ShowHostVariables();
+    // Opens the symbol toolbar of a trade code ("USER": "Freie Symbole").
+    void OpenToolbar(const QString& code);
+    // Hides the host's panels and the toolbars with them, or shows them again.
+    void HidePanels(bool hide);
+    // Opens the module's windows of the last run (the symbol toolbars), once the window shows.
+    void RestoreWindows();
     // Restarts the module as Revit with its program in `folder`, or as the drawing host.
     void ActAsRevit(const QString& folder);
 
@@ -50,6 +56,7 @@ protected:
 private:
     void RegisterCommands();
     void CreateMenus();
+    void CreateToolbarMenu();
     void ShowInstallation(const InstallationReport& report);
     void BeginInsert(const QString& command);
     void Say(const QString& line);

@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
             result = Tour(window, options.tourDir).Run();
         } else {
             window.show();
+            window.RestoreWindows();
             if (options.quitAfterStart)
                 window.QuitWhenFilled();
             result = QApplication::exec();

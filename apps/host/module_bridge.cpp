@@ -5,6 +5,7 @@
 
 #include "corekit/dll_module.h"
 #include "corekit/node.h"
+#include "corekit/vars_mgr.h"
 #include "frame/host_command.h"
 #include "frame/host_detection.h"
 #include "frame/module_start.h"
@@ -13,6 +14,7 @@
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_values.h"
+#include "symbolui/symbol_toolbar_manager.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -93,6 +95,53 @@ QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why) {
     if (Symbols::IntegerOfText(value("UseBlockPair")) >= 1)
         props.AddLeaf(QStringLiteral("SecondBlockName"), value("SecondBlockName"));
     return SymbolPlacement::ItemsFromSymbolProps(props, QString(), value("SlideName"));
+}
+
+QStringList ToolbarCodes() {
+    return {QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("L"),
+            QStringLiteral("E"), QStringLiteral("A"), QStringLiteral("G"),
+            QStringLiteral("K"), QStringLiteral("B"), QStringLiteral("USER")};
+}
+
+QString ToolbarTitle(const QString& code) {
+    return CSymbolToolbarManager::GetInstance()->Title(code);
+}
+
+void OpenToolbar(const QString& code, bool revit) {
+    if (code == u"USER") {
+        SymbolToolbars::OnOpenUserToolbar(QString());
+    } else if (revit) {
+        SymbolToolbars::OnOpenToolbar(QStringLiteral("ORVSYMBOLLEISTE_") + code);
+    } else {
+        COrvaneVarsMgr& vars = COrvaneVarsMgr::GetInstance();
+        vars.make(QStringLiteral("CUR_GLOBAL_GEWERK_KZL"), code, eVarSaveProcess);
+        vars.set(QStringLiteral("CUR_GLOBAL_GEWERK_KZL"), code, eVarSaveProcess);
+        SymbolToolbars::OnOpenToolbar(QStringLiteral("ORVSYMBOLLEISTE"));
+    }
+}
+
+int OpenToolbarCount() {
+    return int(CSymbolToolbarManager::GetInstance()->Toolbars().size());
+}
+
+QList<QWidget*> Toolbars() {
+    QList<QWidget*> windows;
+    for (CDlgSymbolToolbar* toolbar : CSymbolToolbarManager::GetInstance()->Toolbars())
+        windows << toolbar;
+    return windows;
+}
+
+void RestoreToolbars() {
+    CSymbolToolbarManager::GetInstance()->RestoreToolbars();
+}
+
+void ShowToolbars(bool show) {
+    CSymbolToolbarManager::GetInstance()->ShowToolbars(show ? 1 : 0);
+}
+
+void StoreAndCloseToolbars() {
+    CSymbolToolbarManager::GetInstance()->StoreToolbars();
+    CSymbolToolbarManager::DestroyInstance();
 }
 
 int RefreshSymbols() {

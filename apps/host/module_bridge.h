@@ -32,6 +32,21 @@ QList<DrawingItem> CurrentSymbolItems(QString& why);
 // The items of the indexed symbol of a block name (the host's own insert by name).
 QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why);
 
+// The symbol toolbars: the trade codes with a toolbar ("USER": the planner's own symbols) and
+// their translated titles. Opening goes through the host commands: in the drawing host the
+// current trade (host variable "CUR_GLOBAL_GEWERK_KZL") is set first, in Revit the command
+// name ends in the trade letter.
+QStringList ToolbarCodes();
+QString ToolbarTitle(const QString& code);
+void OpenToolbar(const QString& code, bool revit);
+int OpenToolbarCount();
+// The open toolbar windows, in the order they were opened.
+QList<QWidget*> Toolbars();
+void RestoreToolbars();
+void ShowToolbars(bool show);
+// Records the open toolbars for the next start and closes them (before the host window goes).
+void StoreAndCloseToolbars();
+
 // Collects the symbol files again; answers how many the library holds.
 int RefreshSymbols();
 

@@ -4,6 +4,7 @@
 #include "drawing_view.h"
 #include "host_variables_dialog.h"
 #include "host_window.h"
+#include "module_bridge.h"
 #include "station_flow.h"
 #include "tree_viewer.h"
 
@@ -87,11 +88,13 @@ int Tour::Run() {
     CRecordingUiServices messages;
     messages.SetDefaultYesNo(IDYES);
     m_window.show();
+    m_window.RestoreWindows();
     Settle();
     Step(QStringLiteral("start"), [] { return QString(); });
     StepsHydraulics();
     StepsCanvas();
     StepsStation();
+    StepsToolbars();
     StepHostVariables();
     for (const CRecordingUiServices::Entry& shown : messages.Shown())
         m_log.write(("message: " + shown.caption + ": " + shown.text).toUtf8() + '\n');
@@ -274,5 +277,39 @@ void Tour::StepsStation() {
             RunStation(QStringLiteral("station-delete"), {CDlgWohnungsstation::IDC_BTN_LOESCHEN});
         return Expect(node && node->GetName() == u"DeleteStation" && stations().isEmpty(),
                       QStringLiteral("the station was not deleted"));
+    });
+}
+
+void Tour::StepsToolbars() {
+    QWidget* toolbar = nullptr;
+    Step(QStringLiteral("toolbar-open"), [&]() -> QString {
+        const int before = ModuleBridge::OpenToolbarCount();
+        m_window.Commands().Type(QStringLiteral("SYMBOLLEISTE H"));
+        const QList<QWidget*> open = ModuleBridge::Toolbars();
+        if (open.size() != before + 1)
+            return QStringLiteral("no toolbar opened");
+        toolbar = open.last();
+        Settle();
+        toolbar->grab().save(QDir(m_folder).filePath(sformat("%02d-toolbar-open-toolbar.png", m_number)));
+        return Expect(toolbar->windowTitle() == ModuleBridge::ToolbarTitle(QStringLiteral("H")),
+                      QStringLiteral("the toolbar is not titled with its trade"));
+    });
+    Step(QStringLiteral("toolbars-restored"), [&]() -> QString {
+        const int open = ModuleBridge::OpenToolbarCount();
+        ModuleBridge::StoreAndCloseToolbars();
+        m_window.RestoreWindows();
+        const QList<QWidget*> restored = ModuleBridge::Toolbars();
+        toolbar = restored.isEmpty() ? nullptr : restored.last();
+        return Expect(restored.size() == open && toolbar && toolbar->isVisible(),
+                      sformat("%d toolbars were open, %d came back", open, int(restored.size())));
+    });
+    Step(QStringLiteral("panels-hidden"), [&]() -> QString {
+        m_window.HidePanels(true);
+        const bool hidden = toolbar && !toolbar->isVisible();
+        Settle();
+        m_window.grab().save(QDir(m_folder).filePath(sformat("%02d-panels-hidden-hidden.png", m_number)));
+        m_window.HidePanels(false);
+        return Expect(hidden && toolbar->isVisible(),
+                      QStringLiteral("the toolbar did not hide and show with the panels"));
     });
 }

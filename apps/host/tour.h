@@ -28,6 +28,7 @@ private:
     void StepsCanvas();
     void StepHostVariables();
     void StepsStation();
+    void StepsToolbars();
     // Runs the station wizard, pressing `buttons` in the windows it opens one after another.
     const CNode* RunStation(const QString& name, const QList<int>& buttons);
 

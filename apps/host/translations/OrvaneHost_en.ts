@@ -436,6 +436,26 @@
         <translation>Station</translation>
     </message>
     <message>
+        <source>S&amp;ymbolleisten</source>
+        <translation>S&amp;ymbol toolbars</translation>
+    </message>
+    <message>
+        <source>Paneele &amp;ausblenden</source>
+        <translation>&amp;Hide panels</translation>
+    </message>
+    <message>
+        <source>SYMBOLLEISTE Gewerk: öffnet die Symbolleiste (H, S, L, E, A, G, K, B, USER)</source>
+        <translation>SYMBOLLEISTE trade: opens the symbol toolbar (H, S, L, E, A, G, K, B, USER)</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Gewerk '%s'.</source>
+        <translation>Unknown trade '%s'.</translation>
+    </message>
+    <message>
+        <source>Symbolleiste %s geöffnet (%d offen).</source>
+        <translation>Toolbar %s opened (%d open).</translation>
+    </message>
+    <message>
         <source>Der Installationsordner %s existiert nicht: keine Symbole, keine Kataloge, keine Wohnungsstationen.</source>
         <translation>The installation folder %s does not exist: no symbols, no catalogues, no stations.</translation>
     </message>
