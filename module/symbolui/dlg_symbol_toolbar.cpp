@@ -37,6 +37,10 @@ constexpr int kTopRowY = 4;
 constexpr int kSmallButton = 22;
 const QString kStretchValue = QStringLiteral("StretchButtons");
 
+CNode* SymbolOf(const CSymbolButton* button) {
+    return button ? static_cast<CNode*>(button->property("symbolNode").value<void*>()) : nullptr;
+}
+
 } // namespace
 
 CDlgSymbolToolbar::CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidget* parent)
@@ -133,6 +137,9 @@ void CDlgSymbolToolbar::UpdateStretchFace() {
 void CDlgSymbolToolbar::LoadPages() {
     m_curFile = -1;
     m_pages->clear();
+    // Reloaded files may change any picture: the next fill reads every one again.
+    for (CSymbolButton* button : m_buttons)
+        button->setProperty("faceKey", QVariant());
     const QString subFolder =
         m_context.isRevit ? QStringLiteral("ToolbarRevit_") : QStringLiteral("Toolbar_");
     m_files.clear();
@@ -284,8 +291,13 @@ void CDlgSymbolToolbar::FillPage() {
                 continue;
             CSymbolButton* button = ButtonAt(used++);
             const ToolbarButtonFace face = ComputeToolbarButtonFace(symbol, file, faceContext);
-            button->SetSlideFile(face.slideFile);
-            button->SetBitmapFile(face.bitmapFile, 0x0F00);
+            // A resize fills the page again with the same symbols: their pictures stay loaded.
+            const QString faceKey = face.slideFile + u'|' + face.bitmapFile;
+            if (SymbolOf(button) != symbol || button->property("faceKey").toString() != faceKey) {
+                button->SetSlideFile(face.slideFile);
+                button->SetBitmapFile(face.bitmapFile, 0x0F00);
+                button->setProperty("faceKey", faceKey);
+            }
             button->SetMarkCorner(face.markCorner, face.scaleMark);
             button->SetColor(0, face.colour ? face.colour : plainFace.color(0));
             button->setToolTip(face.toolTipKey.isEmpty() ? QString() : ModuleDataText(face.toolTipKey));
@@ -323,10 +335,6 @@ void CDlgSymbolToolbar::RestoreStandardSize() {
 
 int CDlgSymbolToolbar::IsMouseInside(const QPoint& globalPos) const {
     return frameGeometry().contains(globalPos) ? 1 : 0;
-}
-
-static CNode* SymbolOf(const CSymbolButton* button) {
-    return button ? static_cast<CNode*>(button->property("symbolNode").value<void*>()) : nullptr;
 }
 
 void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
