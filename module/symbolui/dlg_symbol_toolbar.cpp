@@ -29,7 +29,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
 
 namespace {
 
@@ -60,28 +59,29 @@ CDlgSymbolToolbar::~CDlgSymbolToolbar() {
 }
 
 void CDlgSymbolToolbar::CreateControls() {
-    const auto makeButton = [this](int id, const char* tip, QStyle::StandardPixmap icon) {
+    // The faces are drawn glyphs until the design's images are wired in; the texts a screen
+    // reader speaks are the tool tips.
+    const auto makeButton = [this](int id, const char* tip, const QString& glyph) {
         auto* button = new CDesktopButton(this);
         button->SetNoDefaultButton(1);
-        button->setIcon(style()->standardIcon(icon));
+        button->setText(glyph);
         button->setToolTip(ModuleText(tip));
         button->setAccessibleName(ModuleText(tip));
         button->setFocusPolicy(Qt::TabFocus);
         SetControl(id, button);
         return button;
     };
-    m_back = makeButton(IDC_BTN_BACK, "zurück", QStyle::SP_ArrowLeft);
-    m_forward = makeButton(IDC_BTN_FORWARD, "weiter", QStyle::SP_ArrowRight);
+    m_back = makeButton(IDC_BTN_BACK, "zurück", QStringLiteral("\u25C0"));
+    m_forward = makeButton(IDC_BTN_FORWARD, "weiter", QStringLiteral("\u25B6"));
     m_pages = new QComboBox(this);
     m_pages->setToolTip(ModuleText("Seiten"));
     m_pages->setAccessibleName(ModuleText("Seiten"));
     SetControl(IDC_CMB_PAGES, m_pages);
-    m_standardSize = makeButton(IDC_BTN_STANDARD_SIZE, "Standard-Größe", QStyle::SP_TitleBarNormalButton);
-    m_stretch =
-        makeButton(IDC_BTN_STRETCH, "Schaltflächen strecken/nicht strecken", QStyle::SP_TitleBarMaxButton);
-    m_options = makeButton(IDC_BTN_OPTIONS, "Optionen", QStyle::SP_FileDialogDetailedView);
-    m_search = makeButton(IDC_BTN_SEARCH, "Symbol suchen", QStyle::SP_FileDialogContentsView);
-    m_searchNext = makeButton(IDC_BTN_SEARCH_NEXT, "Nächstes Symbol suchen", QStyle::SP_ArrowDown);
+    m_standardSize = makeButton(IDC_BTN_STANDARD_SIZE, "Standard-Größe", QStringLiteral("\u25A1"));
+    m_stretch = makeButton(IDC_BTN_STRETCH, "Schaltflächen strecken/nicht strecken", QString());
+    m_options = makeButton(IDC_BTN_OPTIONS, "Optionen", QStringLiteral("\u2026"));
+    m_search = makeButton(IDC_BTN_SEARCH, "Symbol suchen", QStringLiteral("?"));
+    m_searchNext = makeButton(IDC_BTN_SEARCH_NEXT, "Nächstes Symbol suchen", QStringLiteral("?\u00BB"));
     if (m_context.isRevit)
         m_options->hide();
 
@@ -130,8 +130,7 @@ bool CDlgSymbolToolbar::OnInitDialog() {
 
 void CDlgSymbolToolbar::UpdateStretchFace() {
     if (m_stretch)
-        m_stretch->setIcon(style()->standardIcon(m_stretchButtons ? QStyle::SP_TitleBarNormalButton
-                                                                  : QStyle::SP_TitleBarMaxButton));
+        m_stretch->setText(m_stretchButtons ? QStringLiteral("\u2192\u2190") : QStringLiteral("\u2194"));
 }
 
 void CDlgSymbolToolbar::LoadPages() {
