@@ -45,6 +45,8 @@ QPlainTextEdit* NewSummary(QWidget* parent, const QString& name, int rows) {
     edit->setReadOnly(true);
     edit->setAccessibleName(name);
     edit->setFixedHeight(edit->fontMetrics().lineSpacing() * rows + 12);
+    // The rows are "label<TAB>value" with one or two tabs: stops every ten characters line up.
+    edit->setTabStopDistance(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     return edit;
 }
 

@@ -2,6 +2,7 @@
 // leaving, refused entries keeping the focus, the wizard's cascade, check, meters, picture
 // and end buttons.
 
+#include "image_compare.h"
 #include "station_test_support.h"
 #include "test_folder.h"
 
@@ -13,16 +14,19 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace orvane::test;
+using orvane::test::MatchesReference;
 using namespace WoSt;
 
 namespace {
@@ -125,8 +129,13 @@ protected:
         const RowId p2 = a.entry(products, "P_2", "Station 2", metered);
         a.selectionCell(products, p2, 8, {QStringLiteral("https://example.invalid/p2")});
         a.selectionCell(products, p2, 3, {QStringLiteral("p2")});
+        // A blue station on a magenta (transparent) ground.
         QImage picture(100, 80, QImage::Format_RGB32);
         picture.fill(Qt::magenta);
+        for (int y = 20; y < 60; ++y)
+            for (int x = 30; x < 70; ++x)
+                picture.setPixel(x, y, qRgb(40, 80, 200));
+        QDir().mkpath(folder.filePath("Bmp"));
         picture.save(folder.filePath("Bmp/p2.bmp"));
     }
 
@@ -146,7 +155,6 @@ protected:
 } // namespace
 
 TEST_F(WizardDialogTest, CascadeCheckAndMeterGroups) {
-    QDir().mkpath(folder.filePath("Bmp"));
     const auto d = open(&input);
     ASSERT_TRUE(initialized);
     showActive(*d);
@@ -161,6 +169,10 @@ TEST_F(WizardDialogTest, CascadeCheckAndMeterGroups) {
     EXPECT_EQ(d->Wizard().Product().name, "Station 2");
     EXPECT_TRUE(item<QLineEdit>(*d, 1017)->isVisible());
     EXPECT_TRUE(item<QPlainTextEdit>(*d, 1016)->toPlainText().startsWith("VL/RL-Temp."));
+    const QImage shown = item<QLabel>(*d, 1012)->pixmap().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(qAlpha(shown.pixel(1, 1)), 0) << "magenta is transparent";
+    EXPECT_EQ(qAlpha(shown.pixel(shown.width() / 2, shown.height() / 2)), 255);
 }
 
 TEST_F(WizardDialogTest, MeterGapAsksAndNoKeepsTheDialogOpen) {
@@ -220,4 +232,56 @@ TEST_F(WizardDialogTest, PictureHotRectangleShowsTheLinkAndOpensIt) {
     ASSERT_FALSE(ui.Shown().isEmpty());
     EXPECT_EQ(ui.Shown().back().kind, CRecordingUiServices::Kind::OpenDocument);
     EXPECT_EQ(ui.Shown().back().text, "https://example.invalid/p2");
+}
+
+namespace {
+
+// The dialogs as the planner sees them, with the platform's look fixed for the comparison.
+class StationScreenshot : public WizardDialogTest {
+protected:
+    void SetUp() override {
+        m_style = QApplication::style()->name();
+        m_font = QApplication::font();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+        m_flashTime = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0); // a steady caret in the focused field
+    }
+    void TearDown() override {
+        QApplication::setStyle(QStyleFactory::create(m_style));
+        QApplication::setFont(m_font);
+        QApplication::setCursorFlashTime(m_flashTime);
+    }
+    static QImage shot(QWidget& dialog, QSize size) {
+        dialog.resize(size);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        return dialog.grab().toImage();
+    }
+
+private:
+    QString m_style;
+    QFont m_font;
+    int m_flashTime = 0;
+};
+
+} // namespace
+
+TEST_F(StationScreenshot, RequirementDialogs) {
+    CDlgAnforderungTw tw(tReqTw{}, {true, 0});
+    EXPECT_TRUE(MatchesReference(shot(tw, {360, 260}), QStringLiteral("stations/dialog_anforderung_tw")));
+    tReqHz req;
+    req.tVLMin = 25;
+    req.tVLMax = 45;
+    req.tVL = 35;
+    req.tRL = 28;
+    CDlgAnforderungHz hz(req);
+    EXPECT_TRUE(MatchesReference(shot(hz, {360, 300}), QStringLiteral("stations/dialog_anforderung_hz")));
+}
+
+TEST_F(StationScreenshot, WizardWithAMeteredStation) {
+    const auto d = open(&input);
+    ASSERT_TRUE(initialized);
+    emit item<QComboBox>(*d, 1004)->activated(1);
+    EXPECT_TRUE(MatchesReference(shot(*d, {820, 600}), QStringLiteral("stations/dialog_wohnungsstation")));
 }
