@@ -145,8 +145,9 @@ void StoreAndCloseToolbars() {
 }
 
 int RefreshSymbols() {
+    // Never Reset here: the module's windows hold the manager's files. Collecting again
+    // reloads what changed (every file in master mode) and flags the windows to reload.
     CSymbolFileManager* manager = CSymbolFileManager::GetInstance();
-    manager->Reset();
     manager->CollectFiles();
     return int(manager->FilePaths().size());
 }

@@ -47,7 +47,8 @@ void ShowToolbars(bool show);
 // Records the open toolbars for the next start and closes them (before the host window goes).
 void StoreAndCloseToolbars();
 
-// Collects the symbol files again; answers how many the library holds.
+// Collects the symbol files again (in master mode all of them, else the library keeps what it
+// has and reloads files that changed); answers how many the library holds.
 int RefreshSymbols();
 
 // True when the material database library can be loaded.
