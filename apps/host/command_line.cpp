@@ -43,8 +43,10 @@ void CommandLine::Paste(const QString& text) {
         parts.removeLast();
     if (parts.isEmpty() || parts.first().trimmed().isEmpty())
         return;
+    // Shown as it came, carriage returns visible: the drawing host's and Revit's forms differ.
+    Q_EMIT Output(HostText("Vom Modul: ") + QString(text).replace(u'\r', QStringLiteral("\\r")));
     const QString name = parts.takeFirst();
-    Execute(name, parts);
+    Run(name, parts);
 }
 
 void CommandLine::Type(const QString& line) {
@@ -57,6 +59,10 @@ void CommandLine::Type(const QString& line) {
 
 bool CommandLine::Execute(const QString& name, const QStringList& arguments) {
     Q_EMIT Output(QStringLiteral("> ") + (QStringList{name} + arguments).join(u' '));
+    return Run(name, arguments);
+}
+
+bool CommandLine::Run(const QString& name, const QStringList& arguments) {
     const Command* command = Find(name);
     if (!command) {
         Q_EMIT Output(sformat(HostText("Unbekannter Befehl '%s' (HILFE zeigt die Befehle)."), name));

@@ -42,6 +42,7 @@ private:
         Handler handler;
     };
     const Command* Find(const QString& name) const;
+    bool Run(const QString& name, const QStringList& arguments);
 
     QList<Command> m_commands;
 };

@@ -8,6 +8,10 @@
         <translation>Shows the host's commands</translation>
     </message>
     <message>
+        <source>Vom Modul: </source>
+        <translation>From the module: </translation>
+    </message>
+    <message>
         <source>Unbekannter Befehl '%s' (HILFE zeigt die Befehle).</source>
         <translation>Unknown command '%s' (HILFE shows the commands).</translation>
     </message>

@@ -37,6 +37,8 @@ TEST(HostCommandLineTest, PastedAndTypedTextsReachTheirCommand) {
             line.Type(c.text);
         EXPECT_EQ(ran.join(';'), c.expected) << c.text;
         EXPECT_EQ(output.join('\n').contains("'Unknown'"), QString(c.text).startsWith("Unknown")) << c.text;
+        if (c.pasted && QString(c.text).startsWith("TOOLBAR\rH"))
+            EXPECT_TRUE(output.contains("Vom Modul: TOOLBAR\\rH\\r")) << output.join('|').toStdString();
     }
 }
 
