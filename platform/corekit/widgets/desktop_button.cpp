@@ -47,7 +47,11 @@ void CDesktopButton::SetDrawRoundCorners(int on) {
 }
 
 void CDesktopButton::SetBitmapFile(const QString& file, int flags) {
-    m_bitmap = file.isEmpty() ? QImage() : QImage(file);
+    SetBitmap(file.isEmpty() ? QImage() : QImage(file), flags);
+}
+
+void CDesktopButton::SetBitmap(const QImage& image, int flags) {
+    m_bitmap = image;
     m_bitmapFlags = flags;
     update();
 }
@@ -90,6 +94,12 @@ ButtonFace::State CDesktopButton::CurrentState() const {
 void CDesktopButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintButton(painter);
+    // Keyboard users see where they are.
+    if (hasFocus()) {
+        painter.setPen(QPen(m_face.textColor(CurrentState()), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void CDesktopButton::PaintButton(QPainter& painter) {

@@ -25,6 +25,8 @@ public:
     // Shows the picture in file (any image format Qt reads) in the states that flags names:
     // 0x0100 normal, 0x0200 hot, 0x0400 pressed, 0x0800 disabled. An empty file removes it.
     void SetBitmapFile(const QString& file, int flags);
+    // The same with an image at hand (one of an image list); a null image removes it.
+    void SetBitmap(const QImage& image, int flags);
     // The button never becomes the dialog's default button, not even with the focus.
     void SetNoDefaultButton(int on);
     // on 1 highlights the button for milliseconds (0: until switched off); on 0 ends it.
