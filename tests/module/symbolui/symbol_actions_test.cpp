@@ -133,3 +133,56 @@ TEST_F(SymbolActionsTest, SymbolPropsInBothHosts) {
 }
 
 } // namespace
+
+#include "symbolui/quick_find.h"
+
+namespace {
+
+class QuickFindTest : public SymbolActionsTest {};
+
+TEST_F(QuickFindTest, RanksWholeWordsPrefixesInsidesAndTypos) {
+    const CSymbolFile* file =
+        load(QStringLiteral("U/q.inf"),
+             pagesFile({
+                 R"(Symbol { DisplayName = "Absperrventil" } Symbol { DisplayName = "Ventilator" })",
+                 R"(Symbol { DisplayName = "Ventil" } Symbol { DisplayName = "Wärmepumpe" }
+           Symbol { BlockName = "HZ_VENTLI" } Symbol { DisplayName = "Strasse" BlockName = "MUFFE" })",
+             }));
+    CQuickFind find;
+    find.Index({pageOf(file, 0), pageOf(file, 1)}, [](const QString& t) { return t; });
+    ASSERT_EQ(find.Size(), 6);
+    const auto names = [&](const char* text) {
+        QStringList shown;
+        for (const CQuickFind::Hit& hit : find.Find(QString::fromUtf8(text)))
+            shown << QStringLiteral("%1:%2:%3").arg(hit.name).arg(hit.page).arg(int(hit.match));
+        return shown.join(u' ');
+    };
+    EXPECT_EQ(names("ventil"), QStringLiteral("Ventil:1:0 Ventilator:0:1 Absperrventil:0:2 HZ_VENTLI:1:3"));
+    EXPECT_EQ(names("ventl"), QStringLiteral("HZ_VENTLI:1:1 Ventilator:0:3 Ventil:1:3"))
+        << "one letter missing";
+    EXPECT_EQ(names("Waermepumpe"), QStringLiteral("Wärmepumpe:1:0"));
+    EXPECT_EQ(names("WÄRME"), QStringLiteral("Wärmepumpe:1:1"));
+    EXPECT_EQ(names("straße"), QStringLiteral("Strasse:1:0"));
+    EXPECT_EQ(names("muffe").toStdString(), "Strasse:1:0") << "found by its block name, shown by its name";
+    EXPECT_EQ(names("  "), QString());
+    EXPECT_EQ(find.Find(QStringLiteral("ventil"), 2).size(), 2u);
+}
+
+TEST(QuickFindEdits, OneInsertedDeletedReplacedOrSwappedLetter) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"ventil", "ventl", true},
+        {"ventil", "ventiil", true},
+        {"ventil", "vantil", true},
+        {"ventil", "vnetil", true},
+        {"ventil", "vnteil", false},
+        {"ventil", "vent", false},
+        {"", "a", true},
+        {"ab", "ba", true},
+        {"abc", "abc", true},
+    };
+    for (auto [a, b, expected] : cases)
+        EXPECT_EQ(CQuickFind::WithinOneEdit(QString::fromLatin1(a), QString::fromLatin1(b)), expected)
+            << a << " " << b;
+}
+
+} // namespace
