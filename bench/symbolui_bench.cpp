@@ -63,7 +63,8 @@ void writeLibrary(const QString& root) {
             slide.SetColor(1 + i % 6);
             slide.AddLine({10, 10 + i % 50}, {90, 90});
             slide.AddLine({90, 10}, {10, 90 - i % 50});
-            slide.WriteToFile(folder + QStringLiteral("/Slides/") + QString::fromLatin1(name) + QStringLiteral(".sld"));
+            slide.WriteToFile(folder + QStringLiteral("/Slides/") + QString::fromLatin1(name) +
+                              QStringLiteral(".sld"));
         }
         text += "    }\n";
     }
@@ -88,8 +89,8 @@ void BM_FillPage200(benchmark::State& state) {
     theApp.m_isAcadHost = 1;
     CSymbolFileManager manager;
     CDesktopDesignManager designs{QString()};
-    SymbolsWindowContext context{&manager, &designs, SymbolViewRules::Platform(), QStringLiteral("OrvaneBench\\"),
-                                 QString(), 1.0};
+    SymbolsWindowContext context{
+        &manager, &designs, SymbolViewRules::Platform(), QStringLiteral("OrvaneBench\\"), QString(), 1.0};
     CDlgSymbols window(context);
     window.resize(400, 2000);
     window.LoadPages();
@@ -107,8 +108,9 @@ BENCHMARK(BM_FillPage200)->Unit(benchmark::kMillisecond);
 
 // 500 pages of 200 symbols with names from a small vocabulary, as a large library has them.
 std::unique_ptr<CNode> makeLibrary(std::vector<CNode*>& pages) {
-    static const char* const words[] = {"Ventil", "Pumpe", "Wärmepumpe", "Kessel", "Heizkörper", "Mischer",
-                                        "Fühler", "Speicher", "Absperrklappe", "Regler", "Zähler", "Filter"};
+    static const char* const words[] = {"Ventil",        "Pumpe",   "Wärmepumpe", "Kessel",
+                                        "Heizkörper",    "Mischer", "Fühler",     "Speicher",
+                                        "Absperrklappe", "Regler",  "Zähler",     "Filter"};
     auto root = std::make_unique<CNode>(QStringLiteral("Pages"));
     for (int p = 0; p < 500; ++p) {
         CNode* page = root->AddChild(QStringLiteral("Page"));
@@ -116,9 +118,12 @@ std::unique_ptr<CNode> makeLibrary(std::vector<CNode*>& pages) {
         for (int i = 0; i < 200; ++i) {
             CNode* symbol = page->AddChild(QStringLiteral("Symbol"));
             const int n = p * 200 + i;
-            symbol->AddLeaf(QStringLiteral("BlockName"), QStringLiteral("HZ_%1_%2").arg(QLatin1String(words[n % 12])).arg(n));
-            symbol->AddLeaf(QStringLiteral("DisplayName"),
-                            QStringLiteral("%1 %2 DN%3").arg(QString::fromUtf8(words[n % 12]), QString::fromUtf8(words[(n / 12) % 12])).arg(15 + n % 50));
+            symbol->AddLeaf(QStringLiteral("BlockName"),
+                            QStringLiteral("HZ_%1_%2").arg(QLatin1String(words[n % 12])).arg(n));
+            symbol->AddLeaf(QStringLiteral("DisplayName"), QStringLiteral("%1 %2 DN%3")
+                                                               .arg(QString::fromUtf8(words[n % 12]),
+                                                                    QString::fromUtf8(words[(n / 12) % 12]))
+                                                               .arg(15 + n % 50));
         }
     }
     return root;
@@ -149,7 +154,8 @@ int main(int argc, char** argv) {
     return orvane::bench::runWithRatios(
         argc, argv,
         {{"fill a page of 200 symbols / one 16.7 ms frame", "BM_FillPage200", kFrame, false},
-         {"quick-find keystroke, typo, 100,000 symbols / one frame", "BM_QuickFindKeystroke100k/typo", kFrame, false},
-         {"quick-find keystroke, no hit, 100,000 symbols / one frame", "BM_QuickFindKeystroke100k/nothing", kFrame,
-          false}});
+         {"quick-find keystroke, typo, 100,000 symbols / one frame", "BM_QuickFindKeystroke100k/typo", kFrame,
+          false},
+         {"quick-find keystroke, no hit, 100,000 symbols / one frame", "BM_QuickFindKeystroke100k/nothing",
+          kFrame, false}});
 }

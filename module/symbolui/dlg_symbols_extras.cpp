@@ -44,9 +44,8 @@ void CDlgSymbols::CreateExtras() {
     m_quickFind->setClearButtonEnabled(true);
     m_quickFind->installEventFilter(this);
     connect(m_quickFind, &QLineEdit::textChanged, this, &CDlgSymbols::OnQuickFindChanged);
-    connect(m_quickFind, &QLineEdit::returnPressed, this, [this] {
-        InsertQuickFindHit(m_quickHits->currentRow() >= 0 ? m_quickHits->currentRow() : 0);
-    });
+    connect(m_quickFind, &QLineEdit::returnPressed, this,
+            [this] { InsertQuickFindHit(m_quickHits->currentRow() >= 0 ? m_quickHits->currentRow() : 0); });
 
     m_quickHits = new QListWidget(this);
     m_quickHits->setAccessibleName(ModuleText("Treffer der Schnellsuche"));
@@ -75,7 +74,8 @@ void CDlgSymbols::OnQuickFindChanged(const QString& text) {
     m_hits = m_quickIndex.Find(text);
     m_quickHits->clear();
     for (const CQuickFind::Hit& hit : m_hits)
-        m_quickHits->addItem(QStringLiteral("%1 — %2 (%3)").arg(hit.name, m_cmbPages->itemText(hit.page), reasonText(hit)));
+        m_quickHits->addItem(
+            QStringLiteral("%1 — %2 (%3)").arg(hit.name, m_cmbPages->itemText(hit.page), reasonText(hit)));
     if (!m_hits.empty())
         m_quickHits->setCurrentRow(0);
     m_quickHits->setVisible(!text.trimmed().isEmpty());
@@ -121,7 +121,8 @@ int CDlgSymbols::NeighbourButton(int index, int key) const {
             const bool above = to.top() < from.top();
             if ((key == Qt::Key_Down && !below) || (key == Qt::Key_Up && !above))
                 continue;
-            score = long(std::abs(to.top() - from.top())) * 10000 + std::abs(to.center().x() - from.center().x());
+            score =
+                long(std::abs(to.top() - from.top())) * 10000 + std::abs(to.center().x() - from.center().x());
         }
         if (best < 0 || score < bestScore) {
             best = int(i);
@@ -202,7 +203,8 @@ void CDlgSymbols::OnWatchedFileChanged(const QString& path) {
 void CDlgSymbols::ReloadChangedFiles() {
     const QStringList changed = std::exchange(m_changedFiles, {});
     // The current symbol by its block name, taken before a reload replaces its tree.
-    const bool ours = g_pCurSymbolFile && std::find(m_files.begin(), m_files.end(), g_pCurSymbolFile) != m_files.end();
+    const bool ours =
+        g_pCurSymbolFile && std::find(m_files.begin(), m_files.end(), g_pCurSymbolFile) != m_files.end();
     const QString block = ours && g_pCurSymbolNode
                               ? g_pCurSymbolNode->GetStrLeafValue(QString(), QStringLiteral("BlockName"))
                               : QString();
