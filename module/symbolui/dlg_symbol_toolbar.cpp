@@ -1,6 +1,8 @@
 #include "dlg_symbol_toolbar.h"
 
 #include "symbolui/dlg_symbol_toolbar_properties.h"
+#include "symbolui/symbol_insertion.h"
+#include "symbolui/symbol_search.h"
 #include "symbolui/symbol_toolbar_manager.h"
 #include "symbolui/toolbar_button_face.h"
 #include "symbolui/toolbar_events.h"
@@ -8,6 +10,7 @@
 #include "symbolui/toolbar_pages.h"
 
 #include "frame/app.h"
+#include "frame/host_command.h"
 #include "frame/resource_scope.h"
 #include "slides/slide.h"
 #include "slides/symbol_button.h"
@@ -20,6 +23,7 @@
 
 #include "corekit/node.h"
 #include "corekit/registry.h"
+#include "corekit/text_utils.h"
 #include "corekit/ui_services.h"
 
 #include <QApplication>
@@ -29,6 +33,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -90,6 +95,8 @@ void CDlgSymbolToolbar::CreateControls() {
     connect(m_pages, &QComboBox::activated, this, [this] { OnSelChange(); });
     connect(m_standardSize, &QAbstractButton::clicked, this, [this] { RestoreStandardSize(); });
     connect(m_stretch, &QAbstractButton::clicked, this, [this] { ToggleStretch(); });
+    connect(m_search, &QAbstractButton::clicked, this, [this] { OnSearchSymbol(); });
+    connect(m_searchNext, &QAbstractButton::clicked, this, [this] { OnSearchNext(); });
     connect(m_options, &QAbstractButton::clicked, this, [this] {
         if (m_context.showOptions && m_context.showOptions(this) == 1)
             FillPage();
@@ -234,10 +241,14 @@ void CDlgSymbolToolbar::LoadBackground(const CNode* page, const QString& slidesF
     update();
 }
 
-void CDlgSymbolToolbar::FillPage() {
+void CDlgSymbolToolbar::ClearMarks() {
     for (CSymbolButton* marked : m_markedButtons)
         marked->WaitForModalDialog(0, 0);
     m_markedButtons.clear();
+}
+
+void CDlgSymbolToolbar::FillPage() {
+    ClearMarks();
     if (m_context.fileManager && m_context.fileManager->m_bIndexChanged) {
         LoadPages();
         return;
@@ -343,8 +354,57 @@ void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
     }
     if (m_curFile < 0 || m_curFile >= int(m_files.size()) || !SymbolOf(button))
         return;
+    CSymbolFile* file = m_files[std::size_t(m_curFile)];
+    CNode* symbol = SymbolOf(button);
+    button->WaitForModalDialog(1, 400);
+    for (const QString& command : SymbolClickCommands(*file, *symbol))
+        PasteToCommandLine(FormatHostCommand(command), 0, 1);
     if (m_context.insertSymbol)
-        m_context.insertSymbol(button, m_files[std::size_t(m_curFile)], SymbolOf(button));
+        m_context.insertSymbol(button, file, symbol);
+}
+
+void CDlgSymbolToolbar::OnSearchSymbol() {
+    QString text = m_searchText;
+    if (!CurrentUiServices().InputBox(ModuleText("Symbolsuche"), ModuleText("Text eingeben"), text))
+        return;
+    m_searchText = text;
+    if (!m_searchText.isEmpty())
+        FindSymbol(false);
+}
+
+void CDlgSymbolToolbar::OnSearchNext() {
+    FindSymbol(true);
+}
+
+void CDlgSymbolToolbar::FindSymbol(bool next) {
+    if (m_searchText.isEmpty()) {
+        OnSearchSymbol();
+        return;
+    }
+    const int selection = m_pages->currentIndex();
+    if (selection < 0)
+        return;
+    std::vector<CNode*> pages;
+    for (int i = 0; i < m_pages->count(); ++i)
+        pages.push_back(static_cast<CNode*>(m_pages->itemData(i).value<void*>()));
+    const SymbolSearchResult result = FindSymbolInPages(
+        pages, selection, next, m_searchText, [](const QString& text) { return ModuleDataText(text); });
+    if (result.page >= 0 && result.page != selection)
+        SelectPage(result.page);
+    ClearMarks();
+    if (result.matches.empty()) {
+        UiMessageBox(sformat(ModuleText("'%s' wurde nicht gefunden."), m_searchText), windowTitle(),
+                     UiButtons::Ok, UiIcon::Exclamation);
+        return;
+    }
+    for (int i = 0; i < m_usedButtons; ++i) {
+        CSymbolButton* button = m_buttons[std::size_t(i)];
+        if (std::find(result.matches.begin(), result.matches.end(), SymbolOf(button)) !=
+            result.matches.end()) {
+            button->WaitForModalDialog(1, 60000);
+            m_markedButtons.push_back(button);
+        }
+    }
 }
 
 void CDlgSymbolToolbar::OnSymbolRightClicked(CSymbolButton* button) {
@@ -396,8 +456,13 @@ void CDlgSymbolToolbar::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CDlgSymbolToolbar::keyReleaseEvent(QKeyEvent* event) {
+    const bool control = event->modifiers() & Qt::ControlModifier;
     if (event->key() == Qt::Key_F5)
         LoadPages();
+    else if (control && (event->key() == Qt::Key_F || event->key() == Qt::Key_F3))
+        OnSearchSymbol();
+    else if (event->key() == Qt::Key_F3)
+        OnSearchNext();
     CModelessDialog::keyReleaseEvent(event);
 }
 

@@ -28,9 +28,10 @@ struct SymbolToolbarContext {
     QString revitVersion;
     // Where the window system does not scale by itself; Qt's logical pixels need 1.0.
     double scaleFactor = 1.0;
-    // The flows the symbols window shares with the toolbars: a click inserts the symbol; a
-    // right click edits it (true when it changed); the options button asks the host (1: the
-    // page is filled again). Unset flows do nothing.
+    // The flows the symbols window shares with the toolbars: after a click has pasted the
+    // symbol's commands to the host, insertSymbol learns the new current symbol; a right click
+    // edits a symbol (true when it changed); the options button asks the host (1: the page is
+    // filled again). Unset flows do nothing.
     std::function<void(CSymbolButton*, CSymbolFile*, CNode*)> insertSymbol;
     std::function<bool(QWidget*, CSymbolButton*, CSymbolFile*, CNode*)> editSymbol;
     std::function<int(QWidget*)> showOptions;
@@ -72,6 +73,11 @@ public:
     void RestoreStandardSize();
     // The page title dialog for the selected page, as a right click in the free area runs it.
     void EditPageTitle();
+    // The text search over the pages: asks for the text, or finds the next match. The first
+    // page with a match is shown and its matching buttons are marked.
+    void OnSearchSymbol();
+    void OnSearchNext();
+    const std::vector<CSymbolButton*>& MarkedButtons() const { return m_markedButtons; }
     // 1 when the point (global coordinates) lies inside the window, else 0.
     int IsMouseInside(const QPoint& globalPos) const;
 
@@ -109,6 +115,8 @@ private:
     void OnSelChange();
     void OnSymbolClicked(CSymbolButton* button);
     void OnSymbolRightClicked(CSymbolButton* button);
+    void FindSymbol(bool next);
+    void ClearMarks();
     void LoadBackground(const CNode* page, const QString& slidesFolder);
     CSymbolButton* ButtonAt(int index);
     void StorePageIndex() const;

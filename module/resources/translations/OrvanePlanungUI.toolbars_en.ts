@@ -63,5 +63,17 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Symbolsuche</source>
+        <translation>Symbol search</translation>
+    </message>
+    <message>
+        <source>Text eingeben</source>
+        <translation>Enter text</translation>
+    </message>
+    <message>
+        <source>'%s' wurde nicht gefunden.</source>
+        <translation>'%s' was not found.</translation>
+    </message>
 </context>
 </TS>

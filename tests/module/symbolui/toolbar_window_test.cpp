@@ -6,6 +6,8 @@
 #include "slides/slide.h"
 #include "slides/symbol_button.h"
 
+#include "frame/host_command.h"
+
 #include "corekit/registry.h"
 #include "corekit/ui_recorder.h"
 
@@ -125,6 +127,47 @@ TEST_F(ToolbarTest, StandardSizeAndMouseQuery) {
     ToolbarEvents::MouseInsideQuery query;
     EXPECT_TRUE(QCoreApplication::sendEvent(toolbar.get(), &query));
     EXPECT_EQ(query.answer, toolbar->IsMouseInside(QCursor::pos()));
+}
+
+QStringList g_pasted;
+void RecordPaste(const wchar_t* text, int, int) {
+    g_pasted << QString::fromWCharArray(text);
+}
+
+TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
+    CRecordingUiServices ui;
+    auto toolbar = open();
+    g_pasted.clear();
+    DlgSymbols::SetOrvanePasteToCommandLineFunc(&RecordPaste);
+    toolbar->Buttons()[0]->click();
+    DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
+    ASSERT_EQ(g_pasted.size(), 1);
+    EXPECT_TRUE(g_pasted[0].startsWith(QStringLiteral("InsertSymbol")));
+    EXPECT_TRUE(toolbar->Buttons()[0]->IsHighlighted());
+
+    // Found by block name on the next page: that page shows, with its match marked.
+    ui.QueueInput(QStringLiteral("f2"));
+    toolbar->OnSearchSymbol();
+    EXPECT_EQ(toolbar->PagesList()->currentIndex(), 1);
+    ASSERT_EQ(toolbar->MarkedButtons().size(), 1u);
+    EXPECT_EQ(toolbar->MarkedButtons()[0], toolbar->Buttons()[1]);
+    // The next match wraps round to the same page.
+    toolbar->OnSearchNext();
+    EXPECT_EQ(toolbar->PagesList()->currentIndex(), 1);
+    EXPECT_EQ(toolbar->MarkedButtons().size(), 1u);
+    // By translated display name, in any case.
+    ui.QueueInput(QStringLiteral("PUMPE"));
+    toolbar->OnSearchSymbol();
+    EXPECT_EQ(toolbar->PagesList()->currentIndex(), 0);
+    EXPECT_EQ(toolbar->MarkedButtons().size(), 1u);
+    EXPECT_EQ(ui.MessageCount(), 0);
+
+    ui.QueueInput(QStringLiteral("xyz"));
+    toolbar->OnSearchSymbol();
+    EXPECT_EQ(toolbar->PagesList()->currentIndex(), 0);
+    EXPECT_TRUE(toolbar->MarkedButtons().empty());
+    ASSERT_EQ(ui.MessageCount(), 1);
+    EXPECT_EQ(ui.Shown().back().text, QStringLiteral("'xyz' wurde nicht gefunden."));
 }
 
 class ToolbarTitleTest : public ToolbarTest {
