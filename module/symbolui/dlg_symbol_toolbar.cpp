@@ -1,5 +1,7 @@
 #include "dlg_symbol_toolbar.h"
 
+#include "symbolui/current_symbol.h"
+#include "symbolui/dlg_symbol_properties.h"
 #include "symbolui/dlg_symbol_toolbar_properties.h"
 #include "symbolui/symbol_insertion.h"
 #include "symbolui/symbol_search.h"
@@ -61,6 +63,9 @@ CDlgSymbolToolbar::CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidge
 CDlgSymbolToolbar::~CDlgSymbolToolbar() {
     if (!m_pageIndexValue.isEmpty())
         StorePageIndex();
+    // The current symbol outlives the window; its button does not.
+    if (std::find(m_buttons.begin(), m_buttons.end(), g_pCurSymbolButton) != m_buttons.end())
+        g_pCurSymbolButton = nullptr;
 }
 
 void CDlgSymbolToolbar::CreateControls() {
@@ -98,7 +103,7 @@ void CDlgSymbolToolbar::CreateControls() {
     connect(m_search, &QAbstractButton::clicked, this, [this] { OnSearchSymbol(); });
     connect(m_searchNext, &QAbstractButton::clicked, this, [this] { OnSearchNext(); });
     connect(m_options, &QAbstractButton::clicked, this, [this] {
-        if (m_context.showOptions && m_context.showOptions(this) == 1)
+        if (g_pfnShowSymbolOptions && g_pfnShowSymbolOptions(this) == 1)
             FillPage();
     });
 }
@@ -356,11 +361,12 @@ void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
         return;
     CSymbolFile* file = m_files[std::size_t(m_curFile)];
     CNode* symbol = SymbolOf(button);
+    g_pCurSymbolButton = button;
     button->WaitForModalDialog(1, 400);
+    g_pCurSymbolFile = file;
+    g_pCurSymbolNode = symbol;
     for (const QString& command : SymbolClickCommands(*file, *symbol))
         PasteToCommandLine(FormatHostCommand(command), 0, 1);
-    if (m_context.insertSymbol)
-        m_context.insertSymbol(button, file, symbol);
 }
 
 void CDlgSymbolToolbar::OnSearchSymbol() {
@@ -410,8 +416,8 @@ void CDlgSymbolToolbar::FindSymbol(bool next) {
 void CDlgSymbolToolbar::OnSymbolRightClicked(CSymbolButton* button) {
     if ((m_context.fileManager && m_context.fileManager->m_bIndexChanged) || !SymbolOf(button))
         return;
-    if (m_context.editSymbol &&
-        m_context.editSymbol(this, button, m_files[std::size_t(m_curFile)], SymbolOf(button)))
+    if (SymbolProperties::EditSymbol(this, button, SymbolOf(button), m_files[std::size_t(m_curFile)],
+                                     m_context.fileManager))
         FillPage();
 }
 

@@ -28,13 +28,6 @@ struct SymbolToolbarContext {
     QString revitVersion;
     // Where the window system does not scale by itself; Qt's logical pixels need 1.0.
     double scaleFactor = 1.0;
-    // The flows the symbols window shares with the toolbars: after a click has pasted the
-    // symbol's commands to the host, insertSymbol learns the new current symbol; a right click
-    // edits a symbol (true when it changed); the options button asks the host (1: the page is
-    // filled again). Unset flows do nothing.
-    std::function<void(CSymbolButton*, CSymbolFile*, CNode*)> insertSymbol;
-    std::function<bool(QWidget*, CSymbolButton*, CSymbolFile*, CNode*)> editSymbol;
-    std::function<int(QWidget*)> showOptions;
 };
 
 // A floating, resizable window showing the pages of one trade's symbol files, one page of

@@ -7,6 +7,7 @@
 #include "slides/symbol_button.h"
 
 #include "frame/host_command.h"
+#include "symbolui/current_symbol.h"
 
 #include "corekit/registry.h"
 #include "corekit/ui_recorder.h"
@@ -144,6 +145,8 @@ TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
     ASSERT_EQ(g_pasted.size(), 1);
     EXPECT_TRUE(g_pasted[0].startsWith(QStringLiteral("InsertSymbol")));
     EXPECT_TRUE(toolbar->Buttons()[0]->IsHighlighted());
+    EXPECT_EQ(DlgSymbols::GetSymbolButton(), toolbar->Buttons()[0]);
+    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), QStringLiteral("A"));
 
     // Found by block name on the next page: that page shows, with its match marked.
     ui.QueueInput(QStringLiteral("f2"));
@@ -168,6 +171,8 @@ TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
     EXPECT_TRUE(toolbar->MarkedButtons().empty());
     ASSERT_EQ(ui.MessageCount(), 1);
     EXPECT_EQ(ui.Shown().back().text, QStringLiteral("'xyz' wurde nicht gefunden."));
+    toolbar.reset();
+    EXPECT_EQ(DlgSymbols::GetSymbolButton(), nullptr); // no dangling button
 }
 
 class ToolbarTitleTest : public ToolbarTest {
