@@ -78,7 +78,7 @@ void BM_Frame(benchmark::State& state) {
     for (auto _ : state)
         state.SetIterationTime(kFrameSeconds);
 }
-BENCHMARK(BM_Frame)->UseManualTime()->Iterations(1);
+BENCHMARK(BM_Frame)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_FillPage200(benchmark::State& state) {
     QTemporaryDir dir;

@@ -12,8 +12,8 @@ bool isWordChar(QChar c) {
     return c.isLetterOrNumber();
 }
 
-// How `query` (folded) occurs in `text` (folded), or nothing.
-std::optional<CQuickFind::Match> matchIn(const QString& text, const QString& query, bool typos) {
+// How `query` (folded) occurs in `text` (folded) as it is, or nothing.
+std::optional<CQuickFind::Match> matchIn(const QString& text, const QString& query) {
     std::optional<CQuickFind::Match> best;
     for (qsizetype at = text.indexOf(query); at >= 0; at = text.indexOf(query, at + 1)) {
         const bool starts = at == 0 || !isWordChar(text[at - 1]);
@@ -27,27 +27,7 @@ std::optional<CQuickFind::Match> matchIn(const QString& text, const QString& que
         if (m == CQuickFind::Match::WholeWord)
             break;
     }
-    if (best || !typos || query.size() < 4)
-        return best;
-    // One typo: against each word, or the beginning of a word as long as the query.
-    qsizetype i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && !isWordChar(text[i]))
-            ++i;
-        qsizetype j = i;
-        while (j < text.size() && isWordChar(text[j]))
-            ++j;
-        const QStringView word = QStringView(text).mid(i, j - i);
-        if (!word.isEmpty()) {
-            if (CQuickFind::WithinOneEdit(word, query))
-                return CQuickFind::Match::Typo;
-            for (qsizetype n : {query.size() - 1, query.size(), query.size() + 1})
-                if (n > 0 && n < word.size() && CQuickFind::WithinOneEdit(word.left(n), query))
-                    return CQuickFind::Match::Typo;
-        }
-        i = j;
-    }
-    return std::nullopt;
+    return best;
 }
 
 } // namespace
@@ -94,6 +74,41 @@ bool CQuickFind::WithinOneEdit(QStringView a, QStringView b) {
     return a.mid(i) == b.mid(i + 1); // one inserted into b
 }
 
+std::vector<CQuickFind::Word> CQuickFind::WordsOf(const QString& folded) {
+    std::vector<Word> words;
+    int i = 0;
+    const int size = int(folded.size());
+    while (i < size) {
+        while (i < size && !isWordChar(folded[i]))
+            ++i;
+        int j = i;
+        while (j < size && isWordChar(folded[j]))
+            ++j;
+        if (j > i)
+            words.push_back({i, j - i});
+        i = j;
+    }
+    return words;
+}
+
+bool CQuickFind::TypoIn(const QString& folded, const std::vector<Word>& words, const QString& query) {
+    const int q = int(query.size());
+    for (const Word& w : words) {
+        const QStringView word = QStringView(folded).mid(w.start, w.length);
+        // Within one edit, the first letters meet in one of these ways; most words fail here.
+        const bool near = word[0] == query[0] || word[0] == query[1] ||
+                          (w.length > 1 && (word[1] == query[0] || word[1] == query[1]));
+        if (!near)
+            continue;
+        if (std::abs(w.length - q) <= 1 && WithinOneEdit(word, query))
+            return true;
+        for (int n : {q - 1, q, q + 1})
+            if (n > 0 && n < w.length && WithinOneEdit(word.left(n), query))
+                return true;
+    }
+    return false;
+}
+
 void CQuickFind::Index(const std::vector<CNode*>& pages,
                        const std::function<QString(const QString&)>& dataText) {
     m_entries.clear();
@@ -103,12 +118,14 @@ void CQuickFind::Index(const std::vector<CNode*>& pages,
         for (const auto& child : pages[p]->Children()) {
             if (child->GetName() != QLatin1String("Symbol"))
                 continue;
-            Entry entry{int(p), child.get(), {}, {}};
+            Entry entry{int(p), child.get(), {}, {}, {}};
             const QString block = child->GetStrLeafValue(QString(), QStringLiteral("BlockName"));
             if (child->FindLeaf(QStringLiteral("DisplayName")))
                 entry.name = dataText(child->GetStrLeafValue(QString(), QStringLiteral("DisplayName")));
             entry.folded[0] = Fold(entry.name);
             entry.folded[1] = Fold(block);
+            entry.words[0] = WordsOf(entry.folded[0]);
+            entry.words[1] = WordsOf(entry.folded[1]);
             if (entry.name.isEmpty())
                 entry.name = block;
             m_entries.push_back(std::move(entry));
@@ -128,13 +145,21 @@ std::vector<CQuickFind::Hit> CQuickFind::Find(const QString& text, int limit) co
     for (const Entry& entry : m_entries) {
         std::optional<Match> best;
         Field field = Field::DisplayName;
-        const bool typos = better() < limit && int(ranked[3].size()) < limit;
         for (int f = 0; f < 2; ++f) {
             if (entry.folded[f].isEmpty())
                 continue;
-            const std::optional<Match> m = matchIn(entry.folded[f], query, typos);
+            const std::optional<Match> m = matchIn(entry.folded[f], query);
             if (m && (!best || *m < *best)) {
                 best = m;
+                field = Field(f);
+            }
+        }
+        // One typo counts only for queries of four letters or more, and only while the better
+        // kinds and the typos found so far leave room in the list.
+        const bool typos = query.size() >= 4 && better() < limit && int(ranked[3].size()) < limit;
+        for (int f = 0; f < 2 && !best && typos; ++f) {
+            if (TypoIn(entry.folded[f], entry.words[f], query)) {
+                best = Match::Typo;
                 field = Field(f);
             }
         }

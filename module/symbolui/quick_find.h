@@ -39,11 +39,19 @@ public:
     static bool WithinOneEdit(QStringView a, QStringView b);
 
 private:
+    // A word of a folded text: where it starts and how long it is.
+    struct Word {
+        int start;
+        int length;
+    };
     struct Entry {
         int page;
         CNode* symbol;
         QString name;
         QString folded[2]; // display name, block name
+        std::vector<Word> words[2];
     };
+    static std::vector<Word> WordsOf(const QString& folded);
+    static bool TypoIn(const QString& folded, const std::vector<Word>& words, const QString& query);
     std::vector<Entry> m_entries;
 };

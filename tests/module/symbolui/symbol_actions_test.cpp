@@ -161,6 +161,8 @@ TEST_F(QuickFindTest, RanksWholeWordsPrefixesInsidesAndTypos) {
     EXPECT_EQ(names("ventl"), QStringLiteral("HZ_VENTLI:1:1 Ventilator:0:3 Ventil:1:3"))
         << "one letter missing";
     EXPECT_EQ(names("Waermepumpe"), QStringLiteral("Wärmepumpe:1:0"));
+    EXPECT_EQ(names("xentil"), QStringLiteral("Ventilator:0:3 Ventil:1:3")) << "the first letter replaced";
+    EXPECT_EQ(names("vntli"), QStringLiteral("HZ_VENTLI:1:3")) << "a letter missing";
     EXPECT_EQ(names("WÄRME"), QStringLiteral("Wärmepumpe:1:1"));
     EXPECT_EQ(names("straße"), QStringLiteral("Strasse:1:0"));
     EXPECT_EQ(names("muffe").toStdString(), "Strasse:1:0") << "found by its block name, shown by its name";
