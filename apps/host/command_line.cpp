@@ -46,7 +46,9 @@ void CommandLine::Paste(const QString& text) {
     // Shown as it came, carriage returns visible: the drawing host's and Revit's forms differ.
     Q_EMIT Output(HostText("Vom Modul: ") + QString(text).replace(u'\r', QStringLiteral("\\r")));
     const QString name = parts.takeFirst();
+    m_pasting = true;
     Run(name, parts);
+    m_pasting = false;
 }
 
 void CommandLine::Type(const QString& line) {

@@ -20,6 +20,8 @@ public:
 
     void Register(const QString& name, const QString& help, Handler handler);
     bool IsKnown(const QString& name) const;
+    // True while a command pasted by the module runs (the module's window was just clicked).
+    bool IsPasting() const { return m_pasting; }
 
     // A text the module pasted: the command, then its argument, each ended by '\r'.
     void Paste(const QString& text);
@@ -45,4 +47,5 @@ private:
     bool Run(const QString& name, const QStringList& arguments);
 
     QList<Command> m_commands;
+    bool m_pasting = false;
 };

@@ -136,7 +136,7 @@ void HostWindow::RegisterCommands() {
 
 void HostWindow::BeginInsert(const QString& command) {
     QString why;
-    const QList<DrawingItem> items = ModuleBridge::CurrentSymbolItems(why);
+    const QList<DrawingItem> items = ModuleBridge::CurrentSymbolItems(why, m_commands.IsPasting());
     if (items.isEmpty()) {
         Say(why);
         return;

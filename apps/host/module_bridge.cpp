@@ -68,7 +68,7 @@ std::unique_ptr<CNode> RunStationWizard(const CNode* input, QWidget* parent) {
     return std::unique_ptr<CNode>(CDlgWohnungsstation::ShowDialog(const_cast<CNode*>(input), parent));
 }
 
-QList<DrawingItem> CurrentSymbolItems(QString& why) {
+QList<DrawingItem> CurrentSymbolItems(QString& why, bool) {
     why = HostText("Kein aktuelles Symbol: im Symbolfenster oder in einer Symbolleiste ein Symbol anklicken, "
                    "oder SYMBOL mit einem Blocknamen eingeben.");
     return {};

@@ -28,7 +28,9 @@ std::unique_ptr<CNode> RunHydraulics();
 std::unique_ptr<CNode> RunStationWizard(const CNode* input, QWidget* parent);
 
 // The items of the module's current symbol ("SymbolProps"), or an empty list with the reason.
-QList<DrawingItem> CurrentSymbolItems(QString& why);
+// `justClicked`: the symbol's button was clicked right now, so it still exists and its slide
+// is the one to draw; otherwise the slide is found from the symbol's values.
+QList<DrawingItem> CurrentSymbolItems(QString& why, bool justClicked);
 // The items of the indexed symbol of a block name (the host's own insert by name).
 QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why);
 
