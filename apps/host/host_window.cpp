@@ -11,12 +11,14 @@
 
 #include "corekit/node.h"
 #include "corekit/text_utils.h"
+#include "corekit/widgets/dialog_ext.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -27,8 +29,10 @@
 #include <QVBoxLayout>
 
 namespace {
+// The control id of the symbols window's first symbol button.
+constexpr int kFirstSymbolButtonId = 5000;
 const QString kDrawingFilter = QStringLiteral("%1 (*.inf *.infx)");
-}
+} // namespace
 
 HostWindow::HostWindow(const HostOptions& options, const InstallationReport& report, QWidget* parent)
     : QMainWindow(parent), m_options(options), m_revitFolder(options.revitFolder) {
@@ -50,6 +54,11 @@ HostWindow::HostWindow(const HostOptions& options, const InstallationReport& rep
     paneDock->setObjectName(QStringLiteral("CommandLineDock"));
     paneDock->setWidget(m_pane);
     addDockWidget(Qt::BottomDockWidgetArea, paneDock);
+
+    m_symbolsDock = new QDockWidget(HostText("Symbole"), this);
+    m_symbolsDock->setObjectName(QStringLiteral("SymbolsDock"));
+    m_symbolsDock->setMinimumWidth(190);
+    addDockWidget(Qt::LeftDockWidgetArea, m_symbolsDock);
 
     m_trees = new TreeViewer(this);
     auto* treeDock = new QDockWidget(HostText("Knotenbäume vom Modul"), this);
@@ -110,6 +119,7 @@ void HostWindow::RegisterCommands() {
                [this](const QStringList&) { RunStationWizard(); });
     c.Register(QStringLiteral("SYMBOLE"), HostText("Symboldateien neu laden"), [this](const QStringList&) {
         Say(sformat(HostText("%d Symboldateien geladen."), ModuleBridge::RefreshSymbols()));
+        ModuleBridge::RefreshSymbolsWindow(m_symbols);
     });
     c.Register(QStringLiteral("VARIABLEN"), HostText("Host-Variablen bearbeiten"),
                [this](const QStringList&) { ShowHostVariables(); });
@@ -206,7 +216,21 @@ void HostWindow::ShowHostVariables() {
                           : sformat(HostText("Geändert: %s"), changed.join(QStringLiteral(", "))));
 }
 
+void HostWindow::CreateSymbolsWindow() {
+    delete m_symbols;
+    m_symbols = ModuleBridge::CreateSymbolsWindow(m_symbolsDock, &SymbolOptionsDialog::Run);
+    if (!m_symbols) {
+        auto* missing = new QLabel(HostText("Das Symbolfenster konnte nicht erzeugt werden."), m_symbolsDock);
+        missing->setWordWrap(true);
+        m_symbols = missing;
+    }
+    m_symbolsDock->setWidget(m_symbols);
+}
+
 void HostWindow::RestoreWindows() {
+    // The module makes its window only into a parent on screen.
+    if (!m_symbols)
+        CreateSymbolsWindow();
     ModuleBridge::RestoreToolbars();
 }
 
@@ -236,8 +260,21 @@ void HostWindow::OnActAsRevit(bool on) {
 }
 
 void HostWindow::QuitWhenFilled() {
-    // Queued behind the show and the first paint of every docked window.
-    QTimer::singleShot(0, this, [] { QCoreApplication::quit(); });
+    // The symbols window loads its first page just after it shows; filled means its first
+    // symbol button is on screen (or the window could not be made, or five seconds passed).
+    auto* timer = new QTimer(this);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    connect(timer, &QTimer::timeout, this, [this, timer, clock] {
+        auto* symbols = qobject_cast<CDialogExt*>(m_symbols);
+        QWidget* first = symbols ? symbols->GetDlgItem(kFirstSymbolButtonId) : nullptr;
+        if (symbols && !(first && first->isVisible()) && clock->elapsed() < 5000)
+            return;
+        timer->stop();
+        delete clock;
+        QCoreApplication::quit();
+    });
+    timer->start(1);
 }
 
 bool HostWindow::SaveDrawing(const QString& path) {

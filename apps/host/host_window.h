@@ -10,6 +10,7 @@
 class CNode;
 class CommandPane;
 class DrawingView;
+class QDockWidget;
 class QLabel;
 class TreeViewer;
 
@@ -26,6 +27,8 @@ public:
     CommandLine& Commands() { return m_commands; }
     CommandPane* Pane() const { return m_pane; }
     TreeViewer* Trees() const { return m_trees; }
+    // The module's docked symbols window; null when the module could not make it.
+    QWidget* SymbolsWindow() const { return m_symbols; }
 
     // Runs the hydraulic circuit dialog; the returned node goes to the tree viewer.
     const CNode* RunHydraulics();
@@ -39,7 +42,8 @@ public:
     void OpenToolbar(const QString& code);
     // Hides the host's panels and the toolbars with them, or shows them again.
     void HidePanels(bool hide);
-    // Opens the module's windows of the last run (the symbol toolbars), once the window shows.
+    // Makes the docked symbols window and opens the toolbars of the last run; the module's
+    // windows need the host's window on screen.
     void RestoreWindows();
     // Restarts the module as Revit with its program in `folder`, or as the drawing host.
     void ActAsRevit(const QString& folder);
@@ -57,6 +61,8 @@ private:
     void RegisterCommands();
     void CreateMenus();
     void CreateToolbarMenu();
+    // (Re)makes the symbols window in its dock, for the host kind the module runs as now.
+    void CreateSymbolsWindow();
     void ShowInstallation(const InstallationReport& report);
     void BeginInsert(const QString& command);
     void Say(const QString& line);
@@ -74,6 +80,8 @@ private:
     CommandPane* m_pane = nullptr;
     TreeViewer* m_trees = nullptr;
     QLabel* m_banner = nullptr;
+    QDockWidget* m_symbolsDock = nullptr;
+    QWidget* m_symbols = nullptr;
     QString m_drawingPath;
     QString m_revitFolder;
 };

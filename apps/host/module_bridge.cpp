@@ -10,11 +10,16 @@
 #include "frame/host_detection.h"
 #include "frame/module_start.h"
 #include "hydraulics/dlg_hydraulics.h"
+#include "slides/symbol_button.h"
 #include "stations/dlg_wohnungsstation.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_values.h"
+#include "symbolui/current_symbol.h"
+#include "symbolui/dlg_symbols.h"
 #include "symbolui/symbol_toolbar_manager.h"
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -68,10 +73,37 @@ std::unique_ptr<CNode> RunStationWizard(const CNode* input, QWidget* parent) {
     return std::unique_ptr<CNode>(CDlgWohnungsstation::ShowDialog(const_cast<CNode*>(input), parent));
 }
 
-QList<DrawingItem> CurrentSymbolItems(QString& why, bool) {
-    why = HostText("Kein aktuelles Symbol: im Symbolfenster oder in einer Symbolleiste ein Symbol anklicken, "
-                   "oder SYMBOL mit einem Blocknamen eingeben.");
-    return {};
+QList<DrawingItem> CurrentSymbolItems(QString& why, bool justClicked) {
+    const std::unique_ptr<CNode> props(DlgSymbols::GetSymbolProps());
+    if (!props) {
+        why = HostText(
+            "Kein aktuelles Symbol: im Symbolfenster oder in einer Symbolleiste ein Symbol anklicken, "
+            "oder SYMBOL mit einem Blocknamen eingeben.");
+        return {};
+    }
+    // The slide the window showed for the symbol is the one to draw.
+    QString preview;
+    if (justClicked)
+        if (const auto* button = qobject_cast<const CSymbolButton*>(DlgSymbols::GetSymbolButton()))
+            preview = button->SlideFile();
+    const QList<DrawingItem> items =
+        SymbolPlacement::ItemsFromSymbolProps(*props, preview, DlgSymbols::GetValue(L"SlideName"));
+    if (items.isEmpty())
+        why = HostText("Das aktuelle Symbol nennt keinen Block.");
+    return items;
+}
+
+QWidget* CreateSymbolsWindow(QWidget* parent, long long (*options)(QWidget*)) {
+    DlgSymbols::SetShowSymbolOptionsFunc(options);
+    QWidget* window = nullptr;
+    return CDlgSymbols::CreateWnd(window, parent) ? window : nullptr;
+}
+
+void RefreshSymbolsWindow(QWidget* window) {
+    if (!window)
+        return;
+    QEvent refresh(QEvent::Type(CDlgSymbols::kRefreshFileListEvent));
+    QCoreApplication::sendEvent(window, &refresh);
 }
 
 QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why) {

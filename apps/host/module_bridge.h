@@ -49,6 +49,12 @@ void ShowToolbars(bool show);
 // Records the open toolbars for the next start and closes them (before the host window goes).
 void StoreAndCloseToolbars();
 
+// The docked symbols window, made as a child of `parent`; null when it cannot be made. Its
+// Options button runs `options` (1: the options changed, the window fills its page again).
+QWidget* CreateSymbolsWindow(QWidget* parent, long long (*options)(QWidget*));
+// Tells the symbols window that the host's symbol file lists may have changed.
+void RefreshSymbolsWindow(QWidget* window);
+
 // Collects the symbol files again (in master mode all of them, else the library keeps what it
 // has and reloads files that changed); answers how many the library holds.
 int RefreshSymbols();

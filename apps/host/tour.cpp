@@ -49,6 +49,14 @@ void WhenModalOpens(std::function<void(QWidget*)> action, std::shared_ptr<bool> 
     timer->start(10);
 }
 
+// Lets the event loop run for a while: the symbols window loads its pages just after it shows.
+void Wait(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 void Settle() {
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
@@ -87,15 +95,18 @@ int Tour::Run() {
     // Messages of the module are recorded, not shown: nobody is there to press OK.
     CRecordingUiServices messages;
     messages.SetDefaultYesNo(IDYES);
+    m_messages = &messages;
     m_window.show();
     m_window.RestoreWindows();
     Settle();
     Step(QStringLiteral("start"), [] { return QString(); });
+    StepsSymbolsWindow();
     StepsHydraulics();
     StepsCanvas();
     StepsStation();
     StepsToolbars();
     StepHostVariables();
+    StepRevit();
     for (const CRecordingUiServices::Entry& shown : messages.Shown())
         m_log.write(("message: " + shown.caption + ": " + shown.text).toUtf8() + '\n');
     return m_failed == 0 ? 0 : 1;
@@ -311,5 +322,100 @@ void Tour::StepsToolbars() {
         m_window.HidePanels(false);
         return Expect(hidden && toolbar->isVisible(),
                       QStringLiteral("the toolbar did not hide and show with the panels"));
+    });
+}
+
+namespace {
+QAbstractButton* DialogButton(QWidget* window, int id) {
+    auto* dialog = qobject_cast<CDialogExt*>(window);
+    return dialog ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(id)) : nullptr;
+}
+constexpr int kFirstSymbolButton = 5000;
+constexpr int kSearchButton = 1971;
+constexpr int kOptionsButton = 1967;
+constexpr int kPagesList = 1970;
+} // namespace
+
+QString Tour::InsertFromWindow(QPointF at) {
+    Drawing& drawing = m_window.GetDrawing();
+    DrawingView* view = m_window.View();
+    QWidget* window = m_window.SymbolsWindow();
+    Wait(150);
+    QAbstractButton* button = DialogButton(window, kFirstSymbolButton);
+    if (!button || !button->isVisible())
+        return QStringLiteral("the symbols window shows no symbol button");
+    const size_t before = drawing.Items().size();
+    button->click();
+    Settle();
+    if (!view->IsPlacing())
+        return QStringLiteral("the click on a symbol started no placement");
+    view->PlaceAt(at);
+    view->centerOn(at);
+    return Expect(drawing.Items().size() > before, QStringLiteral("nothing was placed"));
+}
+
+void Tour::StepsSymbolsWindow() {
+    QWidget* window = m_window.SymbolsWindow();
+    Step(QStringLiteral("symbols-window"), [&]() -> QString {
+        Wait(150);
+        auto* dialog = qobject_cast<CDialogExt*>(window);
+        auto* pages = dialog ? qobject_cast<QComboBox*>(dialog->GetDlgItem(kPagesList)) : nullptr;
+        return Expect(pages && pages->count() > 0, QStringLiteral("the symbols window lists no pages"));
+    });
+    Step(QStringLiteral("insert-from-window"), [&]() -> QString {
+        const QString why = InsertFromWindow({-150, 0});
+        if (!why.isEmpty())
+            return why;
+        return Expect(m_window.Pane()->Text().contains(QStringLiteral("InsertSymbol\\r")) ||
+                          m_window.Pane()->Text().contains(QStringLiteral("InsPair\\r")),
+                      QStringLiteral("the pane does not show the pasted command"));
+    });
+    Step(
+        QStringLiteral("search"),
+        [&]() -> QString {
+            const int before = m_messages->MessageCount();
+            m_messages->QueueInput(QStringLiteral("Ventil"));
+            QAbstractButton* search = DialogButton(window, kSearchButton);
+            if (!search)
+                return QStringLiteral("no search button");
+            search->click();
+            Settle();
+            return Expect(m_messages->MessageCount() == before, QStringLiteral("the search found nothing"));
+        },
+        m_window.SymbolsWindow());
+    Step(QStringLiteral("symbol-options"), [&]() -> QString {
+        auto done = std::make_shared<bool>(false);
+        bool shown = false;
+        WhenModalOpens(
+            [&](QWidget* modal) {
+                shown = true;
+                modal->grab().save(
+                    QDir(m_folder).filePath(sformat("%02d-symbol-options-dialog.png", m_number)));
+                modal->close();
+            },
+            done);
+        QAbstractButton* options = DialogButton(window, kOptionsButton);
+        if (options)
+            options->click();
+        *done = true;
+        return Expect(shown, QStringLiteral("the Options button showed no options dialog"));
+    });
+}
+
+void Tour::StepRevit() {
+    Step(QStringLiteral("act-as-revit"), [&]() -> QString {
+        m_window.Commands().Type(QStringLiteral("REVIT ") +
+                                 QDir(m_folder).filePath(QStringLiteral("Revit 2019")));
+        const QString why = InsertFromWindow({-150, 150});
+        m_window.Commands().Type(QStringLiteral("ACAD"));
+        if (!why.isEmpty())
+            return why;
+        // Revit gets the bare command, without the carriage return of the drawing host.
+        const QStringList lines = m_window.Pane()->Text().split(u'\n');
+        const bool bare = std::any_of(lines.begin(), lines.end(), [](const QString& line) {
+            return line.endsWith(QStringLiteral(": InsertSymbol")) ||
+                   line.endsWith(QStringLiteral(": InsPair"));
+        });
+        return Expect(bare, QStringLiteral("Revit did not get the bare command"));
     });
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QFile>
+#include <QPointF>
 #include <QString>
 
 #include <functional>
 
 class CNode;
+class CRecordingUiServices;
 class HostWindow;
 class QWidget;
 
@@ -29,6 +31,10 @@ private:
     void StepHostVariables();
     void StepsStation();
     void StepsToolbars();
+    void StepsSymbolsWindow();
+    void StepRevit();
+    // Clicks the first symbol of the symbols window and places it at `at`; empty when done.
+    QString InsertFromWindow(QPointF at);
     // Runs the station wizard, pressing `buttons` in the windows it opens one after another.
     const CNode* RunStation(const QString& name, const QList<int>& buttons);
 
@@ -37,4 +43,5 @@ private:
     QFile m_log;
     int m_number = 0;
     int m_failed = 0;
+    CRecordingUiServices* m_messages = nullptr;
 };

@@ -180,6 +180,10 @@
         <translation>Notes on the installation</translation>
     </message>
     <message>
+        <source>Symbole</source>
+        <translation>Symbols</translation>
+    </message>
+    <message>
         <source>Knotenbäume vom Modul</source>
         <translation>Node trees from the module</translation>
     </message>
@@ -360,6 +364,10 @@
         <translation>Changed: %s</translation>
     </message>
     <message>
+        <source>Das Symbolfenster konnte nicht erzeugt werden.</source>
+        <translation>The symbols window could not be made.</translation>
+    </message>
+    <message>
         <source>Das Modul läuft jetzt im Zeichenprogramm.</source>
         <translation>The module now runs in the drawing program.</translation>
     </message>
@@ -482,6 +490,10 @@
     <message>
         <source>Kein aktuelles Symbol: im Symbolfenster oder in einer Symbolleiste ein Symbol anklicken, oder SYMBOL mit einem Blocknamen eingeben.</source>
         <translation>No current symbol: click a symbol in the symbols window or a toolbar, or enter SYMBOL with a block name.</translation>
+    </message>
+    <message>
+        <source>Das aktuelle Symbol nennt keinen Block.</source>
+        <translation>The current symbol names no block.</translation>
     </message>
     <message>
         <source>Kein Symbol mit diesem Blocknamen in der Symbolbibliothek.</source>
