@@ -293,13 +293,12 @@ CSymbolButton* CDlgSymbols::ButtonAt(std::size_t index) {
 }
 
 void CDlgSymbols::SetUpButton(CSymbolButton& button, const CSymbolFile& file, CNode& symbol,
-                              const QString& slides, int index) {
+                              const QString& slides, const SymbolColourSettings& colours, int index) {
     const SymbolPreview preview = PreviewOf(symbol, slides);
     button.SetSlideFile(preview.kind == SymbolPreview::Slide ? preview.path : QString());
     button.SetBitmapFile(preview.kind == SymbolPreview::Bitmap ? preview.path : QString(), kBitmapFlags);
 
-    const SymbolButtonLook look =
-        LookOf(UsedInCalculations(file, symbol), SymbolColourSettings::FromHost(DesignApplies()));
+    const SymbolButtonLook look = LookOf(UsedInCalculations(file, symbol), colours);
     button.SetMarkCorner(look.markCorner, 0);
     if (look.gradient)
         button.SetGradientColor(0, look.first, look.second);
@@ -338,13 +337,14 @@ void CDlgSymbols::FillPage() {
         if (DesignApplies())
             g_cornerMarkColor = kDesignCornerMark;
         const QString slides = SlidesFolderOf(*file);
+        const SymbolColourSettings colours = SymbolColourSettings::FromHost(DesignApplies());
         for (std::size_t i = 0; i < m_placed.size(); ++i) {
             CSymbolButton* button = ButtonAt(i);
             const SymbolButtonSlot& slot = m_placed[i];
             if (slot.hidden) {
                 button->hide();
             } else {
-                SetUpButton(*button, *file, *slot.symbol, slides, int(i));
+                SetUpButton(*button, *file, *slot.symbol, slides, colours, int(i));
                 if (!button->isVisible())
                     button->show();
             }

@@ -21,6 +21,7 @@ class CNode;
 class CSymbolButton;
 class CSymbolFile;
 class CSymbolFileManager;
+struct SymbolColourSettings;
 class QComboBox;
 class QFileSystemWatcher;
 class QLineEdit;
@@ -135,7 +136,7 @@ private:
     bool DesignApplies() const;
     CSymbolButton* ButtonAt(std::size_t index);
     void SetUpButton(CSymbolButton& button, const CSymbolFile& file, CNode& symbol, const QString& slides,
-                     int index);
+                     const SymbolColourSettings& colours, int index);
     SymbolCellSize CellSize() const;
     // The rectangle the buttons start below: the pages list, and the quick find line with it.
     QRect ListRect() const;
