@@ -18,7 +18,8 @@ const char* const kStationHelp =
     "       orvane station draw --catalogs DIR [--databases DBDIR] --catalog KEY --product KEY\n"
     "                           [requirements] [--heat-meter FLOW,DP] [--water-meter FLOW,DP]\n"
     "                           [--accessories KEY=QTY,...] [--mirror] [--ztyp N] [--scheme-net]\n"
-    "                           [--xml] [-o FILE]\n\n"
+    "                           [--xml] [-o FILE]\n"
+    "       orvane station report (the options of draw) -o report.html|report.pdf\n\n"
     "list   the station catalogues in DIR with their data version and selection trees\n"
     "check  checks a product against drinking-water and floor-heating requirements as the\n"
     "       station wizard does; prints the result text (or the error), the two summaries and\n"
@@ -29,7 +30,10 @@ const char* const kStationHelp =
     "draw   the node the wizard hands the host after \"Zeichnen\" (DrawStation), in the node\n"
     "       tree's text form (--xml: XML) on standard output or in FILE; the station must pass\n"
     "       its check. Meters: nominal flow m³/h and pressure loss mbar; --ztyp as the host's\n"
-    "       input (default 1), --scheme-net as an input with \"SchemeNetType\".\n\n"
+    "       input (default 1), --scheme-net as an input with \"SchemeNetType\".\n"
+    "report the check report: requirements, product, result, design point, pressure losses,\n"
+    "       pumps and material list, as HTML or PDF (by the name of FILE); also for a station\n"
+    "       that fails, which the report then says. Exit status 0 when it was written.\n\n"
     "DIR    the catalogue folder of an installation: its catalogue descriptors (*.inf); the\n"
     "       station catalogues are those of the kind RS_HZ\n"
     "DBDIR  a folder where catalogue databases missing beside their catalogue are looked for\n"
@@ -93,6 +97,8 @@ int runStation(const QStringList& all, CommandIo& io) {
         return station::runCheck(args, io);
     if (verb == QStringLiteral("draw"))
         return station::runDraw(args, io);
+    if (verb == QStringLiteral("report"))
+        return station::runReport(args, io);
     io.err << "orvane station: unknown command \"" << verb << "\"\n" << kStationHelp;
     return UsageError;
 }

@@ -9,6 +9,7 @@
 #include "corekit/ui_services.h"
 #include "stations/station_catalog.h"
 #include "stations/station_check.h"
+#include "stations/station_output.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -66,10 +67,16 @@ WoSt::tCatalog* openCatalog(const QString& key, WoSt::tCatalogList& catalogs, Co
 // The product (a leaf of the selection tree) of the key into the wizard; false after telling why.
 bool loadProductByKey(WoSt::tCatalog& catalog, const QString& key, WoSt::tWizardState& wizard, CommandIo& io);
 
+// The catalogue, product, requirements, meters and accessories of draw and report, checked;
+// -1 when ready, else the exit status (after telling why). Messages must be caught already.
+int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, WoSt::tCatalogList& catalogs,
+                   WoSt::tWizardState& wizard, WoSt::tDrawOptions& options);
+
 // The verbs.
 int runList(const ArgReader& args, CommandIo& io);
 int runCheck(const ArgReader& args, CommandIo& io);
 int runCheckAll(const ArgReader& args, CommandIo& io);
 int runDraw(const ArgReader& args, CommandIo& io);
+int runReport(const ArgReader& args, CommandIo& io);
 
 } // namespace orvane::cli::station

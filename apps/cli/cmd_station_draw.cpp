@@ -60,39 +60,45 @@ bool writeNode(const CNode& node, const ArgReader& args, CommandIo& io) {
 
 } // namespace
 
-int runDraw(const ArgReader& args, CommandIo& io) {
+int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, WoSt::tCatalogList& catalogs,
+                   WoSt::tWizardState& wizard, WoSt::tDrawOptions& options) {
     const auto catalogKey = args.value(QStringLiteral("--catalog"));
     const auto productKey = args.value(QStringLiteral("--product"));
     if (!catalogKey || !productKey) {
-        io.err << "orvane station draw: --catalog KEY and --product KEY are needed\n";
+        io.err << "orvane station " << verb << ": --catalog KEY and --product KEY are needed\n";
         return UsageError;
     }
-    WoSt::tWizardState wizard;
-    WoSt::tDrawOptions options;
     bool zOk = true;
     options.zTyp = args.value(QStringLiteral("--ztyp"), QStringLiteral("1")).toInt(&zOk);
     options.mirror = args.has(QStringLiteral("--mirror")) ? 1 : 0;
     options.schemeNetType = args.has(QStringLiteral("--scheme-net"));
+    if (!zOk)
+        io.err << "orvane station: --ztyp needs a whole number\n";
     if (!zOk || !readRequirements(args, wizard, io) ||
         !readMeter(args, "--heat-meter", wizard.heatMeterFlow, wizard.heatMeterDp, io) ||
-        !readMeter(args, "--water-meter", wizard.waterMeterFlow, wizard.waterMeterDp, io)) {
-        if (!zOk)
-            io.err << "orvane station: --ztyp needs a whole number\n";
+        !readMeter(args, "--water-meter", wizard.waterMeterFlow, wizard.waterMeterDp, io))
         return UsageError;
-    }
     int status = Success;
     if (!useCatalogFolder(args, io, status))
         return status;
-    MessagesToStream messages(io.err);
-    WoSt::tCatalogList catalogs;
     WoSt::tCatalog* catalog = openCatalog(*catalogKey, catalogs, io);
     if (!catalog || !loadProductByKey(*catalog, *productKey, wizard, io))
         return WorkFailed;
     if (!readAccessories(args, wizard, io))
         return UsageError;
-    // The wizard draws only a station that passes its check; the check also fills the design
-    // point the node carries.
+    // The check also fills the design point the node carries.
     WoSt::UpdateTwSummary(wizard);
+    return -1;
+}
+
+int runDraw(const ArgReader& args, CommandIo& io) {
+    MessagesToStream messages(io.err);
+    WoSt::tCatalogList catalogs;
+    WoSt::tWizardState wizard;
+    WoSt::tDrawOptions options;
+    if (const int status = prepareStation(args, io, "draw", catalogs, wizard, options); status >= 0)
+        return status;
+    // The wizard draws only a station that passes its check.
     if (!wizard.display.drawEnabled) {
         io.err << wizard.product.name << ": " << wizard.display.result << "\n";
         return WorkFailed;

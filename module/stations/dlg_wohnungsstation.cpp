@@ -6,6 +6,7 @@
 #include "stations/manager_catalogs.h"
 #include "stations/product_picture.h"
 #include "stations/requirement_dialog_support.h"
+#include "stations/station_report.h"
 #include "stations/station_text.h"
 
 #include "corekit/document_policy.h"
@@ -62,7 +63,8 @@ CNode* CDlgWohnungsstation::ShowDialog(CNode* input, QWidget* parent) {
         return nullptr;
     CModuleResourceScope resources;
     ManagerCatalogs catalogs;
-    CDlgWohnungsstation dialog(input, {&catalogs, SettingsKey(), theApp.m_isRevit != 0}, parent);
+    CDlgWohnungsstation dialog(input, {&catalogs, SettingsKey(), theApp.m_isRevit != 0, QDir::tempPath()},
+                               parent);
     if (!dialog.Initialize())
         return nullptr;
     return dialog.ResultNode(dialog.exec(), QDir::tempPath()).release();
@@ -120,11 +122,16 @@ void CDlgWohnungsstation::CreateControls() {
     connect(m_delete, &QPushButton::clicked, this, [this] { done(IDC_BTN_LOESCHEN); });
     connect(m_fetch, &QPushButton::clicked, this, [this] { done(IDC_BTN_HOLEN); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    m_report = new QPushButton(T("Bericht"), this);
+    m_report->setAccessibleName(T("Auslegungsbericht"));
+    SetControl(IDC_BTN_BERICHT, m_report);
+    connect(m_report, &QPushButton::clicked, this, &CDlgWohnungsstation::OnBericht);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_draw);
     buttons->addWidget(m_delete);
     buttons->addWidget(m_fetch);
     buttons->addStretch(1);
+    buttons->addWidget(m_report);
     buttons->addWidget(m_close);
 
     auto* layout = new QVBoxLayout(this);
@@ -395,6 +402,22 @@ DocumentSource CDlgWohnungsstation::CatalogueDocument(const char* what) const {
     if (!catalog)
         return {T(what), QString()};
     return {catalog->info.displayName + QStringLiteral(", ") + T(what), catalog->info.rootPath};
+}
+
+void CDlgWohnungsstation::OnBericht() {
+    const QString folder = m_wizard->Context().tempFolder;
+    if (!m_wizard->State().catalog || folder.isEmpty() || !ReadMeters())
+        return;
+    // The report's pumps and parts list come from the draw node, made without the material file.
+    const auto draw = m_wizard->State().display.drawEnabled ? m_wizard->CreateDrawNode(QString()) : nullptr;
+    const QString path = QDir(folder).filePath(QStringLiteral("WOST_BERICHT.pdf"));
+    QString error;
+    if (!WriteStationReport(m_wizard->State(), draw.get(), path, &error)) {
+        ShowMessage(sformat(T("Der Bericht konnte nicht geschrieben werden: %s"), error),
+                    MessageIcon::Exclamation);
+        return;
+    }
+    CurrentUiServices().OpenWithDefaultHandler(path, {T("Auslegungsbericht"), folder});
 }
 
 void CDlgWohnungsstation::OnDataSheet() {

@@ -42,6 +42,7 @@ public:
         IDC_BTN_FBH = 1023,
         IDC_EDT_HZ_SUMMARY = 1024,
         IDC_CHK_SPIEGELN = 1041,
+        IDC_BTN_BERICHT = 1050,
         IDC_BTN_ZEICHNEN = 1001,
         IDC_BTN_LOESCHEN = 1027,
         IDC_BTN_HOLEN = 1028,
@@ -52,7 +53,8 @@ public:
 
     // Runs the wizard modally with the module's resources current. The caller owns the answer:
     // "DrawStation" after "Zeichnen", "DeleteStation" after "Löschen", "GetStation" after
-    // "Holen"; null after "Beenden", without catalogues, or for a null input.
+    // "Holen"; null after "Beenden", without catalogues, or for a null input. The material output
+    // file and the report go to the user's temporary folder.
     ORVANE_EXPORT static CNode* ShowDialog(CNode* input, QWidget* parent = nullptr);
 
     CDlgWohnungsstation(const CNode* input, WoSt::tWizardContext context, QWidget* parent = nullptr);
@@ -71,6 +73,8 @@ public:
     void OnTrinkwasser();
     void OnFussbodenheizung();
     void OnZeichnen();
+    // Writes the check report as PDF into the temporary folder and opens it.
+    void OnBericht();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,4 +118,5 @@ private:
     QPushButton* m_delete = nullptr;
     QPushButton* m_fetch = nullptr;
     QPushButton* m_close = nullptr;
+    QPushButton* m_report = nullptr;
 };

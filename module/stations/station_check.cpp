@@ -301,3 +301,15 @@ std::pair<QColor, QColor> ResultColors(ResultLook look, const QPalette& palette)
 }
 
 } // namespace WoSt
+
+namespace WoSt {
+
+tPressureLosses PressureLossesAt(const tWizardState& w, double tapRate) {
+    if (!w.catalog || w.catalog->data == 0)
+        return {};
+    const DatenRow daten(CatalogDb(*w.catalog), *w.catalog, w.product);
+    const PressureLosses dp = pressureLosses(w, daten, tapRate);
+    return {dp.tw, dp.hz};
+}
+
+} // namespace WoSt

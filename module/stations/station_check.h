@@ -41,6 +41,14 @@ struct tWizardState {
 };
 
 void CheckStation(tWizardState& wizard);
+
+// Pressure losses of the drinking-water path and of the heating side at a tap rate (l/min),
+// in mbar, as the check's result text states them.
+struct tPressureLosses {
+    double tw = 0.0;
+    double hz = 0.0;
+};
+tPressureLosses PressureLossesAt(const tWizardState& wizard, double tapRate);
 void UpdateTwSummary(tWizardState& wizard);
 
 // Text and background colour of the result field.

@@ -24,6 +24,7 @@ struct tWizardContext {
     CatalogSource* catalogs = nullptr;
     QString settingsKey;
     bool revitHost = false;
+    QString tempFolder; // the user's temporary folder: material output file, report
 };
 
 // Controls whose numbers the logic hands out (a meter field that misses data).
@@ -90,6 +91,8 @@ public:
     void StoreDrawSettings();
     // The draw node for the current choice (the material output file goes to `tempFolder`).
     std::unique_ptr<CNode> CreateDrawNode(const QString& tempFolder);
+
+    const tWizardContext& Context() const { return m_context; }
 
     // The accessory table of the product, opened; 0 when it has none.
     TableHandle AccessoryTable();

@@ -278,5 +278,77 @@
         <source>Datenblatt</source>
         <translation>Data sheet</translation>
     </message>
+    <message>
+        <source>Bericht</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Auslegungsbericht</source>
+        <translation>Design report</translation>
+    </message>
+    <message>
+        <source>Der Bericht konnte nicht geschrieben werden: %s</source>
+        <translation>The report could not be written: %s</translation>
+    </message>
+    <message>
+        <source>Die Station erfüllt die Anforderungen.</source>
+        <translation>The station meets the requirements.</translation>
+    </message>
+    <message>
+        <source>Die Station erfüllt die Anforderungen nicht.</source>
+        <translation>The station does not meet the requirements.</translation>
+    </message>
+    <message>
+        <source>Auslegungspunkt</source>
+        <translation>Design point</translation>
+    </message>
+    <message>
+        <source>Rücklauftemperatur primär</source>
+        <translation>Primary return temperature</translation>
+    </message>
+    <message>
+        <source>Volumenstrom primär</source>
+        <translation>Primary flow</translation>
+    </message>
+    <message>
+        <source>Druckverluste</source>
+        <translation>Pressure losses</translation>
+    </message>
+    <message>
+        <source>Heizungspumpe</source>
+        <translation>Heating pump</translation>
+    </message>
+    <message>
+        <source>Zweite Pumpe</source>
+        <translation>Second pump</translation>
+    </message>
+    <message>
+        <source>Pumpen</source>
+        <translation>Pumps</translation>
+    </message>
+    <message>
+        <source>Menge</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Artikel</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <source>Materialliste</source>
+        <translation>Material list</translation>
+    </message>
+    <message>
+        <source>Produkt</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Artikelsatz</source>
+        <translation>Article set</translation>
+    </message>
 </context>
 </TS>

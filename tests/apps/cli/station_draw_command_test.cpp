@@ -154,3 +154,46 @@ TEST(StationCheckAllCommand, PassingProductsFirstLeastPrimaryFlowFirst) {
     EXPECT_EQ(runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST", "--fr", "200"})).status,
               1);
 }
+
+TEST_F(FolderTest, StationReportAsHtmlAndPdfWithItsKeyFigures) {
+    const QStringList choice{"--catalog",    "AUENHOF_WOST", "--product",     "AH_WS_C30",
+                             "--heat-meter", "1.5,100",      "--accessories", "AH_ART_ABDECKUNG=2"};
+    const QString html = folder.filePath("report.html");
+    const QString pdf = folder.filePath("report.pdf");
+    ASSERT_EQ(runOrvane(sampleStation("report", choice + QStringList{"-o", html})).status, 0);
+    ASSERT_EQ(runOrvane(sampleStation("report", choice + QStringList{"-o", pdf})).status, 0);
+    const QString text = QString::fromUtf8(folder.read("report.html"));
+    for (const QString& figure :
+         {QString("Auenhof Wohnungsstation Komfort 30"), QString("Die Station erfüllt die Anforderungen."),
+          QString("Hocheffizienzpumpe 25-60, dp-variabel, 250 … 600 mbar"),
+          QString("<td align='right'>4.00</td><td>AH_ART_KUGELHAHN_20</td><td>Kugelhahn DN 20 mit "
+                  "Thermometer</td>"),
+          QString("<td align='right'>2.00</td><td>AH_ART_ABDECKUNG</td>"), QString("747.8 l/h")})
+        EXPECT_TRUE(text.contains(figure)) << figure.toStdString();
+    const QByteArray bytes = folder.read("report.pdf");
+    EXPECT_TRUE(bytes.startsWith("%PDF-1.")) << "a PDF";
+    EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+    EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+    EXPECT_GT(bytes.size(), 5000) << "text and tables, not an empty page";
+
+    // The pressure losses are the check's own figures.
+    const QStringList k20{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20"};
+    const auto check = runOrvane(sampleStation("check", k20));
+    const QString tw = check.out.section("Druckverlust-TW\t", 1).section('\n', 0, 0);
+    ASSERT_TRUE(tw.endsWith(" mbar")) << check.out.toStdString();
+    ASSERT_EQ(runOrvane(sampleStation("report", k20 + QStringList{"-o", html})).status, 0);
+    EXPECT_TRUE(QString::fromUtf8(folder.read("report.html")).contains("<td>Druckverlust-TW</td><td>" + tw));
+
+    // A station that fails gets a report that says so, without parts list.
+    ASSERT_EQ(runOrvane(sampleStation("report", {"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20",
+                                                 "--fr", "40", "-o", html}))
+                  .status,
+              0);
+    const QString failing = QString::fromUtf8(folder.read("report.html"));
+    EXPECT_TRUE(failing.contains("Die Station erfüllt die Anforderungen nicht.")) << failing.toStdString();
+    EXPECT_FALSE(failing.contains("Materialliste"));
+    EXPECT_EQ(runOrvane(sampleStation("report", {"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "-o",
+                                                 folder.filePath("no/such/folder/r.pdf")}))
+                  .status,
+              1);
+}

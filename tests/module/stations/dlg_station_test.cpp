@@ -141,7 +141,7 @@ protected:
 
     std::unique_ptr<CDlgWohnungsstation> open(const CNode* input) {
         auto dialog = std::make_unique<CDlgWohnungsstation>(
-            input, tWizardContext{&catalogs, "T\\DlgWohnungsstation", false});
+            input, tWizardContext{&catalogs, "T\\DlgWohnungsstation", false, folder.filePath("tmp")});
         initialized = dialog->Initialize();
         return dialog;
     }
@@ -210,6 +210,19 @@ TEST_F(WizardDialogTest, EndButtonsAndTheirNodes) {
     for (int hidden : {1027, 1028, 1041})
         EXPECT_FALSE(scheme->GetDlgItem(hidden)->isVisible()) << hidden;
     EXPECT_EQ(CDlgWohnungsstation::ShowDialog(nullptr), nullptr);
+}
+
+TEST_F(WizardDialogTest, ReportButtonWritesThePdfAndOpensIt) {
+    const auto d = open(&input);
+    showActive(*d);
+    QDir().mkpath(folder.filePath("tmp"));
+    QTest::mouseClick(item<QPushButton>(*d, CDlgWohnungsstation::IDC_BTN_BERICHT), Qt::LeftButton);
+    const QString pdf = folder.filePath("tmp/WOST_BERICHT.pdf");
+    EXPECT_TRUE(folder.read("tmp/WOST_BERICHT.pdf").startsWith("%PDF-"));
+    ASSERT_FALSE(ui.Shown().isEmpty());
+    EXPECT_EQ(ui.Shown().back().kind, CRecordingUiServices::Kind::OpenDocument);
+    EXPECT_EQ(ui.Shown().back().text, pdf);
+    EXPECT_TRUE(d->isVisible()) << "the report leaves the wizard open";
 }
 
 TEST_F(WizardDialogTest, PictureHotRectangleShowsTheLinkAndOpensIt) {
