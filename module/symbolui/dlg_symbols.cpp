@@ -206,6 +206,11 @@ void CDlgSymbols::LoadPages() {
     m_files.clear();
     m_context.manager->CollectFiles();
     m_context.manager->GetListedFiles(m_fileListSupport, standards, m_files);
+    if (m_context.manager->m_bIndexChanged) {
+        // Files were read anew: the current symbol's node may be gone with its old tree.
+        g_pCurSymbolFile = nullptr;
+        g_pCurSymbolNode = nullptr;
+    }
     m_context.manager->m_bIndexChanged = 0;
 
     const SymbolPageList pages = BuildPageList(m_files, m_context.rules);

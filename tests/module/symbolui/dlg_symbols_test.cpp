@@ -120,7 +120,9 @@ TEST_F(SymbolsWindowTest, ClickPastesTheCommandsInBothHostsAndSetsTheCurrentSymb
         window->SymbolButtons()[0]->click();
         EXPECT_TRUE(pasted().empty()) << "swallowed while the files are being reloaded";
         EXPECT_EQ(DlgSymbols::GetSymbolButton(), window->SymbolButtons()[1]);
-        manager.m_bIndexChanged = 0;
+        window->FillPage();
+        EXPECT_FALSE(DlgSymbols::GetSymbolProps()) << "the reload forgot the current symbol";
+        EXPECT_EQ(DlgSymbols::GetValue(L"Text"), QString());
         g_pCurSymbolButton = nullptr;
     }
 }
