@@ -11,6 +11,7 @@
 
 #include "corekit/node.h"
 #include "corekit/text_utils.h"
+#include "corekit/vars_mgr.h"
 #include "corekit/widgets/dialog_ext.h"
 
 #include <QAction>
@@ -113,6 +114,16 @@ void HostWindow::RegisterCommands() {
                    else
                        m_view->BeginPlacement(items, HostText("Symbol einfügen"));
                });
+    // The symbol properties dialog asks the host to make a block or a slide of a file it chose.
+    for (const auto& [command, variable] : {std::pair{"CreateSymbolBlock", "SYMBOLS_BLOCKFILE"},
+                                            std::pair{"CreateSymbolSlide", "SYMBOLS_SLIDEFILE"}})
+        c.Register(
+            QString::fromLatin1(command), HostText("Vom Modul: Block oder Dia zu einer Datei erzeugen"),
+            [this, variable](const QStringList&) {
+                QString file;
+                COrvaneVarsMgr::GetInstance().get(QString::fromLatin1(variable), file, eVarSaveSettings);
+                Say(sformat(HostText("Der Demo-Host erzeugt keine Blöcke und Dias; gewünscht: %s"), file));
+            });
     c.Register(QStringLiteral("HYDRAULIK"), HostText("Hydraulische Schaltungen"),
                [this](const QStringList&) { RunHydraulics(); });
     c.Register(QStringLiteral("STATION"), HostText("Assistent Frischwasser- und Wohnungsstationen"),

@@ -66,6 +66,19 @@ QString Expect(bool ok, const QString& why) {
     return ok ? QString() : why;
 }
 
+// A control by its number; the toolbars name their symbol buttons by it instead.
+QAbstractButton* DialogButton(QWidget* window, int id) {
+    auto* dialog = qobject_cast<CDialogExt*>(window);
+    auto* button = dialog ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(id)) : nullptr;
+    return button ? button : window->findChild<QAbstractButton*>(QString::number(id));
+}
+
+// Controls of the symbols window and the toolbars.
+constexpr int kFirstSymbolButton = 5000;
+constexpr int kSearchButton = 1971;
+constexpr int kOptionsButton = 1967;
+constexpr int kPagesList = 1970;
+
 } // namespace
 
 Tour::Tour(HostWindow& window, const QString& folder) : m_window(window), m_folder(folder) {
@@ -305,6 +318,19 @@ void Tour::StepsToolbars() {
         return Expect(toolbar->windowTitle() == ModuleBridge::ToolbarTitle(QStringLiteral("H")),
                       QStringLiteral("the toolbar is not titled with its trade"));
     });
+    Step(QStringLiteral("insert-from-toolbar"), [&]() -> QString {
+        Wait(150);
+        QAbstractButton* button = toolbar ? DialogButton(toolbar, kFirstSymbolButton) : nullptr;
+        if (!button || !button->isVisible())
+            return QStringLiteral("the toolbar shows no symbol button");
+        const size_t before = m_window.GetDrawing().Items().size();
+        button->click();
+        Settle();
+        if (!m_window.View()->IsPlacing())
+            return QStringLiteral("the click on a toolbar symbol started no placement");
+        m_window.View()->PlaceAt({-150, -100});
+        return Expect(m_window.GetDrawing().Items().size() > before, QStringLiteral("nothing was placed"));
+    });
     Step(QStringLiteral("toolbars-restored"), [&]() -> QString {
         const int open = ModuleBridge::OpenToolbarCount();
         ModuleBridge::StoreAndCloseToolbars();
@@ -324,17 +350,6 @@ void Tour::StepsToolbars() {
                       QStringLiteral("the toolbar did not hide and show with the panels"));
     });
 }
-
-namespace {
-QAbstractButton* DialogButton(QWidget* window, int id) {
-    auto* dialog = qobject_cast<CDialogExt*>(window);
-    return dialog ? qobject_cast<QAbstractButton*>(dialog->GetDlgItem(id)) : nullptr;
-}
-constexpr int kFirstSymbolButton = 5000;
-constexpr int kSearchButton = 1971;
-constexpr int kOptionsButton = 1967;
-constexpr int kPagesList = 1970;
-} // namespace
 
 QString Tour::InsertFromWindow(QPointF at) {
     Drawing& drawing = m_window.GetDrawing();

@@ -1,10 +1,12 @@
-// A minimal host of the planning module: starts the module, registers the paste callback and
-// opens the hydraulic circuit dialog. With --auto the dialog is answered with "Zeichnen" at
-// once (for tests); the node the module returns is printed in its text form.
+// A minimal host of the planning module: starts the module, registers the paste callback,
+// opens the symbols window in a window of its own and then the hydraulic circuit dialog. With
+// --auto the dialog is answered with "Zeichnen" at once (for tests); the node the module
+// returns is printed in its text form.
 #include "corekit/node.h"
 #include "frame/host_command.h"
 #include "frame/module_start.h"
 #include "hydraulics/dlg_hydraulics.h"
+#include "symbolui/dlg_symbols.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,6 +45,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     DlgSymbols::SetOrvanePasteToCommandLineFunc(&PasteToCommandLine);
+
+    // The symbols window goes into a parent that is on screen.
+    QWidget host;
+    host.resize(200, 420);
+    host.show();
+    QWidget* symbols = nullptr;
+    if (!CDlgSymbols::CreateWnd(symbols, &host)) {
+        std::fprintf(stderr, "the symbols window could not be made\n");
+        return 1;
+    }
+    std::printf("symbols window: created\n");
+
     if (app.arguments().contains(QStringLiteral("--auto")))
         PressDrawWhenOpen();
     const std::unique_ptr<CNode> node(CDlgHydraulics::Show(nullptr));

@@ -212,6 +212,14 @@
         <translation>Insert symbol</translation>
     </message>
     <message>
+        <source>Vom Modul: Block oder Dia zu einer Datei erzeugen</source>
+        <translation>From the module: make a block or a slide of a file</translation>
+    </message>
+    <message>
+        <source>Der Demo-Host erzeugt keine Blöcke und Dias; gewünscht: %s</source>
+        <translation>The demo host makes no blocks and slides; asked for: %s</translation>
+    </message>
+    <message>
         <source>Hydraulische Schaltungen</source>
         <translation>Hydraulic circuits</translation>
     </message>

@@ -32,8 +32,8 @@ run("configuring the example" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/minimal
 run("building the example" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 set(environment QT_QPA_PLATFORM=offscreen ORVANE_SETTINGS_FILE=${WORK_DIR}/settings.ini ORVANE_LANGUAGE=de)
 run("running the example" ${CMAKE_COMMAND} -E env ${environment} ${WORK_DIR}/build/minimal-host --auto)
-if(NOT output MATCHES "HydData" OR NOT output MATCHES "eHydMode")
-  message(FATAL_ERROR "the example printed no HydData node:\n${output}")
+if(NOT output MATCHES "symbols window: created" OR NOT output MATCHES "HydData" OR NOT output MATCHES "eHydMode")
+  message(FATAL_ERROR "the example made no symbols window or printed no HydData node:\n${output}")
 endif()
 
 # The installed host reads no variable of this build: no database path, no library path.
