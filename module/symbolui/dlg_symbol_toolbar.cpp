@@ -27,11 +27,15 @@
 #include "corekit/registry.h"
 #include "corekit/text_utils.h"
 #include "corekit/ui_services.h"
+#include "shellui/color_scheme.h"
+#include "shellui/desktop_design.h"
+#include "shellui/image_list.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
@@ -42,6 +46,16 @@ namespace {
 constexpr int kTopRowY = 4;
 constexpr int kSmallButton = 22;
 const QString kStretchValue = QStringLiteral("StretchButtons");
+
+// A design image in the colour scheme in use when the design has one, else the plain one.
+QImage DesignImage(const QString& folder, const QString& name) {
+    if (folder.isEmpty())
+        return QImage();
+    const QString themed =
+        QDir(folder).filePath(ShellUI::AddColorSchemeSuffix(name) + QStringLiteral(".bmp"));
+    const QString plain = QDir(folder).filePath(name + QStringLiteral(".bmp"));
+    return ShellUI::LoadImageList(QFileInfo::exists(themed) ? themed : plain, 16, 16).Image(0);
+}
 
 CNode* SymbolOf(const CSymbolButton* button) {
     return button ? static_cast<CNode*>(button->property("symbolNode").value<void*>()) : nullptr;
@@ -69,29 +83,42 @@ CDlgSymbolToolbar::~CDlgSymbolToolbar() {
 }
 
 void CDlgSymbolToolbar::CreateControls() {
-    // The faces are drawn glyphs until the design's images are wired in; the texts a screen
-    // reader speaks are the tool tips.
-    const auto makeButton = [this](int id, const char* tip, const QString& glyph) {
+    const QString imageFile = QDir(m_context.supportFolder)
+                                  .filePath(ShellUI::AddColorSchemeSuffix(QStringLiteral("ImgList_Symbols")) +
+                                            QStringLiteral(".bmp"));
+    const ShellUI::CImageList images = ShellUI::LoadImageList(imageFile, 16, 16);
+    const CDesktopDesignBase* design = m_context.designs ? m_context.designs->GetDesign(-1) : nullptr;
+    const QString designFolder =
+        design ? design->GetPropertyStr(CDesktopDesignBase::kImageFolder, nullptr) : QString();
+    // A button without its image at hand shows a glyph; the text a screen reader speaks is
+    // the tool tip.
+    const auto makeButton = [this](int id, const char* tip, const QImage& image, const QString& glyph) {
         auto* button = new CDesktopButton(this);
         button->SetNoDefaultButton(1);
-        button->setText(glyph);
+        if (!image.isNull())
+            button->SetBitmap(image, 0x0F00);
+        else
+            button->setText(glyph);
         button->setToolTip(ModuleText(tip));
         button->setAccessibleName(ModuleText(tip));
         button->setFocusPolicy(Qt::TabFocus);
         SetControl(id, button);
         return button;
     };
-    m_back = makeButton(IDC_BTN_BACK, "zurück", QStringLiteral("\u25C0"));
-    m_forward = makeButton(IDC_BTN_FORWARD, "weiter", QStringLiteral("\u25B6"));
+    m_back = makeButton(IDC_BTN_BACK, "zurück", DesignImage(designFolder, QStringLiteral("ArrowLeft")),
+                        QStringLiteral("\u25C0"));
+    m_forward = makeButton(IDC_BTN_FORWARD, "weiter", DesignImage(designFolder, QStringLiteral("ArrowRight")),
+                           QStringLiteral("\u25B6"));
     m_pages = new QComboBox(this);
     m_pages->setToolTip(ModuleText("Seiten"));
     m_pages->setAccessibleName(ModuleText("Seiten"));
     SetControl(IDC_CMB_PAGES, m_pages);
-    m_standardSize = makeButton(IDC_BTN_STANDARD_SIZE, "Standard-Größe", QStringLiteral("\u25A1"));
-    m_stretch = makeButton(IDC_BTN_STRETCH, "Schaltflächen strecken/nicht strecken", QString());
-    m_options = makeButton(IDC_BTN_OPTIONS, "Optionen", QStringLiteral("\u2026"));
-    m_search = makeButton(IDC_BTN_SEARCH, "Symbol suchen", QStringLiteral("?"));
-    m_searchNext = makeButton(IDC_BTN_SEARCH_NEXT, "Nächstes Symbol suchen", QStringLiteral("?\u00BB"));
+    m_standardSize = makeButton(IDC_BTN_STANDARD_SIZE, "Standard-Größe", QImage(), QStringLiteral("\u25A1"));
+    m_stretch = makeButton(IDC_BTN_STRETCH, "Schaltflächen strecken/nicht strecken", QImage(), QString());
+    m_options = makeButton(IDC_BTN_OPTIONS, "Optionen", images.Image(0), QStringLiteral("\u2026"));
+    m_search = makeButton(IDC_BTN_SEARCH, "Symbol suchen", images.Image(1), QStringLiteral("?"));
+    m_searchNext =
+        makeButton(IDC_BTN_SEARCH_NEXT, "Nächstes Symbol suchen", images.Image(2), QStringLiteral("?\u00BB"));
     if (m_context.isRevit)
         m_options->hide();
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CDesktopButton;
+class CDesktopDesignManager;
 class CDlgSymbolToolbarProperties;
 class CNode;
 class CSlide;
@@ -28,6 +29,10 @@ struct SymbolToolbarContext {
     QString revitVersion;
     // Where the window system does not scale by itself; Qt's logical pixels need 1.0.
     double scaleFactor = 1.0;
+    // The design whose arrow images the page buttons show, and the supplied support folder
+    // with the image list of the other small buttons; without them the buttons show glyphs.
+    CDesktopDesignManager* designs = nullptr;
+    QString supportFolder;
 };
 
 // A floating, resizable window showing the pages of one trade's symbol files, one page of

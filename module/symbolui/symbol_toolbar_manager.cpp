@@ -9,6 +9,7 @@
 #include "symbols/symbols_host.h"
 
 #include "corekit/registry.h"
+#include "shellui/desktop_design.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -41,6 +42,8 @@ CSymbolToolbarManager* CSymbolToolbarManager::GetInstance() {
         context.fileManager = CSymbolFileManager::GetInstance();
         context.isRevit = theApp.m_isRevit != 0;
         context.revitVersion = theApp.m_revitVersion;
+        context.designs = CDesktopDesignManager::GetInstance();
+        context.supportFolder = SymbolsHost::Get().DefaultFolder(6);
         instance = std::make_unique<CSymbolToolbarManager>(theApp.m_regPath, context, HostMainWindow());
         if (QCoreApplication* app = QCoreApplication::instance())
             QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { DestroyInstance(); });

@@ -6,6 +6,8 @@
 
 #include "symbols/symbol_file_manager.h"
 
+#include "shellui/desktop_design.h"
+
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
@@ -27,6 +29,8 @@ protected:
     std::unique_ptr<CDlgSymbolToolbar> open(const QString& page) {
         SymbolToolbarContext context;
         context.fileManager = &manager;
+        context.designs = &designs;
+        context.supportFolder = sampleInstallationPath(QStringLiteral("Support"));
         auto toolbar = std::make_unique<CDlgSymbolToolbar>(context);
         toolbar->SetName(QStringLiteral("H"));
         toolbar->SetRegistryPath(QStringLiteral("Orvane\\Test\\Dialogs\\DlgSymbolToolbar"),
@@ -55,6 +59,7 @@ protected:
 
     FakeSymbolsHost host;
     CSymbolFileManager manager;
+    CDesktopDesignManager designs{sampleInstallationPath(QStringLiteral("Support/Designs"))};
 };
 
 TEST_P(ToolbarScreenshot, PageOfButtonsInRows) {
