@@ -65,6 +65,10 @@ CSymbolToolbarManager::CSymbolToolbarManager(const QString& moduleKey,
 }
 
 CSymbolToolbarManager::~CSymbolToolbarManager() {
+    // Windows cannot be destroyed once the application object is gone (a host that ends
+    // without quitting its event loop); the process ends with them.
+    if (!QCoreApplication::instance())
+        return;
     for (CDlgSymbolToolbar* toolbar : m_toolbars) {
         toolbar->StorePosition();
         delete toolbar;
