@@ -34,6 +34,8 @@
 #include <QTimerEvent>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kBitmapFlags = 0x0F00;
@@ -471,6 +473,13 @@ bool CDlgSymbols::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == m_quickFind && key->key() == Qt::Key_Escape) {
             m_quickFind->clear();
+            return true;
+        }
+        if (watched == m_quickFind && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up) &&
+            m_quickHits->count() > 0) {
+            const int step = key->key() == Qt::Key_Down ? 1 : -1;
+            m_quickHits->setCurrentRow(
+                std::clamp(m_quickHits->currentRow() + step, 0, m_quickHits->count() - 1));
             return true;
         }
         const auto found = std::find(m_buttons.begin(), m_buttons.end(), watched);

@@ -249,7 +249,8 @@ TEST_F(SymbolsWindowTest, QuickFindFiltersAllPagesEnterInsertsEscClears) {
               QStringLiteral("Ventil — Armaturen (ein Tippfehler)"));
     EXPECT_EQ(window->QuickFindHits()->item(1)->text(),
               QStringLiteral("U_VENTIL — Eigene 2 (ein Tippfehler, Blockname)"));
-    window->QuickFindHits()->setCurrentRow(1);
+    QTest::keyClick(line, Qt::Key_Down);
+    EXPECT_EQ(window->QuickFindHits()->currentRow(), 1);
     QTest::keyClick(line, Qt::Key_Return);
     EXPECT_EQ(window->CurrentPage(), 3);
     EXPECT_EQ(QStringList(pasted().begin(), pasted().end()), QStringList{"InsertSymbol\r"});
