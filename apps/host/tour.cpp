@@ -20,6 +20,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 
 #include <memory>
@@ -398,6 +400,46 @@ void Tour::StepsSymbolsWindow() {
             return Expect(m_messages->MessageCount() == before, QStringLiteral("the search found nothing"));
         },
         m_window.SymbolsWindow());
+    Step(QStringLiteral("quick-find"), [&]() -> QString {
+        auto* field = window->findChild<QLineEdit*>();
+        auto* hits = window->findChild<QListWidget*>();
+        if (!field || !hits)
+            return QStringLiteral("the symbols window has no quick find");
+        field->setText(QStringLiteral("Kessel"));
+        Settle();
+        if (!hits->isVisible() || hits->count() == 0)
+            return QStringLiteral("quick find lists no hit for 'Kessel'");
+        window->grab().save(QDir(m_folder).filePath(sformat("%02d-quick-find-hits.png", m_number)));
+        Q_EMIT field->returnPressed();
+        Settle();
+        field->clear();
+        if (!m_window.View()->IsPlacing())
+            return QStringLiteral("Return on a hit started no placement");
+        const QList<int> ids = m_window.View()->PlaceAt({-150, 300});
+        const DrawingItem* placed = ids.isEmpty() ? nullptr : m_window.GetDrawing().Item(ids.first());
+        return Expect(placed && placed->blockName.contains(QStringLiteral("KESSEL"), Qt::CaseInsensitive),
+                      QStringLiteral("the placed symbol is not the hit"));
+    });
+    Step(QStringLiteral("symbol-properties"), [&]() -> QString {
+        QAbstractButton* button = DialogButton(window, kFirstSymbolButton);
+        if (!button)
+            return QStringLiteral("no symbol button");
+        auto done = std::make_shared<bool>(false);
+        bool shown = false;
+        // Looked at and closed: OK would change the sample installation's files.
+        WhenModalOpens(
+            [&](QWidget* modal) {
+                shown = true;
+                Settle();
+                modal->grab().save(
+                    QDir(m_folder).filePath(sformat("%02d-symbol-properties-dialog.png", m_number)));
+                modal->close();
+            },
+            done);
+        Q_EMIT button->customContextMenuRequested(QPoint(4, 4));
+        *done = true;
+        return Expect(shown, QStringLiteral("a right click opened no properties dialog"));
+    });
     Step(QStringLiteral("symbol-options"), [&]() -> QString {
         auto done = std::make_shared<bool>(false);
         bool shown = false;
