@@ -19,7 +19,8 @@ const char* const kStationHelp =
     "                           [requirements] [--heat-meter FLOW,DP] [--water-meter FLOW,DP]\n"
     "                           [--accessories KEY=QTY,...] [--mirror] [--ztyp N] [--scheme-net]\n"
     "                           [--xml] [-o FILE]\n"
-    "       orvane station report (the options of draw) -o report.html|report.pdf\n\n"
+    "       orvane station report (the options of draw) -o report.html|report.pdf\n"
+    "       orvane station diagram (the options of draw) -o diagram.png|diagram.svg\n\n"
     "list   the station catalogues in DIR with their data version and selection trees\n"
     "check  checks a product against drinking-water and floor-heating requirements as the\n"
     "       station wizard does; prints the result text (or the error), the two summaries and\n"
@@ -33,7 +34,9 @@ const char* const kStationHelp =
     "       input (default 1), --scheme-net as an input with \"SchemeNetType\".\n"
     "report the check report: requirements, product, result, design point, pressure losses,\n"
     "       pumps and material list, as HTML or PDF (by the name of FILE); also for a station\n"
-    "       that fails, which the report then says. Exit status 0 when it was written.\n\n"
+    "       that fails, which the report then says. Exit status 0 when it was written.\n"
+    "diagram why a station fails: the exchanger's characteristic (tap rate against primary\n"
+    "       flow), the requested tap rate on it and the limit it crossed.\n\n"
     "DIR    the catalogue folder of an installation: its catalogue descriptors (*.inf); the\n"
     "       station catalogues are those of the kind RS_HZ\n"
     "DBDIR  a folder where catalogue databases missing beside their catalogue are looked for\n"
@@ -99,6 +102,8 @@ int runStation(const QStringList& all, CommandIo& io) {
         return station::runDraw(args, io);
     if (verb == QStringLiteral("report"))
         return station::runReport(args, io);
+    if (verb == QStringLiteral("diagram"))
+        return station::runDiagram(args, io);
     io.err << "orvane station: unknown command \"" << verb << "\"\n" << kStationHelp;
     return UsageError;
 }

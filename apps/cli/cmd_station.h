@@ -78,5 +78,6 @@ int runCheck(const ArgReader& args, CommandIo& io);
 int runCheckAll(const ArgReader& args, CommandIo& io);
 int runDraw(const ArgReader& args, CommandIo& io);
 int runReport(const ArgReader& args, CommandIo& io);
+int runDiagram(const ArgReader& args, CommandIo& io);
 
 } // namespace orvane::cli::station

@@ -3,6 +3,7 @@
 #include "stations/daten_row.h"
 #include "stations/dlg_anforderung_hz.h"
 #include "stations/dlg_anforderung_tw.h"
+#include "stations/failure_diagram.h"
 #include "stations/manager_catalogs.h"
 #include "stations/product_picture.h"
 #include "stations/requirement_dialog_support.h"
@@ -245,7 +246,12 @@ QWidget* CDlgWohnungsstation::CreateProductColumn() {
     layout->addWidget(m_info);
     layout->addWidget(m_description);
     layout->addWidget(m_dataSheet, 0, Qt::AlignLeft);
+    m_diagram = new QLabel(column);
+    m_diagram->setFixedHeight(120);
+    m_diagram->setAccessibleName(T("Kennlinie"));
+    SetControl(IDC_PIC_DIAGRAMM, m_diagram);
     layout->addWidget(m_result);
+    layout->addWidget(m_diagram);
     return column;
 }
 
@@ -313,6 +319,22 @@ void CDlgWohnungsstation::ShowCheck() {
         w->setVisible(d.waterMeterVisible);
     m_draw->setEnabled(d.drawEnabled);
     m_fbh->setEnabled(d.fbhEnabled);
+    ShowDiagram();
+}
+
+// Beside a failing result, how far off the station is; nothing while it passes.
+void CDlgWohnungsstation::ShowDiagram() {
+    const tWizardState& s = m_wizard->State();
+    const bool fails = s.display.resultLook == ResultLook::Error && s.catalog;
+    m_diagram->setVisible(fails);
+    if (!fails)
+        return;
+    const QPalette& pal = palette();
+    const tDiagramColors colors{pal.color(QPalette::WindowText), pal.color(QPalette::Mid),
+                                pal.color(QPalette::Highlight), QColor(255, 0, 0)};
+    const QSize size(std::max(200, m_diagram->width()), m_diagram->height());
+    m_diagram->setPixmap(
+        QPixmap::fromImage(RenderFailureDiagram(FailureDiagramOf(s), size, devicePixelRatioF(), colors)));
 }
 
 bool CDlgWohnungsstation::ReadMeters() {

@@ -43,6 +43,7 @@ public:
         IDC_EDT_HZ_SUMMARY = 1024,
         IDC_CHK_SPIEGELN = 1041,
         IDC_BTN_BERICHT = 1050,
+        IDC_PIC_DIAGRAMM = 1051,
         IDC_BTN_ZEICHNEN = 1001,
         IDC_BTN_LOESCHEN = 1027,
         IDC_BTN_HOLEN = 1028,
@@ -88,6 +89,7 @@ private:
     void ShowLevels();
     void ShowProduct();
     void ShowCheck();
+    void ShowDiagram();
     void ShowMeters();
     bool ReadMeters();
     void OnCatalogueChanged(int index);
@@ -114,6 +116,7 @@ private:
     QPlainTextEdit* m_description = nullptr;
     QPushButton* m_dataSheet = nullptr;
     QPlainTextEdit* m_result = nullptr;
+    QLabel* m_diagram = nullptr;
     QPushButton* m_draw = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_fetch = nullptr;

@@ -350,5 +350,21 @@
         <source>Artikelsatz</source>
         <translation>Article set</translation>
     </message>
+    <message>
+        <source>Kennlinie</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <source>Keine Kennlinie vorhanden</source>
+        <translation>No characteristic available</translation>
+    </message>
+    <message>
+        <source>Keine Kennlinie für diese Temperaturen; höchster Vorlauf %.0f °C</source>
+        <translation>No characteristic for these temperatures; highest supply %.0f °C</translation>
+    </message>
+    <message>
+        <source>Grenze %.2f %s, verlangt %.2f %s</source>
+        <translation>Limit %.2f %s, asked %.2f %s</translation>
+    </message>
 </context>
 </TS>

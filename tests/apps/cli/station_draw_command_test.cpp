@@ -6,6 +6,7 @@
 #include "corekit/node.h"
 #include "corekit/tree_items.h"
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -196,4 +197,23 @@ TEST_F(FolderTest, StationReportAsHtmlAndPdfWithItsKeyFigures) {
                                                  folder.filePath("no/such/folder/r.pdf")}))
                   .status,
               1);
+}
+
+TEST_F(FolderTest, StationDiagramAsPngAndSvg) {
+    const QStringList failing{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--fr", "40"};
+    ASSERT_EQ(
+        runOrvane(sampleStation("diagram", failing + QStringList{"-o", folder.filePath("d.png")})).status, 0);
+    ASSERT_EQ(
+        runOrvane(sampleStation("diagram", failing + QStringList{"-o", folder.filePath("d.svg")})).status, 0);
+    const QImage image(folder.filePath("d.png"));
+    ASSERT_FALSE(image.isNull());
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            red += image.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+    EXPECT_GT(red, 20) << "the limit crossed and the requested point in red";
+    const QByteArray svg = folder.read("d.svg");
+    EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
+    EXPECT_TRUE(svg.contains("40.00 l/min"));
+    EXPECT_EQ(runOrvane(sampleStation("diagram", failing)).status, 2);
 }

@@ -298,3 +298,21 @@ TEST_F(StationScreenshot, WizardWithAMeteredStation) {
     emit item<QComboBox>(*d, 1004)->activated(1);
     EXPECT_TRUE(MatchesReference(shot(*d, {820, 600}), QStringLiteral("stations/dialog_wohnungsstation")));
 }
+
+TEST_F(WizardDialogTest, FailingCheckShowsWhyInTheDiagram) {
+    const auto d = open(&input);
+    showActive(*d);
+    auto* diagram = item<QLabel>(*d, CDlgWohnungsstation::IDC_PIC_DIAGRAMM);
+    EXPECT_FALSE(diagram->isVisible()) << "a passing station needs no diagram";
+    tReqTw req;
+    req.fr = 30.0; // beyond the exchanger's 18 l/min
+    d->Wizard().SetReqTw(req);
+    emit item<QComboBox>(*d, 1004)->activated(0);
+    ASSERT_TRUE(diagram->isVisible());
+    const QImage image = diagram->pixmap().toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            red += image.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+    EXPECT_GT(red, 20) << "the limit and the requested point in red";
+}
