@@ -366,5 +366,9 @@
         <source>Grenze %.2f %s, verlangt %.2f %s</source>
         <translation>Limit %.2f %s, asked %.2f %s</translation>
     </message>
+    <message>
+        <source>Fußbodenheizung</source>
+        <translation>Floor heating</translation>
+    </message>
 </context>
 </TS>
