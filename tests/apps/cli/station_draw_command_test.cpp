@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -176,6 +178,16 @@ TEST_F(FolderTest, StationReportAsHtmlAndPdfWithItsKeyFigures) {
     EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
     EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     EXPECT_GT(bytes.size(), 5000) << "text and tables, not an empty page";
+    // What a reader of the PDF sees: its text holds the same key figures.
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000))
+        << "pdftotext (poppler-utils) is installed by scripts/setup";
+    const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    for (const QString& figure :
+         {QString("Auenhof Wohnungsstation Komfort 30"), QString("Die Station erfüllt die Anforderungen."),
+          QString("AH_ART_KUGELHAHN_20"), QString("AH_ART_ABDECKUNG"), QString("747.8 l/h")})
+        EXPECT_TRUE(pdfText.contains(figure)) << figure.toStdString() << "\n" << pdfText.toStdString();
 
     // The pressure losses are the check's own figures.
     const QStringList k20{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20"};
