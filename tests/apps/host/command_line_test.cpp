@@ -37,8 +37,9 @@ TEST(HostCommandLineTest, PastedAndTypedTextsReachTheirCommand) {
             line.Type(c.text);
         EXPECT_EQ(ran.join(';'), c.expected) << c.text;
         EXPECT_EQ(output.join('\n').contains("'Unknown'"), QString(c.text).startsWith("Unknown")) << c.text;
-        if (c.pasted && QString(c.text).startsWith("TOOLBAR\rH"))
+        if (c.pasted && QString(c.text).startsWith("TOOLBAR\rH")) {
             EXPECT_TRUE(output.contains("Vom Modul: TOOLBAR\\rH\\r")) << output.join('|').toStdString();
+        }
     }
 }
 
@@ -70,8 +71,9 @@ TEST(HostSymbolPlacementTest, PropsGiveTheBlockAndItsPairWithTheirSlides) {
         for (const DrawingItem& item : items)
             got << item.blockName + '=' + item.slideFile;
         EXPECT_EQ(got, c.expected) << c.slideName;
-        if (items.size() == 2)
+        if (items.size() == 2) {
             EXPECT_EQ(items[1].position - items[0].position, QPointF(SymbolPlacement::kPairOffset, 0));
+        }
     }
     CNode revit("SymbolProps");
     revit.AddLeaf("FamiliesDir", "/i/Heizung/Symbols\\Families\\2019");

@@ -43,7 +43,8 @@ protected:
     }
 
     std::unique_ptr<CStationWizard> open(const CNode* input = nullptr, bool revit = false) {
-        auto wizard = std::make_unique<CStationWizard>(input, tWizardContext{&catalogs, kKey, revit});
+        auto wizard =
+            std::make_unique<CStationWizard>(input, tWizardContext{&catalogs, kKey, revit, QString()});
         opened = wizard->Open();
         return wizard;
     }

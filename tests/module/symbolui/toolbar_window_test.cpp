@@ -192,7 +192,8 @@ protected:
         };
     }
     void rightClickFreeArea(CDlgSymbolToolbar& toolbar) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(toolbar.width() - 5, toolbar.height() - 5));
+        const QPoint pos(toolbar.width() - 5, toolbar.height() - 5);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, toolbar.mapToGlobal(pos));
         QCoreApplication::sendEvent(&toolbar, &event);
     }
 
