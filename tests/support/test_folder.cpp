@@ -54,4 +54,15 @@ QString sampleInstallationPath(const QString& relative) {
     return relative.isEmpty() ? base : QDir(base).filePath(relative);
 }
 
+QString sharedTestDataPath(const QString& relative) {
+    QString base = qEnvironmentVariable("ORVANE_SHARED_TESTDATA");
+    if (base.isEmpty())
+        base = QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata");
+    return relative.isEmpty() ? QDir::cleanPath(base) : QDir::cleanPath(QDir(base).filePath(relative));
+}
+
+bool sharedTestDataRequired() {
+    return qEnvironmentVariable("CI").compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace orvane::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -42,4 +43,24 @@ QString testDataPath(const QString& relative);
 // The sample installation shipped in the source tree (data/sample-installation).
 QString sampleInstallationPath(const QString& relative = QString());
 
+// The real files made by others that lie beside the repository (../shared/testdata), or in
+// the folder ORVANE_SHARED_TESTDATA names.
+QString sharedTestDataPath(const QString& relative = QString());
+
+// Whether the shared files must be there: under continuous integration (CI=true) a missing
+// folder fails the tests that need it, so that a green run means they ran; elsewhere they
+// are skipped.
+bool sharedTestDataRequired();
+
 } // namespace orvane::test
+
+// Ends the test when the shared file or folder `relative` is missing: a skip, or a failure
+// where the shared files are required.
+#define ORVANE_REQUIRE_SHARED_TESTDATA(relative)                                                             \
+    if (const QString orvaneShared = orvane::test::sharedTestDataPath(relative);                             \
+        !QFileInfo::exists(orvaneShared)) {                                                                  \
+        if (orvane::test::sharedTestDataRequired())                                                          \
+            FAIL() << "the shared test data " << orvaneShared.toStdString() << " is missing (CI=true)";      \
+        else                                                                                                 \
+            GTEST_SKIP() << "the shared test data " << orvaneShared.toStdString() << " is missing";          \
+    }

@@ -4,6 +4,8 @@
 #include "slides/slide.h"
 #include "slides/slide_decoder.h"
 
+#include "test_folder.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -12,17 +14,11 @@
 
 namespace {
 
-// The shared test data lies beside the repository; ORVANE_SHARED_TESTDATA names another place
-// for checkouts that sit elsewhere.
 QString realSlidesFolder() {
-    const QString base = qEnvironmentVariable("ORVANE_SHARED_TESTDATA",
-                                              QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata"));
-    return base + QStringLiteral("/slides-real");
+    return orvane::test::sharedTestDataPath(QStringLiteral("slides-real"));
 }
 
-#define REQUIRE_REAL_SLIDES()                                                                                \
-    if (!QDir(realSlidesFolder()).exists())                                                                  \
-    GTEST_SKIP() << "the shared test data (../shared/testdata/slides-real beside the repository) is missing"
+#define REQUIRE_REAL_SLIDES() ORVANE_REQUIRE_SHARED_TESTDATA(QStringLiteral("slides-real"))
 
 SlideDecodeResult decodeFile(const QString& relative) {
     QFile file(QDir(realSlidesFolder()).filePath(relative));

@@ -2,6 +2,7 @@
 #include "slides/slide_writer.h"
 
 #include "image_compare.h"
+#include "test_folder.h"
 
 #include <QDir>
 #include <QImage>
@@ -11,6 +12,7 @@
 
 namespace {
 
+using orvane::test::kLineDrawingTolerance;
 using orvane::test::MatchesReference;
 
 // A small house in several colours: walls in colour 7, roof red, door green, window blue.
@@ -50,8 +52,10 @@ QImage draw(const CSlide& slide, QSize size, int stretch, QColor background = Qt
 TEST(SlideImages, KeptAndStretchedAspect) {
     const CSlide slide = house();
     ASSERT_TRUE(slide.IsLoaded());
-    EXPECT_TRUE(MatchesReference(draw(slide, {120, 120}, 0), QStringLiteral("slides/house_kept")));
-    EXPECT_TRUE(MatchesReference(draw(slide, {160, 60}, 1), QStringLiteral("slides/house_stretched")));
+    EXPECT_TRUE(MatchesReference(draw(slide, {120, 120}, 0), QStringLiteral("slides/house_kept"),
+                                 kLineDrawingTolerance));
+    EXPECT_TRUE(MatchesReference(draw(slide, {160, 60}, 1), QStringLiteral("slides/house_stretched"),
+                                 kLineDrawingTolerance));
 }
 
 TEST(SlideImages, ForegroundColourAndEmptySizes) {
@@ -79,12 +83,8 @@ TEST(SlideImages, ForegroundColourAndEmptySizes) {
 }
 
 TEST(SlideImages, RealSlides) {
-    const QString folder = qEnvironmentVariable("ORVANE_SHARED_TESTDATA",
-                                                QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata")) +
-                           QStringLiteral("/slides-real");
-    if (!QDir(folder).exists())
-        GTEST_SKIP()
-            << "the shared test data (../shared/testdata/slides-real beside the repository) is missing";
+    ORVANE_REQUIRE_SHARED_TESTDATA(QStringLiteral("slides-real"));
+    const QString folder = orvane::test::sharedTestDataPath(QStringLiteral("slides-real"));
     const struct {
         const char* file;
         const char* reference;
@@ -94,7 +94,8 @@ TEST(SlideImages, RealSlides) {
     for (const auto& s : slides) {
         CSlide slide;
         ASSERT_EQ(slide.Load(QString(), QDir(folder).filePath(QLatin1String(s.file))), 1) << s.file;
-        EXPECT_TRUE(MatchesReference(draw(slide, {240, 180}, 0), QLatin1String(s.reference)));
+        EXPECT_TRUE(
+            MatchesReference(draw(slide, {240, 180}, 0), QLatin1String(s.reference), kLineDrawingTolerance));
     }
 }
 

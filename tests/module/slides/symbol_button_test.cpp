@@ -13,6 +13,7 @@
 namespace {
 
 using orvane::test::FolderTest;
+using orvane::test::kLineDrawingTolerance;
 using orvane::test::MatchesReference;
 
 // A valve-like figure: two triangles meeting in the middle, in blue and red, and a black stem.
@@ -59,7 +60,8 @@ TEST_F(SymbolButtonTest, ReferenceImagesAtScaleOneAndTwo) {
         button.SetSlideFile(valve);
         button.SetMarkCorner(c.mark, c.scale);
         EXPECT_TRUE(MatchesReference(button.RenderToImage(c.ratio),
-                                     QStringLiteral("slides/%1").arg(QLatin1String(c.name))));
+                                     QStringLiteral("slides/%1").arg(QLatin1String(c.name)),
+                                     kLineDrawingTolerance));
     }
     // The design look of the symbols window, with the highlight of a clicked button.
     CSymbolButton design;
@@ -71,10 +73,11 @@ TEST_F(SymbolButtonTest, ReferenceImagesAtScaleOneAndTwo) {
     design.SetGradientColor(1, 0xC8C138, 0xA39C13);
     design.SetColor(3, 0x010000);
     design.SetMarkCorner(1, 1);
-    EXPECT_TRUE(MatchesReference(design.RenderToImage(2.0), QStringLiteral("slides/button_design_x2")));
+    EXPECT_TRUE(MatchesReference(design.RenderToImage(2.0), QStringLiteral("slides/button_design_x2"),
+                                 kLineDrawingTolerance));
     design.WaitForModalDialog(1, 0);
-    EXPECT_TRUE(
-        MatchesReference(design.RenderToImage(1.0), QStringLiteral("slides/button_design_highlighted")));
+    EXPECT_TRUE(MatchesReference(design.RenderToImage(1.0),
+                                 QStringLiteral("slides/button_design_highlighted"), kLineDrawingTolerance));
 }
 
 TEST_F(SymbolButtonTest, ScreenPaintingMatchesTheRenderedImage) {

@@ -57,11 +57,7 @@ QString ImageOutputFolder() {
     const QString set = qEnvironmentVariable("ORVANE_TEST_OUTPUT");
     if (!set.isEmpty())
         return set;
-#ifdef ORVANE_TEST_OUTPUT_DIR
     return QStringLiteral(ORVANE_TEST_OUTPUT_DIR);
-#else
-    return QDir::current().filePath(QStringLiteral("image-diffs"));
-#endif
 }
 
 ::testing::AssertionResult MatchesReference(const QImage& actualIn, const QString& name,
