@@ -19,6 +19,9 @@ QPainterPath faceOutline(const QRectF& box, bool round) {
 } // namespace
 
 CDesktopButton::CDesktopButton(QWidget* parent) : QPushButton(parent) {
+    // A child, so that tests find the timer and drive it instead of waiting for it.
+    m_highlightTimer.setParent(this);
+    m_highlightTimer.setObjectName(QStringLiteral("highlightTimer"));
     m_highlightTimer.setSingleShot(true);
     connect(&m_highlightTimer, &QTimer::timeout, this, [this] { WaitForModalDialog(0, 0); });
     setAttribute(Qt::WA_Hover);

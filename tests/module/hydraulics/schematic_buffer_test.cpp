@@ -72,6 +72,27 @@ TEST(SchematicBuffer, EveryStepGivesThePictureOfAWholePaint) {
     }
 }
 
+// A filled square moved far to the right: its old place must be repainted too, or the square
+// stays behind there.
+TEST(SchematicBuffer, AMovedPrimitiveLeavesNothingBehind) {
+    tSchematic schematic{QSize(120, 40), kWhite, {}, {}, {}};
+    tPrimitive square;
+    square.shape = Shape::Rectangle;
+    square.fill = kBlack;
+    square.bounds = QRectF(5, 10, 20, 20);
+    schematic.primitives = {square};
+    CSchematicBuffer buffer;
+    buffer.Update(schematic);
+    schematic.primitives[0].bounds.moveLeft(90);
+    const QRegion changed = buffer.Update(schematic);
+    EXPECT_TRUE(changed.contains(QPoint(15, 20)));
+    EXPECT_TRUE(changed.contains(QPoint(100, 20)));
+    EXPECT_LT(RegionArea(changed), 120 * 40);
+    EXPECT_EQ(buffer.Image().pixel(15, 20), kWhite);
+    EXPECT_EQ(buffer.Image(), WholePicture(schematic))
+        << Differences(buffer.Image(), WholePicture(schematic));
+}
+
 TEST(SchematicBuffer, AStepRepaintsOnlyWhatItChanged) {
     CHydraulicsModel model;
     model.SetCircuitType(EinspritzungDreiwege);

@@ -49,16 +49,18 @@ TEST(SlideMapping, EmptySlideSizeHasNoMapping) {
     EXPECT_FALSE(SlideMappingFor(50, 0, QRect(0, 0, 40, 40), true, m));
 }
 
+// The whole table: every numbered colour, the two foreground numbers and the black rest.
 TEST(SlideColours, NumbersMapToTheirColours) {
     const COLORREF fore = 0x112233;
-    EXPECT_EQ(SlideColorToColorRef(1, fore), 0x0000FFu);
-    EXPECT_EQ(SlideColorToColorRef(3, fore), 0x00FF00u);
-    EXPECT_EQ(SlideColorToColorRef(5, fore), 0xFF0000u);
-    EXPECT_EQ(SlideColorToColorRef(7, fore), fore);
-    EXPECT_EQ(SlideColorToColorRef(250, fore), fore);
-    EXPECT_EQ(SlideColorToColorRef(255, fore), 0xFFFFFFu);
-    EXPECT_EQ(SlideColorToColorRef(8, fore), 0u);
+    const std::pair<int, COLORREF> table[] = {
+        {1, 0x0000FF}, {2, 0x00FFFF}, {3, 0x00FF00},   {4, 0xFFFF00}, {5, 0xFF0000}, {6, 0xFF00FF},
+        {7, fore},     {250, fore},   {255, 0xFFFFFF}, {0, 0},        {8, 0},        {249, 0},
+        {251, 0},      {254, 0},      {256, 0},        {-7, 0},
+    };
+    for (const auto& [number, colour] : table)
+        EXPECT_EQ(SlideColorToColorRef(number, fore), colour) << "colour " << number;
     EXPECT_EQ(ColorFromColorRef(0xA08867), QColor(0x67, 0x88, 0xA0));
+    EXPECT_EQ(ColorRefFromColor(QColor(0x67, 0x88, 0xA0)), 0xA08867u);
 }
 
 TEST(CornerMark, StrokeCountGrowsWithScaledButtons) {

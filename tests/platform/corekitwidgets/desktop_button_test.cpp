@@ -3,10 +3,10 @@
 #include "test_folder.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QImage>
-#include <QThread>
+#include <QTimer>
+#include <QTimerEvent>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -16,14 +16,13 @@ namespace {
 using orvane::test::FolderTest;
 using State = ButtonFace::State;
 
-// Runs the event loop until done() holds or the deadline passes; answers done().
-template <typename Done> bool processEventsUntil(Done done, int milliseconds) {
-    QDeadlineTimer deadline(milliseconds);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return done();
+// Lets the highlight timer of a button run out now, as if its time had passed.
+void RunOutHighlightTimer(CDesktopButton& button) {
+    auto* timer = button.findChild<QTimer*>(QStringLiteral("highlightTimer"));
+    ASSERT_TRUE(timer);
+    ASSERT_TRUE(timer->isActive());
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
 }
 
 TEST(ButtonFace, LooksPickColoursOrGradientsByState) {
@@ -51,22 +50,26 @@ TEST(ButtonFace, LooksPickColoursOrGradientsByState) {
 TEST(DesktopButton, TimedHighlightEndsByItselfOrWhenSwitchedOff) {
     CDesktopButton button;
     button.resize(40, 40);
-    button.WaitForModalDialog(1, 60000);
-    EXPECT_TRUE(button.IsHighlighted());
+    auto* timer = button.findChild<QTimer*>(QStringLiteral("highlightTimer"));
+    ASSERT_TRUE(timer);
+    button.WaitForModalDialog(1, 0); // until switched off: no timer
     EXPECT_EQ(button.CurrentState(), State::Highlighted);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(button.IsHighlighted());
+    EXPECT_FALSE(timer->isActive());
     button.WaitForModalDialog(0, 0);
     EXPECT_FALSE(button.IsHighlighted());
 
     button.WaitForModalDialog(1, 5);
-    EXPECT_TRUE(processEventsUntil([&] { return !button.IsHighlighted(); }, 10000));
+    EXPECT_TRUE(button.IsHighlighted());
+    RunOutHighlightTimer(button);
+    EXPECT_FALSE(button.IsHighlighted());
     // A new highlight restarts the time: the earlier short one must not end the long one.
     button.WaitForModalDialog(1, 5);
     button.WaitForModalDialog(1, 60000);
-    // Wait until well past the short time, then the long highlight must still be on.
-    processEventsUntil([] { return false; }, 50);
-    EXPECT_TRUE(button.IsHighlighted());
+    EXPECT_EQ(timer->interval(), 60000);
+    EXPECT_TRUE(timer->isActive());
+    // Switching off stops the time, so a later run-out cannot end a new highlight early.
+    button.WaitForModalDialog(0, 0);
+    EXPECT_FALSE(timer->isActive());
 }
 
 TEST(DesktopButton, NeverBecomesTheDefaultButton) {
