@@ -290,9 +290,7 @@ TEST_F(CatalogTest, UnknownStationTypeIsNotSupported) {
     const TableHandle list = s.selection(QStringLiteral("Auswahl1_1"));
     s.entry(list, QStringLiteral("HEAT_PUMP_1"), QStringLiteral("Heat pump"),
             s.product(QStringLiteral("D"), wt));
-    WoSt::tCatalog catalog;
-    catalog.mmdKey = s.key;
-    catalog.stations = s.stations;
+    WoSt::tCatalog catalog = s.catalog();
     ASSERT_TRUE(WoSt::LoadCatalog(catalog));
     WoSt::tProduct p;
     EXPECT_FALSE(WoSt::LoadProduct(p, catalog, *catalog.root->children[0]));
@@ -343,9 +341,7 @@ TEST_F(CatalogTest, ProductWithoutHeatExchangerReferenceIsRefusedWithMessage) {
     const RowId daten = memory.addRow(s.datenTable, QStringLiteral("D"));
     memory.set(s.datenTable, daten, 13, {1});
     s.entry(s.selection(QStringLiteral("Auswahl1_1")), QStringLiteral("WOST_X"), QStringLiteral("X"), daten);
-    WoSt::tCatalog catalog;
-    catalog.mmdKey = s.key;
-    catalog.stations = s.stations;
+    WoSt::tCatalog catalog = s.catalog();
     ASSERT_TRUE(WoSt::LoadCatalog(catalog));
     WoSt::tProduct p;
     EXPECT_FALSE(WoSt::LoadProduct(p, catalog, *catalog.root->children[0]));
@@ -393,9 +389,7 @@ TEST_F(CatalogTest, DistributorSetsByCircuitCount) {
     const RowId noQuantity = memory.addRow(table, QStringLiteral("VT_CLIP"));
     memory.set(table, noQuantity, 3, {4});
 
-    WoSt::tCatalog catalog;
-    catalog.mmdKey = s.key;
-    catalog.stations = s.stations;
+    WoSt::tCatalog catalog = s.catalog();
     catalog.distributorSets = s.table(QStringLiteral("VerteilerSets"));
     WoSt::tProduct product;
     product.distributorSetId = set;

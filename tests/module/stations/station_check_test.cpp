@@ -46,6 +46,13 @@ protected:
     void check() { WoSt::CheckStation(wizard); }
     const WoSt::tCheckDisplay& shown() const { return wizard.display; }
     QString errorText(const QString& error) const { return QStringLiteral("Fehler: ") + error; }
+    // Checks and expects the error: shown in the error look, with drawing disabled.
+    void expectError(const QString& error) {
+        check();
+        EXPECT_EQ(shown().result, errorText(error));
+        EXPECT_EQ(shown().resultLook, WoSt::ResultLook::Error);
+        EXPECT_FALSE(shown().drawEnabled);
+    }
 
     void withFloorHeating(int maxCircuits) {
         s.daten(daten, WoSt::DatenColumn::TvlSecMin, {25});
@@ -140,52 +147,47 @@ TEST_F(CheckTest, OperatingModes) {
     }
 }
 
-TEST_F(CheckTest, SupplyAboveEveryCurve) {
-    wizard.reqTw.tVL = 80.0;
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral(
-                  "Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C.")));
-    EXPECT_EQ(shown().resultLook, WoSt::ResultLook::Error);
-    EXPECT_FALSE(shown().drawEnabled);
-}
-
 TEST_F(CheckTest, TemperaturesNoCurveReaches) {
+    wizard.reqTw.tVL = 80.0;
+    expectError(
+        QStringLiteral("Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C."));
+    const QString noCurve =
+        QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht ausgelegt werden.");
     for (double tVL : {55.0, -5.0}) {
         wizard.reqTw.tVL = tVL;
-        check();
-        EXPECT_EQ(shown().result,
-                  errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen "
-                                           "nicht ausgelegt werden.")));
+        expectError(noCurve);
     }
     wizard.reqTw.tVL = 65.0;
     wizard.reqTw.tK = 12.0;
-    check();
-    EXPECT_FALSE(shown().drawEnabled);
+    expectError(noCurve);
+}
+
+QString tooLarge(double fr, double largest) {
+    return QStringLiteral("Die Zapfrate von %1 l/min ist zu groß. Der größtmögliche Wert des gewählten "
+                          "Wärmetauschers beträgt %2 l/min. Verringern Sie die Zapfrate oder wählen Sie "
+                          "einen größeren Wärmetauscher.")
+        .arg(fr, 0, 'f', 2)
+        .arg(largest, 0, 'f', 2);
+}
+QString tooSmall(double smallest) {
+    return QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt %1 l/min.")
+        .arg(smallest, 0, 'f', 2);
 }
 
 TEST_F(CheckTest, TapRateOutsideTheCharacteristic) {
     wizard.reqTw.fr = 20.0;
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral(
-                  "Die Zapfrate von 20.00 l/min ist zu groß. Der größtmögliche Wert des gewählten "
-                  "Wärmetauschers beträgt 18.00 l/min. Verringern Sie die Zapfrate oder wählen "
-                  "Sie einen größeren Wärmetauscher.")));
+    expectError(tooLarge(20.0, 18.0));
     for (double small : {4.0, 0.0}) {
         wizard.reqTw.fr = small;
-        check();
-        EXPECT_EQ(shown().result,
-                  errorText(QStringLiteral(
-                      "Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 6.00 l/min.")));
+        expectError(tooSmall(6.0));
     }
-    wizard.reqTw.fr = 18.0; // the last point belongs to the last segment
-    check();
-    EXPECT_TRUE(shown().drawEnabled);
-    EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 30.0);
-    wizard.reqTw.fr = 6.0;
-    check();
-    EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, 22.0);
+    // The first and the last point belong to the characteristic.
+    for (auto [fr, tRLPrim] : {std::pair{18.0, 30.0}, std::pair{6.0, 22.0}}) {
+        wizard.reqTw.fr = fr;
+        check();
+        EXPECT_TRUE(shown().drawEnabled);
+        EXPECT_DOUBLE_EQ(wizard.design.tRLPrim, tRLPrim);
+    }
 }
 
 TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
@@ -209,62 +211,43 @@ TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
 }
 
 TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
-    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_EMPTY"), {});
-    check();
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Heat exchanger dataset is not available!")));
-
-    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_NOPOINTS"), {{65, 10, 50, {}}});
-    check();
-    EXPECT_EQ(shown().result, errorText(QStringLiteral("Heat exchanger dataset is not available!")));
-
-    wizard.product.heatExchangerId = s.exchanger(
-        QStringLiteral("WT_UNSORTED"), {{65, 10, 50, {{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}}}});
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die Kennlinie des Wärmeübertragers ist nicht aufsteigend "
-                                       "nach der Zapfrate geordnet.")));
-    wizard.product.heatExchangerId =
-        s.exchanger(QStringLiteral("WT_FLAT"), {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}}});
-    check();
-    EXPECT_EQ(shown().resultLook, WoSt::ResultLook::Error);
-    EXPECT_FALSE(shown().drawEnabled);
+    const QString missing = QStringLiteral("Heat exchanger dataset is not available!");
+    const QString unsorted = QStringLiteral(
+        "Die Kennlinie des Wärmeübertragers ist nicht aufsteigend nach der Zapfrate geordnet.");
+    const std::pair<std::vector<TestCurve>, QString> cases[] = {
+        {{}, missing},
+        {{{65, 10, 50, {}}}, missing},
+        {{{65, 10, 50, {{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}}}}, unsorted},
+        {{{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}}}, unsorted},
+    };
+    int n = 0;
+    for (const auto& [curves, error] : cases) {
+        wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_BAD%1").arg(++n), curves);
+        expectError(error);
+    }
 }
 
 TEST_F(CheckTest, SinglePointCharacteristic) {
     wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_ONE"), {{65, 10, 50, {{10, 600, 25}}}});
     for (double fr : {10.0, 14.0}) {
         wizard.reqTw.fr = fr;
-        check();
-        EXPECT_EQ(
-            shown().result,
-            errorText(QStringLiteral("Die Zapfrate von %1 l/min ist zu groß. Der größtmögliche Wert des "
-                                     "gewählten Wärmetauschers beträgt 10.00 l/min. Verringern Sie die "
-                                     "Zapfrate oder wählen Sie einen größeren Wärmetauscher.")
-                          .arg(fr, 0, 'f', 2)));
+        expectError(tooLarge(fr, 10.0));
     }
     wizard.reqTw.fr = 9.0;
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral(
-                  "Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 10.00 l/min.")));
+    expectError(tooSmall(10.0));
 }
 
 TEST_F(CheckTest, HeatingRodCoversTheLastDegrees) {
     wizard.product.heatExchangerId =
         s.exchanger(QStringLiteral("WT_LOW"), {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
     wizard.reqTw.tW = 50.0;
-    check(); // no rod: no second search
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
-                                       "ausgelegt werden.")));
+    expectError(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
+                               "ausgelegt werden.")); // no rod: no second search
 
     // 1000 kg/m³ · 4200 J/(kg·K) · 0.2 l/s · 5 K = 4200 W
     s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {3000});
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die maximale elektrische Leistung des Zusatzheizstabs reicht "
-                                       "nicht aus. Erforderlich ist 4.2kW.")));
-    EXPECT_FALSE(shown().drawEnabled);
+    expectError(QStringLiteral("Die maximale elektrische Leistung des Zusatzheizstabs reicht "
+                               "nicht aus. Erforderlich ist 4.2kW."));
 
     s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {5000});
     check();
@@ -286,10 +269,8 @@ TEST_F(CheckTest, FloorHeatingWithDistributorInTheDevice) {
     EXPECT_TRUE(shown().drawEnabled);
 
     wizard.reqHz.nFbh = 0;
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. "
-                                       "Bei Bedarf bitte Anzahl der FBH-Kreise festlegen.")));
+    expectError(QStringLiteral("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. "
+                               "Bei Bedarf bitte Anzahl der FBH-Kreise festlegen."));
     EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
 
     wizard.reqHz.nFbh = 5;
@@ -302,8 +283,7 @@ TEST_F(CheckTest, FloorHeatingWithDistributorInTheDevice) {
     for (auto [tVL, tRL] : {std::pair{55.0, 28.0}, std::pair{35.0, 18.0}}) {
         wizard.reqHz.tVL = tVL;
         wizard.reqHz.tRL = tRL;
-        check();
-        EXPECT_EQ(shown().result, errorText(QStringLiteral("VL/RL-Temp. %1/%2 °C").arg(tVL).arg(tRL)));
+        expectError(QStringLiteral("VL/RL-Temp. %1/%2 °C").arg(tVL).arg(tRL));
     }
 }
 
@@ -320,11 +300,8 @@ TEST_F(CheckTest, FloorHeatingWithExternalDistributor) {
     EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
 
     wizard.reqHz.nFbh = 2;
-    check();
-    EXPECT_EQ(shown().result,
-              errorText(QStringLiteral("Die gewählte Station enthält keinen FBH-Verteiler. Bitte "
-                                       "Anzahl der FBH-Kreise auf 0 setzen.")));
-    EXPECT_FALSE(shown().drawEnabled);
+    expectError(QStringLiteral("Die gewählte Station enthält keinen FBH-Verteiler. Bitte "
+                               "Anzahl der FBH-Kreise auf 0 setzen."));
 }
 
 TEST_F(CheckTest, FloorHeatingRulesFollowATapRateError) {

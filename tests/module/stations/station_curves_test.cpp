@@ -12,75 +12,71 @@ std::vector<tAnsatzKennlinieItem> sorted(std::vector<tAnsatzKennlinieItem> items
     return items;
 }
 
-std::int64_t rowAt(const std::vector<tAnsatzKennlinieItem>& items, std::optional<size_t> index) {
-    return index ? items[*index].row : -1;
-}
-
-} // namespace
-
 TEST(FittedCurves, SortByTemperaturesInTurn) {
     const auto items = sorted({{1, 65, 10, 50}, {2, 60, 12, 45}, {3, 60, 10, 55}, {4, 60, 10, 45}});
-    ASSERT_EQ(items.size(), 4u);
-    EXPECT_EQ(items[0].row, 4);
-    EXPECT_EQ(items[1].row, 3);
-    EXPECT_EQ(items[2].row, 2);
-    EXPECT_EQ(items[3].row, 1);
+    std::vector<std::int64_t> rows;
+    for (const auto& item : items)
+        rows.push_back(item.row);
+    EXPECT_EQ(rows, (std::vector<std::int64_t>{4, 3, 2, 1}));
 }
 
-TEST(FittedCurves, SupplyTemperatureMayLieUpToFiveDegreesAbove) {
-    const auto items = sorted({{1, 60, 10, 50}, {2, 65, 10, 50}, {3, 70, 10, 50}});
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 62, 10, 50, false)), 2);
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 60, 10, 50, false)), 1);
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 65, 10, 50, false)), 2);
-
+// The row of the curve found for the wanted temperatures, -1 for none.
+TEST(FittedCurves, OperatingPointOfTheWantedTemperatures) {
+    const auto steps = sorted({{1, 60, 10, 50}, {2, 65, 10, 50}, {3, 70, 10, 50}});
     const auto gap = sorted({{1, 60, 10, 50}, {3, 70, 10, 50}});
-    EXPECT_FALSE(WoSt::FindOperatingPoint(gap, 62, 10, 50, false));
-    EXPECT_FALSE(WoSt::FindOperatingPoint(gap, 65, 10, 50, false)); // 70 is five above, not less
-    EXPECT_FALSE(WoSt::FindOperatingPoint(gap, 75, 10, 50, false));
-}
-
-TEST(FittedCurves, ColdAndHotWaterAreSearchedOnwardFromTheSupplyMatch) {
-    const auto items = sorted({{1, 60, 10, 45}, {2, 60, 10, 55}, {3, 60, 15, 45}, {4, 60, 15, 60}});
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 60, 10, 50, false)), 2);
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 60, 12, 50, false)), 4);
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 60, 12, 40, false)), 3);
-    EXPECT_FALSE(WoSt::FindOperatingPoint(items, 60, 16, 40, false));
-    EXPECT_FALSE(WoSt::FindOperatingPoint(items, 60, 10, 61, false));
-}
-
-TEST(FittedCurves, HeatingRodTakesTheHottestCurveOfTheSupplyTemperature) {
-    const auto items = sorted({{1, 60, 10, 40}, {2, 60, 10, 45}, {3, 60, 10, 48}, {4, 65, 10, 70}});
-    // Without rod the search runs on into the 65 °C curves.
-    EXPECT_EQ(rowAt(items, WoSt::FindOperatingPoint(items, 60, 10, 55, false)), 4);
-
+    const auto mixed = sorted({{1, 60, 10, 45}, {2, 60, 10, 55}, {3, 60, 15, 45}, {4, 60, 15, 60}});
+    const auto rodAndHotter = sorted({{1, 60, 10, 40}, {2, 60, 10, 45}, {3, 60, 10, 48}, {4, 65, 10, 70}});
     const auto only60 = sorted({{1, 60, 10, 40}, {2, 60, 10, 45}, {3, 60, 10, 48}});
-    EXPECT_FALSE(WoSt::FindOperatingPoint(only60, 60, 10, 55, false));
-    EXPECT_EQ(rowAt(only60, WoSt::FindOperatingPoint(only60, 60, 10, 55, true)), 3);
-    // A curve that reaches the temperature by itself is taken before the rod is considered.
-    EXPECT_EQ(rowAt(only60, WoSt::FindOperatingPoint(only60, 60, 10, 44, true)), 2);
+    const auto rowZero = sorted({{0, 60, 10, 50}});
+    const std::vector<tAnsatzKennlinieItem> none;
+    struct Case {
+        const std::vector<tAnsatzKennlinieItem>& items;
+        int tVL, tK, tW;
+        bool rod;
+        std::int64_t row;
+    };
+    const Case cases[] = {
+        // The supply temperature may lie up to five degrees below a curve's.
+        {steps, 62, 10, 50, false, 2},
+        {steps, 60, 10, 50, false, 1},
+        {steps, 65, 10, 50, false, 2},
+        {gap, 62, 10, 50, false, -1},
+        {gap, 65, 10, 50, false, -1}, // 70 is five above, not less
+        {gap, 75, 10, 50, false, -1},
+        // Cold and hot water are searched onward from the supply match.
+        {mixed, 60, 10, 50, false, 2},
+        {mixed, 60, 12, 50, false, 4},
+        {mixed, 60, 12, 40, false, 3},
+        {mixed, 60, 16, 40, false, -1},
+        {mixed, 60, 10, 61, false, -1},
+        // Without a heating rod the search runs on into hotter supply curves; with one it
+        // takes the hottest curve of the supply temperature, unless a curve reaches by itself.
+        {rodAndHotter, 60, 10, 55, false, 4},
+        {only60, 60, 10, 55, false, -1},
+        {only60, 60, 10, 55, true, 3},
+        {only60, 60, 10, 44, true, 2},
+        // Row 0 is no operating point.
+        {rowZero, 60, 10, 50, false, -1},
+        {rowZero, 60, 10, 50, true, -1},
+        {none, 60, 10, 50, true, -1},
+    };
+    for (const Case& c : cases) {
+        const auto found = WoSt::FindOperatingPoint(c.items, c.tVL, c.tK, c.tW, c.rod);
+        EXPECT_EQ(found ? c.items[*found].row : -1, c.row)
+            << c.tVL << "/" << c.tK << "/" << c.tW << (c.rod ? " with rod" : "");
+    }
 }
 
-TEST(FittedCurves, RowZeroIsNoOperatingPoint) {
-    const auto items = sorted({{0, 60, 10, 50}});
-    EXPECT_FALSE(WoSt::FindOperatingPoint(items, 60, 10, 50, false));
-    EXPECT_FALSE(WoSt::FindOperatingPoint(items, 60, 10, 50, true));
-    EXPECT_FALSE(WoSt::FindOperatingPoint({}, 60, 10, 50, true));
-}
-
-TEST(Characteristic, SegmentsIncludeTheirStartAndTheLastItsEnd) {
+// Segments include their start, the last one its end too; flows closer than 1e-10 are equal.
+TEST(Characteristic, SegmentOfAFlow) {
     const std::vector<tKennlinieItem> points{{5, 300, 20}, {10, 600, 25}, {20, 1300, 30}};
-    EXPECT_EQ(WoSt::FindSegment(points, 5.0), std::optional<size_t>(0));
-    EXPECT_EQ(WoSt::FindSegment(points, 9.99), std::optional<size_t>(0));
-    EXPECT_EQ(WoSt::FindSegment(points, 10.0), std::optional<size_t>(1));
-    EXPECT_EQ(WoSt::FindSegment(points, 20.0), std::optional<size_t>(1));
-    EXPECT_EQ(WoSt::FindSegment(points, 20.0 + 1e-11), std::optional<size_t>(1));
-    EXPECT_FALSE(WoSt::FindSegment(points, 20.0 + 1e-9));
-    EXPECT_FALSE(WoSt::FindSegment(points, 4.9));
-    EXPECT_FALSE(WoSt::FindSegment(points, 5.0 - 1e-9));
-    EXPECT_EQ(WoSt::FindSegment(points, 5.0 - 1e-11), std::optional<size_t>(0));
-}
-
-TEST(Characteristic, FewerThanTwoPointsHaveNoSegment) {
+    const std::pair<double, int> cases[] = {{5.0, 0},  {9.99, 0},         {10.0, 1},
+                                            {20.0, 1}, {20.0 + 1e-11, 1}, {20.0 + 1e-9, -1},
+                                            {4.9, -1}, {5.0 - 1e-9, -1},  {5.0 - 1e-11, 0}};
+    for (const auto& [flow, segment] : cases) {
+        const auto found = WoSt::FindSegment(points, flow);
+        EXPECT_EQ(found ? int(*found) : -1, segment) << flow;
+    }
     EXPECT_FALSE(WoSt::FindSegment({}, 1.0));
     EXPECT_FALSE(WoSt::FindSegment({{10, 600, 25}}, 10.0));
 }
@@ -99,3 +95,5 @@ TEST(Characteristic, AscendingMeansStrictlyRising) {
     EXPECT_FALSE(WoSt::IsAscending({{5, 0, 0}, {5, 0, 0}}));
     EXPECT_FALSE(WoSt::IsAscending({{6, 0, 0}, {5, 0, 0}, {7, 0, 0}}));
 }
+
+} // namespace

@@ -24,35 +24,16 @@ TEST_F(RequirementsTest, TapRateAndHeatOutputConvertIntoEachOther) {
     EXPECT_DOUBLE_EQ(WoSt::WaermeleistungOf(req), 33600.0);
 }
 
+// Nothing given, or a heat output without a temperature rise, gives no tap rate.
 TEST_F(RequirementsTest, NothingGivenMeansZero) {
     WoSt::tReqTw req;
     req.fr = -1.0;
     req.hr = -1.0;
     EXPECT_EQ(WoSt::ZapfrateOf(req), 0.0);
     EXPECT_EQ(WoSt::WaermeleistungOf(req), 0.0);
-}
-
-TEST_F(RequirementsTest, HeatOutputWithoutTemperatureRiseGivesNoTapRate) {
-    WoSt::tReqTw req;
-    req.fr = -1.0;
     req.hr = 20000.0;
     req.tK = req.tW = 40.0;
     EXPECT_EQ(WoSt::ZapfrateOf(req), 0.0);
-}
-
-TEST_F(RequirementsTest, DefaultsAreThoseOfANewWizard) {
-    const WoSt::tReqTw tw;
-    EXPECT_EQ(tw.tK, 10.0);
-    EXPECT_EQ(tw.tW, 50.0);
-    EXPECT_EQ(tw.hr, -1.0);
-    EXPECT_EQ(tw.fr, 12.0);
-    EXPECT_EQ(tw.tVL, 65.0);
-    EXPECT_EQ(tw.tRLPrim, 30.0);
-    EXPECT_EQ(tw.vPrim, 0.0);
-    const WoSt::tReqHz hz;
-    EXPECT_EQ(hz.nFbh, 0);
-    EXPECT_EQ(hz.fbhPossible, 0);
-    EXPECT_EQ(hz.tVL, 0.0);
 }
 
 TEST(RequirementsWithRealWater, ConversionUsesTheWaterOfFiftyDegrees) {

@@ -116,4 +116,11 @@ QString FixedCatalogs::EnsureMMDLoaded(const WoSt::CatalogEntry& entry) {
     return static_cast<const Item*>(entry.info)->mmdKey;
 }
 
+WoSt::tCatalog StationDb::catalog() const {
+    WoSt::tCatalog catalog;
+    catalog.mmdKey = key;
+    catalog.stations = stations;
+    return catalog;
+}
+
 } // namespace orvane::test

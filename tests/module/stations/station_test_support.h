@@ -73,6 +73,8 @@ public:
     // A distributor set: rows of (article key, quantity, circuit count).
     WoSt::RowId distributorSet(const QString& key, const std::vector<std::tuple<QString, double, int>>& rows);
     WoSt::TableHandle table(const QString& pathUnderStations);
+    // The catalogue of this database, not yet loaded.
+    WoSt::tCatalog catalog() const;
 
     MemoryDb& db;
     const QString key;
