@@ -185,6 +185,9 @@ TEST(SchematicBuffer, PrimitivesAreTheSameOnlyToTheLastBit) {
     EXPECT_TRUE(SamePrimitive(moved, s.primitives.front()));
     moved.points[0].rx() += 1e-9; // QPointF's own comparison forgives this
     EXPECT_FALSE(SamePrimitive(moved, s.primitives.front()));
+    moved = s.primitives.front();
+    moved.points.back().ry() += 1e-9;
+    EXPECT_FALSE(SamePrimitive(moved, s.primitives.front()));
     tPrimitive recoloured = s.primitives.front();
     recoloured.penColour ^= 1;
     EXPECT_FALSE(SamePrimitive(recoloured, s.primitives.front()));

@@ -22,6 +22,9 @@ TEST_F(RequirementsTest, TapRateAndHeatOutputConvertIntoEachOther) {
     req.hr = 33600.0;
     EXPECT_DOUBLE_EQ(WoSt::ZapfrateOf(req), 12.0);
     EXPECT_DOUBLE_EQ(WoSt::WaermeleistungOf(req), 33600.0);
+    // A tap rate of 0 is given, not missing: the heat output does not replace it.
+    req.fr = 0.0;
+    EXPECT_EQ(WoSt::ZapfrateOf(req), 0.0);
 }
 
 // Nothing given, or a heat output without a temperature rise, gives no tap rate.
