@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 using namespace Symbols;
@@ -37,6 +39,19 @@ TEST(SymbolValues, ReadTextAndIntegerWithFallbacks) {
     EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("ButtonSizeHeightFactor"), 1), -3);
     EXPECT_EQ(GetSymbolValueInt(&symbol, QStringLiteral("Explode"), 4), 4)
         << "an empty leaf has no first value";
+}
+
+TEST(SymbolValues, IntegerOfTextReadsTheLeadingSignAndDigitsWithinRange) {
+    const std::pair<const char*, int> cases[] = {{"90", 90},
+                                                 {" -19x", -19},
+                                                 {"+7", 7},
+                                                 {"", 0},
+                                                 {"x9", 0},
+                                                 {"- 5", 0},
+                                                 {"99999999999", INT_MAX},
+                                                 {"-99999999999", INT_MIN}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(IntegerOfText(QString::fromLatin1(text)), value) << text;
 }
 
 TEST(SymbolValues, SetKeepsFurtherValuesAndAddsOnlyWhatHasContent) {
