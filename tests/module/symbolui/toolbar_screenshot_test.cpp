@@ -1,5 +1,5 @@
-#include "../slides/image_compare.h"
 #include "../symbols/fake_symbols_host.h"
+#include "image_compare.h"
 #include "test_folder.h"
 
 #include "symbolui/dlg_symbol_toolbar.h"
