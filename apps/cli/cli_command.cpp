@@ -17,6 +17,13 @@ CommandRegistration::CommandRegistration(CommandGroup group) {
     groups.insert(at, std::move(group));
 }
 
+const CommandGroup* findCommandGroup(const QString& name) {
+    for (const auto& group : commandGroups())
+        if (group.name == name)
+            return &group;
+    return nullptr;
+}
+
 bool wantsHelp(const QStringList& args) {
     return args.contains(QStringLiteral("-h")) || args.contains(QStringLiteral("--help"));
 }
@@ -40,9 +47,8 @@ int runCli(const QStringList& args, CommandIo& io) {
         printOverview(args.isEmpty() ? io.err : io.out);
         return args.isEmpty() ? UsageError : Success;
     }
-    for (const auto& group : commandGroups())
-        if (group.name == args.first())
-            return group.run(args.mid(1), io);
+    if (const CommandGroup* group = findCommandGroup(args.first()))
+        return group->run(args.mid(1), io);
     io.err << "orvane: unknown command '" << args.first() << "'\n";
     printOverview(io.err);
     return UsageError;

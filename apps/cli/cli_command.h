@@ -18,15 +18,30 @@ struct CommandIo {
     QTextStream& err;
 };
 
-// A command group such as "tree" or "slide": it gets the arguments after its name.
+// Whether a command paints (and so needs a GUI application) for the arguments after its group's
+// name.
+using PaintsPredicate = bool (*)(const QStringList& args);
+inline bool alwaysPaints(const QStringList&) {
+    return true;
+}
+inline bool neverPaints(const QStringList&) {
+    return false;
+}
+
+// A command group such as "tree" or "slide": it gets the arguments after its name. A group that
+// does not say whether it paints gets a GUI application, which serves every command.
 struct CommandGroup {
     QString name;
-    QString summary; // one line for the overview
+    QString summary; // one line for the overview; command_index.cpp holds the same line
     std::function<int(const QStringList& args, CommandIo& io)> run;
+    PaintsPredicate paints = alwaysPaints;
 };
 
 // All groups, in the order of their names.
 std::vector<CommandGroup>& commandGroups();
+
+// The group of that name, or null.
+const CommandGroup* findCommandGroup(const QString& name);
 
 // Registers a group from a static object in its own source file.
 struct CommandRegistration {

@@ -137,7 +137,8 @@ int runCatalog(const QStringList& args, CommandIo& io) {
 
 const CommandRegistration registration{
     {QStringLiteral("catalog"),
-     QStringLiteral("build material databases from catalogue sources, show and dump them"), runCatalog}};
+     QStringLiteral("build material databases from catalogue sources, show and dump them"), runCatalog,
+     neverPaints}};
 
 } // namespace
 } // namespace orvane::cli

@@ -159,7 +159,8 @@ int RunHydraulics(const QStringList& args, CommandIo& io) {
 
 const CommandRegistration registration{
     {QStringLiteral("hydraulics"),
-     QStringLiteral("render hydraulic circuit schematics and list their primitives"), RunHydraulics}};
+     QStringLiteral("render hydraulic circuit schematics and list their primitives"), RunHydraulics,
+     [](const QStringList& args) { return args.value(0) == QStringLiteral("render"); }}};
 
 } // namespace
 } // namespace orvane::cli

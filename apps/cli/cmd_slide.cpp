@@ -48,7 +48,7 @@ std::optional<SlideDecodeResult> readSlide(const QString& path, CommandIo& io) {
     return result;
 }
 
-QString identificationText(const QByteArray& id) {
+QString identificationText(const std::array<char, 17>& id) {
     QString text;
     for (char c : id)
         text += (c >= 0x20 && c < 0x7F) ? QString(QLatin1Char(c))
@@ -249,7 +249,8 @@ int runSlide(const QStringList& args, CommandIo& io) {
 }
 
 const CommandRegistration registration{
-    {QStringLiteral("slide"), QStringLiteral("inspect, render and build slide files (.sld)"), runSlide}};
+    {QStringLiteral("slide"), QStringLiteral("inspect, render and build slide files (.sld)"), runSlide,
+     [](const QStringList& args) { return args.value(0) == QStringLiteral("render"); }}};
 
 } // namespace
 } // namespace orvane::cli

@@ -261,7 +261,8 @@ int runSymbols(const QStringList& args, CommandIo& io) {
 
 const CommandRegistration registration{
     {QStringLiteral("symbols"),
-     QStringLiteral("scan, look up and check the symbol library of an installation"), runSymbols}};
+     QStringLiteral("scan, look up and check the symbol library of an installation"), runSymbols,
+     neverPaints}};
 
 } // namespace
 } // namespace orvane::cli

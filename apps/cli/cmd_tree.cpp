@@ -59,8 +59,9 @@ int runTree(const QStringList& args, CommandIo& io) {
     return UsageError;
 }
 
-const CommandRegistration registration{
-    {QStringLiteral("tree"), QStringLiteral("print and convert node-tree files (.inf, .infx)"), runTree}};
+const CommandRegistration registration{{QStringLiteral("tree"),
+                                        QStringLiteral("print and convert node-tree files (.inf, .infx)"),
+                                        runTree, neverPaints}};
 
 } // namespace
 } // namespace orvane::cli

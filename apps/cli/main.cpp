@@ -1,21 +1,41 @@
-#include "cli_command.h"
+// The orvane launcher. It links nothing but the C++ runtime: the overview is printed from the
+// command index, and only a command loads the commands library (Qt and the module's rooms)
+// and runs there. Start-up of "orvane --help" thus costs about what any small program costs.
 
-#include <QGuiApplication>
+#include "command_index.h"
+
+#include <dlfcn.h>
 
 #include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool asksForOverview(const char* arg) {
+    return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "help") == 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    // Rendering commands paint text, which needs a GUI application; no window is ever shown,
-    // so the offscreen platform serves when there is no display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    orvane::cli::CommandIo io{out, err};
-    const int status = orvane::cli::runCli(app.arguments().mid(1), io);
-    out.flush();
-    err.flush();
-    return status;
+    if (argc < 2 || asksForOverview(argv[1])) {
+        const std::string overview = orvane::cli::OverviewText();
+        std::fputs(overview.c_str(), argc < 2 ? stderr : stdout);
+        return argc < 2 ? 2 : 0;
+    }
+    // Found through the launcher's run path, next to the other libraries of the build or
+    // the installation.
+    void* library = dlopen("liborvane_commands.so", RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        std::fprintf(stderr, "orvane: the commands library cannot be loaded: %s\n", dlerror());
+        return 1;
+    }
+    using Run = int (*)(int, char**);
+    const auto run = reinterpret_cast<Run>(dlsym(library, "orvane_run_commands"));
+    if (!run) {
+        std::fprintf(stderr, "orvane: the commands library has no entry point: %s\n", dlerror());
+        return 1;
+    }
+    return run(argc, argv);
 }
