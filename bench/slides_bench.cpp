@@ -1,20 +1,24 @@
-// Slide decoding against a plain memory copy of the same bytes, and painting a page of 200
-// symbol buttons against decoding their 200 slides. The slides are those of the sample
-// installation's description, built in memory and repeated until there are 200.
+// Slide decoding against a plain memory copy of the same bytes (per byte), and painting a page
+// of 200 symbol buttons against one 60 Hz frame. The slides are real-size: the shared real
+// slides of 10 KB and more (found beside the repository) and generated ones of 10 to 100 KB,
+// repeated until there are 200.
 
 #include "ratio_reporter.h"
 
 #include "slides/slide_decoder.h"
-#include "slides/slide_description.h"
+#include "slides/slide_writer.h"
 #include "slides/symbol_button.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -23,27 +27,68 @@ namespace {
 constexpr int kButtons = 200;
 constexpr int kColumns = 20;
 constexpr int kButtonSize = 48;
+constexpr qint64 kRealSizeFrom = 10 * 1024;
+constexpr qint64 kRealSizeTo = 100 * 1024;
+
+QString realSlidesFolder() {
+    return qEnvironmentVariable("ORVANE_SHARED_TESTDATA",
+                                QStringLiteral(ORVANE_SOURCE_DIR "/../shared/testdata")) +
+           QStringLiteral("/slides-real");
+}
+
+// A drawing of polylines in a few colours, some behind solid fills, of at least `bytes` bytes;
+// the writer stores each line in the shortest record, so every vector kind occurs.
+QByteArray generatedSlide(qint64 bytes, quint32 seed) {
+    QRandomGenerator random(seed);
+    CSlideWriter writer(1874, 829);
+    QPoint at(900, 400);
+    QByteArray data;
+    while (data.size() < bytes) {
+        for (int i = 0; i < 200; ++i) {
+            if (i % 40 == 0)
+                writer.SetColor(1 + int(random.bounded(7)));
+            if (i % 97 == 0)
+                writer.AddSolidFill(at);
+            const int reach = i % 3 == 0 ? 400 : 60;
+            const QPoint to(std::clamp(at.x() + int(random.bounded(2 * reach)) - reach, 0, 1874),
+                            std::clamp(at.y() + int(random.bounded(2 * reach)) - reach, 0, 829));
+            writer.AddLine(i % 11 == 0 ? QPoint(to.y(), to.x()) : at, to);
+            at = to;
+        }
+        data = writer.ToBytes();
+    }
+    return data;
+}
 
 struct Fixture {
-    std::vector<QByteArray> slides; // kButtons slide files' bytes
-    QByteArray all;                 // the same bytes end to end
+    std::vector<QByteArray> pool; // the real-size slides, each once
+    std::vector<QByteArray> page; // kButtons slides drawn from the pool
+    qint64 pageBytes = 0;
     QTemporaryDir dir;
     std::vector<QString> files;
+    QString problem;
 
     Fixture() {
-        QFile description(QStringLiteral(ORVANE_SOURCE_DIR "/data/slide-sources/sample-slides.txt"));
-        std::vector<DescribedSlide> described;
-        SlideDescriptionError error;
-        if (!description.open(QIODevice::ReadOnly) ||
-            !ReadSlideDescription(QString::fromUtf8(description.readAll()), described, error) ||
-            described.empty())
+        QDirIterator it(realSlidesFolder(), {QStringLiteral("*.sld")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.size() >= kRealSizeFrom && file.size() <= kRealSizeTo && file.open(QIODevice::ReadOnly))
+                pool.push_back(file.readAll());
+        }
+        if (pool.empty()) {
+            problem = QStringLiteral("the shared real slides (../shared/testdata/slides-real) are missing");
             return;
+        }
+        for (qint64 size = kRealSizeFrom; size <= kRealSizeTo; size += 10 * 1024)
+            pool.push_back(generatedSlide(size, quint32(size)));
         for (int i = 0; i < kButtons; ++i) {
-            const DescribedSlide& s = described[size_t(i) % described.size()];
-            slides.push_back(s.writer.ToBytes());
-            all.append(slides.back());
+            page.push_back(pool[size_t(i) % pool.size()]);
+            pageBytes += page.back().size();
             files.push_back(dir.filePath(QStringLiteral("s%1.sld").arg(i)));
-            s.writer.WriteToFile(files.back());
+            QFile out(files.back());
+            if (!out.open(QIODevice::WriteOnly) || out.write(page.back()) != page.back().size())
+                problem = QStringLiteral("cannot write the page's slide files");
         }
     }
 };
@@ -54,61 +99,104 @@ const Fixture& fixture() {
 }
 
 bool ready(benchmark::State& state) {
-    if (fixture().slides.empty()) {
-        state.SkipWithError("the sample slide description could not be read");
+    if (!fixture().problem.isEmpty()) {
+        static const std::string problem = fixture().problem.toStdString();
+        state.SkipWithError(problem.c_str());
         return false;
     }
     return true;
 }
 
+qint64 poolBytes() {
+    qint64 bytes = 0;
+    for (const QByteArray& slide : fixture().pool)
+        bytes += slide.size();
+    return bytes;
+}
+
 void MemoryCopySlides(benchmark::State& state) {
     if (!ready(state))
         return;
-    const QByteArray& src = fixture().all;
-    std::unique_ptr<char[]> dst(new char[size_t(src.size())]);
+    std::unique_ptr<char[]> dst(new char[size_t(poolBytes())]);
     for (auto _ : state) {
-        std::memcpy(dst.get(), src.constData(), size_t(src.size()));
+        char* at = dst.get();
+        for (const QByteArray& slide : fixture().pool) {
+            std::memcpy(at, slide.constData(), size_t(slide.size()));
+            at += slide.size();
+        }
         benchmark::DoNotOptimize(dst.get());
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(int64_t(state.iterations()) * src.size());
+    state.counters["bytes"] = double(poolBytes());
+    state.SetBytesProcessed(int64_t(state.iterations()) * poolBytes());
 }
 
 void DecodeSlides(benchmark::State& state) {
     if (!ready(state))
         return;
     for (auto _ : state)
-        for (const QByteArray& bytes : fixture().slides) {
+        for (const QByteArray& bytes : fixture().pool) {
             SlideDecodeResult r = DecodeSlide(bytes);
             benchmark::DoNotOptimize(r.points.data());
         }
-    state.SetBytesProcessed(int64_t(state.iterations()) * fixture().all.size());
+    state.counters["bytes"] = double(poolBytes());
+    state.SetBytesProcessed(int64_t(state.iterations()) * poolBytes());
 }
 
 // A page as the symbols window shows it: 200 buttons in rows, each with its slide loaded and
-// the corner mark on; one iteration paints the whole page once.
+// the corner mark on. The first paint decodes nothing more but draws every slide at its size;
+// one iteration repaints the whole page, as a window does on every expose.
 void PaintButtonPage(benchmark::State& state) {
     if (!ready(state))
         return;
     QWidget page;
     page.resize(kColumns * kButtonSize, (kButtons / kColumns) * kButtonSize);
+    std::vector<CSymbolButton*> buttons;
     for (int i = 0; i < kButtons; ++i) {
         auto* button = new CSymbolButton(&page);
         button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize,
                             kButtonSize);
         button->SetSlideFile(fixture().files[size_t(i)]);
         button->SetMarkCorner(1, 1);
+        buttons.push_back(button);
+    }
+    QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
+    page.render(&image);
+    for (auto _ : state) {
+        page.render(&image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    state.counters["slide_bytes"] = double(fixture().pageBytes);
+}
+
+// The same page when every button reads its slide file again before painting (a changed
+// slide file), so that each paint decodes and scales anew.
+void ReloadAndPaintButtonPage(benchmark::State& state) {
+    if (!ready(state))
+        return;
+    QWidget page;
+    page.resize(kColumns * kButtonSize, (kButtons / kColumns) * kButtonSize);
+    std::vector<CSymbolButton*> buttons;
+    for (int i = 0; i < kButtons; ++i) {
+        auto* button = new CSymbolButton(&page);
+        button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize,
+                            kButtonSize);
+        button->SetMarkCorner(1, 1);
+        buttons.push_back(button);
     }
     QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
+        for (int i = 0; i < kButtons; ++i)
+            buttons[size_t(i)]->SetSlideFile(fixture().files[size_t(i)]);
         page.render(&image);
         benchmark::DoNotOptimize(image.bits());
     }
 }
 
-BENCHMARK(MemoryCopySlides)->Unit(benchmark::kMicrosecond);
-BENCHMARK(DecodeSlides)->Unit(benchmark::kMicrosecond);
-BENCHMARK(PaintButtonPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MemoryCopySlides)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
+BENCHMARK(DecodeSlides)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
+BENCHMARK(PaintButtonPage)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(ReloadAndPaintButtonPage)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
 } // namespace
 
@@ -116,10 +204,23 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    using orvane::bench::Ratio;
-    return orvane::bench::runWithRatios(
+    using namespace orvane::bench;
+    return runWithRatios(
         argc, argv,
-        {Ratio{"slide decoding, throughput / memory copy", "DecodeSlides", "MemoryCopySlides", true},
-         Ratio{"painting 200 symbol buttons, time / decoding their slides", "PaintButtonPage", "DecodeSlides",
-               false}});
+        {Ratio{"slide decoding per byte, real-size slides, throughput / memory copy",
+               "DecodeSlides/min_time:0.500", "MemoryCopySlides/min_time:0.500", true, atLeast(0.05)},
+         Ratio{"repainting 200 symbol buttons with real-size slides, time / 16.7 ms frame",
+               "PaintButtonPage/min_time:0.500",
+               "",
+               false,
+               atMost(0.5),
+               {},
+               kFrameSeconds},
+         Ratio{"200 buttons reading, decoding and painting their slides, time / 16.7 ms frame",
+               "ReloadAndPaintButtonPage/min_time:0.500",
+               "",
+               false,
+               {},
+               {},
+               kFrameSeconds}});
 }

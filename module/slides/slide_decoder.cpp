@@ -7,165 +7,182 @@ namespace {
 
 constexpr char kIdentification[] = "AutoCAD Slide";
 constexpr int kIdentificationChecked = 13;
+constexpr int kIdentificationSize = 17;
 constexpr uint16_t kTestNumber = 0x1234;
-constexpr int kEndRecordKind = 0xFC;
+constexpr unsigned kEndRecordKind = 0xFC;
+// The longest record, a full vector: four words. While this much is left, a record is read
+// without checking the length of each field.
+constexpr int64_t kLongestRecord = 8;
 
-// Reads the data front to back; every read checks the remaining length first.
-class ByteReader {
-public:
-    ByteReader(const char* data, int64_t size)
-        : m_data(reinterpret_cast<const uint8_t*>(data)), m_size(size) {}
-
-    void setSwapped(bool swapped) { m_swapped = swapped; }
-    bool canRead(int64_t count) const { return m_size - m_pos >= count; }
-    int64_t position() const { return m_pos; }
-
-    bool byte(uint8_t& value) {
-        if (!canRead(1))
-            return false;
-        value = m_data[m_pos++];
-        return true;
-    }
-    bool signedByte(int& value) {
-        uint8_t raw = 0;
-        if (!byte(raw))
-            return false;
-        value = static_cast<int8_t>(raw);
-        return true;
-    }
-    // A 16-bit value stored low byte first, exchanged when the file asks for swapping.
-    bool word(uint16_t& value) {
-        if (!canRead(2))
-            return false;
-        const uint16_t low = m_data[m_pos];
-        const uint16_t high = m_data[m_pos + 1];
-        m_pos += 2;
-        value =
-            m_swapped ? static_cast<uint16_t>((low << 8) | high) : static_cast<uint16_t>((high << 8) | low);
-        return true;
-    }
-    bool skip(int64_t count) {
-        if (!canRead(count))
-            return false;
-        m_pos += count;
-        return true;
-    }
-
-private:
-    const uint8_t* m_data;
-    int64_t m_size;
-    int64_t m_pos = 0;
-    bool m_swapped = false;
-};
-
-struct Point16 {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point16&) const = default;
-};
-
-int wrap16(int value) {
-    return value & 0xFFFF;
+uint16_t littleEndianWord(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
 }
 
-Point16 offsetFrom(Point16 base, int dx, int dy) {
-    return {wrap16(base.x + dx), wrap16(base.y + dy)};
+uint16_t swapBytes(uint16_t value) {
+    return static_cast<uint16_t>((value << 8) | (value >> 8));
 }
 
-bool readHeader(ByteReader& in, SlideHeader& header) {
-    uint16_t aspectLow = 0;
-    uint16_t aspectHigh = 0;
-    uint16_t test = 0;
-    if (!in.byte(header.type) || !in.byte(header.level) || !in.word(header.width) ||
-        !in.word(header.height) || !in.word(aspectLow) || !in.word(aspectHigh) ||
-        !in.word(header.hardwareFill) || !in.word(test))
-        return false;
-    header.aspectRaw = (uint32_t(aspectHigh) << 16) | aspectLow;
-    if (test != kTestNumber) {
+// The byte order is fixed per file, so it is a template parameter: no branch per word.
+template <bool Swapped> uint16_t word(const uint8_t* p) {
+    return Swapped ? static_cast<uint16_t>((p[0] << 8) | p[1]) : littleEndianWord(p);
+}
+
+// A point packed as x | y << 16; a value no point has stands for "no last end point".
+constexpr int64_t kNoPoint = -1;
+
+inline int64_t packed(uint32_t x, uint32_t y) {
+    return int64_t(x | (y << 16));
+}
+
+inline uint32_t offset(uint32_t base, uint8_t delta) {
+    return (base + uint32_t(int32_t(int8_t(delta)))) & 0xFFFF;
+}
+
+// The length of the record that starts with word w, the word included.
+int64_t recordLength(uint16_t w) {
+    const unsigned kind = w >> 8;
+    if (kind <= 0x7F)
+        return 8;
+    switch (kind) {
+    case 0xFB:
+        return 5;
+    case 0xFD:
+        return 6;
+    case 0xFE:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+// Turns the record stream into points. Keeps the last point, the last end point and the
+// current colour between records; a solid fill forgets the last end point, so that the next
+// line starts with a move. The state lives in local variables and points are gathered in a
+// small local buffer that goes to the list in blocks, so that the compiler keeps the state in
+// registers and the list is not asked for room per point.
+template <bool Swapped>
+SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<SlidePoint>& points,
+                              SlideRecordCounts& counts) {
+    constexpr int kBufferSize = 256;
+    SlidePoint buffer[kBufferSize];
+    SlidePoint* out = buffer;
+    uint32_t lastX = 0;
+    uint32_t lastY = 0;
+    int64_t lastEnd = kNoPoint;
+    int16_t color = 7;
+    SlideRecordCounts n;
+
+    const auto makeRoom = [&]() __attribute__((always_inline)) {
+        if (out > buffer + kBufferSize - 2) {
+            points.insert(points.end(), buffer, out);
+            out = buffer;
+        }
+    };
+    // The move is written always and kept only when the line does not go on from the last end
+    // point: no branch that depends on the figure.
+    const auto line = [&](uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY)
+        __attribute__((always_inline)) {
+        *out = {int32_t(fromX), int32_t(fromY), 0};
+        out += packed(fromX, fromY) != lastEnd;
+        *out++ = {int32_t(toX), int32_t(toY), color};
+        lastEnd = packed(toX, toY);
+    };
+    // Reads the record at p, which must be whole; answers its length, 0 for the end record.
+    const auto record = [&](const uint8_t* at) __attribute__((always_inline))->int64_t {
+        const uint16_t w = word<Swapped>(at);
+        const unsigned kind = w >> 8;
+        const uint8_t low = w & 0xFF;
+        if (kind <= 0x7F) {
+            const uint32_t fromY = word<Swapped>(at + 2);
+            line(w, fromY, word<Swapped>(at + 4), word<Swapped>(at + 6));
+            lastX = w;
+            lastY = fromY;
+            ++n.vectors;
+            return 8;
+        }
+        switch (kind) {
+        case 0xFB: {
+            const uint32_t fromX = offset(lastX, low);
+            const uint32_t fromY = offset(lastY, at[2]);
+            line(fromX, fromY, offset(lastX, at[3]), offset(lastY, at[4]));
+            lastX = fromX;
+            lastY = fromY;
+            ++n.offsetVectors;
+            return 5;
+        }
+        case kEndRecordKind:
+            return 0;
+        case 0xFD:
+            lastEnd = kNoPoint;
+            ++n.solidFills;
+            return 6;
+        case 0xFE: {
+            const uint32_t toX = offset(lastX, low);
+            const uint32_t toY = offset(lastY, at[2]);
+            line(lastX, lastY, toX, toY);
+            lastX = toX;
+            lastY = toY;
+            ++n.commonEndpoints;
+            return 3;
+        }
+        case 0xFF:
+            color = static_cast<int16_t>(low);
+            ++n.colors;
+            return 2;
+        default:
+            ++n.others;
+            return 2;
+        }
+    };
+
+    SlideDecodeStatus status = SlideDecodeStatus::CutShort;
+    while (end - p >= kLongestRecord) {
+        makeRoom();
+        const int64_t length = record(p);
+        if (length == 0) {
+            status = SlideDecodeStatus::Complete;
+            break;
+        }
+        p += length;
+    }
+    // The last few bytes: a record cut short ends the figure with what was read.
+    while (status != SlideDecodeStatus::Complete && end - p >= 2) {
+        const uint16_t w = word<Swapped>(p);
+        if ((w >> 8) == kEndRecordKind) {
+            status = SlideDecodeStatus::Complete;
+        } else if (end - p < recordLength(w)) {
+            break;
+        } else {
+            makeRoom();
+            p += record(p);
+        }
+    }
+    points.insert(points.end(), buffer, out);
+    counts = n;
+    return status;
+}
+
+void readHeader(const uint8_t* p, SlideHeader& header) {
+    header.type = p[17];
+    header.level = p[18];
+    header.width = littleEndianWord(p + 19);
+    header.height = littleEndianWord(p + 21);
+    header.aspectRaw = uint32_t(littleEndianWord(p + 23)) | (uint32_t(littleEndianWord(p + 25)) << 16);
+    header.hardwareFill = littleEndianWord(p + 27);
+    if (littleEndianWord(p + 29) != kTestNumber) {
         // Everything 16-bit was read in our order; exchange the bytes of what we keep.
         header.swapped = true;
-        header.width = static_cast<uint16_t>((header.width << 8) | (header.width >> 8));
-        header.height = static_cast<uint16_t>((header.height << 8) | (header.height >> 8));
-        header.hardwareFill = static_cast<uint16_t>((header.hardwareFill << 8) | (header.hardwareFill >> 8));
+        header.width = swapBytes(header.width);
+        header.height = swapBytes(header.height);
+        header.hardwareFill = swapBytes(header.hardwareFill);
     }
-    return true;
-}
-
-// Turns the record stream into points: keeps the last point, the last end point, the current
-// colour and the break flag between records.
-class FigureBuilder {
-public:
-    explicit FigureBuilder(std::vector<SlidePoint>& points) : m_points(points) {}
-
-    void line(Point16 from, Point16 to) {
-        if (!(m_hasEnd && from == m_lastEnd && !m_break))
-            m_points.push_back({from.x, from.y, 0});
-        m_points.push_back({to.x, to.y, m_color});
-        m_break = false;
-        m_lastEnd = to;
-        m_hasEnd = true;
-    }
-    void setColor(int color) { m_color = static_cast<int16_t>(color); }
-    void setBreak() { m_break = true; }
-
-    Point16 last;
-
-private:
-    std::vector<SlidePoint>& m_points;
-    Point16 m_lastEnd;
-    bool m_hasEnd = false;
-    bool m_break = false;
-    int16_t m_color = 7;
-};
-
-// Reads one record after its first word; answers false when the data ends inside it.
-bool readRecord(ByteReader& in, uint16_t word, FigureBuilder& figure, SlideRecordCounts& counts) {
-    const int high = word >> 8;
-    const int low = word & 0xFF;
-    if (high <= 0x7F) {
-        uint16_t fromY = 0, toX = 0, toY = 0;
-        if (!in.word(fromY) || !in.word(toX) || !in.word(toY))
-            return false;
-        const Point16 from{word, fromY};
-        figure.line(from, {toX, toY});
-        figure.last = from;
-        ++counts.vectors;
-    } else if (high == 0xFB) {
-        int fromDy = 0, toDx = 0, toDy = 0;
-        if (!in.signedByte(fromDy) || !in.signedByte(toDx) || !in.signedByte(toDy))
-            return false;
-        const Point16 from = offsetFrom(figure.last, static_cast<int8_t>(low), fromDy);
-        figure.line(from, offsetFrom(figure.last, toDx, toDy));
-        figure.last = from;
-        ++counts.offsetVectors;
-    } else if (high == 0xFD) {
-        if (!in.skip(4))
-            return false;
-        figure.setBreak();
-        ++counts.solidFills;
-    } else if (high == 0xFE) {
-        int dy = 0;
-        if (!in.signedByte(dy))
-            return false;
-        const Point16 to = offsetFrom(figure.last, static_cast<int8_t>(low), dy);
-        figure.line(figure.last, to);
-        figure.last = to;
-        ++counts.commonEndpoints;
-    } else if (high == 0xFF) {
-        figure.setColor(low);
-        ++counts.colors;
-    } else {
-        ++counts.others;
-    }
-    return true;
 }
 
 } // namespace
 
 SlideDecodeResult DecodeSlide(const char* data, int64_t size) {
     SlideDecodeResult result;
-    ByteReader in(data, size);
-    if (!in.canRead(17)) {
+    if (size < kIdentificationSize) {
         // Too short for the identification: a cut-off slide when what is there matches it.
         const bool prefixMatches =
             size > 0 &&
@@ -173,31 +190,24 @@ SlideDecodeResult DecodeSlide(const char* data, int64_t size) {
         result.status = prefixMatches ? SlideDecodeStatus::HeaderTooShort : SlideDecodeStatus::NotASlide;
         return result;
     }
-    result.header.identification = QByteArray(data, 17);
+    std::memcpy(result.header.identification.data(), data, kIdentificationSize);
     if (std::memcmp(data, kIdentification, kIdentificationChecked) != 0) {
         result.status = SlideDecodeStatus::NotASlide;
         return result;
     }
-    in.skip(17);
-    if (!readHeader(in, result.header)) {
+    if (size < kSlideHeaderSize) {
         result.status = SlideDecodeStatus::HeaderTooShort;
         return result;
     }
-    in.setSwapped(result.header.swapped);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(data);
+    readHeader(bytes, result.header);
 
-    // A slide has at most one point per byte of records; reserving from the size keeps
-    // decoding of large files free of repeated growth.
-    result.points.reserve(size_t(std::min<int64_t>(size - kSlideHeaderSize, 1 << 16)));
-    FigureBuilder figure(result.points);
-    result.status = SlideDecodeStatus::CutShort;
-    uint16_t word = 0;
-    while (in.word(word)) {
-        if ((word >> 8) == kEndRecordKind) {
-            result.status = SlideDecodeStatus::Complete;
-            break;
-        }
-        if (!readRecord(in, word, figure, result.counts))
-            break;
-    }
+    // Most records are full vectors, at most two points per eight bytes; slides of offset
+    // records make the list grow beyond this.
+    result.points.reserve(size_t((size - kSlideHeaderSize) / 4 + 16));
+    const uint8_t* records = bytes + kSlideHeaderSize;
+    const uint8_t* end = bytes + size;
+    result.status = result.header.swapped ? readRecords<true>(records, end, result.points, result.counts)
+                                          : readRecords<false>(records, end, result.points, result.counts);
     return result;
 }

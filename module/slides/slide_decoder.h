@@ -4,12 +4,13 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 // What the fixed header of a slide file says.
 struct SlideHeader {
-    QByteArray identification; // the 17 bytes as found
+    std::array<char, 17> identification{}; // the 17 bytes as found
     uint8_t type = 0;
     uint8_t level = 0;
     uint16_t width = 0;  // highest x coordinate

@@ -15,6 +15,7 @@ void CSymbolButton::SetSlideFile(const QString& file) {
     // On the button face the slide's foreground colours draw black.
     m_pSlide->SetForegroundColor(0x000000);
     m_pSlide->Load(QString(), file);
+    m_scaledValid = false;
 }
 
 void CSymbolButton::SetMarkCorner(int mark, int scale) {
@@ -31,6 +32,18 @@ bool CSymbolButton::event(QEvent* event) {
     return handled;
 }
 
+const QImage& CSymbolButton::ScaledSlide(const QRect& target) {
+    if (m_scaledValid && m_scaledFor == target)
+        return m_scaledSlide;
+    m_scaledFor = target;
+    m_scaledValid = true;
+    m_scaledSlide = QImage(target.size() + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
+    m_scaledSlide.fill(Qt::transparent);
+    QPainter painter(&m_scaledSlide);
+    m_pSlide->Draw(painter, QRect(QPoint(1, 1), target.size()), 0);
+    return m_scaledSlide;
+}
+
 void CSymbolButton::PaintButton(QPainter& painter) {
     CDesktopButton::PaintButton(painter);
     const QRect client = rect().adjusted(1, 1, -1, -1);
@@ -42,7 +55,9 @@ void CSymbolButton::PaintButton(QPainter& painter) {
     painter.scale(1.0 / ratio, 1.0 / ratio);
     const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
                              QSize(qRound(client.width() * ratio), qRound(client.height() * ratio)));
-    m_pSlide->Draw(painter, deviceClient, 0);
+    // One pixel of room on every side: rounding may put a line end just beyond the rectangle.
+    if (m_pSlide->IsLoaded())
+        painter.drawImage(deviceClient.topLeft() - QPoint(1, 1), ScaledSlide(deviceClient));
     painter.restore();
 
     if (m_bMarkCorner) {

@@ -5,6 +5,8 @@
 
 #include "corekit/widgets/desktop_button.h"
 
+#include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -35,8 +37,15 @@ protected:
     void PaintButton(QPainter& painter) override;
 
 private:
+    // The slide drawn for the device rectangle target, kept until the rectangle, the pixel
+    // ratio or the slide changes: a repaint then only copies it over the face.
+    const QImage& ScaledSlide(const QRect& target);
+
     int m_bMarkCorner = 0;
     int m_bScaleMark = 0;
     std::unique_ptr<CSlide> m_pSlide;
     QString m_slideFile;
+    QImage m_scaledSlide; // transparent where the face shows through
+    QRect m_scaledFor;
+    bool m_scaledValid = false;
 };
