@@ -21,9 +21,13 @@ template <typename Visit> void forEachSymbol(const CNode* root, Visit visit) {
         return;
     const QString page = QStringLiteral("Page");
     const QString symbol = QStringLiteral("Symbol");
-    for (const CNode* p = pages->FindChild(page); p; p = pages->FindChild(page, p))
-        for (CNode* s = p->FindChild(symbol); s; s = p->FindChild(symbol, s))
-            visit(s);
+    // The children are walked in one pass each: looking for the next match behind the previous
+    // one would search for the previous one first.
+    for (const auto& p : pages->Children())
+        if (p->GetName() == page)
+            for (const auto& s : p->Children())
+                if (s->GetName() == symbol)
+                    visit(s.get());
 }
 
 const CNode* rootOf(const CNode* node) {
@@ -42,9 +46,7 @@ CSymbolFileManager* CSymbolFileManager::GetInstance() {
     return instance.get();
 }
 
-CSymbolFileManager::CSymbolFileManager() {
-    m_mapSymbols.reserve(2011);
-}
+CSymbolFileManager::CSymbolFileManager() = default;
 
 CSymbolFileManager::~CSymbolFileManager() {
     Reset();
@@ -70,7 +72,14 @@ void CSymbolFileManager::CollectFiles() {
     if (!m_pUserSettings && !folders.user.isEmpty() && QFileInfo::exists(UserSettingsPath()))
         LoadUserSettings(UserSettingsPath());
 
-    const auto scan = [&](const QString& toolbarFolder, bool supplied) {
+    // The trade folders and their symbol files are listed first, so that the index can be
+    // sized from the files still to come.
+    struct TradeFiles {
+        QString folder;
+        QStringList names;
+    };
+    std::vector<TradeFiles> tradeFiles;
+    const auto list = [&](const QString& toolbarFolder, bool supplied) {
         if (toolbarFolder.isEmpty())
             return;
         const QDir dir(toolbarFolder);
@@ -80,19 +89,28 @@ void CSymbolFileManager::CollectFiles() {
                 continue;
             if (supplied && !SymbolFolders::SuppliedTradeFolders().contains(trade))
                 continue;
-            const QString tradeFolder = SymbolFolders::JoinFolder(toolbarFolder, trade);
-            SymbolsHost::Get().ScanTranslations(tradeFolder);
+            TradeFiles files{SymbolFolders::JoinFolder(toolbarFolder, trade), {}};
             const QStringList names =
-                QDir(tradeFolder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
+                QDir(files.folder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
             for (const QString& name : names) {
                 const QString ext = QFileInfo(name).suffix().toLower();
                 if (ext == QStringLiteral("inf") || ext == QStringLiteral("infx"))
-                    AddFile(tradeFolder + name, nullptr);
+                    files.names << name;
             }
+            m_filesToCome += int(files.names.size());
+            tradeFiles.push_back(std::move(files));
         }
     };
-    scan(folders.supplied, true);
-    scan(folders.user, false);
+    list(folders.supplied, true);
+    list(folders.user, false);
+    for (const TradeFiles& files : tradeFiles) {
+        SymbolsHost::Get().ScanTranslations(files.folder);
+        for (const QString& name : files.names) {
+            --m_filesToCome;
+            AddFile(files.folder + name, nullptr);
+        }
+    }
+    m_filesToCome = 0;
 }
 
 int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) {
@@ -166,11 +184,20 @@ int CSymbolFileManager::AddListedFiles(CSymbolFile* listFile) {
 }
 
 void CSymbolFileManager::IndexFile(CSymbolFile* file) {
+    // While collecting, the index grows at most once more per file: when this file does not
+    // fit, room is made for as many symbols as this one has in every file still to come.
+    qsizetype symbols = 0;
+    forEachSymbol(file->m_pRoot.get(), [&](CNode*) { ++symbols; });
+    if (m_mapSymbols.size() + symbols > m_mapSymbols.capacity())
+        m_mapSymbols.reserve(m_mapSymbols.size() + symbols * (1 + m_filesToCome));
+
+    const QString blockNameKey = QStringLiteral("BlockName");
     forEachSymbol(file->m_pRoot.get(), [&](CNode* symbol) {
-        const QString blockName = Symbols::GetSymbolValue(symbol, QStringLiteral("BlockName"));
-        if (blockName.isEmpty())
+        // One text per symbol: the value, turned into its key in place.
+        QString key = Symbols::GetSymbolValue(symbol, blockNameKey);
+        if (key.isEmpty())
             return;
-        const QString key = Symbols::GetSymbolKey(blockName);
+        key = Symbols::GetSymbolKey(std::move(key));
         m_mapSymbols.insert(key, symbol);
         if (const CNode* user = m_mapUserSymbols.value(key))
             Symbols::CopySymbolValues(user, symbol);

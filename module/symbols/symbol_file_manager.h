@@ -91,6 +91,8 @@ private:
     // Paths being added right now: a list file that names itself or a loop of list files
     // stops here instead of recursing for ever.
     QSet<QString> m_adding;
+    // Symbol files CollectFiles has still to add after the current one; sizes the index.
+    int m_filesToCome = 0;
     // List files already expanded during the current outermost AddFile, with their result:
     // list files that name the same list files (a diamond, or a ladder of them) are read
     // once instead of once per path to them, which grows exponentially with the depth.

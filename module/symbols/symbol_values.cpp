@@ -85,8 +85,9 @@ QString shortFileName(const QString& path) {
 
 } // namespace
 
-QString GetSymbolKey(const QString& blockName) {
-    const QString upper = blockName.toUpper();
+QString GetSymbolKey(QString blockName) {
+    // A text nobody else holds is changed in place.
+    QString upper = std::move(blockName).toUpper();
     if (upper.size() > 1) {
         const QChar second = upper.at(1);
         const bool windowsPath = second == u':' || second == QChar(0x00AE);

@@ -31,6 +31,6 @@ ORVANE_EXPORT void CopySymbolValues(const CNode* source, CNode* target);
 // The index key of a block name: the name in upper case, or for a name given as a path (a
 // drive letter or U+00AE in second place, or a path from the root of this platform) the
 // bare file name in upper case, so that "C:\X\Pump.dwg" and "PUMP" share one key.
-ORVANE_EXPORT QString GetSymbolKey(const QString& blockName);
+ORVANE_EXPORT QString GetSymbolKey(QString blockName);
 
 } // namespace Symbols
