@@ -6,6 +6,7 @@
 #include "corekit/tree_items.h"
 
 #include <QFileInfo>
+#include <QIODevice>
 
 #include <memory>
 
@@ -40,9 +41,20 @@ int runTree(const QStringList& args, CommandIo& io) {
         const auto tree = readTree(rest[0], io);
         if (!tree)
             return WorkFailed;
-        QString text;
-        tree->WriteToString(text);
-        io.out << text;
+        // Written as the tree is walked: straight to the device of the stream when it has one,
+        // block by block (each of whole lines) into it otherwise.
+        QIODevice* device = io.out.device();
+        io.out.flush();
+        const bool written = NodeFormats::WriteText(*tree, [&](QByteArrayView block) {
+            if (device)
+                return device->write(block.data(), block.size()) == block.size();
+            io.out << QString::fromUtf8(block);
+            return true;
+        });
+        if (!written) {
+            io.err << "orvane tree print: the output cannot be written\n";
+            return WorkFailed;
+        }
         return Success;
     }
     if (verb == QStringLiteral("convert") && rest.size() == 2) {

@@ -118,8 +118,35 @@ void LeafText::assign(QStringView text) {
         return;
     }
     const QByteArray utf8 = text.toUtf8();
-    m_bits = utf8.size() <= kInlineBytes ? makeInline(utf8.constData(), int(utf8.size()))
-                                         : makeBlock(utf8.constData(), std::size_t(utf8.size()), 0);
+    assignUtf8(utf8.constData(), utf8.size());
+}
+
+void LeafText::assignUtf8(const char* data, qsizetype size) {
+    release();
+    if (size <= 0)
+        return;
+    m_bits = size <= kInlineBytes ? makeInline(data, int(size)) : makeBlock(data, std::size_t(size), 0);
+}
+
+bool LeafText::utf8(const char*& data, qsizetype& size, char (&scratch)[sizeof(std::uintptr_t)]) const {
+    if (m_bits == 0) {
+        data = scratch;
+        size = 0;
+        return true;
+    }
+    if (isInline()) {
+        size = qsizetype((m_bits >> 1) & 0x7F);
+        for (qsizetype i = 0; i < size; ++i)
+            scratch[i] = char((m_bits >> (8 * (i + 1))) & 0xFF);
+        data = scratch;
+        return true;
+    }
+    const BlockHeader header = headerOf(m_bits);
+    if (header & kUtf16Flag)
+        return false;
+    data = reinterpret_cast<const char*>(m_bits) + sizeof header;
+    size = qsizetype(header);
+    return true;
 }
 
 QString LeafText::toString() const {

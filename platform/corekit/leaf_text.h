@@ -22,8 +22,14 @@ public:
     ~LeafText() { release(); }
 
     void assign(QStringView text);
+    // Takes well-formed UTF-8 as it is: no detour through UTF-16.
+    void assignUtf8(const char* data, qsizetype size);
     QString toString() const;
     bool isEmpty() const { return m_bits == 0; }
+
+    // The stored UTF-8 bytes, read in place; an inline text is copied into `scratch`. False
+    // for a text kept as UTF-16 units (one with a lone surrogate): use toString().
+    bool utf8(const char*& data, qsizetype& size, char (&scratch)[sizeof(std::uintptr_t)]) const;
 
 private:
     void release();

@@ -15,10 +15,13 @@ class CLeaf {
 public:
     CLeaf() = default;
     CLeaf(const QString& key, const QString& rawData) : m_key(key), m_rawData(rawData) {}
+    CLeaf(const QString& key, LeafText&& rawData) : m_key(key), m_rawData(std::move(rawData)) {}
 
     const QString& GetKey() const { return m_key; }
     void SetKey(const QString& key) { m_key = key; }
     QString GetRawData() const { return m_rawData.toString(); }
+    // The raw value in its stored form, for the writers.
+    const LeafText& RawText() const { return m_rawData; }
     void SetRawData(const QString& rawData) { m_rawData.assign(rawData); }
 
     // The value of a single-value leaf: the raw text as it stands, separators included, so

@@ -38,84 +38,166 @@ bool canStandBare(const QString& text) {
     return true;
 }
 
-void appendHex4(QString& out, char16_t c) {
-    static const char digits[] = "0123456789ABCDEF";
-    out += QStringLiteral("\\u");
-    for (int shift = 12; shift >= 0; shift -= 4)
-        out += QLatin1Char(digits[(c >> shift) & 0xF]);
-}
+// Builds the UTF-8 text in a buffer that goes to the sink in blocks, each ending with a whole
+// line, so that the text is never held whole unless the sink keeps it.
+class Utf8Writer {
+public:
+    explicit Utf8Writer(const NodeFormats::TextSink& sink) : m_sink(sink) { m_out.reserve(kBlock + 1024); }
 
-void appendQuoted(QString& out, const QString& text) {
-    out += u'"';
-    const QChar* p = text.constData();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        switch (c) {
-        case u'"':
-            out += QStringLiteral("\\\"");
-            break;
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        case u'\r':
-            out += QStringLiteral("\\r");
-            break;
-        case u'\t':
-            out += QStringLiteral("\\t");
-            break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                appendHex4(out, c);
-            } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
-                out += p[i];
-                out += p[++i];
+    void ascii(const char* text) { m_out.append(text); }
+    void ascii(char c) { m_out.append(c); }
+    void indent(int depth) {
+        m_out.append(qsizetype(std::min(depth, NodeFormats::kMaxIndentDepth) * 2), ' ');
+    }
+
+    void name(const QString& name) {
+        if (!canStandBare(name)) {
+            quoted(name);
+            return;
+        }
+        for (QChar c : name)
+            m_out.append(char(c.unicode()));
+    }
+
+    void quoted(QStringView text) {
+        m_out.append('"');
+        const qsizetype n = text.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < 0x80) {
+                asciiInQuotes(c);
+            } else if (QChar::isHighSurrogate(c) && i + 1 < n &&
+                       QChar::isLowSurrogate(text[i + 1].unicode())) {
+                codePoint(QChar::surrogateToUcs4(c, text[i + 1].unicode()));
+                ++i;
             } else if (QChar::isSurrogate(c)) {
-                appendHex4(out, c); // a lone surrogate has no UTF-8 form
+                hex4(c); // a lone surrogate has no UTF-8 form
             } else {
-                out += p[i];
+                codePoint(c);
             }
         }
+        m_out.append('"');
     }
-    out += u'"';
-}
 
-void appendName(QString& out, const QString& name) {
-    if (canStandBare(name))
-        out += name;
-    else
-        appendQuoted(out, name);
-}
+    // A stored value: its UTF-8 bytes are copied as they are, only ASCII needs escaping.
+    void quoted(const LeafText& text) {
+        const char* data = nullptr;
+        qsizetype size = 0;
+        char scratch[sizeof(std::uintptr_t)];
+        if (!text.utf8(data, size, scratch)) {
+            quoted(text.toString());
+            return;
+        }
+        m_out.append('"');
+        qsizetype run = 0; // bytes that need no escape, appended together
+        for (qsizetype i = 0; i < size; ++i) {
+            const auto c = static_cast<unsigned char>(data[i]);
+            if (c >= 0x80 || (c >= 0x20 && c != 0x7F && c != '"' && c != '\\'))
+                continue;
+            m_out.append(data + run, i - run);
+            asciiInQuotes(c);
+            run = i + 1;
+        }
+        m_out.append(data + run, size - run);
+        m_out.append('"');
+    }
 
-QString indentOf(int depth) {
-    return QString(std::min(depth, NodeFormats::kMaxIndentDepth) * 2, u' ');
-}
+    // Ends a line: hands a full block to the sink.
+    void endLine() {
+        m_out.append('\n');
+        if (m_out.size() >= kBlock)
+            flush();
+    }
+
+    bool finish() {
+        flush();
+        return m_ok;
+    }
+
+private:
+    static constexpr qsizetype kBlock = 64 * 1024;
+
+    void flush() {
+        if (m_ok && !m_out.isEmpty())
+            m_ok = m_sink(QByteArrayView(m_out));
+        m_out.clear();
+    }
+
+    void asciiInQuotes(char16_t c) {
+        switch (c) {
+        case u'"':
+            m_out.append("\\\"");
+            break;
+        case u'\\':
+            m_out.append("\\\\");
+            break;
+        case u'\n':
+            m_out.append("\\n");
+            break;
+        case u'\r':
+            m_out.append("\\r");
+            break;
+        case u'\t':
+            m_out.append("\\t");
+            break;
+        default:
+            if (c < 0x20 || c == 0x7F)
+                hex4(c);
+            else
+                m_out.append(char(c));
+        }
+    }
+
+    void hex4(char16_t c) {
+        static const char digits[] = "0123456789ABCDEF";
+        m_out.append("\\u");
+        for (int shift = 12; shift >= 0; shift -= 4)
+            m_out.append(digits[(c >> shift) & 0xF]);
+    }
+
+    void codePoint(char32_t c) {
+        if (c < 0x800) {
+            m_out.append(char(0xC0 | (c >> 6)));
+        } else if (c < 0x10000) {
+            m_out.append(char(0xE0 | (c >> 12)));
+            m_out.append(char(0x80 | ((c >> 6) & 0x3F)));
+        } else {
+            m_out.append(char(0xF0 | (c >> 18)));
+            m_out.append(char(0x80 | ((c >> 12) & 0x3F)));
+            m_out.append(char(0x80 | ((c >> 6) & 0x3F)));
+        }
+        if (c >= 0x80)
+            m_out.append(char(0x80 | (c & 0x3F)));
+    }
+
+    const NodeFormats::TextSink& m_sink;
+    QByteArray m_out;
+    bool m_ok = true;
+};
 
 // Writes the name and the leaves of a node; false when it has nothing inside (written "{}").
-bool openNode(QString& out, const CNode& node, int depth) {
-    out += indentOf(depth);
-    appendName(out, node.GetName());
+bool openNode(Utf8Writer& out, const CNode& node, int depth) {
+    out.indent(depth);
+    out.name(node.GetName());
     if (node.NrOfLeaves() == 0 && node.NrOfChildren() == 0) {
-        out += QStringLiteral(" {}\n");
+        out.ascii(" {}");
+        out.endLine();
         return false;
     }
-    out += QStringLiteral(" {\n");
-    const QString inner = indentOf(depth + 1);
+    out.ascii(" {");
+    out.endLine();
     for (const auto& leaf : node.Leaves()) {
-        out += inner;
-        appendName(out, leaf->GetKey());
-        out += QStringLiteral(" = ");
-        appendQuoted(out, leaf->GetRawData());
-        out += u'\n';
+        out.indent(depth + 1);
+        out.name(leaf->GetKey());
+        out.ascii(" = ");
+        out.quoted(leaf->RawText());
+        out.endLine();
     }
     return true;
 }
 
 // Depth first with a stack of open nodes, so the depth of a tree costs no call stack.
-void writeTree(QString& out, const CNode& root) {
+void writeTree(Utf8Writer& out, const CNode& root) {
     struct Open {
         const CNode* node;
         std::size_t nextChild;
@@ -132,16 +214,18 @@ void writeTree(QString& out, const CNode& root) {
             continue;
         }
         open.pop_back();
-        out += indentOf(int(open.size()));
-        out += QStringLiteral("}\n");
+        out.indent(int(open.size()));
+        out.ascii('}');
+        out.endLine();
     }
 }
 
-// Reads the text form from a decoded buffer. Positions are kept as offsets; line and column
-// are worked out only when an error is reported.
+// Reads the text form straight from its UTF-8 bytes (checked to be well-formed before).
+// Positions are kept as byte offsets; line and column (in characters) are worked out only
+// when an error is reported. Values without escapes go into their leaves as the bytes stand.
 class TextReader {
 public:
-    TextReader(const QString& text, TreeReadError* error) : m_text(text), m_error(error) {}
+    TextReader(QByteArrayView text, TreeReadError* error) : m_text(text), m_error(error) {}
 
     CNode* read() {
         skipBlanksAndComments();
@@ -158,21 +242,29 @@ public:
 
 private:
     static constexpr int kMaxDepth = NodeFormats::kMaxDepth;
-    static constexpr qsizetype kSharedTextLength = 8;
+
+    // A quoted text as read: the bytes between the quotes when it holds no escape, else the
+    // decoded text.
+    struct Quoted {
+        QByteArrayView bytes;
+        QString decoded;
+        bool escaped = false;
+    };
 
     bool atEnd() const { return m_pos >= m_text.size(); }
-    char16_t peek() const { return m_text.at(m_pos).unicode(); }
+    unsigned char peek() const { return static_cast<unsigned char>(m_text[m_pos]); }
+    bool byteOrderMarkAt(qsizetype at) const {
+        return m_text.size() - at >= 3 && m_text.sliced(at, 3) == QByteArrayView("\xEF\xBB\xBF");
+    }
 
     CNode* fail(qsizetype offset, const QString& message) {
         if (m_error && !m_failed) {
-            int line = 1;
-            qsizetype lineStart = 0;
-            for (qsizetype i = 0; i < offset && i < m_text.size(); ++i)
-                if (m_text.at(i) == u'\n') {
-                    ++line;
-                    lineStart = i + 1;
-                }
-            *m_error = TreeReadError{QString(), line, int(offset - lineStart) + 1, message};
+            offset = std::min(offset, m_text.size());
+            const QByteArrayView before = m_text.first(offset);
+            const int line = int(before.count('\n')) + 1;
+            const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+            const int column = int(QString::fromUtf8(before.sliced(lineStart)).size()) + 1;
+            *m_error = TreeReadError{QString(), line, column, message};
         }
         m_failed = true;
         return nullptr;
@@ -180,16 +272,26 @@ private:
 
     void skipBlanksAndComments() {
         while (!atEnd()) {
-            const char16_t c = peek();
-            if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0xFEFF) {
+            const unsigned char c = peek();
+            if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
                 ++m_pos;
-            } else if (c == u'#') {
-                while (!atEnd() && peek() != u'\n')
-                    ++m_pos;
+            } else if (c == 0xEF && byteOrderMarkAt(m_pos)) {
+                m_pos += 3;
+            } else if (c == '#') {
+                const qsizetype end = m_text.indexOf('\n', m_pos);
+                m_pos = end < 0 ? m_text.size() : end;
             } else {
                 break;
             }
         }
+    }
+
+    // The character at a byte offset, for messages.
+    QString characterAt(qsizetype at) const {
+        qsizetype end = at + 1;
+        while (end < m_text.size() && (static_cast<unsigned char>(m_text[end]) & 0xC0) == 0x80)
+            ++end;
+        return QString::fromUtf8(m_text.sliced(at, end - at));
     }
 
     // A bare or quoted name; `ok` false after an error.
@@ -200,100 +302,108 @@ private:
             fail(m_pos, QStringLiteral("a name is missing at the end of the text"));
             return {};
         }
-        if (peek() == u'"')
-            return readQuoted(ok);
+        if (peek() == '"') {
+            Quoted quoted;
+            if (!readQuoted(quoted)) {
+                ok = false;
+                return {};
+            }
+            return quoted.escaped ? quoted.decoded : intern(quoted.bytes);
+        }
         const qsizetype start = m_pos;
         while (!atEnd() && isBareChar(peek()))
             ++m_pos;
         if (m_pos == start) {
             ok = false;
-            fail(m_pos, QStringLiteral("unexpected character '%1'").arg(m_text.at(m_pos)));
+            fail(m_pos, QStringLiteral("unexpected character '%1'").arg(characterAt(m_pos)));
             return {};
         }
-        return intern(QStringView(m_text).mid(start, m_pos - start));
+        return intern(m_text.sliced(start, m_pos - start));
     }
 
     // Names and keys repeat a lot; sharing one copy keeps big trees small.
-    QString intern(QStringView view) {
-        auto it = m_names.constFind(view);
+    QString intern(QByteArrayView bytes) {
+        auto it = m_names.constFind(bytes);
         if (it != m_names.constEnd())
             return it.value();
-        QString copy = view.toString();
-        m_names.insert(view, copy);
+        QString copy = QString::fromUtf8(bytes);
+        m_names.insert(bytes, copy);
         return copy;
     }
 
-    QString readQuoted(bool& ok) {
+    bool readQuoted(Quoted& out) {
         const qsizetype open = m_pos++;
         const qsizetype start = m_pos;
-        // Fast path: no escape inside. Short texts ("0", "1", "NAME") repeat a lot and are
-        // shared like names.
+        // Fast path: no escape inside.
         while (!atEnd()) {
-            const char16_t c = peek();
-            if (c == u'"') {
-                const qsizetype length = m_pos - start;
+            const unsigned char c = peek();
+            if (c == '"') {
+                out.bytes = m_text.sliced(start, m_pos - start);
                 ++m_pos;
-                return length <= kSharedTextLength ? intern(QStringView(m_text).mid(start, length))
-                                                   : m_text.mid(start, length);
+                return true;
             }
-            if (c == u'\\' || c == u'\n')
+            if (c == '\\' || c == '\n')
                 break;
             ++m_pos;
         }
-        QString value = m_text.mid(start, m_pos - start);
+        out.escaped = true;
+        QString& value = out.decoded;
+        qsizetype run = start; // bytes without escape not yet appended
+        const auto appendRun = [&] { value += QString::fromUtf8(m_text.sliced(run, m_pos - run)); };
         while (!atEnd()) {
-            const char16_t c = peek();
-            if (c == u'"') {
+            const unsigned char c = peek();
+            if (c == '"') {
+                appendRun();
                 ++m_pos;
-                return value;
+                return true;
             }
-            if (c == u'\n')
+            if (c == '\n')
                 break;
-            if (c != u'\\') {
-                value += m_text.at(m_pos++);
+            if (c != '\\') {
+                ++m_pos;
                 continue;
             }
+            appendRun();
             const qsizetype escapeAt = m_pos++;
             if (atEnd())
                 break;
-            const char16_t e = m_text.at(m_pos++).unicode();
+            const unsigned char e = peek();
+            ++m_pos;
             switch (e) {
-            case u'"':
+            case '"':
                 value += u'"';
                 break;
-            case u'\\':
+            case '\\':
                 value += u'\\';
                 break;
-            case u'n':
+            case 'n':
                 value += u'\n';
                 break;
-            case u'r':
+            case 'r':
                 value += u'\r';
                 break;
-            case u't':
+            case 't':
                 value += u'\t';
                 break;
-            case u'u': {
+            case 'u': {
                 bool hexOk = m_pos + 4 <= m_text.size();
-                const uint code = hexOk ? QStringView(m_text).mid(m_pos, 4).toUInt(&hexOk, 16) : 0;
+                const uint code = hexOk ? QString::fromUtf8(m_text.sliced(m_pos, 4)).toUInt(&hexOk, 16) : 0;
                 if (!hexOk) {
-                    ok = false;
                     fail(escapeAt, QStringLiteral("\\u must be followed by four hexadecimal digits"));
-                    return {};
+                    return false;
                 }
                 m_pos += 4;
                 value += QChar(char16_t(code));
                 break;
             }
             default:
-                ok = false;
-                fail(escapeAt, QStringLiteral("unknown escape '\\%1'").arg(QChar(e)));
-                return {};
+                fail(escapeAt, QStringLiteral("unknown escape '\\%1'").arg(characterAt(escapeAt + 1)));
+                return false;
             }
+            run = m_pos;
         }
-        ok = false;
         fail(open, QStringLiteral("the quoted text is not closed on its line"));
-        return {};
+        return false;
     }
 
     CNode* readNode(int depth) {
@@ -305,7 +415,7 @@ private:
         if (!ok)
             return nullptr;
         skipBlanksAndComments();
-        if (atEnd() || peek() != u'{')
+        if (atEnd() || peek() != '{')
             return fail(atEnd() ? nameAt : m_pos, QStringLiteral("'{' expected after the node name"));
         const qsizetype open = m_pos++;
         auto node = std::make_unique<CNode>(name);
@@ -313,7 +423,7 @@ private:
             skipBlanksAndComments();
             if (atEnd())
                 return fail(open, QStringLiteral("the node '%1' is not closed").arg(name));
-            if (peek() == u'}') {
+            if (peek() == '}') {
                 ++m_pos;
                 node->ShrinkToFit();
                 return node.release();
@@ -331,21 +441,26 @@ private:
         if (!ok)
             return false;
         skipBlanksAndComments();
-        if (!atEnd() && peek() == u'=') {
+        if (!atEnd() && peek() == '=') {
             ++m_pos;
-            while (!atEnd() && (peek() == u' ' || peek() == u'\t'))
+            while (!atEnd() && (peek() == ' ' || peek() == '\t'))
                 ++m_pos;
-            if (atEnd() || peek() != u'"') {
+            if (atEnd() || peek() != '"') {
                 fail(m_pos, QStringLiteral("a quoted value is expected after '='"));
                 return false;
             }
-            QString value = readQuoted(ok);
-            if (!ok)
+            Quoted quoted;
+            if (!readQuoted(quoted))
                 return false;
-            parent.AddLeaf(new CLeaf(name, value));
+            LeafText value;
+            if (quoted.escaped)
+                value.assign(quoted.decoded);
+            else
+                value.assignUtf8(quoted.bytes.data(), quoted.bytes.size());
+            parent.AddLeaf(new CLeaf(name, std::move(value)));
             return true;
         }
-        if (!atEnd() && peek() == u'{') {
+        if (!atEnd() && peek() == '{') {
             m_pos = itemAt;
             CNode* child = readNode(depth + 1);
             if (!child)
@@ -357,11 +472,11 @@ private:
         return false;
     }
 
-    const QString& m_text;
+    QByteArrayView m_text;
     TreeReadError* m_error;
     qsizetype m_pos = 0;
     bool m_failed = false;
-    QHash<QStringView, QString> m_names;
+    QHash<QByteArrayView, QString> m_names;
 };
 
 } // namespace
@@ -369,9 +484,18 @@ private:
 namespace NodeFormats {
 
 QByteArray WriteText(const CNode& root) {
-    QString out;
+    QByteArray text;
+    WriteText(root, [&](QByteArrayView block) {
+        text.append(block);
+        return true;
+    });
+    return text;
+}
+
+bool WriteText(const CNode& root, const TextSink& sink) {
+    Utf8Writer out(sink);
     writeTree(out, root);
-    return out.toUtf8();
+    return out.finish();
 }
 
 CNode* ReadText(const QByteArray& utf8, TreeReadError* error) {
@@ -387,8 +511,7 @@ CNode* ReadText(const QByteArray& utf8, TreeReadError* error) {
                                        .arg(uint(uchar(utf8[bad])), 2, 16, QLatin1Char('0'))};
         return nullptr;
     }
-    const QString text = QString::fromUtf8(utf8);
-    return TextReader(text, error).read();
+    return TextReader(QByteArrayView(utf8), error).read();
 }
 
 } // namespace NodeFormats

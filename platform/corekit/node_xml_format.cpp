@@ -12,7 +12,8 @@
 
 #include "tree_items.h"
 
-#include <QSet>
+#include <QBuffer>
+#include <QHash>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -150,9 +151,17 @@ void writeTree(QXmlStreamWriter& xml, const CNode& root) {
     }
 }
 
+// Reads the XML form. The document is handed to the stream reader through a device, which
+// decodes it piece by piece instead of turning all of it into UTF-16 first; names are looked
+// up without making a text for the look-up, and leaf values go into their stored form from the
+// reader's own buffer.
 class XmlReader {
 public:
-    XmlReader(const QByteArray& bytes, TreeReadError* error) : m_xml(bytes), m_error(error) {}
+    XmlReader(const QByteArray& bytes, TreeReadError* error) : m_bytes(bytes), m_error(error) {
+        m_device.setBuffer(&m_bytes);
+        m_device.open(QIODevice::ReadOnly);
+        m_xml.setDevice(&m_device);
+    }
 
     CNode* read() {
         std::unique_ptr<CNode> root;
@@ -160,12 +169,11 @@ public:
         while (!m_xml.atEnd()) {
             const auto token = m_xml.readNext();
             if (token == QXmlStreamReader::StartElement) {
-                m_attributes = m_xml.attributes();
                 if (m_xml.name() == u"node") {
                     if (root && open.empty())
                         return fail(QStringLiteral("a second root node"));
                     QString name;
-                    if (!attribute(QStringLiteral("name"), name))
+                    if (!attribute(QLatin1StringView("name"), name))
                         return nullptr;
                     if (int(open.size()) > NodeFormats::kMaxDepth)
                         return fail(QStringLiteral("the nodes are nested too deeply"));
@@ -204,7 +212,7 @@ private:
         return nullptr;
     }
 
-    bool escapedElement() const { return m_attributes.value(QStringLiteral("escaped")) == u"1"; }
+    bool escapedElement() const { return m_xml.attributes().value(QLatin1StringView("escaped")) == u"1"; }
 
     bool decode(const QString& raw, bool escaped, QString& out) {
         if (!escaped) {
@@ -217,12 +225,13 @@ private:
         return false;
     }
 
-    bool attribute(const QString& name, QString& out) {
-        if (!m_attributes.hasAttribute(name)) {
+    bool attribute(QLatin1StringView name, QString& out) {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        if (!attributes.hasAttribute(name)) {
             fail(QStringLiteral("attribute \"%1\" is missing").arg(name));
             return false;
         }
-        const QStringView value = m_attributes.value(name);
+        const QStringView value = attributes.value(name);
         if (!escapedElement()) {
             out = intern(value);
             return true;
@@ -230,36 +239,75 @@ private:
         return decode(value.toString(), true, out);
     }
 
-    // Names and keys repeat a lot; sharing one copy keeps big trees small.
+    // Names and keys repeat a lot; sharing one copy keeps big trees small. The table's key is
+    // a view of its own value, so a look-up needs no text of its own.
     QString intern(QStringView view) {
-        auto it = m_names.constFind(view.toString());
+        auto it = m_names.constFind(view);
         if (it != m_names.constEnd())
-            return *it;
+            return it.value();
         const QString copy = view.toString();
-        m_names.insert(copy);
+        m_names.insert(QStringView(copy), copy);
         return copy;
+    }
+
+    // The text of a leaf element up to its end, as readElementText reads it (comments and
+    // processing instructions skipped, no element inside). One piece of text, the usual case,
+    // goes into the leaf's stored form at once; more pieces are joined first.
+    bool readLeafText(LeafText& value, QString& joined, bool& wasJoined) {
+        int pieces = 0;
+        for (;;) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (pieces == 0) {
+                    value.assign(m_xml.text());
+                } else {
+                    if (pieces == 1)
+                        joined = value.toString();
+                    joined += m_xml.text();
+                    wasJoined = true;
+                }
+                ++pieces;
+                break;
+            case QXmlStreamReader::Comment:
+            case QXmlStreamReader::ProcessingInstruction:
+                break;
+            case QXmlStreamReader::EndElement:
+                return true;
+            default:
+                if (!m_xml.hasError())
+                    fail(QStringLiteral("Expected character data."));
+                else
+                    fail(m_xml.errorString());
+                return false;
+            }
+        }
     }
 
     bool readLeaf(CNode& node) {
         QString key;
-        if (!attribute(QStringLiteral("key"), key))
+        if (!attribute(QLatin1StringView("key"), key))
             return false;
         const bool escaped = escapedElement();
-        const QString raw = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
-        if (m_xml.hasError()) {
-            fail(m_xml.errorString());
+        LeafText value;
+        QString joined;
+        bool wasJoined = false;
+        if (!readLeafText(value, joined, wasJoined))
             return false;
+        if (escaped || wasJoined) {
+            QString text;
+            if (!decode(wasJoined ? joined : value.toString(), escaped, text))
+                return false;
+            value.assign(text);
         }
-        QString value;
-        if (!decode(raw, escaped, value))
-            return false;
-        node.AddLeaf(new CLeaf(key, value));
+        node.AddLeaf(new CLeaf(key, std::move(value)));
         return true;
     }
 
+    QByteArray m_bytes; // shares the caller's bytes
+    QBuffer m_device;
     QXmlStreamReader m_xml;
-    QXmlStreamAttributes m_attributes;
-    QSet<QString> m_names;
+    QHash<QStringView, QString> m_names;
     TreeReadError* m_error;
 };
 
@@ -269,12 +317,20 @@ namespace NodeFormats {
 
 QByteArray WriteXml(const CNode& root) {
     QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteXml(root, buffer);
+    return bytes;
+}
+
+bool WriteXml(const CNode& root, QIODevice& device) {
+    // The writer hands every piece to the device as it goes; nothing holds the whole text.
+    QXmlStreamWriter xml(&device);
     xml.writeStartDocument();
     writeTree(xml, root);
     xml.writeCharacters(QStringLiteral("\n"));
     xml.writeEndDocument();
-    return bytes;
+    return !xml.hasError();
 }
 
 CNode* ReadXml(const QByteArray& utf8, TreeReadError* error) {

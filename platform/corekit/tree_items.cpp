@@ -92,15 +92,18 @@ bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool creat
     const bool xml = asXml || (!asText && endsInX(path));
     if (NodeFormats::TreeDepth(*this) > NodeFormats::kMaxDepth)
         return false;
-    const QByteArray bytes = xml ? NodeFormats::WriteXml(*this) : NodeFormats::WriteText(*this);
     if (createFolders)
         QDir().mkpath(QFileInfo(path).absolutePath());
     // QSaveFile writes beside the target and renames on commit: a failed write leaves the
-    // old file untouched.
+    // old file untouched. The text goes to it as the tree is walked.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    const bool written =
+        xml ? NodeFormats::WriteXml(*this, file) : NodeFormats::WriteText(*this, [&](QByteArrayView block) {
+            return file.write(block.data(), block.size()) == block.size();
+        });
+    if (!written) {
         file.cancelWriting();
         return false;
     }

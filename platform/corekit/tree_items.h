@@ -2,7 +2,12 @@
 
 #include "node.h"
 
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
+
+class QIODevice;
 
 // Reading node trees from files and texts. The text form is used for ".inf" files and for
 // every tree exchanged as a string, the XML form for ".infx" files; docs/node-tree-formats.md
@@ -42,6 +47,12 @@ int TreeDepth(const CNode& root);
 
 QByteArray WriteText(const CNode& root);
 QByteArray WriteXml(const CNode& root);
+// Receives a written text block by block (each ends with a whole line); answers false to stop.
+using TextSink = std::function<bool(QByteArrayView block)>;
+// Write as they walk the tree, without holding the whole text; false when the sink or the
+// device refused a block.
+bool WriteText(const CNode& root, const TextSink& sink);
+bool WriteXml(const CNode& root, QIODevice& device);
 CNode* ReadText(const QByteArray& utf8, TreeReadError* error);
 CNode* ReadXml(const QByteArray& utf8, TreeReadError* error);
 // True when the bytes look like the XML form (first non-blank character '<').
