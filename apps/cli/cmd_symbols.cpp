@@ -21,6 +21,7 @@
 #include <QJsonObject>
 
 #include <memory>
+#include <optional>
 
 namespace orvane::cli {
 namespace {
@@ -108,6 +109,37 @@ std::vector<const CNode*> visibleChildren(const CNode* parent, const QString& na
     return result;
 }
 
+// The JSON of a scan is written file by file as the files are visited, in the layout of
+// QJsonDocument's indented form: the whole document is never held.
+class ScanJsonWriter {
+public:
+    explicit ScanJsonWriter(QTextStream& out) : m_out(out) { m_out << "{\n    \"trades\": ["; }
+
+    void beginTrade() {
+        m_out << (m_trades++ ? ",\n" : "\n") << "        {\n            \"files\": [";
+        m_files = 0;
+    }
+    void file(const QJsonObject& file) {
+        m_out << (m_files++ ? ",\n" : "\n");
+        // The object's own lines, indented to its place (the text ends with a line break).
+        const QList<QByteArray> lines =
+            QJsonDocument(file).toJson(QJsonDocument::Indented).chopped(1).split('\n');
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            m_out << (i ? "\n" : "") << "                " << QString::fromUtf8(lines[i]);
+    }
+    void endTrade(const QString& code) {
+        const QByteArray quoted = QJsonDocument(QJsonArray{code}).toJson(QJsonDocument::Compact);
+        m_out << "\n            ],\n            \"trade\": " << QString::fromUtf8(quoted.sliced(1).chopped(1))
+              << "\n        }";
+    }
+    void finish() { m_out << "\n    ]\n}\n"; }
+
+private:
+    QTextStream& m_out;
+    int m_trades = 0;
+    int m_files = 0;
+};
+
 int runScan(const QString& trade, Options& options, CommandIo& io) {
     CSymbolFileManager manager;
     manager.SetUserSettingsReadOnly(true);
@@ -115,34 +147,41 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
     const QStringList trades = trade.isEmpty()
                                    ? QStringList{"H", "S", "L", "E", "A", "G", "K", "B", "Schemata", "USER"}
                                    : QStringList{trade};
-    QJsonArray jsonTrades;
+    std::optional<ScanJsonWriter> json;
+    if (options.json)
+        json.emplace(io.out);
     for (const QString& code : trades) {
         std::vector<CSymbolFile*> files;
         manager.GetFilesForTrade(code, files, QString(), 1);
-        QJsonArray jsonFiles;
-        if (!options.json)
+        if (json)
+            json->beginTrade();
+        else
             io.out << code << ": " << files.size() << " files\n";
         for (const CSymbolFile* file : files) {
             const QString name = relativeTo(options.base, file->m_path);
-            if (!options.json)
+            if (!json)
                 io.out << "  " << name << "\n";
             QJsonArray jsonPages;
             const CNode* pages = file->m_pRoot ? file->m_pRoot->FindChild(QStringLiteral("Pages")) : nullptr;
             for (const CNode* page : visibleChildren(pages, QStringLiteral("Page"), true)) {
-                QJsonArray jsonSymbols;
                 const auto symbols = visibleChildren(page, QStringLiteral("Symbol"), false);
+                if (!json) {
+                    io.out << "    " << pageName(page) << ": " << symbols.size() << " symbols\n";
+                    continue;
+                }
+                QJsonArray jsonSymbols;
                 for (const CNode* symbol : symbols)
                     jsonSymbols.append(Symbols::GetSymbolValue(symbol, QStringLiteral("BlockName")));
-                if (!options.json)
-                    io.out << "    " << pageName(page) << ": " << symbols.size() << " symbols\n";
                 jsonPages.append(QJsonObject{{"name", pageName(page)}, {"symbols", jsonSymbols}});
             }
-            jsonFiles.append(QJsonObject{{"file", name}, {"pages", jsonPages}});
+            if (json)
+                json->file(QJsonObject{{"file", name}, {"pages", jsonPages}});
         }
-        jsonTrades.append(QJsonObject{{"trade", code}, {"files", jsonFiles}});
+        if (json)
+            json->endTrade(code);
     }
-    if (options.json)
-        writeJson(io.out, QJsonDocument(QJsonObject{{"trades", jsonTrades}}));
+    if (json)
+        json->finish();
     return Success;
 }
 
