@@ -2,62 +2,30 @@
 // printing one line, both measured in this run: CPU time of the child (user and system, from
 // wait4) and its wall time. Output goes to /dev/null.
 
+#include "child_process.h"
 #include "ratio_reporter.h"
 
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct ChildCost {
-    double cpu = -1; // seconds
-    double wall = -1;
-};
-
-ChildCost runChild(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(null, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
-        return {};
-    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return {seconds(usage.ru_utime) + seconds(usage.ru_stime),
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
-}
+using orvane::bench::runChild;
 
 void measure(benchmark::State& state, const std::vector<std::string>& args) {
     double cpu = 0;
     double wall = 0;
     for (auto _ : state) {
-        const ChildCost cost = runChild(args);
-        if (cost.cpu < 0) {
+        const orvane::bench::ChildCost cost = runChild(args);
+        if (!cost.ok) {
             state.SkipWithError("the program failed");
             return;
         }
-        cpu += cost.cpu;
-        wall += cost.wall;
+        cpu += cost.cpuSeconds;
+        wall += cost.wallSeconds;
     }
     state.counters["child_cpu"] = cpu / double(state.iterations());
     state.counters["child_wall"] = wall / double(state.iterations());

@@ -3,6 +3,7 @@
 // plain hash table; heap held by the manager, and the peak memory while it collects, against
 // the bytes on disk.
 
+#include "child_process.h"
 #include "ratio_reporter.h"
 
 #include "symbols/node_filters.h"
@@ -260,22 +261,56 @@ void ParsedTreesMemory(benchmark::State& state) {
     state.counters["memory_per_file_byte"] = factor;
 }
 
-BENCHMARK(ReadAndParse)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(CollectAndIndex)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Peak memory of "orvane symbols scan --json" over the installation, less the peak of the same
+// command over an installation of one small file (the program's own start-up footprint,
+// measured in this run), as a multiple of the bytes on disk.
+void ScanCommandPeakMemory(benchmark::State& state) {
+    const Installation& inst = installation();
+    QTemporaryDir small;
+    const QString folder = small.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung"));
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/Datei.inf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(generatedFile(0)) < 0) {
+        state.SkipWithError("cannot write the small installation");
+        return;
+    }
+    file.close();
+    const auto scan = [](const QString& base) {
+        return orvane::bench::runChild(
+            {ORVANE_TOOL, "symbols", "scan", "--base", base.toStdString(), "--json"});
+    };
+    double factor = 0;
+    for (auto _ : state) {
+        const auto big = scan(inst.dir.path());
+        const auto tiny = scan(small.path());
+        if (!big.ok || !tiny.ok) {
+            state.SkipWithError("the tool failed");
+            return;
+        }
+        factor += (big.peakBytes - tiny.peakBytes) / double(inst.bytes);
+    }
+    state.counters["peak_per_file_byte"] = factor / double(state.iterations());
+}
+
+BENCHMARK(ReadAndParse)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(CollectAndIndex)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(LookupPlainHash)->Unit(benchmark::kMillisecond);
 BENCHMARK(LookupThroughManager)->Unit(benchmark::kMillisecond);
 BENCHMARK(ParsedTreesMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(ManagerMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(ManagerPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ScanCommandPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    using orvane::bench::Ratio;
-    return orvane::bench::runWithRatios(
+    using namespace orvane::bench;
+    return runWithRatios(
         argc, argv,
-        {Ratio{"collect and index, time / read and parse", "CollectAndIndex/iterations:3",
-               "ReadAndParse/iterations:3", false},
+        {Ratio{"collect and index, time / read and parse (steady state)", "CollectAndIndex/iterations:5",
+               "ReadAndParse/iterations:5", false, atMost(1.1)},
          Ratio{"look-up through the manager, time / plain hash table", "LookupThroughManager",
-               "LookupPlainHash", false}});
+               "LookupPlainHash", false},
+         Ratio{"orvane symbols scan --json, peak memory / bytes on disk",
+               "ScanCommandPeakMemory/iterations:2", "", false, atMost(3), "peak_per_file_byte"}});
 }
