@@ -93,6 +93,27 @@ TEST(NodeFormatsString, StringRoundTripAndReadableText) {
     EXPECT_EQ(text, QStringLiteral("Root {\n  Pages {\n    DisplayName = \"Heizung\"\n  }\n}\n"));
 }
 
+// A text longer than one block goes to the sink in blocks of whole lines that read back.
+TEST(NodeFormatsString, StreamedTextComesInBlocksOfWholeLines) {
+    CNode root(QStringLiteral("Root"));
+    for (int i = 0; i < 400; ++i)
+        root.AddChild(hostileTree().release());
+    QByteArray joined;
+    int blocks = 0;
+    ASSERT_TRUE(NodeFormats::WriteText(root, [&](QByteArrayView block) {
+        EXPECT_TRUE(block.endsWith('\n'));
+        joined += block;
+        ++blocks;
+        return true;
+    }));
+    EXPECT_GT(blocks, 1);
+    EXPECT_EQ(joined, NodeFormats::WriteText(root));
+    std::unique_ptr<CNode> read(NodeFormats::ReadText(joined, nullptr));
+    ASSERT_TRUE(read);
+    expectSameTree(root, *read);
+    EXPECT_FALSE(NodeFormats::WriteText(root, [](QByteArrayView) { return false; }));
+}
+
 TEST(NodeFormatsString, CommentsInterleavingAndBom) {
     const QString text =
         QStringLiteral("\xFEFF# header\nRoot { # trailing\n  A {}\n  K = \"1\" # c\n  B { X = \"\" }\n}\n");
