@@ -225,7 +225,8 @@ void writeTree(Utf8Writer& out, const CNode& root) {
 // when an error is reported. Values without escapes go into their leaves as the bytes stand.
 class TextReader {
 public:
-    TextReader(QByteArrayView text, TreeReadError* error) : m_text(text), m_error(error) {}
+    TextReader(QByteArrayView text, TreeReadError* error, const NodeFormats::ReleaseBytes& release)
+        : m_text(text), m_error(error), m_release(release) {}
 
     CNode* read() {
         skipBlanksAndComments();
@@ -430,6 +431,10 @@ private:
             }
             if (!readItem(*node, depth))
                 return nullptr;
+            if (m_release && m_pos - m_released >= kReleaseStep) {
+                m_release(m_pos);
+                m_released = m_pos;
+            }
         }
     }
 
@@ -477,6 +482,9 @@ private:
     qsizetype m_pos = 0;
     bool m_failed = false;
     QHash<QByteArrayView, QString> m_names;
+    const NodeFormats::ReleaseBytes& m_release;
+    qsizetype m_released = 0;
+    static constexpr qsizetype kReleaseStep = 1 << 20;
 };
 
 } // namespace
@@ -498,7 +506,7 @@ bool WriteText(const CNode& root, const TextSink& sink) {
     return out.finish();
 }
 
-CNode* ReadText(const QByteArray& utf8, TreeReadError* error) {
+CNode* ReadText(const QByteArray& utf8, TreeReadError* error, const ReleaseBytes& release) {
     const qsizetype bad = FindInvalidUtf8(utf8);
     if (bad >= 0) {
         const QByteArray before = utf8.left(bad);
@@ -511,7 +519,10 @@ CNode* ReadText(const QByteArray& utf8, TreeReadError* error) {
                                        .arg(uint(uchar(utf8[bad])), 2, 16, QLatin1Char('0'))};
         return nullptr;
     }
-    return TextReader(QByteArrayView(utf8), error).read();
+    // The check has read every byte; the reader reads them again as it goes.
+    if (release)
+        release(utf8.size());
+    return TextReader(QByteArrayView(utf8), error, release).read();
 }
 
 } // namespace NodeFormats

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -62,6 +65,9 @@ bool endsInX(const QString& path) {
 
 namespace TreeItems {
 
+// Files from this size on are mapped rather than read (see ReadFromFile).
+constexpr qint64 kMapFrom = 4 << 20;
+
 int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
     root = nullptr;
     QFile file(path);
@@ -69,6 +75,24 @@ int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
         if (error)
             *error = TreeReadError{path, 0, 0, file.errorString()};
         return 0;
+    }
+    // A large file is mapped instead of read, and the pages the text reader is done with are
+    // handed back as it goes: the file and the tree it becomes are not held whole side by side.
+    if (file.size() >= kMapFrom) {
+        if (uchar* mapped = file.map(0, file.size())) {
+            const QByteArray bytes =
+                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size());
+            const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
+            const auto release = [&](qsizetype done) {
+                madvise(mapped, size_t(done - done % page), MADV_DONTNEED);
+            };
+            root = NodeFormats::LooksLikeXml(bytes) ? NodeFormats::ReadXml(bytes, error)
+                                                    : NodeFormats::ReadText(bytes, error, release);
+            file.unmap(mapped);
+            if (!root && error)
+                error->file = path;
+            return root ? 1 : 0;
+        }
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {

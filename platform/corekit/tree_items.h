@@ -53,7 +53,10 @@ using TextSink = std::function<bool(QByteArrayView block)>;
 // device refused a block.
 bool WriteText(const CNode& root, const TextSink& sink);
 bool WriteXml(const CNode& root, QIODevice& device);
-CNode* ReadText(const QByteArray& utf8, TreeReadError* error);
+// The text reader may call this with a byte count now and then: the bytes before it may leave
+// memory for now (they are read again only for an error message or a name it holds).
+using ReleaseBytes = std::function<void(qsizetype bytes)>;
+CNode* ReadText(const QByteArray& utf8, TreeReadError* error, const ReleaseBytes& release = {});
 CNode* ReadXml(const QByteArray& utf8, TreeReadError* error);
 // True when the bytes look like the XML form (first non-blank character '<').
 bool LooksLikeXml(const QByteArray& utf8);
