@@ -285,8 +285,13 @@ int main(int argc, char** argv) {
     using namespace orvane::bench;
     return orvane::bench::runWithRatios(
         argc, argv,
-        {Ratio{"wizard check after a changed requirement, time / one 16.7 ms frame", "WizardCheckAfterChange", "",
-               false, atMost(0.01), {}, kFrameSeconds},
+        {Ratio{"wizard check after a changed requirement, time / one 16.7 ms frame",
+               "WizardCheckAfterChange",
+               "",
+               false,
+               atMost(0.01),
+               {},
+               kFrameSeconds},
          Ratio{"check, time / opening the product's tables", "CheckStation", "OpenProductTables", false},
          Ratio{"catalogue load, time / raw SQLite scan of its rows", "LoadCatalog", "RawSqliteScan", false},
          Ratio{"first catalogue load, time / scan of a freshly opened file", "LoadCatalogFresh",
