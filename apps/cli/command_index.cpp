@@ -8,7 +8,7 @@ const CommandSummary kCommandSummaries[] = {
     {"catalog", "build material databases from catalogue sources, show and dump them"},
     {"hydraulics", "render hydraulic circuit schematics and list their primitives"},
     {"slide", "inspect, render and build slide files (.sld)"},
-    {"station", "list station catalogues and check stations against requirements"},
+    {"station", "list station catalogues, check stations against requirements, draw nodes"},
     {"symbols", "scan, look up and check the symbol library of an installation"},
     {"tree", "print and convert node-tree files (.inf, .infx)"},
 };

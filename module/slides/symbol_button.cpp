@@ -55,9 +55,16 @@ void CSymbolButton::PaintButton(QPainter& painter) {
     painter.scale(1.0 / ratio, 1.0 / ratio);
     const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
                              QSize(qRound(client.width() * ratio), qRound(client.height() * ratio)));
-    // One pixel of room on every side: rounding may put a line end just beyond the rectangle.
-    if (m_pSlide->IsLoaded())
-        painter.drawImage(deviceClient.topLeft() - QPoint(1, 1), ScaledSlide(deviceClient));
+    // Where this painter maps device pixels one to one (a window's paint), the drawing kept for
+    // this rectangle is copied over the face, with one pixel of room on every side: rounding
+    // may put a line end just beyond the rectangle. Painters that scale further (a widget
+    // rendered into an image of a higher ratio) get the slide drawn through their scaling.
+    if (painter.deviceTransform().type() <= QTransform::TxTranslate) {
+        if (m_pSlide->IsLoaded())
+            painter.drawImage(deviceClient.topLeft() - QPoint(1, 1), ScaledSlide(deviceClient));
+    } else {
+        m_pSlide->Draw(painter, deviceClient, 0);
+    }
     painter.restore();
 
     if (m_bMarkCorner) {
