@@ -8,8 +8,8 @@
 
 #include "symbols/node_filters.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbol_values.h"
-#include "symbols/symbols_host.h"
 
 #include "corekit/node.h"
 #include "corekit/tree_items.h"
@@ -34,24 +34,6 @@ constexpr int kFiles = 1000;
 constexpr int kSymbolsPerFile = 100;
 const char* const kTrades[] = {"Heizung",     "Sanitaer", "Lueftung", "Elektro",
                                "Architektur", "Gas",      "Kaelte",   "Brandschutz"};
-
-class BenchHost final : public ISymbolsHost {
-public:
-    explicit BenchHost(const QString& base) : m_base(base) {}
-    std::optional<QString> Variable(const QString& name, int) override {
-        if (name == QStringLiteral("SYMBOLE_PATH"))
-            return m_base;
-        return std::nullopt;
-    }
-    QString VersionName() override { return QStringLiteral("OrvaneDT"); }
-    QString RegionToken() override { return QStringLiteral("DEU"); }
-    QString DefaultFolder(int) override { return {}; }
-    std::optional<QString> CatalogRoot(const QString&) override { return std::nullopt; }
-    void ScanTranslations(const QString&) override {}
-
-private:
-    QString m_base;
-};
 
 QByteArray generatedFile(int file) {
     QByteArray text = "Root {\n  Defaults { AskRotation = \"1\" UseSymbolFactor = \"1\" }\n  Pages {\n";
@@ -81,7 +63,7 @@ struct Installation {
     QStringList files;
     QStringList blockNames;
     qint64 bytes = 0;
-    std::unique_ptr<BenchHost> host;
+    SymbolLibraryContext context;
 
     Installation() {
         for (int f = 0; f < kFiles; ++f) {
@@ -98,9 +80,8 @@ struct Installation {
         }
         for (int i = 0; i < 10000; ++i)
             blockNames << QStringLiteral("sym_%1_%2").arg((i * 7919) % kFiles).arg((i % 4) * 100 + i % 25);
-        host = std::make_unique<BenchHost>(dir.path());
-        SymbolsHost::Install(host.get());
-        NodeFilters::ForgetHostValues();
+        context.folders = SymbolLibraryContext::FoldersUnder(dir.path());
+        context.filters = {QStringLiteral("OrvaneDT"), QStringLiteral("DEU")};
     }
 };
 
@@ -131,7 +112,7 @@ void CollectAndIndex(benchmark::State& state) {
     installation();
     qsizetype indexed = 0;
     for (auto _ : state) {
-        auto manager = std::make_unique<CSymbolFileManager>();
+        auto manager = std::make_unique<CSymbolFileManager>(installation().context);
         manager->CollectFiles();
         indexed = manager->IndexSize();
         state.PauseTiming();
@@ -144,7 +125,7 @@ void CollectAndIndex(benchmark::State& state) {
 
 void LookupThroughManager(benchmark::State& state) {
     const Installation& inst = installation();
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(installation().context);
     manager.CollectFiles();
     qsizetype found = 0;
     for (auto _ : state)
@@ -179,7 +160,7 @@ void ManagerMemory(benchmark::State& state) {
     for (auto _ : state) {
         malloc_trim(0);
         const size_t before = mallinfo2().uordblks;
-        auto manager = std::make_unique<CSymbolFileManager>();
+        auto manager = std::make_unique<CSymbolFileManager>(installation().context);
         manager->CollectFiles();
         const size_t after = mallinfo2().uordblks;
         factor = double(after - before) / double(installation().bytes);
@@ -214,7 +195,7 @@ double collectPeakFactor(const Installation& inst) {
         if (reset << "5" << std::flush) {
             const long start = statusKiB("VmHWM:");
             {
-                CSymbolFileManager manager;
+                CSymbolFileManager manager(installation().context);
                 manager.CollectFiles();
                 factor = double(statusKiB("VmHWM:") - start) * 1024.0 / double(inst.bytes);
             }

@@ -8,8 +8,8 @@
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_folders.h"
 #include "symbols/symbol_library_check.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbol_values.h"
-#include "symbols/symbols_host.h"
 
 #include "corekit/node.h"
 #include "corekit/tree_items.h"
@@ -43,43 +43,12 @@ const char* const kSymbolsHelp =
     "                  <ID>path (default: DIR/Catalogs)\n"
     "--json            a JSON document instead of text\n";
 
-// The host as the command line sees it: the base folder, the filter values and the catalogue
-// manager reading the descriptors of the given folder.
-class CliSymbolsHost final : public ISymbolsHost {
-public:
-    CliSymbolsHost(const QString& base, const QString& version, const QString& region,
-                   const QString& catalogs)
-        : m_base(base), m_version(version), m_region(region) {
-        SymbolsHost::Install(this);
-        NodeFilters::ForgetHostValues();
-        orvCatalogManager::getInstance()->setCatalogFolder(catalogs);
-    }
-    ~CliSymbolsHost() override {
-        SymbolsHost::Install(nullptr);
-        NodeFilters::ForgetHostValues();
-        orvCatalogManager::getInstance()->setCatalogFolder(QString());
-    }
-    std::optional<QString> Variable(const QString& name, int) override {
-        if (name.compare(QStringLiteral("SYMBOLE_PATH"), Qt::CaseInsensitive) == 0)
-            return m_base;
-        return std::nullopt;
-    }
-    QString VersionName() override { return m_version; }
-    QString RegionToken() override { return m_region; }
-    QString DefaultFolder(int) override { return {}; }
-    std::optional<QString> CatalogRoot(const QString& name) override {
-        return SymbolsHost::CatalogManagerRoot(name);
-    }
-    void ScanTranslations(const QString&) override {}
-
-private:
-    QString m_base, m_version, m_region;
-};
-
 struct Options {
     QString base;
     bool json = false;
-    std::unique_ptr<CliSymbolsHost> host;
+    // The catalogues that list files name, read from the descriptors of --catalogs.
+    orvCatalogManager catalogs;
+    SymbolLibraryContext context;
 };
 
 // Version and region as the installation file in the base folder names them.
@@ -100,11 +69,13 @@ QString pageName(const CNode* page) {
     return Symbols::GetSymbolValue(page, QStringLiteral("DisplayName"));
 }
 
-std::vector<const CNode*> visibleChildren(const CNode* parent, const QString& name, bool pages) {
+std::vector<const CNode*> visibleChildren(const CNode* parent, const QString& name, bool pages,
+                                          const SymbolFilterValues& filters) {
     std::vector<const CNode*> result;
     for (const CNode* child = parent ? parent->FindChild(name) : nullptr; child;
          child = parent->FindChild(name, child))
-        if (pages ? NodeFilters::CheckPageFilters(child) : NodeFilters::CheckSymbolFilters(child))
+        if (pages ? NodeFilters::CheckPageFilters(child, filters)
+                  : NodeFilters::CheckSymbolFilters(child, filters))
             result.push_back(child);
     return result;
 }
@@ -141,7 +112,7 @@ private:
 };
 
 int runScan(const QString& trade, Options& options, CommandIo& io) {
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(options.context);
     manager.SetUserSettingsReadOnly(true);
     manager.CollectFiles();
     const QStringList trades = trade.isEmpty()
@@ -163,8 +134,8 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
                 io.out << "  " << name << "\n";
             QJsonArray jsonPages;
             const CNode* pages = file->m_pRoot ? file->m_pRoot->FindChild(QStringLiteral("Pages")) : nullptr;
-            for (const CNode* page : visibleChildren(pages, QStringLiteral("Page"), true)) {
-                const auto symbols = visibleChildren(page, QStringLiteral("Symbol"), false);
+            for (const CNode* page : visibleChildren(pages, QStringLiteral("Page"), true, options.context.filters)) {
+                const auto symbols = visibleChildren(page, QStringLiteral("Symbol"), false, options.context.filters);
                 if (!json) {
                     io.out << "    " << pageName(page) << ": " << symbols.size() << " symbols\n";
                     continue;
@@ -186,7 +157,7 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
 }
 
 int runLookup(const QString& name, Options& options, CommandIo& io) {
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(options.context);
     manager.SetUserSettingsReadOnly(true);
     manager.CollectFiles();
     const CNode* symbol = manager.LookupSymbol(name);
@@ -223,7 +194,7 @@ QString locationOf(const SymbolProblem& problem, const QString& base) {
 }
 
 int runCheck(Options& options, CommandIo& io) {
-    SymbolLibraryCheck check;
+    SymbolLibraryCheck check(options.context);
     check.Run();
     const int errors = check.ErrorCount();
     const int warnings = int(check.Problems().size()) - errors;
@@ -275,17 +246,23 @@ int runSymbols(const QStringList& args, CommandIo& io) {
     }
     options.base = QFileInfo(options.base).canonicalFilePath();
     options.json = reader.has(QStringLiteral("--json"));
-    options.host = std::make_unique<CliSymbolsHost>(
-        options.base,
+    SymbolLibraryContext& context = options.context;
+    context.folders = SymbolLibraryContext::FoldersUnder(options.base);
+    context.filters = {
         reader.value(QStringLiteral("--version"),
                      installationValue(options.base, QStringLiteral("VersionName"))),
-        reader.value(QStringLiteral("--region"), installationValue(options.base, QStringLiteral("Region"))),
+        reader.value(QStringLiteral("--region"), installationValue(options.base, QStringLiteral("Region")))};
+    options.catalogs.setCatalogFolder(
         reader.value(QStringLiteral("--catalogs"), QDir(options.base).filePath(QStringLiteral("Catalogs"))));
+    context.catalogLookup = [&catalogs = options.catalogs](const QString& name) -> std::optional<QString> {
+        const orvCatalogInfo* info = catalogs.findCatalogInfo(name);
+        return info ? std::optional<QString>(info->getStrRootPath()) : std::nullopt;
+    };
     const QStringList rest = reader.positional();
     // Without supplied symbols the base folder is wrong rather than the library empty; check
     // reports it among its errors.
     const bool looksAtLibrary = verb == QStringLiteral("scan") || verb == QStringLiteral("lookup");
-    if (looksAtLibrary && !QFileInfo(SymbolFolders::DetermineToolbarFolders().supplied).isDir()) {
+    if (looksAtLibrary && !QFileInfo(context.folders.supplied).isDir()) {
         io.err << "orvane symbols: " << options.base << ": no folder Support/Symbol Toolbars\n";
         return WorkFailed;
     }

@@ -1,9 +1,11 @@
 #include "node_filters.h"
 
+#include "symbol_library_context.h"
 #include "symbols_host.h"
 
 #include "corekit/node.h"
 
+#include <functional>
 #include <optional>
 
 namespace NodeFilters {
@@ -27,16 +29,24 @@ const QString& versionName() {
     return *value;
 }
 
+// Users in Ukraine are served what is marked for Russia.
+QString filterRegion(const QString& token) {
+    return token == QStringLiteral("UKR") ? QStringLiteral("RUS") : token;
+}
+
 const QString& regionToken() {
     auto& value = cachedRegion();
-    if (!value) {
-        QString token = SymbolsHost::Get().RegionToken();
-        // Users in Ukraine are served what is marked for Russia.
-        if (token == QStringLiteral("UKR"))
-            token = QStringLiteral("RUS");
-        value = token;
-    }
+    if (!value)
+        value = filterRegion(SymbolsHost::Get().RegionToken());
     return *value;
+}
+
+int checkPage(const CNode* page, const QString& version, const std::function<QString()>& region) {
+    if (!PassesVersionFilter(page, version))
+        return 0;
+    if (!page || !page->FindLeaf(QStringLiteral("Region")))
+        return 1;
+    return PassesRegionFilter(page, region()) ? 1 : 0;
 }
 
 // An occurrence counts when the name ends there: at the end of the text or before ':'.
@@ -84,12 +94,17 @@ bool PassesRegionFilter(const CNode* node, const QString& token) {
     return true;
 }
 
+// The region is asked of the host only for a page that has a region filter.
 int CheckPageFilters(const CNode* page) {
-    if (!PassesVersionFilter(page, versionName()))
-        return 0;
-    if (!page || !page->FindLeaf(QStringLiteral("Region")))
-        return 1;
-    return PassesRegionFilter(page, regionToken()) ? 1 : 0;
+    return checkPage(page, versionName(), [] { return regionToken(); });
+}
+
+int CheckPageFilters(const CNode* page, const SymbolFilterValues& values) {
+    return checkPage(page, values.versionName, [&] { return filterRegion(values.regionToken); });
+}
+
+int CheckSymbolFilters(const CNode* symbol, const SymbolFilterValues& values) {
+    return PassesVersionFilter(symbol, values.versionName) ? 1 : 0;
 }
 
 int CheckSymbolFilters(const CNode* symbol) {

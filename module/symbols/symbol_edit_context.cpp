@@ -2,8 +2,8 @@
 
 #include "symbol_file.h"
 #include "symbol_file_manager.h"
+#include "symbol_library_context.h"
 #include "symbol_values.h"
-#include "symbols_host.h"
 
 #include "corekit/node.h"
 
@@ -20,8 +20,9 @@ const QString& blockNameKey() {
 
 CSymbolEditContext::CSymbolEditContext(CSymbolFile* file, CNode* symbol, CSymbolFileManager* manager)
     : m_pSymbolFile(file), m_pSymbol(symbol),
-      m_masterMode(SymbolsHost::VariableInt(QStringLiteral("Q3DB_MASTERMODE"), 1, 0)),
-      m_manager(manager ? manager : CSymbolFileManager::GetInstance()) {}
+      m_manager(manager ? manager : CSymbolFileManager::GetInstance()) {
+    m_masterMode = m_manager->Context().MasterMode() ? 1 : 0;
+}
 
 bool CSymbolEditContext::IsInPlaceEdit() const {
     return !m_pSymbolFile || m_pSymbolFile->m_bSupport == 0 || m_masterMode != 0;

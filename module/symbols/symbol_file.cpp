@@ -34,7 +34,7 @@ bool CSymbolFile::IsSupportPath(const QString& path) {
     return path.indexOf(QStringLiteral("/Support/")) > 0 || path.indexOf(QStringLiteral("\\Support\\")) > 0;
 }
 
-int CSymbolFile::Load(TreeReadError* error) {
+int CSymbolFile::Load(TreeReadError* error, const SymbolFilterValues* filters) {
     Clear();
     CNode* root = nullptr;
     const int read = TreeItems::ReadFromFile(m_path, root, 0, error);
@@ -46,7 +46,9 @@ int CSymbolFile::Load(TreeReadError* error) {
     if (const CNode* pages = m_pRoot->FindChild(QStringLiteral("Pages"))) {
         const QString page = QStringLiteral("Page");
         for (const CNode* p = pages->FindChild(page); p; p = pages->FindChild(page, p))
-            m_nPages += NodeFilters::CheckPageFilters(p) ? 1 : 0;
+            m_nPages +=
+                (filters ? NodeFilters::CheckPageFilters(p, *filters) : NodeFilters::CheckPageFilters(p)) ? 1
+                                                                                                          : 0;
     }
     if (m_nPages == 0)
         return 0;

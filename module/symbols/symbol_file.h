@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+struct SymbolFilterValues;
 struct TreeReadError;
 
 // One symbol file in memory: Root / Defaults / Pages / Page / Symbol. The symbol file manager
@@ -25,8 +26,8 @@ public:
     int Create();
     // Reads the file; 0 when it cannot be read or no page passes the page filters (the tree
     // then stays loaded, so that a list file's entries can be read). `error` tells why a read
-    // failed.
-    int Load(TreeReadError* error = nullptr);
+    // failed. Without `filters` the host's version and region apply.
+    int Load(TreeReadError* error = nullptr, const SymbolFilterValues* filters = nullptr);
     // Writes the tree, in the XML form when the extension ends in 'x'; atomic, so a failed
     // write leaves the file on disk as it was.
     int Save() const;

@@ -2,6 +2,7 @@
 
 #include "symbol_file.h"
 #include "symbol_folders.h"
+#include "symbol_library_context.h"
 #include "symbol_values.h"
 #include "symbols_host.h"
 
@@ -42,11 +43,12 @@ constexpr int kMaxListDepth = 32;
 } // namespace
 
 CSymbolFileManager* CSymbolFileManager::GetInstance() {
-    static const std::unique_ptr<CSymbolFileManager> instance = std::make_unique<CSymbolFileManager>();
+    static const HostSymbolLibraryContext context(SymbolsHost::Get());
+    static const std::unique_ptr<CSymbolFileManager> instance = std::make_unique<CSymbolFileManager>(context);
     return instance.get();
 }
 
-CSymbolFileManager::CSymbolFileManager() = default;
+CSymbolFileManager::CSymbolFileManager(const ISymbolLibraryContext& context) : m_context(context) {}
 
 CSymbolFileManager::~CSymbolFileManager() {
     Reset();
@@ -64,11 +66,10 @@ void CSymbolFileManager::Reset() {
 }
 
 void CSymbolFileManager::CollectFiles() {
-    const int masterMode = SymbolsHost::VariableInt(QStringLiteral("Q3DB_MASTERMODE"), 1, 0);
-    if (masterMode == 0 && !m_mapFiles.isEmpty())
+    if (!m_context.MasterMode() && !m_mapFiles.isEmpty())
         return;
     m_bIndexChanged = 0;
-    const SymbolFolders::ToolbarFolders folders = SymbolFolders::DetermineToolbarFolders();
+    const SymbolFolders::ToolbarFolders folders = m_context.ToolbarFolders();
     if (!m_pUserSettings && !folders.user.isEmpty() && QFileInfo::exists(UserSettingsPath()))
         LoadUserSettings(UserSettingsPath());
 
@@ -104,7 +105,7 @@ void CSymbolFileManager::CollectFiles() {
     list(folders.supplied, true);
     list(folders.user, false);
     for (const TradeFiles& files : tradeFiles) {
-        SymbolsHost::Get().ScanTranslations(files.folder);
+        m_context.ScanTranslations(files.folder);
         for (const QString& name : files.names) {
             --m_filesToCome;
             AddFile(files.folder + name, nullptr);
@@ -148,7 +149,8 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
     }
 
     CSymbolFile* const previousParent = file->m_pParent;
-    if (file->Load()) {
+    const SymbolFilterValues filters = m_context.Filters();
+    if (file->Load(nullptr, &filters)) {
         IndexFile(file);
         m_bIndexChanged = 1;
         if (m_listFiles.value(path) == file)
@@ -176,7 +178,7 @@ int CSymbolFileManager::AddListedFiles(CSymbolFile* listFile) {
     const QString key = QStringLiteral("SymbolFile");
     for (const CLeaf* leaf = listFile->m_pRoot->FindLeaf(key); leaf;
          leaf = listFile->m_pRoot->FindLeaf(key, leaf)) {
-        const auto resolved = SymbolFolders::ResolveCatalogPath(leaf->GetOnlyValue(u':'));
+        const auto resolved = SymbolFolders::ResolveCatalogPath(m_context, leaf->GetOnlyValue(u':'));
         if (resolved && AddFile(*resolved, listFile))
             ++added;
     }

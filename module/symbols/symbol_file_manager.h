@@ -13,15 +13,18 @@
 
 class CNode;
 class CSymbolFile;
+class ISymbolLibraryContext;
 
 // Knows every symbol file of the installation and of the user: collects and loads them,
 // reloads a file that changed on disk, indexes every symbol by its symbol key and applies the
-// user's overrides from "UserSettings.inf". One per process; it owns its files and trees,
-// everybody else holds plain pointers into them.
+// user's overrides from "UserSettings.inf". It owns its files and trees, everybody else holds
+// plain pointers into them. Folders, filter values and catalogues come from its context.
 class ORVANE_EXPORT CSymbolFileManager {
 public:
+    // The host's manager, over a context that asks the host; lives until the module unloads.
     static CSymbolFileManager* GetInstance();
-    CSymbolFileManager();
+    // A manager of its own over `context`, which must outlive it.
+    explicit CSymbolFileManager(const ISymbolLibraryContext& context);
     ~CSymbolFileManager();
     CSymbolFileManager(const CSymbolFileManager&) = delete;
     CSymbolFileManager& operator=(const CSymbolFileManager&) = delete;
@@ -57,6 +60,8 @@ public:
     // only the block name then stay in the file, and an unreadable file is left where it is.
     void SetUserSettingsReadOnly(bool readOnly) { m_userSettingsReadOnly = readOnly; }
 
+    const ISymbolLibraryContext& Context() const { return m_context; }
+
     // What is loaded, for tools and tests that look at a library without changing it.
     QStringList FilePaths() const;
     // The loaded symbol file of a path exactly as it was added, or null.
@@ -79,6 +84,7 @@ private:
     void IndexUserSettings();
     QString UserSettingsPath() const;
 
+    const ISymbolLibraryContext& m_context;
     // Owned; keyed by the path exactly as given.
     QHash<QString, CSymbolFile*> m_mapFiles;
     QHash<QString, CNode*> m_mapSymbols;

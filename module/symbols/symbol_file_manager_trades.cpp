@@ -6,8 +6,8 @@
 #include "node_filters.h"
 #include "symbol_file.h"
 #include "symbol_folders.h"
+#include "symbol_library_context.h"
 #include "symbol_values.h"
-#include "symbols_host.h"
 
 #include "corekit/node.h"
 
@@ -46,9 +46,9 @@ bool containsEither(const QString& path, const char* folder, Qt::CaseSensitivity
 void CSymbolFileManager::GetFilesForTrade(const QString& trade, std::vector<CSymbolFile*>& files,
                                           const QString& subFolder, int useVariable) {
     files.clear();
-    const bool desktopVersion = SymbolsHost::Get().VersionName() == QStringLiteral("OrvaneDT");
-    const SymbolFolders::ToolbarFolders folders = SymbolFolders::DetermineToolbarFolders();
-    const QString name = SymbolFolders::TradeFolderName(trade, useVariable != 0);
+    const bool desktopVersion = m_context.Filters().versionName == QStringLiteral("OrvaneDT");
+    const SymbolFolders::ToolbarFolders folders = m_context.ToolbarFolders();
+    const QString name = SymbolFolders::TradeFolderName(m_context, trade, useVariable != 0);
     QString supplied =
         folders.supplied.isEmpty() ? QString() : SymbolFolders::JoinFolder(folders.supplied, name);
     QString user = folders.user.isEmpty() ? QString() : SymbolFolders::JoinFolder(folders.user, name);
@@ -83,6 +83,7 @@ void CSymbolFileManager::GetSymbolsForTrade(const QString& trade, QHash<QString,
     if (symbols.capacity() < 20)
         symbols.reserve(311);
     const QString factorKey = QStringLiteral("UseSymbolFactor");
+    const SymbolFilterValues filters = m_context.Filters();
     for (CSymbolFile* file : files) {
         if (!file->m_pRoot)
             continue;
@@ -96,7 +97,7 @@ void CSymbolFileManager::GetSymbolsForTrade(const QString& trade, QHash<QString,
             for (CNode* symbol = page->FindChild(QStringLiteral("Symbol")); symbol;
                  symbol = page->FindChild(QStringLiteral("Symbol"), symbol)) {
                 const QString blockName = Symbols::GetSymbolValue(symbol, QStringLiteral("BlockName"));
-                if (blockName.isEmpty() || !NodeFilters::CheckSymbolFilters(symbol))
+                if (blockName.isEmpty() || !NodeFilters::CheckSymbolFilters(symbol, filters))
                     continue;
                 const QString key = Symbols::GetSymbolKey(blockName);
                 symbols.insert(key, symbol);
@@ -130,7 +131,7 @@ void CSymbolFileManager::GetListedFiles(const QString& supportList, const QStrin
     for (qsizetype i = 0; i < supplied.size(); ++i) {
         if (found[i])
             continue;
-        const auto resolved = SymbolFolders::ResolveCatalogPath(supplied[i]);
+        const auto resolved = SymbolFolders::ResolveCatalogPath(m_context, supplied[i]);
         if (resolved && AddFile(*resolved, nullptr))
             found[i] = m_mapFiles.value(*resolved);
     }

@@ -4,6 +4,7 @@
 
 #include "symbol_file.h"
 #include "symbol_folders.h"
+#include "symbol_library_context.h"
 #include "symbol_values.h"
 
 #include "corekit/node.h"
@@ -46,13 +47,14 @@ CNode* firstPage(CNode* root, bool create) {
 } // namespace
 
 QString CSymbolFileManager::UserSettingsPath() const {
-    const QString folder = SymbolFolders::DetermineToolbarFolders().user;
+    const QString folder = m_context.ToolbarFolders().user;
     return folder.isEmpty() ? QString() : folder + userSettingsName();
 }
 
 void CSymbolFileManager::LoadUserSettings(const QString& path) {
     auto file = std::make_unique<CSymbolFile>(path);
-    if (!file->Load()) {
+    const SymbolFilterValues filters = m_context.Filters();
+    if (!file->Load(nullptr, &filters)) {
         // The old file is kept beside as a backup; when even that fails, or the user
         // settings are only looked at, it is left alone and no user settings are held.
         if (!m_userSettingsReadOnly && moveAside(path))

@@ -1,6 +1,6 @@
 #include "symbol_folders.h"
 
-#include "symbols_host.h"
+#include "symbol_library_context.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,28 +30,9 @@ QString ShortFileName(const QString& path) {
     return QFileInfo(NormalizeSeparators(path)).completeBaseName();
 }
 
-ToolbarFolders DetermineToolbarFolders() {
-    const QString toolbars = QStringLiteral("Symbol Toolbars");
-    const QString base = NormalizeSeparators(SymbolsHost::VariableText(QStringLiteral("SYMBOLE_PATH"), 0));
-    QString supplied;
-    QString user;
-    if (!base.isEmpty() && QFileInfo(base).isDir()) {
-        supplied = JoinFolder(base, QStringLiteral("Support"));
-        user = JoinFolder(base, QStringLiteral("User-Standards"));
-    } else {
-        supplied = JoinFolder(SymbolsHost::Get().DefaultFolder(6), QString());
-        user = JoinFolder(SymbolsHost::Get().DefaultFolder(7), QString());
-    }
-    // A folder the installation does not name stays empty and is not searched.
-    const auto toolbarsIn = [&](const QString& folder) {
-        return folder == QStringLiteral("/") || folder.isEmpty() ? QString() : JoinFolder(folder, toolbars);
-    };
-    return {toolbarsIn(supplied), toolbarsIn(user)};
-}
-
-QString TradeFolderName(const QString& code, bool useVariable) {
+QString TradeFolderName(const ISymbolLibraryContext& context, const QString& code, bool useVariable) {
     if (useVariable) {
-        const QString named = SymbolsHost::VariableText(QStringLiteral("Q3DB_SYMBOLTB_DIRNAME_") + code, 0);
+        const QString named = context.TradeFolderVariable(code);
         if (!named.isEmpty())
             return named;
     }
@@ -78,13 +59,13 @@ const QStringList& SuppliedTradeFolders() {
     return names;
 }
 
-std::optional<QString> ResolveCatalogPath(const QString& text) {
+std::optional<QString> ResolveCatalogPath(const ISymbolLibraryContext& context, const QString& text) {
     if (!text.startsWith(u'<'))
         return std::nullopt;
     const qsizetype close = text.indexOf(u'>');
     if (close < 0)
         return std::nullopt;
-    const auto root = SymbolsHost::Get().CatalogRoot(text.mid(1, close - 1));
+    const auto root = context.CatalogRoot(text.mid(1, close - 1));
     if (!root || root->isEmpty())
         return std::nullopt;
     QString joined = JoinFolder(*root, QString()) + NormalizeSeparators(text.mid(close + 1));

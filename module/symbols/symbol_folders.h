@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class ISymbolLibraryContext;
+
 // Where symbol files live: the symbol toolbar folders, the trade folders in them and paths
 // that name a catalogue. Folder texts here always use '/' and end with '/'.
 namespace SymbolFolders {
@@ -14,20 +16,15 @@ struct ToolbarFolders {
     QString user;     // <user folder>/Symbol Toolbars/ (also holds "UserSettings.inf")
 };
 
-// From the host variable "SYMBOLE_PATH" when that folder exists, else the module's default
-// folders of kinds 6 and 7.
-ToolbarFolders DetermineToolbarFolders();
-
-// The subfolder of a trade code: "H" → "Heizung" and so on, or the host variable
-// "Q3DB_SYMBOLTB_DIRNAME_<code>" when `useVariable` is set and it is not empty; an unknown code
-// is its own folder name.
-QString TradeFolderName(const QString& code, bool useVariable);
+// The subfolder of a trade code: the context's name for it when `useVariable` is set and it
+// names one, else "H" → "Heizung" and so on; an unknown code is its own folder name.
+QString TradeFolderName(const ISymbolLibraryContext& context, const QString& code, bool useVariable);
 // The only subfolders of the supplied folder that are searched.
 const QStringList& SuppliedTradeFolders();
 
 // "<name>rest" → the catalogue's root folder joined with rest, normalised; nothing for any
 // other text or an unknown catalogue.
-std::optional<QString> ResolveCatalogPath(const QString& text);
+std::optional<QString> ResolveCatalogPath(const ISymbolLibraryContext& context, const QString& text);
 
 // Joins a folder and a relative part with '/', turning '\' into '/', and ends the result
 // with '/'.

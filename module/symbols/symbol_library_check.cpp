@@ -3,7 +3,6 @@
 #include "node_filters.h"
 #include "symbol_folders.h"
 #include "symbol_values.h"
-#include "symbols_host.h"
 
 #include "corekit/node.h"
 #include "corekit/tree_items.h"
@@ -56,11 +55,11 @@ const QSet<QString>& pageKeys() {
     return keys;
 }
 
-bool hasVisiblePage(const CNode& root) {
+bool hasVisiblePage(const CNode& root, const SymbolFilterValues& filters) {
     const CNode* pages = root.FindChild(QStringLiteral("Pages"));
     const QString page = QStringLiteral("Page");
     for (const CNode* p = pages ? pages->FindChild(page) : nullptr; p; p = pages->FindChild(page, p))
-        if (NodeFilters::CheckPageFilters(p))
+        if (NodeFilters::CheckPageFilters(p, filters))
             return true;
     return false;
 }
@@ -84,7 +83,7 @@ void SymbolLibraryCheck::Add(SymbolProblem::Severity severity, const QString& fi
 }
 
 void SymbolLibraryCheck::Run() {
-    const SymbolFolders::ToolbarFolders folders = SymbolFolders::DetermineToolbarFolders();
+    const SymbolFolders::ToolbarFolders folders = m_context.ToolbarFolders();
     const auto scan = [&](const QString& toolbarFolder, bool supplied) {
         if (toolbarFolder.isEmpty() || !QFileInfo(toolbarFolder).isDir())
             return;
@@ -136,7 +135,7 @@ void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
         return;
     }
     const std::unique_ptr<CNode> root(rawRoot);
-    if (!hasVisiblePage(*root)) {
+    if (!hasVisiblePage(*root, m_filters)) {
         Add(SymbolProblem::Error, path, {},
             QStringLiteral(
                 "no page to hold the overrides; the module sets the file aside and starts an empty one"));
@@ -179,7 +178,7 @@ void SymbolLibraryCheck::CheckFile(const QString& path, QStringList& listChain) 
     const std::unique_ptr<CNode> root(rawRoot);
     if (!root->FindLeaf(QStringLiteral("SymbolFile"))) {
         CheckSymbolFile(path, *root);
-    } else if (hasVisiblePage(*root)) {
+    } else if (hasVisiblePage(*root, m_filters)) {
         // The manager loads such a file as a symbol file and never looks at its entries.
         Add(SymbolProblem::Warning, path, {},
             QStringLiteral("\"SymbolFile\" entries are not read: the file has pages, so it is no list file"));
@@ -196,7 +195,7 @@ void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, Q
     for (const CLeaf* leaf = root.FindLeaf(key); leaf; leaf = root.FindLeaf(key, leaf)) {
         const QString where = QStringLiteral("SymbolFile[%1]").arg(++index);
         const QString entry = leaf->GetOnlyValue(u':');
-        const auto resolved = SymbolFolders::ResolveCatalogPath(entry);
+        const auto resolved = SymbolFolders::ResolveCatalogPath(m_context, entry);
         if (!resolved) {
             Add(SymbolProblem::Error, path, where,
                 entry.startsWith(u'<')
@@ -245,7 +244,7 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
                 QStringLiteral("unknown node \"%1\"").arg(page->GetName()));
             continue;
         }
-        visiblePages += NodeFilters::CheckPageFilters(page.get());
+        visiblePages += NodeFilters::CheckPageFilters(page.get(), m_filters);
         for (const auto& leaf : page->Leaves())
             if (!pageKeys().contains(leaf->GetKey()))
                 Add(SymbolProblem::Error, path, pageWhere,
@@ -290,7 +289,7 @@ void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root)
         Add(SymbolProblem::Warning, path, {},
             pageIndex == 0 ? QStringLiteral("file has no pages")
                            : QStringLiteral("every page is filtered out for version \"%1\" and region \"%2\"")
-                                 .arg(SymbolsHost::Get().VersionName(), SymbolsHost::Get().RegionToken()));
+                                 .arg(m_filters.versionName, m_filters.regionToken));
 }
 
 // A page holds only symbols, and a symbol only known keys. False for a child that is no symbol,

@@ -6,13 +6,15 @@
 
 #include <vector>
 
+#include "symbol_library_context.h"
+
 class CNode;
 
 // Everything a library maintainer must fix in the symbol files of an installation: files that
 // cannot be read, files whose pages are all filtered out, list-file entries that resolve to
 // nothing, block names used in several files, slides and help documents that are missing,
-// keys the module does not know, and user overrides that cannot be read or apply to nothing. Uses the host
-// (SymbolsHost) for folders, catalogues and filter values, like the symbol file manager.
+// keys the module does not know, and user overrides that cannot be read or apply to nothing.
+// Folders, catalogues and filter values come from a context, as for the symbol file manager.
 struct SymbolProblem {
     enum Severity { Warning, Error };
     Severity severity = Error;
@@ -25,6 +27,10 @@ struct SymbolProblem {
 
 class SymbolLibraryCheck {
 public:
+    // `context` must outlive the check.
+    explicit SymbolLibraryCheck(const ISymbolLibraryContext& context)
+        : m_context(context), m_filters(context.Filters()) {}
+
     // Checks every symbol file the manager would collect and every file their list files name.
     void Run();
 
@@ -42,6 +48,8 @@ private:
     void Add(SymbolProblem::Severity severity, const QString& file, const QString& where,
              const QString& message);
 
+    const ISymbolLibraryContext& m_context;
+    const SymbolFilterValues m_filters;
     std::vector<SymbolProblem> m_problems;
     QStringList m_checked;
     // Block name key -> the file that used it first.

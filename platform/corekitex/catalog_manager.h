@@ -16,7 +16,11 @@
 // their descriptor file names.
 class orvCatalogManager {
 public:
+    // The host's manager; tools and tests make managers of their own.
     static orvCatalogManager* getInstance();
+    orvCatalogManager() = default;
+    orvCatalogManager(const orvCatalogManager&) = delete;
+    orvCatalogManager& operator=(const orvCatalogManager&) = delete;
 
     // Uses `folder` from now on (empty: the installation's again) and forgets what was read.
     void setCatalogFolder(const QString& folder);
@@ -45,7 +49,6 @@ public:
     // The material database of a catalogue: ensureMMDLoaded(info, kind) in mmd_loader.h.
 
 private:
-    orvCatalogManager() = default;
     void ensureRead();
 
     QString m_folder;

@@ -4,6 +4,7 @@
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_folders.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
 
 #include "frame/app.h"
@@ -87,6 +88,8 @@ protected:
     EnvScope installationVariable{"ORVANE_INSTALLATION", {}};
     EnvScope versionVariable{"ORVANE_VERSION_NAME", {}};
     EnvScope regionVariable{"ORVANE_REGION", {}};
+    // The context the host's own manager is built over.
+    const HostSymbolLibraryContext hostContext{SymbolsHost::Get()};
 };
 
 TEST_F(PlatformHostTest, CollectsFromTheInstallationsFoldersWithItsFilterValues) {
@@ -94,7 +97,7 @@ TEST_F(PlatformHostTest, CollectsFromTheInstallationsFoldersWithItsFilterValues)
          "  Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" Q3DB_SYMBOLTB_DIRNAME_H = \"Heizung_AT\" } }\n");
     symbolFile("Support/Symbol Toolbars/Heizung/a.inf", "Version = \"-OrvaneLT\"", "NUR_DT");
     symbolFile("Support/Symbol Toolbars/Heizung/b.inf", "Region = \"+:AUT\"", "NUR_AT");
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(hostContext);
     manager.CollectFiles();
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NUR_DT")), nullptr);
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("NUR_AT")), nullptr);
@@ -115,7 +118,7 @@ TEST_F(PlatformHostTest, VersionAndRegionComeFromTheLocalizer) {
     // The localizer lets a session override the installation's values.
     versionVariable.set("OrvanePro");
     regionVariable.set("UKR");
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(hostContext);
     manager.CollectFiles();
     EXPECT_EQ(SymbolsHost::Get().VersionName(), QStringLiteral("OrvanePro"));
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("PRO")), nullptr);
@@ -130,7 +133,7 @@ TEST_F(PlatformHostTest, DefaultFoldersWhenTheBasePathIsMissingOrDoesNotExist) {
              basePath + " }\n");
         symbolFile("Mitgeliefert/Symbol Toolbars/Gas/g.inf", "", "G");
         symbolFile("Eigene/Symbol Toolbars/User/u.inf", "", "U");
-        CSymbolFileManager manager;
+        CSymbolFileManager manager(hostContext);
         manager.CollectFiles();
         EXPECT_NE(manager.LookupSymbol(QStringLiteral("G")), nullptr);
         EXPECT_NE(manager.LookupSymbol(QStringLiteral("U")), nullptr);
@@ -153,13 +156,15 @@ TEST_F(PlatformHostTest, CataloguePathsResolveThroughTheCatalogueManager) {
                      "Root { SymbolFile = \"<hersteller>Symbole\\\\..\\\\Symbole\\\\h.inf\"\n"
                      "  SymbolFile = \"<OHNE>o.inf\" SymbolFile = \"<../Support>x.inf\" }");
 
-    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<HERSTELLER>Symbole\\h.inf")), listed);
-    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(QStringLiteral("<Hersteller>Symbole/h.inf")), listed)
+    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(hostContext, QStringLiteral("<HERSTELLER>Symbole\\h.inf")),
+              listed);
+    EXPECT_EQ(SymbolFolders::ResolveCatalogPath(hostContext, QStringLiteral("<Hersteller>Symbole/h.inf")),
+              listed)
         << "any case";
-    EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(QStringLiteral("<OHNE>o.inf")));
-    EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(QStringLiteral("<>o.inf")));
+    EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(hostContext, QStringLiteral("<OHNE>o.inf")));
+    EXPECT_FALSE(SymbolFolders::ResolveCatalogPath(hostContext, QStringLiteral("<>o.inf")));
 
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(hostContext);
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("H")), nullptr);
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("O")), nullptr);
@@ -186,7 +191,7 @@ TEST_F(PlatformHostTest, TranslationsBesideTheTradeFoldersAreScanned) {
     ts(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Seiten_en.ts"), "Leiste", "Toolbar");
     ts(QStringLiteral("User-Standards/Symbol Toolbars/Meine/Seiten_en.ts"), "Eigene", "Own");
 
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(hostContext);
     manager.CollectFiles();
     EXPECT_EQ(ModuleDataText(QStringLiteral("Ventile")), QStringLiteral("Valves"));
     EXPECT_EQ(ModuleDataText(QStringLiteral("Schemata")), QStringLiteral("Diagrams"));
@@ -202,7 +207,7 @@ TEST_F(PlatformHostTest, WithoutATranslationModuleFilesAreStillCollected) {
     TranslationModuleScope none({});
     load("Installation { Variables { SYMBOLE_PATH = \"$(INSTALLDIR)\" } }\n");
     symbolFile("Support/Symbol Toolbars/Kaelte/k.inf", "", "K");
-    CSymbolFileManager manager;
+    CSymbolFileManager manager(hostContext);
     manager.CollectFiles();
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("K")), nullptr);
 }

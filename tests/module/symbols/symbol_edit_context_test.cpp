@@ -101,7 +101,7 @@ TEST_F(EditContextTest, OverrideEditMirrorsIntoEveryLoadedSymbol) {
     EXPECT_EQ(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf")), onDisk);
 
     // Collected afresh, the supplied value comes back from disk and the override is applied.
-    CSymbolFileManager again;
+    CSymbolFileManager again(context);
     again.CollectFiles();
     const CNode* reloaded =
         again.FindFile(second)->m_pRoot->FindChild(QStringLiteral("Pages"))->GetFirstChild()->GetFirstChild();

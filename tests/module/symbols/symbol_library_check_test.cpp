@@ -10,7 +10,7 @@ class LibraryCheckTest : public SymbolLibraryTest {
 protected:
     // The problems reported for one file, as "severity where: message" lines.
     QStringList problemsOf(const QString& path) {
-        SymbolLibraryCheck check;
+        SymbolLibraryCheck check(context);
         check.Run();
         QStringList lines;
         for (const SymbolProblem& p : check.Problems())
@@ -62,7 +62,7 @@ TEST_F(LibraryCheckTest, UserSettingsFileThatCannotBeRead) {
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"),
                  "Root {\n  Pages {\n    Page { Symbol { BlockName = \"A\" Text = \"x");
-    SymbolLibraryCheck check;
+    SymbolLibraryCheck check(context);
     check.Run();
     ASSERT_EQ(check.Problems().size(), 1u);
     const SymbolProblem& problem = check.Problems().front();
@@ -101,7 +101,7 @@ TEST_F(LibraryCheckTest, UserOverridesThatApplyToNothing) {
 // A base folder without the supplied symbols is a wrong base folder, not an empty library.
 TEST_F(LibraryCheckTest, MissingSuppliedFolderIsAnError) {
     user(QStringLiteral("User/eigen.inf"), symbolFile({"EIGEN"}));
-    SymbolLibraryCheck check;
+    SymbolLibraryCheck check(context);
     check.Run();
     ASSERT_EQ(check.ErrorCount(), 1);
     EXPECT_EQ(check.Problems().front().file, folder.filePath(QStringLiteral("Support/Symbol Toolbars/")));
@@ -110,7 +110,7 @@ TEST_F(LibraryCheckTest, MissingSuppliedFolderIsAnError) {
 
     supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
-    SymbolLibraryCheck again;
+    SymbolLibraryCheck again(context);
     again.Run();
     EXPECT_EQ(again.ErrorCount(), 0);
 }

@@ -5,6 +5,7 @@
 
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbol_values.h"
 
 #include "corekit/node.h"
@@ -58,7 +59,8 @@ protected:
     }
 
     FakeSymbolsHost host;
-    CSymbolFileManager manager;
+    const HostSymbolLibraryContext context{host};
+    CSymbolFileManager manager{context};
 };
 
 } // namespace orvane::test
