@@ -1,11 +1,13 @@
 # Small helpers that keep the room CMakeLists files short and alike.
 
-# Adds every listed sub folder that has a CMakeLists.txt of its own.
+# Adds every listed sub folder; a room that is named but has no CMakeLists.txt is an error,
+# so that a misspelt or missing room never drops out of the build unnoticed.
 function(orvane_add_rooms)
   foreach(room IN LISTS ARGN)
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${room}/CMakeLists.txt)
-      add_subdirectory(${room})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${room}/CMakeLists.txt)
+      message(FATAL_ERROR "room ${CMAKE_CURRENT_SOURCE_DIR}/${room} is listed but has no CMakeLists.txt")
     endif()
+    add_subdirectory(${room})
   endforeach()
 endfunction()
 
