@@ -9,6 +9,7 @@
 
 #include "symbols/node_filters.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
 
 #include <QApplication>
@@ -57,8 +58,9 @@ void Write(const QString& path, const QByteArray& content) {
 
 struct Toolbar {
     QTemporaryDir dir;
-    std::unique_ptr<BenchHost> host;
-    CSymbolFileManager files;
+    BenchHost host{dir.path()};
+    HostSymbolLibraryContext library{host};
+    CSymbolFileManager files{library};
     std::unique_ptr<CDlgSymbolToolbar> window;
     int step = 0; // across runs, so that every step changes the size
 
@@ -77,8 +79,7 @@ struct Toolbar {
                 QStringLiteral(ORVANE_SOURCE_DIR "/data/sample-installation/Support/Slides/Heizung/") + name,
                 heating + QStringLiteral("/Toolbar_/Slides/") + name);
         }
-        host = std::make_unique<BenchHost>(dir.path());
-        SymbolsHost::Install(host.get());
+        SymbolsHost::Install(&host);
         NodeFilters::ForgetHostValues();
         SymbolToolbarContext context;
         context.fileManager = &files;

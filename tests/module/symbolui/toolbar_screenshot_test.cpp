@@ -5,6 +5,7 @@
 #include "symbolui/dlg_symbol_toolbar.h"
 
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_context.h"
 
 #include "shellui/desktop_design.h"
 
@@ -58,7 +59,8 @@ protected:
     }
 
     FakeSymbolsHost host;
-    CSymbolFileManager manager;
+    const HostSymbolLibraryContext symbolContext{host};
+    CSymbolFileManager manager{symbolContext};
     CDesktopDesignManager designs{sampleInstallationPath(QStringLiteral("Support/Designs"))};
 };
 
