@@ -12,6 +12,7 @@
 #include "slides/slide_writer.h"
 #include "symbols/node_filters.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
 
 #include "corekit/node.h"
@@ -87,7 +88,8 @@ void BM_FillPage200(benchmark::State& state) {
     SymbolsHost::Install(&host);
     NodeFilters::ForgetHostValues();
     theApp.m_isAcadHost = 1;
-    CSymbolFileManager manager;
+    const HostSymbolLibraryContext library(host);
+    CSymbolFileManager manager(library);
     CDesktopDesignManager designs{QString()};
     SymbolsWindowContext context{
         &manager, &designs, SymbolViewRules::Platform(), QStringLiteral("OrvaneBench\\"), QString(), 1.0};
