@@ -134,8 +134,10 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
                 io.out << "  " << name << "\n";
             QJsonArray jsonPages;
             const CNode* pages = file->m_pRoot ? file->m_pRoot->FindChild(QStringLiteral("Pages")) : nullptr;
-            for (const CNode* page : visibleChildren(pages, QStringLiteral("Page"), true, options.context.filters)) {
-                const auto symbols = visibleChildren(page, QStringLiteral("Symbol"), false, options.context.filters);
+            for (const CNode* page :
+                 visibleChildren(pages, QStringLiteral("Page"), true, options.context.filters)) {
+                const auto symbols =
+                    visibleChildren(page, QStringLiteral("Symbol"), false, options.context.filters);
                 if (!json) {
                     io.out << "    " << pageName(page) << ": " << symbols.size() << " symbols\n";
                     continue;
