@@ -73,9 +73,12 @@ void CopySymbolValues(const CNode* source, CNode* target) {
 namespace {
 
 // The file name without folder and extension; both separators count, as names come from data
-// written on either platform.
+// written on either platform, and a drive ("C:") belongs to the folder even without a separator
+// behind it.
 QString shortFileName(const QString& path) {
-    const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    if (path.size() > 1 && path.at(1) == u':')
+        slash = std::max<qsizetype>(slash, 1);
     QString name = path.mid(slash + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot > 0)
@@ -91,6 +94,8 @@ QString GetSymbolKey(QString blockName) {
     if (upper.size() > 1) {
         const QChar second = upper.at(1);
         const bool windowsPath = second == u':' || second == QChar(0x00AE);
+        // Our extension for Linux: an absolute path of this platform is keyed by its file name
+        // too, so that data written here and on Windows share keys.
         const bool platformPath = upper.at(0) == u'/';
         if (windowsPath || platformPath)
             return shortFileName(upper);

@@ -105,6 +105,8 @@ TEST(SymbolKey, PathsShareTheKeyOfTheirFileName) {
     EXPECT_EQ(GetSymbolKey(QStringLiteral("C:\\X\\Pump.dwg")), QStringLiteral("PUMP"));
     EXPECT_EQ(GetSymbolKey(QStringLiteral("c:/blocks/hz/Heizkörper.dwg")), QStringLiteral("HEIZKÖRPER"));
     EXPECT_EQ(GetSymbolKey(QStringLiteral("/opt/blocks/ventil.dwg")), QStringLiteral("VENTIL"));
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("C:hz_pumpe.dwg")), QStringLiteral("HZ_PUMPE")); // drive, no folder
+    EXPECT_EQ(GetSymbolKey(QStringLiteral("C:")), QString());
     EXPECT_EQ(GetSymbolKey(QString::fromUtf16(u"x\u00AEdir\\Fan.dwg")), QStringLiteral("FAN"));
     // A colon elsewhere is part of a plain block name.
     EXPECT_EQ(GetSymbolKey(QStringLiteral("HZ:Pumpe")), QStringLiteral("HZ:PUMPE"));
