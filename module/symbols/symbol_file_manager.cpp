@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -37,7 +38,9 @@ const CNode* rootOf(const CNode* node) {
     return node;
 }
 
-// Enough for any real nesting of list files, small enough for any stack.
+// Files loaded through list files, counted from the file where loading starts (a file of a
+// trade folder, an entry of the file lists) as the first: enough for any real nesting of list
+// files, small enough for any stack.
 constexpr int kMaxListDepth = 32;
 
 } // namespace
@@ -115,15 +118,23 @@ void CSymbolFileManager::CollectFiles() {
 }
 
 int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) {
-    if (m_adding.contains(path) || m_adding.size() >= kMaxListDepth)
+    if (m_adding.contains(path) || m_adding.size() >= kMaxListDepth) {
+        m_listCut = true;
         return 0;
-    if (const auto expanded = m_expandedLists.constFind(path); expanded != m_expandedLists.cend())
-        return expanded.value();
+    }
+    const qsizetype depth = m_adding.size();
+    if (const auto expanded = m_expandedLists.constFind(path);
+        expanded != m_expandedLists.cend() && (!expanded->cut || expanded->depth <= depth)) {
+        m_listCut = m_listCut || expanded->cut;
+        return expanded->result;
+    }
     m_adding.insert(path);
     const auto done = [&](int result) {
         m_adding.remove(path);
-        if (m_adding.isEmpty())
+        if (m_adding.isEmpty()) {
             m_expandedLists.clear();
+            m_listCut = false;
+        }
         return result;
     };
 
@@ -159,8 +170,10 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
         file->m_pParent = parent ? const_cast<CSymbolFile*>(parent) : previousParent;
         return done(1);
     }
+    const bool cutAbove = std::exchange(m_listCut, false);
     const int listed = AddListedFiles(file) > 0 ? 1 : 0;
-    m_expandedLists.insert(path, listed);
+    m_expandedLists.insert(path, {listed, depth, m_listCut});
+    m_listCut = m_listCut || cutAbove;
     if (listed) {
         if (!m_mapFiles.contains(path))
             m_listFiles.insert(path, file);

@@ -102,6 +102,15 @@ private:
     // List files already expanded during the current outermost AddFile, with their result:
     // list files that name the same list files (a diamond, or a ladder of them) are read
     // once instead of once per path to them, which grows exponentially with the depth.
-    QHash<QString, int> m_expandedLists;
+    // A result that the depth limit or a loop cut short holds only for a path at least as
+    // deep; reached by a shorter path, the list file is expanded again, so what loads does
+    // not depend on the order of the entries.
+    struct ExpandedList {
+        int result = 0;
+        qsizetype depth = 0; // list files above it when it was expanded
+        bool cut = false;
+    };
+    QHash<QString, ExpandedList> m_expandedLists;
+    bool m_listCut = false; // the expansion running now met the depth limit or a loop
     bool m_userSettingsReadOnly = false;
 };

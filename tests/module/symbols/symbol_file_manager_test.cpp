@@ -190,15 +190,39 @@ TEST_F(ListFileTest, SelfListingAndLoopsEndWithoutHanging) {
               0);
 }
 
+// The file where loading starts counts as the first; the 32nd file of a chain still loads, the
+// 33rd does not.
 TEST_F(ListFileTest, DeepChainsStopAtAFixedDepth) {
     host.catalogs.insert(QStringLiteral("K"), folder.filePath(QStringLiteral("kette")));
     for (int i = 0; i < 200; ++i)
         folder.write(QStringLiteral("kette/%1.inf").arg(i),
                      QStringLiteral("Root { SymbolFile = \"<K>%1.inf\" }").arg(i + 1).toUtf8());
     folder.write(QStringLiteral("kette/200.inf"), symbolFile({"ENDE"}));
-    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/0.inf")), nullptr), 0);
-    EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/190.inf")), nullptr), 1);
-    EXPECT_NE(manager.LookupSymbol(QStringLiteral("ENDE")), nullptr);
+    for (const auto& [start, loads] : {std::pair(160, 0), std::pair(168, 0), std::pair(169, 1)}) {
+        EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("kette/%1.inf").arg(start)), nullptr), loads)
+            << start;
+        EXPECT_EQ(manager.LookupSymbol(QStringLiteral("ENDE")) != nullptr, loads == 1) << start;
+    }
+}
+
+// A list file first reached at the bottom of a deep chain, where its entries are cut off, still
+// loads its entries when a shorter path reaches it later: the order of entries does not matter.
+TEST_F(ListFileTest, WhatLoadsDoesNotDependOnTheOrderOfEntries) {
+    host.catalogs.insert(QStringLiteral("K"), folder.filePath(QStringLiteral("k")));
+    for (int i = 0; i < 29; ++i) // oben, 0 to 29 and mitte make 32 files: ziel is cut off
+        folder.write(QStringLiteral("k/%1.inf").arg(i),
+                     QStringLiteral("Root { SymbolFile = \"<K>%1.inf\" }").arg(i + 1).toUtf8());
+    folder.write(QStringLiteral("k/29.inf"), "Root { SymbolFile = \"<K>mitte.inf\" }");
+    folder.write(QStringLiteral("k/mitte.inf"), "Root { SymbolFile = \"<K>ziel.inf\" }");
+    folder.write(QStringLiteral("k/ziel.inf"), symbolFile({"ZIEL"}));
+    for (const bool deepFirst : {true, false}) {
+        manager.Reset();
+        const QByteArray deep = "SymbolFile = \"<K>0.inf\"\n", near = "SymbolFile = \"<K>mitte.inf\"\n";
+        const QString top = folder.write(QStringLiteral("k/oben.inf"),
+                                         "Root {\n" + (deepFirst ? deep + near : near + deep) + "}\n");
+        EXPECT_EQ(manager.AddFile(top, nullptr), 1);
+        EXPECT_NE(manager.LookupSymbol(QStringLiteral("ZIEL")), nullptr) << deepFirst;
+    }
 }
 
 // Every level names both list files of the next one: expanding each list file once per path
