@@ -69,6 +69,9 @@ std::vector<tAnsatzKennlinieItem> readFittedCurves(MaterialDatabase& db, TableHa
     return items;
 }
 
+// The characteristic's values are single precision, like the tap rate they are compared
+// with: a tap rate written as the last point (13.88) must meet it exactly, not miss it by
+// the difference between the float and the double of one decimal number.
 std::vector<tKennlinieItem> readCharacteristic(MaterialDatabase& db, TableHandle table, RowId row) {
     std::vector<tKennlinieItem> points;
     tKennlinieItem point;
@@ -76,7 +79,8 @@ std::vector<tKennlinieItem> readCharacteristic(MaterialDatabase& db, TableHandle
         point.vPrim = point.tRLPrim = 0.0;
         db.ReadFloat(point.vPrim, table, row, j, 1);
         db.ReadFloat(point.tRLPrim, table, row, j, 2);
-        points.push_back(point);
+        points.push_back({static_cast<float>(point.flow), static_cast<float>(point.vPrim),
+                          static_cast<float>(point.tRLPrim)});
     }
     return points;
 }
@@ -93,8 +97,6 @@ QString noOperatingPointError(const std::vector<tAnsatzKennlinieItem>& items, in
 QString noSegmentError(const std::vector<tKennlinieItem>& points, double z) {
     if (points.empty())
         return QStringLiteral("Heat exchanger dataset is not available!");
-    if (!IsAscending(points))
-        return T("Die Kennlinie des Wärmeübertragers ist nicht aufsteigend nach der Zapfrate geordnet.");
     if (z >= points.front().flow)
         return sformat(T("Die Zapfrate von %.2f %s ist zu groß. Der größtmögliche Wert des gewählten "
                          "Wärmetauschers beträgt %.2f %s. Verringern Sie die Zapfrate oder wählen Sie einen "
@@ -211,7 +213,7 @@ Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitt
     const tAnsatzKennlinieItem point = items[*found];
     const std::vector<tKennlinieItem> points = readCharacteristic(db, characteristic, point.row);
     const double z = static_cast<float>(ZapfrateOf(w.reqTw));
-    const auto segment = IsAscending(points) ? FindSegment(points, z) : std::nullopt;
+    const auto segment = FindSegment(points, z);
     if (!segment) {
         error = noSegmentError(points, z);
         return Next::FloorHeating;

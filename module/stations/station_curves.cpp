@@ -73,13 +73,6 @@ std::optional<size_t> FindOperatingPoint(const std::vector<tAnsatzKennlinieItem>
     return std::nullopt;
 }
 
-bool IsAscending(const std::vector<tKennlinieItem>& points) {
-    for (size_t i = 1; i < points.size(); ++i)
-        if (!strictlyLess(points[i - 1].flow, points[i].flow))
-            return false;
-    return true;
-}
-
 std::optional<size_t> FindSegment(const std::vector<tKennlinieItem>& points, double z) {
     if (points.size() < 2)
         return std::nullopt;

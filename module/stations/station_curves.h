@@ -34,11 +34,8 @@ void SortAnsatzKennlinien(std::vector<tAnsatzKennlinieItem>& items);
 std::optional<size_t> FindOperatingPoint(const std::vector<tAnsatzKennlinieItem>& sorted, int tVL, int tK,
                                          int tW, bool hasHeatingRod);
 
-// True when the tap rates of the points rise strictly; a characteristic that does not cannot
-// be interpolated.
-bool IsAscending(const std::vector<tKennlinieItem>& points);
-
-// The segment i with flow[i] ≤ z < flow[i+1] (the last segment includes its end), or none.
+// The first segment i with flow[i] ≤ z < flow[i+1] (the last segment includes its end), or
+// none. The points need not be in order: a segment is any two neighbours that enclose z.
 std::optional<size_t> FindSegment(const std::vector<tKennlinieItem>& points, double z);
 
 // The point on segment i at tap rate z, interpolated in proportion.

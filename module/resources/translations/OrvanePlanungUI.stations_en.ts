@@ -23,10 +23,6 @@
         <translation>The selected device cannot be designed for the given temperatures.</translation>
     </message>
     <message>
-        <source>Die Kennlinie des Wärmeübertragers ist nicht aufsteigend nach der Zapfrate geordnet.</source>
-        <translation>The characteristic of the heat exchanger is not in ascending order of tap rate.</translation>
-    </message>
-    <message>
         <source>Die Zapfrate von %.2f %s ist zu groß. Der größtmögliche Wert des gewählten Wärmetauschers beträgt %.2f %s. Verringern Sie die Zapfrate oder wählen Sie einen größeren Wärmetauscher.</source>
         <translation>The tap rate of %.2f %s is too high. The highest possible value of the selected heat exchanger is %.2f %s. Reduce the tap rate or choose a larger heat exchanger.</translation>
     </message>

@@ -212,18 +212,51 @@ TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
 
 TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
     const QString missing = QStringLiteral("Heat exchanger dataset is not available!");
-    const QString unsorted = QStringLiteral(
-        "Die Kennlinie des Wärmeübertragers ist nicht aufsteigend nach der Zapfrate geordnet.");
     const std::pair<std::vector<TestCurve>, QString> cases[] = {
         {{}, missing},
         {{{65, 10, 50, {}}}, missing},
-        {{{65, 10, 50, {{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}}}}, unsorted},
-        {{{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}}}, unsorted},
     };
     int n = 0;
     for (const auto& [curves, error] : cases) {
         wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_BAD%1").arg(++n), curves);
         expectError(error);
+    }
+}
+
+// The segment rule holds for points in any order, and a tap rate written as a point (values
+// not exact in binary included) meets that point exactly.
+TEST_F(CheckTest, SegmentRuleForAnyOrderAndExactPoints) {
+    const std::vector<WoSt::tKennlinieItem> unsorted{{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}};
+    const std::vector<WoSt::tKennlinieItem> decimal{{5, 300, 20}, {9.81, 600, 24.5}, {13.88, 900, 30}};
+    const std::vector<WoSt::tKennlinieItem> twoPoints{{6, 300, 22}, {19.6, 900, 29}};
+    const struct {
+        std::vector<WoSt::tKennlinieItem> points;
+        double fr;
+        double tRLPrim; // expected when drawable
+        QString error;
+    } cases[] = {
+        {unsorted, 9.0, 24.0, {}}, // the second segment (6 to 18) encloses it
+        {unsorted, 12.0, 26.0, {}},
+        {unsorted, 20.0, 0, tooLarge(20.0, 18.0)},
+        {unsorted, 5.0, 0,
+         QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 12.00 l/min.")},
+        {{{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}, 12.0, 25.0, {}},
+        {decimal, 13.88, 30.0, {}},
+        {decimal, 9.81, 24.5, {}}, // exactly the point: prints 24, not 25
+        {twoPoints, 19.6, 29.0, {}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        wizard.product.heatExchangerId =
+            s.exchanger(QStringLiteral("WT_CASE_%1").arg(n++), {{65, 10, 50, c.points}});
+        wizard.reqTw.fr = c.fr;
+        check();
+        if (c.error.isEmpty()) {
+            EXPECT_TRUE(shown().drawEnabled) << c.fr << qPrintable(shown().result);
+            EXPECT_EQ(wizard.design.tRLPrim, float(c.tRLPrim)) << c.fr;
+        } else {
+            EXPECT_EQ(shown().result, errorText(c.error)) << c.fr;
+        }
     }
 }
 

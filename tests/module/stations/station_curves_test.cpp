@@ -89,11 +89,4 @@ TEST(Characteristic, InterpolatesInProportion) {
     EXPECT_DOUBLE_EQ(at.tRLPrim, 26.5);
 }
 
-TEST(Characteristic, AscendingMeansStrictlyRising) {
-    EXPECT_TRUE(WoSt::IsAscending({{5, 0, 0}, {6, 0, 0}}));
-    EXPECT_TRUE(WoSt::IsAscending({{5, 0, 0}}));
-    EXPECT_FALSE(WoSt::IsAscending({{5, 0, 0}, {5, 0, 0}}));
-    EXPECT_FALSE(WoSt::IsAscending({{6, 0, 0}, {5, 0, 0}, {7, 0, 0}}));
-}
-
 } // namespace
