@@ -77,7 +77,7 @@ tFailureDiagram FailureDiagramOf(const tWizardState& w) {
     }
     d.curveTVL = items[*found].tVL;
     d.points = characteristic(db, curves, items[*found].row);
-    if (d.points.empty() || !IsAscending(d.points)) {
+    if (d.points.empty()) {
         d.valid = false;
         return d;
     }
