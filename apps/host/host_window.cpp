@@ -82,6 +82,9 @@ HostWindow::~HostWindow() {
     // The toolbars are children of this window; the module's manager lets them go first.
     ModuleBridge::StoreAndCloseToolbars();
     ModuleBridge::SetPasteReceiver(nullptr);
+    // The drawing's undo stack reports its clean state while it is destroyed, after the title's
+    // texts are gone.
+    m_drawing.UndoStack().disconnect(this);
 }
 
 void HostWindow::Say(const QString& line) {

@@ -29,6 +29,13 @@ CDlgAnforderungHz::CDlgAnforderungHz(const tReqHz& record, QWidget* parent)
     ShowEntries();
 }
 
+CDlgAnforderungHz::~CDlgAnforderungHz() {
+    // A field with the focus reports the end of its editing while the children are destroyed,
+    // when this dialog's own part is already gone.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->disconnect(this);
+}
+
 void CDlgAnforderungHz::CreateControls() {
     m_group = new QGroupBox(m_form.GroupTitle(T("Sekundärseite")), this);
     SetControl(HzControl::Group, m_group);

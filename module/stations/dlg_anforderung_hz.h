@@ -15,6 +15,7 @@ public:
     static constexpr int kTemplateId = 3302;
 
     explicit CDlgAnforderungHz(const WoSt::tReqHz& record, QWidget* parent = nullptr);
+    ~CDlgAnforderungHz() override;
 
     const WoSt::tReqHz& Record() const { return m_form.Record(); }
     QLineEdit* Field(int control) const;
