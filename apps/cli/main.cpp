@@ -5,7 +5,9 @@
 #include "command_index.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,6 +18,21 @@ bool asksForOverview(const char* arg) {
     return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "help") == 0;
 }
 
+// The commands library lies in lib/ beside the launcher's bin/, in the build and in an
+// installation. The path is spelled out because a run path is not honoured where dlopen is
+// intercepted (AddressSanitizer calls it from its own library); the bare name is the fallback.
+void* openCommandsLibrary() {
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        std::string path(self, std::size_t(length));
+        path.erase(path.rfind('/') + 1);
+        if (void* library = dlopen((path + "../lib/liborvane_commands.so").c_str(), RTLD_NOW | RTLD_LOCAL))
+            return library;
+    }
+    return dlopen("liborvane_commands.so", RTLD_NOW | RTLD_LOCAL);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -24,9 +41,7 @@ int main(int argc, char** argv) {
         std::fputs(overview.c_str(), argc < 2 ? stderr : stdout);
         return argc < 2 ? 2 : 0;
     }
-    // Found through the launcher's run path, next to the other libraries of the build or
-    // the installation.
-    void* library = dlopen("liborvane_commands.so", RTLD_NOW | RTLD_LOCAL);
+    void* library = openCommandsLibrary();
     if (!library) {
         std::fprintf(stderr, "orvane: the commands library cannot be loaded: %s\n", dlerror());
         return 1;
