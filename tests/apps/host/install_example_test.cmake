@@ -28,7 +28,8 @@ if(ccache)
   set(launcher -DCMAKE_CXX_COMPILER_LAUNCHER=${ccache})
 endif()
 run("configuring the example" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/minimal-host -B ${WORK_DIR}/build
-    -G Ninja -DCMAKE_PREFIX_PATH=${prefix} ${launcher})
+    -G Ninja -DCMAKE_PREFIX_PATH=${prefix} ${launcher}
+    "-DCMAKE_CXX_FLAGS=${EXAMPLE_CXX_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${EXAMPLE_LINKER_FLAGS}")
 run("building the example" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 set(environment QT_QPA_PLATFORM=offscreen ORVANE_SETTINGS_FILE=${WORK_DIR}/settings.ini ORVANE_LANGUAGE=de)
 run("running the example" ${CMAKE_COMMAND} -E env ${environment} ${WORK_DIR}/build/minimal-host --auto)
