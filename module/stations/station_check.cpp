@@ -1,5 +1,6 @@
 #include "station_check.h"
 
+#include "daten_row.h"
 #include "station_curves.h"
 #include "station_text.h"
 #include "water_properties.h"
@@ -9,28 +10,6 @@
 
 namespace WoSt {
 namespace {
-
-// Reads the product's "Daten" row; a column that does not read counts as 0.
-class DatenRow {
-public:
-    DatenRow(MaterialDatabase& db, const tCatalog& catalog, const tProduct& product)
-        : m_db(db), m_table(catalog.data), m_row(product.dataRow) {}
-    double real(int column) const {
-        double value = 0.0;
-        m_db.ReadFloat(value, m_table, m_row, 0, column);
-        return value;
-    }
-    int integer(int column) const {
-        int value = 0;
-        m_db.ReadInt(value, m_table, m_row, 0, column);
-        return value;
-    }
-
-private:
-    MaterialDatabase& m_db;
-    TableHandle m_table;
-    RowId m_row;
-};
 
 // Temperatures are compared as whole degrees, truncated toward zero; values far outside any
 // catalogue are kept in a range where the conversion is defined.
@@ -125,7 +104,7 @@ struct PressureLosses {
     double hz = 0.0;
 };
 
-PressureLosses pressureLosses(const tWizardState& w, const DatenRow& daten, double z) {
+PressureLosses pressureLosses(const tWizardState& w, const DatenRowReader& daten, double z) {
     const double v = z * 60.0 / 1000.0; // m³/h
     PressureLosses dp;
     dp.tw = daten.integer(DatenColumn::OpeningPwc) + daten.integer(DatenColumn::OpeningPwh);
@@ -143,8 +122,8 @@ PressureLosses pressureLosses(const tWizardState& w, const DatenRow& daten, doub
     return dp;
 }
 
-QString designText(const tWizardState& w, const DatenRow& daten, const tAnsatzKennlinieItem& point, double z,
-                   double rodPower, int tVL, int tW) {
+QString designText(const tWizardState& w, const DatenRowReader& daten, const tAnsatzKennlinieItem& point,
+                   double z, double rodPower, int tVL, int tW) {
     const PressureLosses dp = pressureLosses(w, daten, z);
     QString temperatures = sformat("%s\t%.0f/%.0f °C", T("VL/RL-Temp."), w.design.tVL, w.design.tRLPrim);
     if (rodPower > 0.0 && (point.tW != tW || point.tVL != tVL))
@@ -198,7 +177,7 @@ enum class Next { FloorHeating, Finish };
 Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitted,
                          TableHandle characteristic, QString& error) {
     const tCatalog& catalog = *w.catalog;
-    const DatenRow daten(db, catalog, w.product);
+    const DatenRowReader daten(db, catalog, w.product);
     const int rodLimit = daten.integer(DatenColumn::HeatingRodPower);
     const int tVL = wholeDegrees(w.reqTw.tVL);
     const int tK = wholeDegrees(w.reqTw.tK);
@@ -262,7 +241,7 @@ void CheckStation(tWizardState& w) {
     if (!openCurveTables(db, *w.catalog, w.product, fitted, characteristic))
         return;
     if (w.catalog->data != 0) {
-        const DatenRow daten(db, *w.catalog, w.product);
+        const DatenRowReader daten(db, *w.catalog, w.product);
         w.reqHz.tVLMin = daten.integer(DatenColumn::TvlSecMin);
         w.reqHz.tVLMax = daten.integer(DatenColumn::TvlSecMax);
         w.reqHz.fbhPossible = (w.reqHz.tVLMin > 0 && w.reqHz.tVLMax > 0) ? 1 : 0;
@@ -309,7 +288,7 @@ namespace WoSt {
 tPressureLosses PressureLossesAt(const tWizardState& w, double tapRate) {
     if (!w.catalog || w.catalog->data == 0)
         return {};
-    const DatenRow daten(CatalogDb(*w.catalog), *w.catalog, w.product);
+    const DatenRowReader daten(CatalogDb(*w.catalog), *w.catalog, w.product);
     const PressureLosses dp = pressureLosses(w, daten, tapRate);
     return {dp.tw, dp.hz};
 }

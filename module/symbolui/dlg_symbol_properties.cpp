@@ -36,12 +36,12 @@ namespace {
 
 constexpr int kDialogFlags = 0;
 
-struct CheckSpec {
+struct CheckEntry {
     int id;
     const char* text;
     const char* key;
 };
-constexpr CheckSpec kInsertOptions[] = {
+constexpr CheckEntry kInsertOptions[] = {
     {IDC_ASK_ROTATION, "Drehung abfragen", "AskRotation"},
     {IDC_ASK_SIZE, "Größe abfragen", "AskSize"},
     {IDC_USE_SYMBOL_FACTOR, "Symbolfaktor anwenden", "UseSymbolFactor"},
@@ -50,7 +50,7 @@ constexpr CheckSpec kInsertOptions[] = {
     {IDC_ASK_ATTRIBUTES, "Attribute abfragen", "AskAttributes"},
     {IDC_USE_MEDIUM, "Medium verwenden", "UseMedium"},
 };
-constexpr CheckSpec kOsnapBoxes[] = {
+constexpr CheckEntry kOsnapBoxes[] = {
     {IDC_OSNAP_CURRENT, "aktuell eingestellter", nullptr},
     {IDC_OSNAP_NEAREST, "@Objektfang@Nächster", nullptr},
     {IDC_OSNAP_END, "@Objektfang@Endpunkt", nullptr},
@@ -149,9 +149,9 @@ void CDlgSymbolProperties::CreateControls() {
 
     QGridLayout* options = group("Einfüge-Optionen");
     int row = 0;
-    for (const CheckSpec& spec : kInsertOptions) {
-        const int id = spec.id;
-        connect(check(options, row / 2, row % 2, id, spec.text), &QCheckBox::clicked, this,
+    for (const CheckEntry& entry : kInsertOptions) {
+        const int id = entry.id;
+        connect(check(options, row / 2, row % 2, id, entry.text), &QCheckBox::clicked, this,
                 [this, id] { OnInsertOption(id); });
         ++row;
     }
@@ -159,9 +159,9 @@ void CDlgSymbolProperties::CreateControls() {
 
     QGridLayout* osnap = group("Objektfang");
     row = 0;
-    for (const CheckSpec& spec : kOsnapBoxes) {
-        const int id = spec.id;
-        connect(check(osnap, row / 3, row % 3, id, spec.text), &QCheckBox::clicked, this,
+    for (const CheckEntry& entry : kOsnapBoxes) {
+        const int id = entry.id;
+        connect(check(osnap, row / 3, row % 3, id, entry.text), &QCheckBox::clicked, this,
                 [this, id] { OnOsnap(id); });
         ++row;
     }

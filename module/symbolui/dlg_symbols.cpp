@@ -121,21 +121,21 @@ void CDlgSymbols::CreateControls() {
     const QString designFolder =
         design ? design->GetPropertyStr(CDesktopDesignBase::kImageFolder, nullptr) : QString();
     int index = 0;
-    for (const SmallButton& spec : kSmallButtons) {
+    for (const SmallButton& small : kSmallButtons) {
         auto* button = new CDesktopButton(this);
         button->SetNoDefaultButton(1);
-        const QString tip = ModuleText(spec.tooltip);
+        const QString tip = ModuleText(small.tooltip);
         button->setToolTip(tip);
         button->setAccessibleName(tip);
-        QImage image = spec.image >= 0 ? images.Image(spec.image)
-                                       : designImage(designFolder, spec.id == IDC_BTN_BACK
-                                                                       ? QStringLiteral("ArrowLeft")
-                                                                       : QStringLiteral("ArrowRight"));
+        QImage image = small.image >= 0 ? images.Image(small.image)
+                                        : designImage(designFolder, small.id == IDC_BTN_BACK
+                                                                        ? QStringLiteral("ArrowLeft")
+                                                                        : QStringLiteral("ArrowRight"));
         if (!image.isNull())
             button->SetBitmap(image, kBitmapFlags);
         else // no image at hand: a readable face all the same
             button->setText(QStringList{"<", ">", "…", "?", "?+"}.at(index));
-        SetControl(spec.id, button);
+        SetControl(small.id, button);
         m_imageButtons[index++] = button;
     }
     connect(m_imageButtons[0], &QPushButton::clicked, this, [this] { OnStepPage(false); });
