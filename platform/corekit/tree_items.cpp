@@ -1,5 +1,7 @@
 #include "tree_items.h"
 
+#include "whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,10 +72,11 @@ constexpr qint64 kMapFrom = 4 << 20;
 
 int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
     root = nullptr;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    WholeFileError openError;
+    if (!OpenRegularFile(path, NodeFormats::kMaxFileBytes, file, &openError)) {
         if (error)
-            *error = TreeReadError{path, 0, 0, file.errorString()};
+            *error = TreeReadError{path, 0, 0, openError.message};
         return 0;
     }
     // A large file is mapped instead of read, and the pages the text reader is done with are
@@ -94,13 +97,14 @@ int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
             return root ? 1 : 0;
         }
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const std::optional<QByteArray> bytes =
+        ReadOpenedFile(file, path, NodeFormats::kMaxFileBytes, &openError);
+    if (!bytes) {
         if (error)
-            *error = TreeReadError{path, 0, 0, file.errorString()};
+            *error = TreeReadError{path, 0, 0, openError.message};
         return 0;
     }
-    root = readBytes(bytes, error);
+    root = readBytes(*bytes, error);
     if (!root && error)
         error->file = path;
     return root ? 1 : 0;

@@ -39,6 +39,9 @@ namespace NodeFormats {
 // text, and CNode::WriteToFile and WriteToString refuse deeper trees, so whatever is written
 // reads back.
 inline constexpr int kMaxDepth = 1000;
+// The largest tree file either reader takes (256 MiB, several times the largest symbol library
+// seen); a larger one, or a name that is no regular file, is refused before it is read.
+inline constexpr qint64 kMaxFileBytes = qint64(256) << 20;
 // Indentation stops growing at this depth, so a deep tree stays a small multiple of its
 // content on disk.
 inline constexpr int kMaxIndentDepth = 8;
