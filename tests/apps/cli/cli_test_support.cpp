@@ -1,6 +1,7 @@
 #include "cli_test_support.h"
 
 #include "cli_command.h"
+#include "test_folder.h"
 
 namespace orvane::test {
 
@@ -13,6 +14,17 @@ CliResult runOrvane(const QStringList& args) {
     out.flush();
     err.flush();
     return result;
+}
+
+CliResult runWords(const QString& line, const QStringList& more) {
+    return runOrvane(line.split(u' ', Qt::SkipEmptyParts) + more);
+}
+
+QStringList sampleStation(const QString& verb, const QStringList& args) {
+    return QStringList{"station",     verb,
+                       "--catalogs",  sampleInstallationPath("Catalogs"),
+                       "--databases", ORVANE_SAMPLE_DATABASES} +
+           args;
 }
 
 } // namespace orvane::test

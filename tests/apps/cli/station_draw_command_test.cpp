@@ -19,16 +19,7 @@
 
 namespace {
 
-using orvane::test::FolderTest;
-using orvane::test::runOrvane;
-using orvane::test::sampleInstallationPath;
-
-QStringList sampleStation(const QString& verb, QStringList args) {
-    return QStringList{QStringLiteral("station"),     verb,
-                       QStringLiteral("--catalogs"),  sampleInstallationPath(QStringLiteral("Catalogs")),
-                       QStringLiteral("--databases"), QStringLiteral(ORVANE_SAMPLE_DATABASES)} +
-           args;
-}
+using namespace orvane::test;
 
 std::unique_ptr<CNode> drawn(const QStringList& args) {
     const auto result = runOrvane(sampleStation(QStringLiteral("draw"), args));
@@ -115,12 +106,6 @@ TEST_F(FolderTest, StationDrawWritesAFileAndRefusesWhatTheWizardWould) {
     EXPECT_EQ(failing.status, 1);
     EXPECT_TRUE(failing.err.contains("Zapfrate")) << failing.err.toStdString();
     EXPECT_TRUE(failing.out.isEmpty());
-    for (const QStringList& wrong :
-         {QStringList{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--accessories",
-                      "NO_SUCH_ARTICLE=1"},
-          QStringList{"--catalog", "AUENHOF_WOST", "--product", "AH_WS_K20", "--heat-meter", "1.5"},
-          QStringList{"--catalog", "AUENHOF_WOST"}})
-        EXPECT_EQ(runOrvane(sampleStation("draw", wrong)).status, 2) << wrong.join(' ').toStdString();
 }
 
 TEST(StationCheckAllCommand, PassingProductsFirstLeastPrimaryFlowFirst) {
@@ -151,9 +136,6 @@ TEST(StationCheckAllCommand, PassingProductsFirstLeastPrimaryFlowFirst) {
     const auto table = runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST"}));
     EXPECT_EQ(table.status, 0);
     EXPECT_EQ(table.out.count('\n'), 7) << table.out.toStdString(); // heading and six products
-    EXPECT_EQ(
-        runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST", "--product", "X"})).status,
-        2);
     EXPECT_EQ(runOrvane(sampleStation("check", {"--all", "--catalog", "AUENHOF_WOST", "--fr", "200"})).status,
               1);
 }
@@ -227,5 +209,4 @@ TEST_F(FolderTest, StationDiagramAsPngAndSvg) {
     const QByteArray svg = folder.read("d.svg");
     EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
     EXPECT_TRUE(svg.contains("40.00 l/min"));
-    EXPECT_EQ(runOrvane(sampleStation("diagram", failing)).status, 2);
 }
