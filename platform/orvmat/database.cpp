@@ -10,7 +10,17 @@
 namespace orvmat {
 namespace {
 
-enum StatementSlot { kIdOfKey, kKeyOfId, kRowsOf, kCellsOf, kSlotCount };
+enum StatementSlot { kIdOfKey, kKeyOfId, kRowsOf, kCellsOf, kKeysWithoutRows, kSlotCount };
+
+// Every statement the readers use, prepared at opening: a file whose tables lack a column
+// is refused there with SQLite's reason, not met later by a read that finds nothing.
+constexpr const char* kStatements[kSlotCount] = {
+    "SELECT id FROM idents WHERE key = ?",
+    "SELECT key FROM idents WHERE id = ?",
+    "SELECT id FROM rows WHERE tbl = ? ORDER BY ord, id",
+    "SELECT row, col, idx, type, value FROM cells WHERE tbl = ? ORDER BY row, col, idx",
+    "SELECT key FROM idents WHERE key IS NOT NULL AND id NOT IN (SELECT id FROM rows) ORDER BY id",
+};
 
 constexpr const char* kNotUsable = "not a usable material database: ";
 
@@ -63,7 +73,7 @@ std::unique_ptr<Database> Database::open(const std::string& path, std::string* e
         *error = path + ": not a material database of format " + schema::kFormat;
         return nullptr;
     }
-    if (!db->loadTables(error))
+    if (!db->loadTables(error) || !db->prepareStatements(error))
         return nullptr;
     return db;
 }
@@ -145,14 +155,18 @@ std::optional<std::int64_t> Database::tableInCycle() const {
     return std::nullopt;
 }
 
-sqlite3_stmt* Database::statement(int slot, const char* sql) {
-    sqlite3_stmt*& s = m_statements[slot];
-    if (!s) {
-        if (sqlite3_prepare_v2(m_db, sql, -1, &s, nullptr) != SQLITE_OK) {
-            s = nullptr;
-            return nullptr;
+bool Database::prepareStatements(std::string* error) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (sqlite3_prepare_v2(m_db, kStatements[slot], -1, &m_statements[slot], nullptr) != SQLITE_OK) {
+            *error = m_path + ": " + kNotUsable + sqlite3_errmsg(m_db);
+            return false;
         }
     }
+    return true;
+}
+
+sqlite3_stmt* Database::statement(int slot) {
+    sqlite3_stmt* s = m_statements[slot];
     sqlite3_reset(s);
     sqlite3_clear_bindings(s);
     return s;
@@ -196,15 +210,12 @@ const Database::TableRows* Database::tableRows(std::int64_t table) {
     if (it != m_rows.end())
         return &it->second;
     TableRows rows;
-    if (!loadRows(table, rows))
-        return nullptr;
+    loadRows(table, rows);
     return &m_rows.emplace(table, std::move(rows)).first->second;
 }
 
-bool Database::loadRows(std::int64_t table, TableRows& rows) {
-    sqlite3_stmt* s = statement(kRowsOf, "SELECT id FROM rows WHERE tbl = ? ORDER BY ord, id");
-    if (!s)
-        return false;
+void Database::loadRows(std::int64_t table, TableRows& rows) {
+    sqlite3_stmt* s = statement(kRowsOf);
     sqlite3_bind_int64(s, 1, table);
     while (sqlite3_step(s) == SQLITE_ROW) {
         const std::int64_t id = sqlite3_column_int64(s, 0);
@@ -212,10 +223,7 @@ bool Database::loadRows(std::int64_t table, TableRows& rows) {
         rows.cells.try_emplace(id);
     }
     sqlite3_reset(s);
-    s = statement(kCellsOf,
-                  "SELECT row, col, idx, type, value FROM cells WHERE tbl = ? ORDER BY row, col, idx");
-    if (!s)
-        return false;
+    s = statement(kCellsOf);
     sqlite3_bind_int64(s, 1, table);
     while (sqlite3_step(s) == SQLITE_ROW) {
         const auto row = rows.cells.find(sqlite3_column_int64(s, 0));
@@ -244,7 +252,6 @@ bool Database::loadRows(std::int64_t table, TableRows& rows) {
         row->second.push_back(std::move(cell));
     }
     sqlite3_reset(s);
-    return true;
 }
 
 const std::vector<Database::Cell>* Database::cellsOf(std::int64_t table, std::int64_t row) {
@@ -312,15 +319,10 @@ std::vector<Database::Cell> Database::rowCells(std::int64_t table, std::int64_t 
 
 std::vector<std::string> Database::keysWithoutRows() {
     std::vector<std::string> keys;
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(m_db,
-                           "SELECT key FROM idents WHERE key IS NOT NULL AND id NOT IN (SELECT id FROM rows) "
-                           "ORDER BY id",
-                           -1, &s, nullptr) != SQLITE_OK)
-        return keys;
+    sqlite3_stmt* s = statement(kKeysWithoutRows);
     while (sqlite3_step(s) == SQLITE_ROW)
         keys.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
-    sqlite3_finalize(s);
+    sqlite3_reset(s);
     return keys;
 }
 
@@ -328,9 +330,7 @@ std::int64_t Database::idOfKey(std::string_view key) {
     const auto known = m_idOfKey.find(std::string(key));
     if (known != m_idOfKey.end())
         return known->second;
-    sqlite3_stmt* s = statement(kIdOfKey, "SELECT id FROM idents WHERE key = ?");
-    if (!s)
-        return 0;
+    sqlite3_stmt* s = statement(kIdOfKey);
     sqlite3_bind_text(s, 1, key.data(), int(key.size()), SQLITE_TRANSIENT);
     std::int64_t id = 0;
     if (sqlite3_step(s) == SQLITE_ROW)
@@ -346,9 +346,7 @@ const char* Database::keyOfId(std::int64_t id) {
     const auto known = m_keyOfId.find(id);
     if (known != m_keyOfId.end())
         return known->second;
-    sqlite3_stmt* s = statement(kKeyOfId, "SELECT key FROM idents WHERE id = ?");
-    if (!s)
-        return nullptr;
+    sqlite3_stmt* s = statement(kKeyOfId);
     sqlite3_bind_int64(s, 1, id);
     const char* key = nullptr;
     if (sqlite3_step(s) == SQLITE_ROW && sqlite3_column_type(s, 0) != SQLITE_NULL)

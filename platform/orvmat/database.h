@@ -82,9 +82,11 @@ private:
     std::optional<std::int64_t> tableInCycle() const;
     std::optional<std::int64_t> childNamed(std::int64_t parent, std::string_view name) const;
     const TableRows* tableRows(std::int64_t table);
-    bool loadRows(std::int64_t table, TableRows& rows);
+    void loadRows(std::int64_t table, TableRows& rows);
     const std::vector<Cell>* cellsOf(std::int64_t table, std::int64_t row);
-    sqlite3_stmt* statement(int slot, const char* sql);
+    bool prepareStatements(std::string* error);
+    // The prepared statement of a slot, reset and without bindings.
+    sqlite3_stmt* statement(int slot);
 
     std::string m_path;
     std::string m_storedKey;

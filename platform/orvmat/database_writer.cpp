@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace orvmat {
 namespace {
@@ -214,28 +216,49 @@ private:
     std::int64_t m_lastId = 0;
 };
 
+// What a build writes beside the target before the rename: the file and the files SQLite may
+// keep next to it.
+std::vector<std::string> buildFiles(const std::string& path) {
+    const std::string partial = path + ".partial";
+    return {partial, partial + "-journal", partial + "-wal", partial + "-shm"};
+}
+
+// Removes the files of a build that did not finish, however it ended (an error, an exception,
+// a build killed before it could clean up).
+class LeftoverGuard {
+public:
+    explicit LeftoverGuard(std::string path) : m_path(std::move(path)) { removeBuildLeftovers(m_path); }
+    ~LeftoverGuard() { removeBuildLeftovers(m_path); }
+    LeftoverGuard(const LeftoverGuard&) = delete;
+    LeftoverGuard& operator=(const LeftoverGuard&) = delete;
+
+private:
+    std::string m_path;
+};
+
 } // namespace
 
-bool writeDatabase(const CatalogueSource& source, const std::string& path, SourceError& error) {
-    namespace fs = std::filesystem;
-    const std::string partial = path + ".partial";
+void removeBuildLeftovers(const std::string& path) {
     std::error_code ec;
-    fs::remove(partial, ec);
-    bool ok;
+    for (const std::string& file : buildFiles(path))
+        std::filesystem::remove(file, ec);
+}
+
+bool writeDatabase(const CatalogueSource& source, const std::string& path, SourceError& error) {
+    const LeftoverGuard leftovers(path);
+    const std::string partial = path + ".partial";
     {
         Builder builder(source, error);
-        ok = builder.build(partial);
+        if (!builder.build(partial))
+            return false;
     }
-    if (ok) {
-        fs::rename(partial, path, ec);
-        if (ec) {
-            error = {{}, path + ": cannot be written: " + ec.message()};
-            ok = false;
-        }
+    std::error_code ec;
+    std::filesystem::rename(partial, path, ec);
+    if (ec) {
+        error = {{}, path + ": cannot be written: " + ec.message()};
+        return false;
     }
-    if (!ok)
-        fs::remove(partial, ec);
-    return ok;
+    return true;
 }
 
 } // namespace orvmat

@@ -103,10 +103,16 @@ TEST_F(FolderTest, CatalogBuildKeepsTheOldDatabaseWhenTheNewSourceFails) {
     const QString good = folder.write("good.orvsrc", "table A\nrow X: 1\n");
     ASSERT_EQ(build(good, db), 0);
     const QByteArray before = folder.read("keep.omdb");
-    const QString bad = folder.write("bad.orvsrc", "table A\nrow X: @MISSING\n");
-    EXPECT_EQ(build(bad, db), 1);
-    EXPECT_EQ(folder.read("keep.omdb"), before);
-    EXPECT_FALSE(QFile::exists(db + ".partial"));
+    // Failing at reading and at building; each time a killed build's files lie beside DB.
+    for (const char* source : {"table A\nrow X: nonsense\n", "table A\nrow X: @MISSING\n"}) {
+        SCOPED_TRACE(source);
+        for (const char* leftover : {"keep.omdb.partial", "keep.omdb.partial-journal"})
+            folder.write(leftover, "half a database");
+        EXPECT_EQ(build(folder.write("bad.orvsrc", source), db), 1);
+        EXPECT_EQ(folder.read("keep.omdb"), before);
+        EXPECT_FALSE(QFile::exists(db + ".partial"));
+        EXPECT_FALSE(QFile::exists(db + ".partial-journal"));
+    }
 }
 
 TEST_F(FolderTest, CatalogDumpGivesASourceThatBuildsTheSameDatabase) {

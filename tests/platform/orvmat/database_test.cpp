@@ -233,6 +233,7 @@ TEST_F(OrvMatTest, RefusesDamagedDatabasesWithAReason) {
         {"null-meta-name.omdb", "a name in orvmat_meta is NULL"},
         {"table-id-zero.omdb", "table 0 is its own ancestor"},
         {"table-cycle.omdb", "is its own ancestor"},
+        {"rows-without-ord.omdb", "no such column: ord"},
     };
     for (const auto& [file, reason] : damaged) {
         const QString path = orvane::test::testDataPath(QStringLiteral("orvmat/damaged/") + file);
