@@ -1,5 +1,7 @@
 #include "leaf_text.h"
 
+#include "utf8_check.h"
+
 #include <QByteArray>
 
 #include <cstdlib>
@@ -157,12 +159,12 @@ QString LeafText::toString() const {
         const int size = int((m_bits >> 1) & 0x7F);
         for (int i = 0; i < size; ++i)
             bytes[i] = char((m_bits >> (8 * (i + 1))) & 0xFF);
-        return QString::fromUtf8(bytes, size);
+        return Utf8ToString(QByteArrayView(bytes, size));
     }
     const BlockHeader header = headerOf(m_bits);
     const char* data = reinterpret_cast<const char*>(m_bits) + sizeof header;
     const qsizetype bytes = qsizetype(header & ~kUtf16Flag);
     if (header & kUtf16Flag)
         return QString(reinterpret_cast<const QChar*>(data), bytes / qsizetype(sizeof(char16_t)));
-    return QString::fromUtf8(data, bytes);
+    return Utf8ToString(QByteArrayView(data, bytes));
 }

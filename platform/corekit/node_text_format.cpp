@@ -327,7 +327,7 @@ private:
         auto it = m_names.constFind(bytes);
         if (it != m_names.constEnd())
             return it.value();
-        QString copy = QString::fromUtf8(bytes);
+        QString copy = Utf8ToString(bytes);
         m_names.insert(bytes, copy);
         return copy;
     }
@@ -350,7 +350,7 @@ private:
         out.escaped = true;
         QString& value = out.decoded;
         qsizetype run = start; // bytes without escape not yet appended
-        const auto appendRun = [&] { value += QString::fromUtf8(m_text.sliced(run, m_pos - run)); };
+        const auto appendRun = [&] { value += Utf8ToString(m_text.sliced(run, m_pos - run)); };
         while (!atEnd()) {
             const unsigned char c = peek();
             if (c == '"') {

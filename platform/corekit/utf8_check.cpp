@@ -1,5 +1,7 @@
 #include "utf8_check.h"
 
+#include <QStringDecoder>
+
 qsizetype FindInvalidUtf8(const QByteArray& bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
@@ -39,4 +41,11 @@ qsizetype FindInvalidUtf8(const QByteArray& bytes) {
         i += length;
     }
     return -1;
+}
+
+QString Utf8ToString(QByteArrayView bytes) {
+    if (!bytes.startsWith(QByteArrayView("\xEF\xBB\xBF", 3)))
+        return QString::fromUtf8(bytes);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
 }
