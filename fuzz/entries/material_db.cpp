@@ -22,7 +22,8 @@ void ShowTables(orvmat::Database& db, std::int64_t parent, int depth) {
             for (std::int64_t row : *rows) {
                 Require(db.hasRow(table, row), "a listed row is found");
                 for (const auto& cell : db.rowCells(table, row))
-                    Require(db.cell(table, row, cell.valueIndex, cell.column) != nullptr, "a listed cell reads");
+                    Require(db.cell(table, row, cell.valueIndex, cell.column) != nullptr,
+                            "a listed cell reads");
                 db.keyOfId(row);
             }
         ShowTables(db, table, depth + 1);
@@ -55,8 +56,8 @@ void ReadThroughCApi(orvmat::Database& db, const std::string& path) {
 // Any file opens or is refused with a reason; one that opens can be shown and dumped.
 void MaterialDatabase(const uint8_t* data, size_t size) {
     const std::string path = ScratchFolder() + "/fuzz.omdb";
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                   std::streamsize(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), std::streamsize(size));
     std::string error;
     const auto db = orvmat::Database::open(path, &error);
     if (!db) {

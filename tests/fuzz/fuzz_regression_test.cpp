@@ -9,6 +9,13 @@
 
 #include <gtest/gtest.h>
 
+namespace orvane::fuzz {
+// Names the target in the test's output.
+void PrintTo(const NamedEntry& entry, std::ostream* out) {
+    *out << entry.name;
+}
+} // namespace orvane::fuzz
+
 namespace {
 
 class FuzzRegressionTest : public ::testing::TestWithParam<orvane::fuzz::NamedEntry> {};
