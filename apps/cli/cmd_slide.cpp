@@ -7,6 +7,8 @@
 #include "slides/slide_decoder.h"
 #include "slides/slide_description.h"
 
+#include "corekit/whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,33 +29,56 @@ const char* const kSlideHelp =
     "       orvane slide build DESCRIPTION -o FOLDER\n\n"
     "info    identification, size, byte order, number of points and records of each kind\n"
     "points  one line per point, \"x y colour\", in file order (colour 0: move to)\n"
-    "render  draws the slide; the size defaults to the slide's own, colours to white lines\n"
-    "        on black (#rrggbb or a colour name); without --stretch the aspect is kept\n"
+    "render  draws the slide; the size defaults to the slide's own (at most 20000 x 20000),\n"
+    "        colours to white lines on black (#rrggbb or a colour name); without --stretch the\n"
+    "        aspect is kept\n"
     "build   writes the slides of a description file (see slide_description.h for the form)\n"
     "        below FOLDER, each into its folder, as NAME.sld\n";
 
-std::optional<SlideDecodeResult> readSlide(const QString& path, CommandIo& io) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        io.err << path << ": cannot be read\n";
-        return std::nullopt;
-    }
-    SlideDecodeResult result = DecodeSlide(file.readAll());
-    if (!result.usable()) {
-        io.err << path
-               << (result.status == SlideDecodeStatus::NotASlide ? ": not a slide file\n"
-                                                                 : ": header cut short\n");
-        return std::nullopt;
-    }
-    return result;
-}
+// The largest image side, as --size or as taken from the slide header.
+constexpr int kMaxRenderSide = 20000;
 
-QString identificationText(const std::array<char, 17>& id) {
+QString identificationText(const char* bytes, qsizetype size) {
     QString text;
-    for (char c : id)
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes[i];
         text += (c >= 0x20 && c < 0x7F) ? QString(QLatin1Char(c))
                                         : QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QLatin1Char('0'));
+    }
     return text;
+}
+
+// Which check a file that is no usable slide failed.
+QString refusal(const SlideDecodeResult& result, const QByteArray& bytes) {
+    if (result.status == SlideDecodeStatus::HeaderTooShort)
+        return QStringLiteral("the header is cut short: %1 of %2 bytes")
+            .arg(bytes.size())
+            .arg(kSlideHeaderSize);
+    if (bytes.isEmpty())
+        return QStringLiteral("the file is empty");
+    return QStringLiteral("it does not start with the slide identification (found \"%1\")")
+        .arg(identificationText(bytes.constData(),
+                                std::min<qsizetype>(bytes.size(), kSlideIdentificationSize)));
+}
+
+// Reads and decodes a slide; says on io.err why a file is refused, and warns when the slide
+// is cut short, since what is shown then is only the part before the cut.
+std::optional<SlideDecodeResult> readSlide(const QString& path, CommandIo& io) {
+    WholeFileError error;
+    const auto bytes = ReadWholeFile(path, kMaxSlideFileBytes, &error);
+    if (!bytes) {
+        io.err << error.ToString() << "\n";
+        return std::nullopt;
+    }
+    SlideDecodeResult result = DecodeSlide(*bytes);
+    if (!result.usable()) {
+        io.err << path << ": not a slide file: " << refusal(result, *bytes) << "\n";
+        return std::nullopt;
+    }
+    if (result.status == SlideDecodeStatus::CutShort)
+        io.err << "warning: " << path << ": cut at byte " << result.stopOffset << " before the end record; "
+               << result.points.size() << " points read so far\n";
+    return result;
 }
 
 int runInfo(const QStringList& args, CommandIo& io) {
@@ -78,7 +103,8 @@ int runInfo(const QStringList& args, CommandIo& io) {
                                   {QStringLiteral("colour"), c.colors},
                                   {QStringLiteral("other"), c.others}};
         const QJsonObject info{{QStringLiteral("file"), path},
-                               {QStringLiteral("identification"), identificationText(h.identification)},
+                               {QStringLiteral("identification"),
+                                identificationText(h.identification.data(), kSlideIdentificationSize)},
                                {QStringLiteral("type"), h.type},
                                {QStringLiteral("level"), h.level},
                                {QStringLiteral("width"), h.width},
@@ -91,7 +117,8 @@ int runInfo(const QStringList& args, CommandIo& io) {
         return Success;
     }
     io.out << "file:            " << path << "\n"
-           << "identification:  " << identificationText(h.identification) << "\n"
+           << "identification:  " << identificationText(h.identification.data(), kSlideIdentificationSize)
+           << "\n"
            << "type, level:     " << h.type << ", " << h.level << "\n"
            << "width x height:  " << h.width << " x " << h.height << "\n"
            << "byte order:      " << order << "\n"
@@ -125,9 +152,24 @@ std::optional<QSize> parseSize(const QString& text) {
     if (!match.hasMatch())
         return std::nullopt;
     const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
-    if (size.width() < 1 || size.height() < 1 || size.width() > 20000 || size.height() > 20000)
+    if (size.width() < 1 || size.height() < 1 || size.width() > kMaxRenderSide ||
+        size.height() > kMaxRenderSide)
         return std::nullopt;
     return size;
+}
+
+// The slide's own size, its highest coordinates plus one; scaled down, aspect kept, to the
+// largest size --size takes, with a warning, as a damaged header may claim any size.
+QSize sizeFromHeader(const CSlide& slide, const QString& path, CommandIo& io) {
+    const QSize own(int(slide.m_width) + 1, int(slide.m_height) + 1);
+    if (own.width() <= kMaxRenderSide && own.height() <= kMaxRenderSide)
+        return own;
+    const QSize used =
+        own.scaled(kMaxRenderSide, kMaxRenderSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    io.err << "warning: " << path << ": the header's size " << own.width() << " x " << own.height()
+           << " is larger than " << kMaxRenderSide << " x " << kMaxRenderSide << "; rendering at "
+           << used.width() << " x " << used.height() << " (use --size for another)\n";
+    return used;
 }
 
 bool paintTo(QPaintDevice& device, const CSlide& slide, const QSize& size, const QColor& bg, bool stretch) {
@@ -165,14 +207,14 @@ int runRender(const QStringList& args, CommandIo& io) {
         io.err << "orvane slide render: --size wants WxH, e.g. 64x64\n";
         return UsageError;
     }
-    CSlide slide;
-    if (!slide.Load(QString(), reader.positional().first())) {
-        io.err << reader.positional().first() << ": not a readable slide file\n";
+    auto decoded = readSlide(reader.positional().first(), io);
+    if (!decoded)
         return WorkFailed;
-    }
+    CSlide slide;
+    slide.LoadDecoded(std::move(*decoded));
     slide.SetForegroundColor(ColorRefFromColor(fg));
     if (!size)
-        size = QSize(std::max(1, int(slide.m_width) + 1), std::max(1, int(slide.m_height) + 1));
+        size = sizeFromHeader(slide, reader.positional().first(), io);
     bool written = false;
     if (suffix == QLatin1String("svg")) {
         QSvgGenerator svg;

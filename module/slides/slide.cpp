@@ -3,8 +3,9 @@
 #include "slide_decoder.h"
 #include "slide_mapping.h"
 
+#include "corekit/whole_file.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLine>
 #include <QPainter>
@@ -50,15 +51,18 @@ int CSlide::Load(const QString& library, const QString& name) {
     const QString path = SlideFilePathFor(name);
     if (path.size() > kMaxSlidePathLength)
         return 0;
-    QFile file(existingPathIgnoringCase(path));
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = ReadWholeFile(existingPathIgnoringCase(path), kMaxSlideFileBytes);
+    if (!bytes)
         return 0;
-    return LoadFromData(file.readAll());
+    return LoadFromData(*bytes);
 }
 
 int CSlide::LoadFromData(const QByteArray& bytes) {
+    return LoadDecoded(DecodeSlide(bytes));
+}
+
+int CSlide::LoadDecoded(SlideDecodeResult decoded) {
     Clear();
-    SlideDecodeResult decoded = DecodeSlide(bytes);
     if (!decoded.usable())
         return 0;
     m_points = std::move(decoded.points);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "slide_colors.h"
+#include "slide_decoder.h"
 #include "slide_point.h"
 
 #include <QRect>
@@ -21,6 +22,8 @@ public:
     int Load(const QString& library, const QString& name);
     // Decodes slide bytes held in memory, with the same answers as Load.
     int LoadFromData(const QByteArray& bytes);
+    // Takes what the decoder read, with the same answers as Load.
+    int LoadDecoded(SlideDecodeResult decoded);
     // Draws the figure into rect; stretch 0 keeps the aspect ratio and centres the figure.
     int Draw(QPainter& painter, const QRect& rect, int stretch) const;
     int IsLoaded() const { return m_bLoaded; }
@@ -45,3 +48,5 @@ QString SlideFilePathFor(const QString& name);
 
 // Paths longer than this many characters are not read.
 constexpr int kMaxSlidePathLength = 259;
+// Larger files are not read: the largest slides in use have about a megabyte.
+constexpr qint64 kMaxSlideFileBytes = 64 * 1024 * 1024;

@@ -7,7 +7,6 @@ namespace {
 
 constexpr char kIdentification[] = "AutoCAD Slide";
 constexpr int kIdentificationChecked = 13;
-constexpr int kIdentificationSize = 17;
 constexpr uint16_t kTestNumber = 0x1234;
 constexpr unsigned kEndRecordKind = 0xFC;
 // The longest record, a full vector: four words. While this much is left, a record is read
@@ -62,7 +61,7 @@ int64_t recordLength(uint16_t w) {
 // registers and the list is not asked for room per point.
 template <bool Swapped>
 SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<SlidePoint>& points,
-                              SlideRecordCounts& counts) {
+                              SlideRecordCounts& counts, const uint8_t*& stop) {
     constexpr int kBufferSize = 256;
     SlidePoint buffer[kBufferSize];
     SlidePoint* out = buffer;
@@ -159,6 +158,7 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
     }
     points.insert(points.end(), buffer, out);
     counts = n;
+    stop = p;
     return status;
 }
 
@@ -182,7 +182,7 @@ void readHeader(const uint8_t* p, SlideHeader& header) {
 
 SlideDecodeResult DecodeSlide(const char* data, int64_t size) {
     SlideDecodeResult result;
-    if (size < kIdentificationSize) {
+    if (size < kSlideIdentificationSize) {
         // Too short for the identification: a cut-off slide when what is there matches it.
         const bool prefixMatches =
             size > 0 &&
@@ -190,7 +190,7 @@ SlideDecodeResult DecodeSlide(const char* data, int64_t size) {
         result.status = prefixMatches ? SlideDecodeStatus::HeaderTooShort : SlideDecodeStatus::NotASlide;
         return result;
     }
-    std::memcpy(result.header.identification.data(), data, kIdentificationSize);
+    std::memcpy(result.header.identification.data(), data, kSlideIdentificationSize);
     if (std::memcmp(data, kIdentification, kIdentificationChecked) != 0) {
         result.status = SlideDecodeStatus::NotASlide;
         return result;
@@ -207,7 +207,10 @@ SlideDecodeResult DecodeSlide(const char* data, int64_t size) {
     result.points.reserve(size_t((size - kSlideHeaderSize) / 4 + 16));
     const uint8_t* records = bytes + kSlideHeaderSize;
     const uint8_t* end = bytes + size;
-    result.status = result.header.swapped ? readRecords<true>(records, end, result.points, result.counts)
-                                          : readRecords<false>(records, end, result.points, result.counts);
+    const uint8_t* stop = records;
+    result.status = result.header.swapped
+                        ? readRecords<true>(records, end, result.points, result.counts, stop)
+                        : readRecords<false>(records, end, result.points, result.counts, stop);
+    result.stopOffset = stop - bytes;
     return result;
 }

@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <vector>
 
+// The identification at the start of a slide file, and the fixed header it begins.
+constexpr int kSlideIdentificationSize = 17;
+
 // What the fixed header of a slide file says.
 struct SlideHeader {
-    std::array<char, 17> identification{}; // the 17 bytes as found
+    std::array<char, kSlideIdentificationSize> identification{}; // the bytes as found
     uint8_t type = 0;
     uint8_t level = 0;
     uint16_t width = 0;  // highest x coordinate
@@ -42,6 +45,9 @@ struct SlideDecodeResult {
     SlideHeader header;
     SlideRecordCounts counts;
     std::vector<SlidePoint> points;
+    // Where reading stopped: the offset of the end record, or for a slide cut short of the
+    // record that is cut (the size when the data ends between records).
+    int64_t stopOffset = 0;
 
     bool usable() const {
         return status == SlideDecodeStatus::Complete || status == SlideDecodeStatus::CutShort;

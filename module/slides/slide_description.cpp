@@ -126,6 +126,8 @@ bool DescriptionReader::shape(const QString& keyword, const std::vector<int>& v,
     if (keyword == QLatin1String("color")) {
         if (!needs(1))
             return false;
+        if (v[0] > 255) // a colour record holds one byte
+            return fail(line, QStringLiteral("colour numbers are 0 to 255, not %1").arg(v[0]));
         writer.SetColor(v[0]);
     } else if (keyword == QLatin1String("line")) {
         if (!needs(4))

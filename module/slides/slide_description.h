@@ -23,7 +23,7 @@ struct SlideDescriptionError {
 //   # comment (also after a statement)
 //   folder Heizung                 following slides go to the folder Heizung
 //   slide Pumpe [W H]              starts a slide (highest coordinates, default 1000 1000)
-//   color N                        colour number of the following lines
+//   color N                        colour number (0 to 255) of the following lines
 //   line X1 Y1 X2 Y2
 //   poly X Y X Y ...               open polyline
 //   closed X Y X Y ...             closed polygon

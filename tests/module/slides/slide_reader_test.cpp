@@ -80,6 +80,10 @@ TEST(SlideReader, EmptySlideAndCutShortSlides) {
     EXPECT_EQ(slide.LoadFromData(cut), 1);
     EXPECT_EQ(slide.Points().size(), 2u);
     EXPECT_EQ(DecodeSlide(cut).status, SlideDecodeStatus::CutShort);
+    EXPECT_EQ(DecodeSlide(cut).stopOffset, kSlideHeaderSize + 8) << "where the cut record starts";
+    EXPECT_EQ(DecodeSlide(SlideBytes(10, 10).words({1, 2, 3, 4}).end().data()).stopOffset,
+              kSlideHeaderSize + 8)
+        << "at the end record";
     cut.chop(1); // now inside the first word of the second record's partner words
     EXPECT_EQ(pointsOf(cut).size(), 2u);
     EXPECT_TRUE(pointsOf(SlideBytes(10, 10).words({0xFB01}).bytes({1, 1}).data()).empty());
