@@ -1,5 +1,5 @@
 # The station check and catalogue loading, on a catalogue built in the run.
 orvane_add_bench(stations ${CMAKE_CURRENT_LIST_DIR}/stations_bench.cpp)
-target_link_libraries(bench_stations PRIVATE orvane_stations orvane_frame OrvMat SQLite::SQLite3)
-# The station code reaches the material database library through the lazy loader.
-target_compile_definitions(bench_stations PRIVATE ORVANE_BENCH_LIBRARY_DIR="$<TARGET_FILE_DIR:OrvMat>")
+target_link_libraries(bench_stations PRIVATE orvane_stations orvane_frame OrvMatCore SQLite::SQLite3)
+# The station code loads the material database library (beside OrvMatCore) on first use.
+add_dependencies(bench_stations OrvMat)

@@ -14,7 +14,7 @@
 
 #include "orvmat/catalogue_source.h"
 #include "orvmat/database_writer.h"
-#include "orvmat/orvmat.h"
+#include "orvmat/session.h"
 #include "stations/station_catalog.h"
 #include "stations/station_check.h"
 
@@ -90,7 +90,6 @@ public:
 // The catalogue, built once for the whole run.
 struct Fixture {
     Fixture() {
-        qputenv("ORVANE_LIBRARY_PATH", ORVANE_BENCH_LIBRARY_DIR);
         path = dir.filePath(QStringLiteral("bench.omdb")).toStdString();
         orvmat::CatalogueSource parsed;
         orvmat::SourceError error;
@@ -99,8 +98,9 @@ struct Fixture {
             std::fprintf(stderr, "cannot build the catalogue: %s\n", error.toString().c_str());
             std::abort();
         }
-        if (!OrvMat_AttachDatabase(kKey, path.c_str())) {
-            std::fprintf(stderr, "cannot attach the catalogue: %s\n", OrvMat_LastError());
+        if (!orvmat::Session::instance().attach(kKey, path)) {
+            std::fprintf(stderr, "cannot attach the catalogue: %s\n",
+                         orvmat::Session::instance().lastError().c_str());
             std::abort();
         }
         CatalogueSource source;
@@ -260,14 +260,14 @@ void LoadCatalogFresh(benchmark::State& state) {
     } source;
     fixture();
     for (auto _ : state) {
-        if (!OrvMat_AttachDatabase(key, fixture().path.c_str())) {
+        if (!orvmat::Session::instance().attach(key, fixture().path)) {
             state.SkipWithError("cannot attach the catalogue");
             return;
         }
         WoSt::tCatalogList catalogs;
         if (WoSt::ListCatalogs(catalogs, QString(), source) != 1 || !WoSt::LoadCatalog(*catalogs[0]))
             state.SkipWithError("the catalogue does not load");
-        OrvMat_DetachDatabase(key);
+        orvmat::Session::instance().detach(key);
     }
 }
 

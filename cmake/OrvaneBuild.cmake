@@ -1,4 +1,5 @@
 # Small helpers that keep the room CMakeLists files short and alike.
+include(${CMAKE_CURRENT_LIST_DIR}/OrvaneHeadless.cmake)
 
 # Adds every listed sub folder; a room that is named but has no CMakeLists.txt is an error,
 # so that a misspelt or missing room never drops out of the build unnoticed.
@@ -12,13 +13,17 @@ function(orvane_add_rooms)
 endfunction()
 
 # A platform library: shared, default visibility, headers found from the platform folder.
-#   orvane_platform_library(NAME CoreKit SOURCES ... LIBS ...)
+# WIDGETS marks a library with windows; every other one is headless (see OrvaneHeadless.cmake).
+#   orvane_platform_library(NAME CoreKit SOURCES ... LIBS ... [WIDGETS])
 function(orvane_platform_library)
-  cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "NAME" "SOURCES;LIBS" ${ARGN})
   add_library(${ARG_NAME} SHARED ${ARG_SOURCES})
   target_include_directories(${ARG_NAME} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/platform>
                                                 $<INSTALL_INTERFACE:include/OrvanePlanungUI>)
   target_link_libraries(${ARG_NAME} PUBLIC ${ARG_LIBS})
+  if(NOT ARG_WIDGETS)
+    orvane_headless(${ARG_NAME})
+  endif()
 endfunction()
 
 # A room of the module. The headless part becomes the static library orvane_<room>
@@ -34,6 +39,7 @@ function(orvane_module_room)
   target_include_directories(${core} PUBLIC ${PROJECT_SOURCE_DIR}/module ${PROJECT_SOURCE_DIR}/platform)
   target_compile_definitions(${core} PRIVATE ORVANE_BUILDING_MODULE)
   target_link_libraries(${core} PUBLIC ${ARG_LIBS})
+  orvane_headless(${core})
   if(NOT ARG_UI_SOURCES)
     set_property(GLOBAL APPEND PROPERTY ORVANE_MODULE_ROOMS ${core})
   endif()
@@ -52,10 +58,14 @@ function(orvane_module_room)
 endfunction()
 
 # A GoogleTest program run by CTest. GUI makes it start a QApplication on the offscreen
-# platform, otherwise a QCoreApplication is started.
-#   orvane_add_test(NAME corekit_tests SOURCES ... LIBS ... [GUI])
+# platform, otherwise a QCoreApplication is started. A program without GUI is headless unless
+# WIDGETS says that a library it tests has windows of its own.
+#   orvane_add_test(NAME corekit_tests SOURCES ... LIBS ... [GUI] [WIDGETS])
 function(orvane_add_test)
-  cmake_parse_arguments(ARG "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;WIDGETS" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_GUI AND NOT ARG_WIDGETS)
+    orvane_headless(${ARG_NAME})
+  endif()
   add_executable(${ARG_NAME} ${ARG_SOURCES})
   if(ARG_GUI)
     target_link_libraries(${ARG_NAME} PRIVATE orvane_testsupport_gui)

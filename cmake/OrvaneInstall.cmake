@@ -10,7 +10,7 @@
 include(CMakePackageConfigHelpers)
 
 set(package_dir lib/cmake/OrvanePlanungUI)
-set(platform_libraries CoreKit CoreKitWidgets CoreKitEx NetCalc OrvMat)
+set(platform_libraries CoreKit CoreKitWidgets CoreKitEx NetCalc OrvMatCore OrvMat)
 if(TARGET ShellUI)
   list(APPEND platform_libraries ShellUI)
 endif()

@@ -4,12 +4,10 @@
 
 #include "corekitex/catalog_manager.h"
 #include "corekitex/mmd_loader.h"
-#include "orvmat/orvmat.h"
+#include "orvmat/database.h"
 #include "stations/manager_catalogs.h"
 
 #include <QFileInfo>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 
@@ -28,16 +26,11 @@ int MessagesToStream::MessageBox(const QString& text, const QString&, UiButtons 
 
 namespace {
 
-// The station code loads the material database library lazily by name; this program has it
-// linked already, so the loader is pointed at the very same file.
-void shareLinkedLibrary() {
-    Dl_info info{};
-    if (!dladdr(reinterpret_cast<void*>(&OrvMat_AttachDatabase), &info) || !info.dli_fname)
-        return;
-    const QByteArray folder = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath().toLocal8Bit();
-    const QByteArray path = qgetenv("ORVANE_LIBRARY_PATH");
-    if (!path.split(':').contains(folder))
-        qputenv("ORVANE_LIBRARY_PATH", path.isEmpty() ? folder : folder + ':' + path);
+// Why the material database library would not attach the file, or empty when it opens.
+QString whyNotOpened(const QString& file) {
+    std::string error;
+    return orvmat::Database::open(file.toLocal8Bit().toStdString(), &error) ? QString()
+                                                                            : QString::fromStdString(error);
 }
 
 // Why LoadCatalog refused a catalogue that is not too new (that one has told it already): a
@@ -70,7 +63,6 @@ bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status) {
         status = WorkFailed;
         return false;
     }
-    shareLinkedLibrary();
     orvCatalogManager::getInstance()->setCatalogFolder(*dir);
     for (const QString& error : orvCatalogManager::getInstance()->getLoadErrors())
         io.err << error << "\n";
@@ -95,10 +87,8 @@ int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QStrin
         else if (!QFileInfo::exists(file))
             io.err << entry.id << ": its material database \"" << file
                    << "\" does not exist (--databases names a folder of built databases)\n";
-        else if (!OrvMat_AttachDatabase(info->getStrMmdKey().toUtf8().constData(),
-                                        file.toLocal8Bit().constData()))
-            io.err << entry.id << ": " << QString::fromUtf8(OrvMat_LastError())
-                   << "\n"; // e.g. no material database
+        else if (const QString why = whyNotOpened(file); !why.isEmpty())
+            io.err << entry.id << ": " << why << "\n"; // e.g. no material database
         else
             io.err << entry.id << ": no station catalogue in its material database \"" << file << "\"\n";
     }

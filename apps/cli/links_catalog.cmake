@@ -1,1 +1,1 @@
-target_link_libraries(orvane_cli PUBLIC OrvMat)
+target_link_libraries(orvane_cli PUBLIC OrvMatCore)

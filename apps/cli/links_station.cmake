@@ -1,4 +1,5 @@
-# orvane station: the station logic over the catalogue manager; the material database library
-# is linked for the tool's own use and shared with the lazy loader of the station code.
-target_link_libraries(orvane_cli PUBLIC orvane_stations orvane_frame CoreKitEx OrvMat)
+# orvane station: the station logic over the catalogue manager. The station code loads the
+# material database library on first use; the tool reads databases through OrvMatCore itself.
+target_link_libraries(orvane_cli PUBLIC orvane_stations orvane_frame CoreKitEx OrvMatCore)
+add_dependencies(orvane_cli OrvMat)
 include(${CMAKE_CURRENT_LIST_DIR}/sample_catalogs.cmake)

@@ -48,6 +48,10 @@ std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance)
     CDllModule self;
     if (self.Init(instance))
         folders << self.Get(CDllModule::kProgramDir);
+    static const char anchor = 0;
+    CDllModule coreKit;
+    if (coreKit.Init(&anchor))
+        folders << coreKit.Get(CDllModule::kProgramDir);
     folders << COrvaneInstallation::Current().LibraryFolder();
     for (const QString& folder : folders) {
         if (folder.isEmpty())

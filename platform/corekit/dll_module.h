@@ -37,6 +37,7 @@ QString ModuleFileOf(HINSTANCE address);
 
 // Loads a library of the suite by its bare name ("OrvMat" finds libOrvMat.so). Looks, in
 // this order, in the folders of the environment variable ORVANE_LIBRARY_PATH (':'-separated),
-// beside the module `instance`, and in the installation's library folder. Null when none
-// loads.
+// beside the module `instance`, beside CoreKit (the suite's libraries lie together, also for
+// a program whose module is the program itself) and in the installation's library folder.
+// Null when none loads.
 std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance);

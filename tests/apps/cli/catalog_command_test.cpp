@@ -3,7 +3,7 @@
 #include "cli_test_support.h"
 #include "test_folder.h"
 
-#include "orvmat/orvmat.h"
+#include "orvmat/database.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,21 +39,22 @@ TEST_F(FolderTest, CatalogBuildWritesADatabaseTheLibraryReads) {
     ASSERT_EQ(built.status, 0) << qPrintable(built.err);
     EXPECT_TRUE(built.out.contains("3 tables, 3 rows")) << qPrintable(built.out);
 
-    ASSERT_EQ(OrvMat_AttachDatabase("RS_CLI", db.toUtf8().constData()), 1) << OrvMat_LastError();
-    ASSERT_EQ(OrvMat_SelectDatabase("RS_CLI"), 1);
-    OrvMatTable texts = 0, daten = 0;
-    ASSERT_EQ(OrvMat_OpenTable(&texts, 0, "Heizung.Texte"), 0);
-    ASSERT_EQ(OrvMat_OpenTable(&daten, 0, "Heizung.Wohnungsstationen.Daten"), 0);
-    const OrvMatId station = OrvMat_IdOfKey("WOST_1");
-    const char* text = nullptr;
-    ASSERT_EQ(OrvMat_ReadText(&text, texts, station, 0, 0), 0);
-    EXPECT_STREQ(text, "Wohnungsstation 1");
-    ASSERT_EQ(OrvMat_ReadText(&text, daten, station, 0, 4), 0);
-    EXPECT_STREQ(text, "Text mit \"Anführung\" | und Strich");
-    double second = 0;
-    ASSERT_EQ(OrvMat_ReadFloat(&second, daten, station, 1, 3), 0);
-    EXPECT_DOUBLE_EQ(second, 3.0);
-    OrvMat_DetachDatabase("RS_CLI");
+    std::string error;
+    const auto opened = orvmat::Database::open(db.toStdString(), &error);
+    ASSERT_TRUE(opened) << error;
+    const auto texts = opened->findTable(0, "Heizung.Texte");
+    const auto daten = opened->findTable(0, "Heizung.Wohnungsstationen.Daten");
+    ASSERT_TRUE(texts && daten);
+    const std::int64_t station = opened->idOfKey("WOST_1");
+    const auto text = [&](std::int64_t table, int value, int column) {
+        const orvmat::Value* cell = opened->cell(table, station, value, column);
+        return cell ? cell->text : std::string("(none)");
+    };
+    EXPECT_EQ(text(*texts, 0, 0), "Wohnungsstation 1");
+    EXPECT_EQ(text(*daten, 0, 4), "Text mit \"Anführung\" | und Strich");
+    const orvmat::Value* second = opened->cell(*daten, station, 1, 3);
+    ASSERT_TRUE(second && second->type == orvmat::ValueType::Float);
+    EXPECT_DOUBLE_EQ(second->number, 3.0);
 }
 
 TEST_F(FolderTest, CatalogBuildNamesFileAndLineOfEveryError) {

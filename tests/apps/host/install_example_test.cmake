@@ -13,7 +13,7 @@ endfunction()
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-foreach(part bin/orvane bin/orvane-host lib/libOrvanePlanungUI.so lib/libOrvMat.so
+foreach(part bin/orvane bin/orvane-host lib/libOrvanePlanungUI.so lib/libOrvMatCore.so lib/libOrvMat.so
         include/OrvanePlanungUI/hydraulics/dlg_hydraulics.h include/OrvanePlanungUI/corekit/node.h
         share/OrvanePlanungUI/sample-installation/installation.inf
         share/OrvanePlanungUI/catalogs/AUENHOF_WOST.omdb)

@@ -6,7 +6,7 @@
 
 #include "orvmat/catalogue_source.h"
 #include "orvmat/database_writer.h"
-#include "orvmat/orvmat.h"
+#include "orvmat/session.h"
 #include "stations/station_check.h"
 
 #include <QCryptographicHash>
@@ -39,7 +39,6 @@ QByteArray hashOf(const QString& path) {
 class SampleCatalogsTest : public FolderTest {
 protected:
     void SetUp() override {
-        qputenv("ORVANE_LIBRARY_PATH", ORVANE_TEST_LIBRARY_DIR);
         std::vector<FixedCatalogs::Item> items;
         for (const Sample& sample : kSamples) {
             const QString root = sampleInstallationPath(QStringLiteral("Catalogs/") + sample.folder);
@@ -49,7 +48,8 @@ protected:
             orvmat::SourceError error;
             ASSERT_TRUE(orvmat::readCatalogueSource(source.toStdString(), parsed, error)) << error.toString();
             ASSERT_TRUE(orvmat::writeDatabase(parsed, db.toStdString(), error)) << error.toString();
-            ASSERT_EQ(OrvMat_AttachDatabase(sample.key, db.toUtf8().constData()), 1) << OrvMat_LastError();
+            ASSERT_TRUE(orvmat::Session::instance().attach(sample.key, db.toStdString()))
+                << orvmat::Session::instance().lastError();
             databases << db;
             items.push_back({QString::fromLatin1(sample.displayName), QString::fromLatin1(sample.key), root});
         }
@@ -60,7 +60,7 @@ protected:
     }
     void TearDown() override {
         for (const Sample& sample : kSamples)
-            OrvMat_DetachDatabase(sample.key);
+            orvmat::Session::instance().detach(sample.key);
     }
 
     // Every entry of the tree that has no children: the products the wizard offers.
@@ -219,7 +219,7 @@ TEST_F(SampleCatalogsTest, ReadingNeverWritesTheDatabases) {
 
 TEST_F(SampleCatalogsTest, AFileThatIsNoDatabaseIsSkipped) {
     const QString bogus = folder.write(QStringLiteral("bogus.omdb"), "this is no database\n");
-    EXPECT_EQ(OrvMat_AttachDatabase("BOGUS", bogus.toUtf8().constData()), 0);
+    EXPECT_FALSE(orvmat::Session::instance().attach("BOGUS", bogus.toStdString()));
     FixedCatalogs withBogus({{QStringLiteral("Bogus"), QStringLiteral("BOGUS"), folder.path()},
                              {QStringLiteral("Auenhof"), QStringLiteral("AUENHOF_WOST"), folder.path()}});
     WoSt::tCatalogList list;

@@ -7,7 +7,7 @@
 
 #include "orvmat/catalogue_source.h"
 #include "orvmat/database_writer.h"
-#include "orvmat/orvmat.h"
+#include "orvmat/session.h"
 
 #include "test_folder.h"
 
@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override {
         orvCatalogManager::getInstance()->setCatalogFolder(QString());
-        OrvMat_DetachDatabase("ACME_MMD");
+        session().detach("ACME_MMD");
         if (m_hadPath)
             qputenv("ORVANE_DATABASE_PATH", m_previousPath);
         else
@@ -62,15 +62,17 @@ protected:
         return list.isEmpty() ? nullptr : list.first();
     }
 
+    // The session the loaded database library shares with this program.
+    static orvmat::Session& session() { return orvmat::Session::instance(); }
+
     // The version text of the attached database, empty when it cannot be read.
     static QString attachedVersion() {
-        OrvMatTable logik = 0;
-        const char* text = nullptr;
-        if (!OrvMat_SelectDatabase("ACME_MMD") ||
-            OrvMat_OpenTable(&logik, 0, "Heizung.Wohnungsstationen.Logik") != 0 ||
-            OrvMat_ReadText(&text, logik, OrvMat_IdOfKey("Versionsnummer"), 0, 0) != 0)
+        if (!session().select("ACME_MMD"))
             return QString();
-        return QString::fromUtf8(text);
+        orvmat::Database& db = *session().current();
+        const auto logik = db.findTable(0, "Heizung.Wohnungsstationen.Logik");
+        const orvmat::Value* text = logik ? db.cell(*logik, db.idOfKey("Versionsnummer"), 0, 0) : nullptr;
+        return text ? QString::fromStdString(text->text) : QString();
     }
 
 private:
@@ -86,17 +88,15 @@ TEST_F(MmdLoaderTest, AttachesTheCatalogueDatabaseUnderItsKey) {
 
     orvCatalogInfo* info = catalogue();
     ASSERT_TRUE(info);
-    EXPECT_EQ(OrvMat_SelectDatabase("ACME_MMD"), 0) << "not attached before it is asked for";
+    EXPECT_FALSE(session().select("ACME_MMD")) << "not attached before it is asked for";
     EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
-    EXPECT_EQ(attachedVersion(), QStringLiteral("2")) << OrvMat_LastError();
-    OrvMatTable logik = 0;
-    ASSERT_EQ(OrvMat_OpenTable(&logik, 0, "Heizung.Wohnungsstationen.Logik"), 0);
+    EXPECT_EQ(attachedVersion(), QStringLiteral("2")) << session().lastError();
+    const orvmat::Database* attached = session().current();
 
-    // Asking again keeps the attached database and its handles.
+    // Asking again keeps the attached database (and so its handles).
     EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
-    OrvMatTable again = 0;
-    EXPECT_EQ(OrvMat_OpenTable(&again, 0, "Heizung.Wohnungsstationen.Logik"), 0);
-    EXPECT_EQ(again, logik);
+    ASSERT_TRUE(session().select("ACME_MMD"));
+    EXPECT_EQ(session().current(), attached);
 }
 
 TEST_F(MmdLoaderTest, AnswersTheKeyEvenWhenTheDatabaseIsMissing) {
@@ -104,7 +104,7 @@ TEST_F(MmdLoaderTest, AnswersTheKeyEvenWhenTheDatabaseIsMissing) {
     orvCatalogInfo* info = catalogue();
     ASSERT_TRUE(info);
     EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QStringLiteral("ACME_MMD"));
-    EXPECT_EQ(OrvMat_SelectDatabase("ACME_MMD"), 0) << "nothing to select: the catalogue is skipped later";
+    EXPECT_FALSE(session().select("ACME_MMD")) << "nothing to select: the catalogue is skipped later";
     EXPECT_EQ(ensureMMDLoaded(nullptr, QStringLiteral("RS_HZ")), QString());
 }
 
