@@ -34,6 +34,10 @@ QString CommandPane::Text() const {
     return m_output->toPlainText();
 }
 
+void CommandPane::Clear() {
+    m_output->clear();
+}
+
 void CommandPane::OnReturn() {
     const QString line = m_input->text().trimmed();
     m_input->clear();

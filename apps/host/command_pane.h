@@ -15,6 +15,7 @@ public:
 
     void AppendLine(const QString& line);
     QString Text() const;
+    void Clear();
     QLineEdit* Input() const { return m_input; }
 
 protected:

@@ -11,6 +11,10 @@
 
 class CNode;
 
+// The side of the square an item covers on the canvas, in drawing units, its position at the
+// centre: its slide is drawn into it.
+inline constexpr double kItemSize = 48.0;
+
 // One thing placed in the drawing: a symbol's block shown by its slide, or a station.
 struct DrawingItem {
     QString kind; // "Symbol" or "Station"

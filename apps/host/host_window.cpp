@@ -6,6 +6,7 @@
 #include "host_text.h"
 #include "host_variables_dialog.h"
 #include "module_bridge.h"
+#include "symbol_creation.h"
 #include "symbol_options_dialog.h"
 #include "tree_viewer.h"
 
@@ -117,16 +118,13 @@ void HostWindow::RegisterCommands() {
                    else
                        m_view->BeginPlacement(items, HostText("Symbol einfügen"));
                });
-    // The symbol properties dialog asks the host to make a block or a slide of a file it chose.
-    for (const auto& [command, variable] : {std::pair{"CreateSymbolBlock", "SYMBOLS_BLOCKFILE"},
-                                            std::pair{"CreateSymbolSlide", "SYMBOLS_SLIDEFILE"}})
-        c.Register(
-            QString::fromLatin1(command), HostText("Vom Modul: Block oder Dia zu einer Datei erzeugen"),
-            [this, variable](const QStringList&) {
-                QString file;
-                COrvaneVarsMgr::GetInstance().get(QString::fromLatin1(variable), file, eVarSaveSettings);
-                Say(sformat(HostText("Der Demo-Host erzeugt keine Blöcke und Dias; gewünscht: %s"), file));
-            });
+    // The symbol properties dialog asks the host to make a block or a slide of the selection.
+    c.Register(QStringLiteral("CreateSymbolBlock"),
+               HostText("Vom Modul: die Auswahl als Block und Dia in die Symbolbibliothek schreiben"),
+               [this](const QStringList&) { CreateSymbolFiles(true); });
+    c.Register(QStringLiteral("CreateSymbolSlide"),
+               HostText("Vom Modul: die Auswahl als Dia in die Symbolbibliothek schreiben"),
+               [this](const QStringList&) { CreateSymbolFiles(false); });
     c.Register(QStringLiteral("HYDRAULIK"), HostText("Hydraulische Schaltungen"),
                [this](const QStringList&) { RunHydraulics(); });
     c.Register(QStringLiteral("STATION"), HostText("Assistent Frischwasser- und Wohnungsstationen"),
@@ -156,6 +154,19 @@ void HostWindow::RegisterCommands() {
                });
     c.Register(QStringLiteral("OEFFNEN"), HostText("OEFFNEN Datei: Zeichnung öffnen"),
                [this](const QStringList& args) { OpenDrawing(args.join(u' ')); });
+}
+
+void HostWindow::CreateSymbolFiles(bool block) {
+    // The paths the properties dialog chose; the symbols window shows the new slide once it
+    // sees the file change.
+    SymbolCreation::Request request;
+    request.block = block;
+    COrvaneVarsMgr& vars = COrvaneVarsMgr::GetInstance();
+    if (block)
+        vars.get(QStringLiteral("SYMBOLS_BLOCKFILE"), request.blockPath, eVarSaveSettings);
+    vars.get(QStringLiteral("SYMBOLS_SLIDEFILE"), request.slidePath, eVarSaveSettings);
+    for (const QString& line : SymbolCreation::Create(m_drawing, m_view->SelectedIds(), request))
+        Say(line);
 }
 
 void HostWindow::BeginInsert(const QString& command) {

@@ -27,6 +27,7 @@ public:
     CommandLine& Commands() { return m_commands; }
     CommandPane* Pane() const { return m_pane; }
     TreeViewer* Trees() const { return m_trees; }
+    const HostOptions& Options() const { return m_options; }
     // The module's docked symbols window; null when the module could not make it.
     QWidget* SymbolsWindow() const { return m_symbols; }
 
@@ -65,6 +66,8 @@ private:
     void CreateSymbolsWindow();
     void ShowInstallation(const InstallationReport& report);
     void BeginInsert(const QString& command);
+    // "CreateSymbolBlock" (block) and "CreateSymbolSlide": the selection into the symbol library.
+    void CreateSymbolFiles(bool block);
     void Say(const QString& line);
     void OnSave();
     void OnSaveAs();

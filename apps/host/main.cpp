@@ -2,6 +2,7 @@
 #include "host_options.h"
 #include "host_text.h"
 #include "host_window.h"
+#include "installation_copy.h"
 #include "installation_report.h"
 #include "module_bridge.h"
 #include "tour.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 
 #include <cstdio>
 
@@ -33,8 +35,11 @@ QStringList Arguments(int argc, char** argv) {
 // before anything reads them.
 void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
     QString settings = options.settingsFile;
-    if (settings.isEmpty() && !options.tourDir.isEmpty())
+    if (settings.isEmpty() && !options.tourDir.isEmpty()) {
+        // Every tour starts from no settings: what an earlier run stored would change its pictures.
         settings = QDir(options.tourDir).filePath(QStringLiteral("settings.ini"));
+        QFile::remove(settings);
+    }
     if (!settings.isEmpty())
         qputenv("ORVANE_SETTINGS_FILE", QFileInfo(settings).absoluteFilePath().toUtf8());
     if (!options.language.isEmpty())
@@ -61,13 +66,27 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvane-host: %s\n", qPrintable(parsed.error));
         return 2;
     }
-    const HostOptions& options = parsed.options;
+    HostOptions options = parsed.options;
     ApplyToProcess(options, programFolder);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-host"));
     CTranslationManager::GetInstance().Reload();
 
+    if (!options.tourDir.isEmpty() && QFileInfo(options.installationDir).isDir()) {
+        // The tour edits symbols and writes blocks and slides: into a copy of its own.
+        const QString copy = QDir(options.tourDir).filePath(QStringLiteral("installation"));
+        QString error;
+        if (CopyInstallation(options.installationDir, copy, &error))
+            options.installationDir = copy;
+        else
+            std::fprintf(stderr, "orvane-host: %s\n", qPrintable(error));
+    }
+    if (!options.tourDir.isEmpty()) {
+        // Pictures that stay the same from run to run: one font, a cursor that does not blink.
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        QApplication::setCursorFlashTime(0);
+    }
     InstallationReport report = LoadInstallation(options.installationDir);
     ModuleBridge::Start(options.revitFolder);
     if (!ModuleBridge::MaterialLibraryFound())

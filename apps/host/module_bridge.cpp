@@ -129,6 +129,14 @@ QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why) {
     return SymbolPlacement::ItemsFromSymbolProps(props, QString(), value("SlideName"));
 }
 
+QString SymbolFilePath(const QString& blockName) {
+    CSymbolFileManager* manager = CSymbolFileManager::GetInstance();
+    manager->CollectFiles();
+    const CNode* symbol = manager->LookupSymbol(blockName);
+    const CSymbolFile* file = symbol ? manager->FileOfNode(symbol) : nullptr;
+    return file ? file->m_path : QString();
+}
+
 QStringList ToolbarCodes() {
     return {QStringLiteral("H"), QStringLiteral("S"), QStringLiteral("L"),
             QStringLiteral("E"), QStringLiteral("A"), QStringLiteral("G"),

@@ -34,6 +34,9 @@ QList<DrawingItem> CurrentSymbolItems(QString& why, bool justClicked);
 // The items of the indexed symbol of a block name (the host's own insert by name).
 QList<DrawingItem> ItemsForBlock(const QString& blockName, QString& why);
 
+// The path of the symbol file that holds the indexed symbol of a block name; empty when none.
+QString SymbolFilePath(const QString& blockName);
+
 // The symbol toolbars: the trade codes with a toolbar ("USER": the planner's own symbols) and
 // their translated titles. Opening goes through the host commands: in the drawing host the
 // current trade (host variable "CUR_GLOBAL_GEWERK_KZL") is set first, in Revit the command

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing.h"
+
 #include "slides/slide.h"
 
 #include <QGraphicsItem>
@@ -9,7 +11,7 @@
 // with the block name below; a labelled box when the slide cannot be read.
 class SlideItem : public QGraphicsItem {
 public:
-    static constexpr double kSize = 48.0;
+    static constexpr double kSize = kItemSize;
 
     SlideItem(int id, const QString& blockName, const QString& slideFile);
 

@@ -21,6 +21,7 @@ SymbolOptionsDialog::SymbolOptionsDialog(QWidget* parent)
     : QDialog(parent), m_options(HostVariables::ReadSymbolOptions()) {
     setWindowTitle(HostText("Symboloptionen"));
     m_markCorner = new QCheckBox(HostText("Ecke der Berechnungssymbole markieren"), this);
+    m_markCorner->setObjectName(QStringLiteral("MarkCorner"));
     m_markCorner->setChecked(m_options.markCorner);
     m_useColor = new QCheckBox(HostText("Berechnungssymbole in eigener Farbe"), this);
     m_useColor->setChecked(m_options.useButtonColor);

@@ -212,12 +212,44 @@
         <translation>Insert symbol</translation>
     </message>
     <message>
-        <source>Vom Modul: Block oder Dia zu einer Datei erzeugen</source>
-        <translation>From the module: make a block or a slide of a file</translation>
+        <source>Vom Modul: die Auswahl als Block und Dia in die Symbolbibliothek schreiben</source>
+        <translation>From the module: write the selection as a block and slide into the symbol library</translation>
     </message>
     <message>
-        <source>Der Demo-Host erzeugt keine Blöcke und Dias; gewünscht: %s</source>
-        <translation>The demo host makes no blocks and slides; asked for: %s</translation>
+        <source>Vom Modul: die Auswahl als Dia in die Symbolbibliothek schreiben</source>
+        <translation>From the module: write the selection as a slide into the symbol library</translation>
+    </message>
+    <message>
+        <source>Nichts ausgewählt: erst die Elemente auf der Zeichenfläche wählen, dann im Eigenschaftendialog erzeugen.</source>
+        <translation>Nothing selected: select the items on the canvas first, then create in the properties dialog.</translation>
+    </message>
+    <message>
+        <source>Das Modul nennt keine Blockdatei (SYMBOLS_BLOCKFILE).</source>
+        <translation>The module names no block file (SYMBOLS_BLOCKFILE).</translation>
+    </message>
+    <message>
+        <source>Das Modul nennt keine Diadatei (SYMBOLS_SLIDEFILE).</source>
+        <translation>The module names no slide file (SYMBOLS_SLIDEFILE).</translation>
+    </message>
+    <message>
+        <source>Block geschrieben: %s (%d Elemente)</source>
+        <translation>Block written: %s (%d items)</translation>
+    </message>
+    <message>
+        <source>Dia geschrieben: %s</source>
+        <translation>Slide written: %s</translation>
+    </message>
+    <message>
+        <source>Das Dia des Blocks gibt es schon; es bleibt, wie es ist.</source>
+        <translation>The block's slide exists already; it is kept as it is.</translation>
+    </message>
+    <message>
+        <source>Das Dia konnte nicht nach %s geschrieben werden.</source>
+        <translation>The slide could not be written to %s.</translation>
+    </message>
+    <message>
+        <source>Die Installation konnte nicht kopiert werden: %s</source>
+        <translation>The installation could not be copied: %s</translation>
     </message>
     <message>
         <source>Hydraulische Schaltungen</source>

@@ -1,6 +1,7 @@
 // What the host starts with: its options, its installation and the host variables editor.
 #include "host_options.h"
 #include "host_variables.h"
+#include "installation_copy.h"
 #include "installation_report.h"
 
 #include "corekit/installation.h"
@@ -105,4 +106,25 @@ TEST_F(HostSetupTest, SymbolOptionsRoundTripThroughTheHostVariables) {
     QString text;
     COrvaneVarsMgr::GetInstance().get("SYMBOLE_BUTTON_COLOR", text, 0);
     EXPECT_EQ(text, QString::number(0x123456));
+}
+
+TEST_F(HostSetupTest, TheTourCopiesTheInstallationWithItsLinks) {
+    folder.write("inst/installation.inf", "I");
+    folder.write("inst/Support/Slides/Heizung/a.sld", "S");
+    ASSERT_TRUE(QDir(folder.filePath("inst/Support/Heizung")).mkpath("."));
+    ASSERT_TRUE(QFile::link("../Slides/Heizung", folder.filePath("inst/Support/Heizung/Slides")));
+    folder.write("copy/stale.txt", "old");
+    ASSERT_TRUE(CopyInstallation(folder.filePath("inst"), folder.filePath("copy")));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("copy/stale.txt")));
+    // The link points into the copy: a slide written through it lands in the copy only.
+    const QFileInfo link(folder.filePath("copy/Support/Heizung/Slides"));
+    EXPECT_TRUE(link.isSymLink());
+    EXPECT_EQ(link.canonicalFilePath(),
+              QFileInfo(folder.filePath("copy/Support/Slides/Heizung")).canonicalFilePath());
+    QFile copied(folder.filePath("copy/Support/Heizung/Slides/a.sld"));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), "S");
+    QString error;
+    EXPECT_FALSE(CopyInstallation(folder.filePath("gone"), folder.filePath("copy2"), &error));
+    EXPECT_TRUE(error.contains("gone")) << error.toStdString();
 }

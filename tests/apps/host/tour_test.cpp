@@ -1,10 +1,15 @@
-// The host's scripted tour, run as the program: every step passes, the node trees the module
-// returned are the expected ones, and the canvas holds the inserted symbols.
+// The host's scripted tour, run as the program: every step passes and finds what the sample
+// installation holds, the node trees the module returned are the expected ones, the symbol
+// library holds what the tour edited and created, the canvas holds the inserted symbols, and
+// the main window looks as its reference picture.
 #include "corekit/node.h"
 #include "corekit/tree_items.h"
+#include "image_compare.h"
 #include "test_folder.h"
 
 #include <QDir>
+#include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -43,48 +48,103 @@ std::unique_ptr<CNode> ReadTree(const QString& path) {
     return std::unique_ptr<CNode>(root);
 }
 
+// The one file of the tour's folder whose name ends in `suffix`.
+QString StepFile(const QString& folder, const QString& suffix) {
+    const QStringList files = QDir(folder).entryList({"*-" + suffix});
+    return files.size() == 1 ? QDir(folder).filePath(files.first()) : QString();
+}
+
+// "leaf of every child named `child`", in order.
+QStringList Values(const CNode& node, const char* child, const char* leaf) {
+    QStringList values;
+    for (const CNode* c = node.FindChild(child); c; c = node.FindChild(child, c))
+        values << c->GetStrLeafValue(QString(), leaf);
+    return values;
+}
+
 } // namespace
 
 TEST_F(HostTourTest, TheTourRunsEveryStepOnTheSampleInstallation) {
     const TourRun run = RunTour(folder.path());
     ASSERT_EQ(run.status, 0) << run.log.join('\n').toStdString() << run.err.toStdString();
-    const QStringList steps = run.log.filter(QRegularExpression("^\\d\\d "));
-    ASSERT_GE(steps.size(), 27);
-    for (int i = 0; i < steps.size(); ++i) {
-        EXPECT_TRUE(steps[i].endsWith(": ok")) << steps[i].toStdString();
-        const QString shot =
-            QDir(folder.path()).filePath(steps[i].section(':', 0, 0).replace(' ', '-') + ".png");
+    // "NN name: ok [what it found]", with the step's screenshot.
+    const QRegularExpression stepLine("^(\\d\\d) (\\S+): (ok|FAILED)(?: \\[(.*)\\])?");
+    QMap<QString, QString> found;
+    for (const QString& line : run.log) {
+        const QRegularExpressionMatch m = stepLine.match(line);
+        if (!m.hasMatch())
+            continue;
+        EXPECT_EQ(m.captured(3), "ok") << line.toStdString();
+        found[m.captured(2)] = m.captured(4);
+        const QString shot = folder.filePath(m.captured(1) + '-' + m.captured(2) + ".png");
         EXPECT_GT(QFileInfo(shot).size(), 1000) << shot.toStdString();
     }
+    ASSERT_GE(found.size(), 32) << run.log.join('\n').toStdString();
+    const struct {
+        const char* step;
+        const char* found;
+    } expected[] = {
+        {"search", "Armaturen: Absperrventil, Thermostatventil, Rückschlagventil, Sicherheitsventil, "
+                   "Strangregulierventil"},
+        {"quick-find", "Wärmeerzeuger: Heizkessel = HZ_KESSEL"},
+        {"symbol-options", "3 corner marks off and on"},
+        {"symbol-properties", "Eigene_Symbole.inf: DisplayName = Legendenfeld der Tour"},
+        {"create-symbol-slide", "EIGEN_VERTEILER.sld: 22 lines of 2 items"},
+        {"create-symbol-block", "EIGEN_GRUPPE.dwg: 5 items, EIGEN_GRUPPE.sld: 163 lines"},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(found.value(e.step), QString::fromUtf8(e.found)) << e.step;
+    // The station that passes shows no error; the one that fails says why.
+    EXPECT_FALSE(found.value("station-draw").contains("Fehler")) << found.value("station-draw").toStdString();
+    EXPECT_TRUE(found.value("station-check-fails").contains("Zapfrate von 30.00 l/min ist zu groß"))
+        << found.value("station-check-fails").toStdString();
+
     // The hydraulic circuit types in the order of the dialog's list, one "HydData" each.
     const int types[] = {0, 1, 2, 6, 3, 5, 4};
-    for (int i = 0; i < 7; ++i) {
-        const QStringList files =
-            QDir(folder.path()).entryList({QString("*-hydraulics-type-%1.inf").arg(types[i])});
-        ASSERT_EQ(files.size(), 1) << types[i];
-        const auto tree = ReadTree(folder.filePath(files.first()));
-        ASSERT_TRUE(tree) << i;
+    for (const int type : types) {
+        const auto tree = ReadTree(StepFile(folder.path(), QString("hydraulics-type-%1.inf").arg(type)));
+        ASSERT_TRUE(tree) << type;
         EXPECT_EQ(tree->GetName(), "HydData");
         EXPECT_EQ(tree->NrOfLeaves(), 6);
-        EXPECT_EQ(tree->GetIntLeafValue(QString(), "eHydMode", 1, ':', -1), types[i]);
+        EXPECT_EQ(tree->GetIntLeafValue(QString(), "eHydMode", 1, ':', -1), type);
     }
-    // The station the wizard drew, with its product; fetched, drawn again and deleted after.
-    const QStringList station = QDir(folder.path()).entryList({"*-station-draw.inf"});
-    ASSERT_EQ(station.size(), 1);
-    const auto drawn = ReadTree(folder.filePath(station.first()));
+    // The station the wizard drew, with its product, and the symbol quick find made current.
+    const auto drawn = ReadTree(StepFile(folder.path(), "station-draw.inf"));
     ASSERT_TRUE(drawn);
     EXPECT_EQ(drawn->GetName(), "DrawStation");
     EXPECT_FALSE(drawn->GetStrLeafValue("WOST", "HANDLE").isEmpty());
+    const auto props = ReadTree(StepFile(folder.path(), "quick-find.inf"));
+    ASSERT_TRUE(props);
+    EXPECT_EQ(props->GetName(), "SymbolProps");
+    EXPECT_EQ(props->GetStrLeafValue(QString(), "BlockName"), "HZ_KESSEL");
+
+    // The tour's copy of the installation: the edited name, the created block and its symbol.
+    const QString own = folder.filePath("installation/User-Standards/Symbol Toolbars/User/");
+    const auto symbols = ReadTree(own + "Eigene_Symbole.inf");
+    ASSERT_TRUE(symbols);
+    const CNode* pages = symbols->FindChild("Pages");
+    const CNode* page = pages ? pages->FindChild("Page") : nullptr;
+    ASSERT_TRUE(page);
+    EXPECT_EQ(Values(*page, "Symbol", "BlockName"), QStringList({"EIGEN_VERTEILER", "EIGEN_GRUPPE"}));
+    EXPECT_EQ(Values(*page, "Symbol", "DisplayName"),
+              QStringList({"Mein Verteilerbalken", "Legendenfeld der Tour"}));
+    const auto block = ReadTree(own + "Symbols/EIGEN_GRUPPE.dwg");
+    ASSERT_TRUE(block);
+    const QStringList selected = {"HZ_PUMPE", "HZ_KESSEL", "HZ_KESSEL", "HZ_FBH_VERTEILER",
+                                  "HZ_FBH_VERTEILER_ANSCHLUSS"};
+    EXPECT_EQ(Values(*block, "Item", "BlockName"), selected);
+
+    // The canvas at the end: the symbols clicked in the window, found, inserted by name (the pair
+    // whole), the created block, the one from the toolbar and the one clicked as Revit.
     const auto drawing = ReadTree(folder.filePath("drawing.inf"));
     ASSERT_TRUE(drawing);
-    QStringList blocks;
-    for (const CNode* item = drawing->FindChild("Item"); item; item = drawing->FindChild("Item", item))
-        blocks << item->GetStrLeafValue(QString(), "BlockName");
-    // The symbol clicked in the symbols window, the quick find hit for "Kessel", then the two
-    // inserted by name, the pair whole.
-    ASSERT_EQ(blocks.size(), 5);
-    EXPECT_EQ(blocks.mid(1),
-              QStringList({"HZ_KESSEL", "HZ_KESSEL", "HZ_FBH_VERTEILER", "HZ_FBH_VERTEILER_ANSCHLUSS"}));
+    EXPECT_EQ(Values(*drawing, "Item", "BlockName"),
+              selected + QStringList({"EIGEN_GRUPPE", "HZ_PUMPE", "EIGEN_VERTEILER"}));
+
+    // The main window with the symbols window filled and a toolbar over it.
+    const QImage window(StepFile(folder.path(), "main-window.png"));
+    EXPECT_TRUE(
+        orvane::test::MatchesReference(window, "host/main-window", orvane::test::kLineDrawingTolerance));
 }
 
 TEST_F(HostTourTest, WithoutItsInstallationTheHostSaysWhatIsMissingAndTheDialogsStillWork) {
