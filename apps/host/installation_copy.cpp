@@ -40,8 +40,9 @@ bool CopyInstallation(const QString& from, const QString& to, QString* error) {
             copied = QDir().mkpath(copy);
         } else {
             // An installed share folder may be read-only; the copy is there to be changed.
-            copied = QFile::copy(entry.filePath(), copy) &&
-                     QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
+            copied =
+                QFile::copy(entry.filePath(), copy) &&
+                QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
         }
         if (!copied)
             return fail(entry.filePath());

@@ -42,12 +42,14 @@ struct SlideFrame {
     }
 };
 
-void AddSlideLines(CSlideWriter& writer, const SlideFrame& frame, const DrawingItem& item, const CSlide& slide) {
+void AddSlideLines(CSlideWriter& writer, const SlideFrame& frame, const DrawingItem& item,
+                   const CSlide& slide) {
     const QRectF square = SquareOf(item);
     const double w = std::max<int>(slide.m_width, 1);
     const double h = std::max<int>(slide.m_height, 1);
     const double s = std::min(square.width() / w, square.height() / h);
-    const QPointF origin(square.left() + (square.width() - w * s) / 2, square.top() + (square.height() - h * s) / 2);
+    const QPointF origin(square.left() + (square.width() - w * s) / 2,
+                         square.top() + (square.height() - h * s) / 2);
     const auto toDrawing = [&](const SlidePoint& p) { return origin + QPointF(p.x * s, (h - p.y) * s); };
     const SlidePoint* last = nullptr;
     int color = -1;
@@ -107,7 +109,8 @@ CSlideWriter SlideOf(const QList<DrawingItem>& items) {
                         uint16_t(std::lround(frame.bounds.height() * frame.scale)));
     for (const DrawingItem& item : items) {
         CSlide slide;
-        if (!item.slideFile.isEmpty() && QFileInfo(item.slideFile).isFile() && slide.Load(QString(), item.slideFile))
+        if (!item.slideFile.isEmpty() && QFileInfo(item.slideFile).isFile() &&
+            slide.Load(QString(), item.slideFile))
             AddSlideLines(writer, frame, item, slide);
         else
             AddCrossedBox(writer, frame, item);
@@ -139,7 +142,8 @@ QStringList Create(const Drawing& drawing, const QList<int>& selected, const Req
         written = true;
         if (request.block) {
             written = WriteBlock(items, blockPath, &error);
-            said << (written ? sformat(HostText("Block geschrieben: %s (%d Elemente)"), blockPath, int(items.size()))
+            said << (written ? sformat(HostText("Block geschrieben: %s (%d Elemente)"), blockPath,
+                                       int(items.size()))
                              : error);
         }
         if (written && !slidePath.isEmpty()) {

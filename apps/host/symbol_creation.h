@@ -42,6 +42,7 @@ struct Request {
 
 // Writes what `request` asks for from the selected items; answers the lines for the command
 // line, and in `ok` whether everything asked for was written.
-QStringList Create(const Drawing& drawing, const QList<int>& selected, const Request& request, bool* ok = nullptr);
+QStringList Create(const Drawing& drawing, const QList<int>& selected, const Request& request,
+                   bool* ok = nullptr);
 
 } // namespace SymbolCreation

@@ -111,7 +111,6 @@ void Tour::StepsStation() {
     StepStationFails();
 }
 
-
 void Tour::StepStationFails() {
     // The largest tap rate the drinking-water requirement offers is more than the station's heat
     // exchanger gives: the wizard shows the failed check and why, and nothing can be drawn.

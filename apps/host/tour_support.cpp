@@ -59,8 +59,7 @@ QAbstractButton* DialogButton(QWidget* window, int id) {
     return button ? button : window->findChild<QAbstractButton*>(QString::number(id));
 }
 
-template <typename Control>
-Control* DialogControl(QWidget* window, int id) {
+template <typename Control> Control* DialogControl(QWidget* window, int id) {
     auto* dialog = qobject_cast<CDialogExt*>(window);
     return dialog ? qobject_cast<Control*>(dialog->GetDlgItem(id)) : nullptr;
 }

@@ -28,7 +28,6 @@ QString Expect(bool ok, const QString& why);
 
 // A control of a module window by its number; the toolbars name their symbol buttons by it.
 QAbstractButton* DialogButton(QWidget* window, int id);
-template <typename Control>
-Control* DialogControl(QWidget* window, int id);
+template <typename Control> Control* DialogControl(QWidget* window, int id);
 
 } // namespace TourSupport

@@ -36,7 +36,8 @@ const QString kOwnPage = QStringLiteral("Meine Symbole");
 // The shown symbol button whose preview is the slide `name`.sld.
 CSymbolButton* ButtonOf(QWidget* window, const QString& name) {
     for (CSymbolButton* button : window->findChildren<CSymbolButton*>())
-        if (button->isVisible() && QFileInfo(button->SlideFile()).completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
+        if (button->isVisible() &&
+            QFileInfo(button->SlideFile()).completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
             return button;
     return nullptr;
 }
@@ -48,7 +49,8 @@ QString ValueInFile(const QString& path, const QString& block, const QString& ke
         return QString();
     const std::unique_ptr<CNode> root(read);
     std::function<const CNode*(const CNode&)> find = [&](const CNode& node) -> const CNode* {
-        if (node.GetName() == u"Symbol" && node.GetStrLeafValue(QString(), QStringLiteral("BlockName")) == block)
+        if (node.GetName() == u"Symbol" &&
+            node.GetStrLeafValue(QString(), QStringLiteral("BlockName")) == block)
             return &node;
         for (const auto& child : node.Children())
             if (const CNode* found = find(*child))
@@ -80,7 +82,8 @@ int LinesOf(const QString& path) {
 
 } // namespace
 
-QString Tour::EditSymbol(const QString& page, const QString& symbol, const std::function<void(QWidget*)>& edit) {
+QString Tour::EditSymbol(const QString& page, const QString& symbol,
+                         const std::function<void(QWidget*)>& edit) {
     QWidget* window = m_window.SymbolsWindow();
     auto* pages = DialogControl<QComboBox>(window, kPagesList);
     const int index = pages ? pages->findText(page) : -1;
@@ -150,7 +153,8 @@ void Tour::StepsSymbolCreation() {
         m_window.View()->SelectIds(ids);
         return ids;
     };
-    const QString folder = QFileInfo(ModuleBridge::SymbolFilePath(QStringLiteral("EIGEN_VERTEILER"))).absolutePath();
+    const QString folder =
+        QFileInfo(ModuleBridge::SymbolFilePath(QStringLiteral("EIGEN_VERTEILER"))).absolutePath();
     Step(QStringLiteral("create-symbol-slide"), [&]() -> QString {
         int lines = 0;
         const QList<int> ids = select(QStringLiteral("HZ_FBH_VERTEILER"), lines);
@@ -196,14 +200,16 @@ void Tour::StepsSymbolCreation() {
             return why;
         Drawing block;
         QString error;
-        if (!DrawingFile::Open(block, folder + QStringLiteral("/Symbols/") + created + QStringLiteral(".dwg"), &error))
+        if (!DrawingFile::Open(block, folder + QStringLiteral("/Symbols/") + created + QStringLiteral(".dwg"),
+                               &error))
             return QStringLiteral("no block file: ") + error;
         const QString slide = folder + QStringLiteral("/Slides/") + created + QStringLiteral(".sld");
         m_found = sformat("%s.dwg: %d items, %s.sld: %d lines", created, int(block.Items().size()), created,
                           LinesOf(slide));
         if (ids.isEmpty() || int(block.Items().size()) != ids.size() || LinesOf(slide) != lines)
             return QStringLiteral("the block or its slide is not the selection");
-        return Expect(ButtonOf(window, created) != nullptr, QStringLiteral("the symbols window does not show the block"));
+        return Expect(ButtonOf(window, created) != nullptr,
+                      QStringLiteral("the symbols window does not show the block"));
     });
     Step(QStringLiteral("insert-created-symbol"), [&]() -> QString {
         CSymbolButton* button = ButtonOf(window, created);
@@ -211,7 +217,8 @@ void Tour::StepsSymbolCreation() {
             return QStringLiteral("no button of the created symbol");
         button->click();
         Settle();
-        const QList<int> ids = m_window.View()->IsPlacing() ? m_window.View()->PlaceAt({300, 300}) : QList<int>();
+        const QList<int> ids =
+            m_window.View()->IsPlacing() ? m_window.View()->PlaceAt({300, 300}) : QList<int>();
         const DrawingItem* placed = ids.isEmpty() ? nullptr : drawing.Item(ids.first());
         m_window.View()->centerOn(150, 150);
         return Expect(placed && placed->blockName == created &&

@@ -139,7 +139,8 @@ void Tour::StepQuickFind() {
         m_found = page + QStringLiteral(": ") + name + QStringLiteral(" = ") + block;
         if (pages->currentText() != page)
             return QStringLiteral("the window does not show the hit's page ") + page;
-        return Expect(placed && placed->blockName == block, QStringLiteral("the placed symbol is not the hit"));
+        return Expect(placed && placed->blockName == block,
+                      QStringLiteral("the placed symbol is not the hit"));
     });
 }
 

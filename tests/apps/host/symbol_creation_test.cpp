@@ -60,11 +60,13 @@ TEST_F(HostSymbolCreationTest, TheSelectionBecomesTheBlockAndItsSlide) {
         QList<int> selected;
         for (int index : c.selected)
             selected << ids[index];
-        const auto path = [&](const char* relative) { return *relative ? folder.filePath(relative) : QString(); };
+        const auto path = [&](const char* relative) {
+            return *relative ? folder.filePath(relative) : QString();
+        };
         bool ok = false;
-        const QString said = SymbolCreation::Create(drawing, selected, {c.block, path(c.blockPath), path(c.slidePath)},
-                                                    &ok)
-                                 .join('\n');
+        const QString said =
+            SymbolCreation::Create(drawing, selected, {c.block, path(c.blockPath), path(c.slidePath)}, &ok)
+                .join('\n');
         EXPECT_EQ(ok, c.ok) << i << said.toStdString();
         EXPECT_TRUE(said.contains(c.said)) << i << said.toStdString();
         // Nothing is written where nothing was asked for.
