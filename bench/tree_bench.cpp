@@ -1,15 +1,18 @@
 // Reading and writing node trees in both forms, on a generated tree shaped like a large symbol
 // file (about 20 MB in the text form). References measured in the same run: a plain memory
-// copy of the same bytes, and a DOM XML parser loading the XML form. The peak memory of the
-// orvane tool printing and converting the file, against the file's size.
+// copy of the same bytes, and a DOM XML parser loading the XML form; the XML stream reader alone
+// over the same bytes shows how fast a reader built on it can be at most. The peak memory of
+// the orvane tool printing and converting the file, against the file's size.
 
 #include "child_process.h"
 #include "ratio_reporter.h"
 
 #include "corekit/tree_items.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <pugixml.hpp>
 
@@ -94,6 +97,44 @@ void DomXmlParserLoad(benchmark::State& state) {
         benchmark::DoNotOptimize(doc.first_child());
     }
     setBytes(state, src.size());
+}
+
+// The ceiling of any reader built on the stream reader: the stream reader alone over the same
+// bytes, fed as our reader feeds it (through a device; all bytes at once measured slower),
+// stepping through the tokens and, with views, looking at what a reader needs of each: the
+// element's name, its attributes and the text.
+void streamReaderLoop(benchmark::State& state, bool views) {
+    QByteArray src = fixture().xml;
+    for (auto _ : state) {
+        QBuffer device(&src);
+        device.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&device);
+        qsizetype seen = 0;
+        while (!xml.atEnd()) {
+            const auto token = xml.readNext();
+            ++seen;
+            if (views && token == QXmlStreamReader::StartElement) {
+                seen += xml.name().size();
+                const QXmlStreamAttributes attributes = xml.attributes(); // const: no deep copy
+                for (const QXmlStreamAttribute& a : attributes)
+                    seen += a.value().size();
+            } else if (views && token == QXmlStreamReader::Characters) {
+                seen += xml.text().size();
+            }
+        }
+        if (xml.hasError())
+            state.SkipWithError("the stream reader failed");
+        benchmark::DoNotOptimize(seen);
+    }
+    setBytes(state, src.size());
+}
+
+void XmlStreamReaderBare(benchmark::State& state) {
+    streamReaderLoop(state, false);
+}
+
+void XmlStreamReaderViews(benchmark::State& state) {
+    streamReaderLoop(state, true);
 }
 
 void ReadText(benchmark::State& state) {
@@ -194,6 +235,8 @@ void TreeConvertToXmlPeakMemory(benchmark::State& state) {
 
 BENCHMARK(MemoryCopyText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(DomXmlParserLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(XmlStreamReaderBare)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(XmlStreamReaderViews)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(ReadText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(ReadXml)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(WriteText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -212,6 +255,12 @@ int main(int argc, char** argv) {
         {Ratio{"text read, throughput / DOM XML parser", timed("ReadText"), timed("DomXmlParserLoad"), true},
          Ratio{"XML read, throughput / DOM XML parser (CPU)", timed("ReadXml"), timed("DomXmlParserLoad"),
                true, atLeast(0.35)},
+         Ratio{"XML stream reader alone, throughput / DOM XML parser (CPU)", timed("XmlStreamReaderBare"),
+               timed("DomXmlParserLoad"), true},
+         Ratio{"XML stream reader with views, throughput / DOM XML parser (CPU)",
+               timed("XmlStreamReaderViews"), timed("DomXmlParserLoad"), true},
+         Ratio{"XML read, throughput / stream reader with views (CPU)", timed("ReadXml"),
+               timed("XmlStreamReaderViews"), true},
          Ratio{"text read, throughput / memory copy", timed("ReadText"), timed("MemoryCopyText"), true},
          Ratio{"XML read, throughput / memory copy", timed("ReadXml"), timed("MemoryCopyText"), true},
          Ratio{"text write, throughput / memory copy", timed("WriteText"), timed("MemoryCopyText"), true},

@@ -2,7 +2,7 @@
 
 #include "utf8_check.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 
 #include <cstdlib>
 #include <cstring>
@@ -15,17 +15,52 @@ constexpr int kInlineBytes = int(sizeof(std::uintptr_t)) - 1;
 using BlockHeader = std::uint32_t;
 constexpr BlockHeader kUtf16Flag = 0x80000000u;
 
-bool hasLoneSurrogate(QStringView text) {
+// The UTF-8 size of a text, or -1 when it holds a lone surrogate, which UTF-8 cannot carry.
+qsizetype utf8Size(QStringView text) {
+    const char16_t* p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype bytes = n;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i];
+        if (c < 0x80)
+            continue;
+        if (c < 0x800) {
+            bytes += 1;
+        } else if (c < 0xD800 || c > 0xDFFF) {
+            bytes += 2;
+        } else {
+            if (c >= 0xDC00 || i + 1 >= n || p[i + 1] < 0xDC00 || p[i + 1] > 0xDFFF)
+                return -1;
+            bytes += 2; // four bytes for the two units
+            ++i;
+        }
+    }
+    return bytes;
+}
+
+// Writes the UTF-8 form of a text without lone surrogates; `out` has room for utf8Size bytes.
+void encodeUtf8(QStringView text, char* out) {
+    const char16_t* p = text.utf16();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0xD800 || c > 0xDFFF)
-            continue;
-        if (c >= 0xDC00 || i + 1 >= n || text[i + 1].unicode() < 0xDC00 || text[i + 1].unicode() > 0xDFFF)
-            return true;
-        ++i;
+        char32_t c = p[i];
+        if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (c < 0xD800 || c > 0xDFFF) {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else {
+            c = 0x10000 + ((c - 0xD800) << 10) + (p[++i] - 0xDC00);
+            *out++ = char(0xF0 | (c >> 18));
+            *out++ = char(0x80 | ((c >> 12) & 0x3F));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        }
     }
-    return false;
 }
 
 // A heap block with room for `bytes`, filled from `data` when given.
@@ -92,35 +127,20 @@ void LeafText::assign(QStringView text) {
     release();
     if (text.isEmpty())
         return;
-    // Most values are plain ASCII: their bytes are their characters.
-    bool ascii = true;
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    if (ascii) {
-        const qsizetype size = text.size();
-        char* bytes = nullptr;
-        char small[kInlineBytes];
-        if (size <= kInlineBytes) {
-            bytes = small;
-        } else {
-            m_bits = makeBlock(nullptr, std::size_t(size), 0);
-            bytes = reinterpret_cast<char*>(m_bits) + sizeof(BlockHeader);
-        }
-        for (qsizetype i = 0; i < size; ++i)
-            bytes[i] = char(text[i].unicode());
-        if (size <= kInlineBytes)
-            m_bits = makeInline(small, int(size));
-        return;
-    }
-    if (hasLoneSurrogate(text)) {
+    const qsizetype bytes = utf8Size(text);
+    if (bytes < 0) {
         m_bits = makeBlock(text.utf16(), std::size_t(text.size()) * sizeof(char16_t), kUtf16Flag);
         return;
     }
-    const QByteArray utf8 = text.toUtf8();
-    assignUtf8(utf8.constData(), utf8.size());
+    // Encoded straight into the object or its block: no text in between.
+    if (bytes <= kInlineBytes) {
+        char small[kInlineBytes];
+        encodeUtf8(text, small);
+        m_bits = makeInline(small, int(bytes));
+        return;
+    }
+    m_bits = makeBlock(nullptr, std::size_t(bytes), 0);
+    encodeUtf8(text, reinterpret_cast<char*>(m_bits) + sizeof(BlockHeader));
 }
 
 void LeafText::assignUtf8(const char* data, qsizetype size) {

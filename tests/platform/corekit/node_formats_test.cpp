@@ -20,6 +20,7 @@ QStringList hostileTexts() {
             QStringLiteral("{braces} = and # not a comment"),
             QStringLiteral("line\nbreak\r\nand\rcarriage\ttab"),
             QStringLiteral("Größe ÄÖÜ ß € 水 😀"),
+            QStringLiteral("ß€"), // short enough to be kept inside a leaf
             QString(QChar(0x01)) + QStringLiteral("control") + QChar(0x1F) + QChar(0x7F),
             QString(QChar(0xD800)) + QStringLiteral("lone surrogate"),
             QStringLiteral("<xml> &amp; ]]> '")};
