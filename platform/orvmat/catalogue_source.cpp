@@ -1,146 +1,149 @@
 #include "orvmat/catalogue_source.h"
 
-#include <cctype>
+#include "orvmat/catalogue_lexer.h"
+
+#include "corekit/whole_file.h"
+
+#include <QFile>
+
 #include <charconv>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <map>
 #include <set>
-#include <sstream>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace orvmat {
 
 std::string SourceError::toString() const {
     if (place.file.empty())
         return message;
-    return place.file + ":" + std::to_string(place.line) + ": " + message;
+    std::string where = place.file + ":" + std::to_string(place.line) + ":";
+    if (place.column > 0)
+        where += std::to_string(place.column) + ":";
+    return where + " " + message;
+}
+
+std::string_view CatalogueSource::textOf(const SourceCell& cell) const {
+    if (cell.type == std::uint8_t(ValueType::Ref))
+        return keys[cell.first];
+    if (cell.type == std::uint8_t(ValueType::Text))
+        return std::string_view(texts).substr(cell.first, cell.second);
+    return {};
+}
+
+Value CatalogueSource::valueOf(const SourceCell& cell) const {
+    Value v;
+    v.type = ValueType(cell.type);
+    const std::uint64_t bits = cell.first | (std::uint64_t(cell.second) << 32);
+    if (v.type == ValueType::Int)
+        v.integer = std::int64_t(bits);
+    else if (v.type == ValueType::Float)
+        std::memcpy(&v.number, &bits, sizeof v.number);
+    else
+        v.text = textOf(cell);
+    return v;
+}
+
+SourcePlace CatalogueSource::placeOf(const SourceRow& row) const {
+    return {files[row.file], row.line};
 }
 
 namespace {
 
+using Kind = SourceTokenKind;
+
 constexpr int kMaxColumn = 9999;
 constexpr int kMaxIncludeDepth = 32;
+// Sources are written by hand or dumped from a database; the largest have a few megabytes.
+constexpr qint64 kMaxSourceBytes = 256 * 1024 * 1024;
 
-enum class Tok { Word, String, Ref, Bar, Comma, Colon, Equals, End };
-
-struct Token {
-    Tok kind = Tok::End;
-    std::string text;
-    int line = 0;
-};
-
-bool isWordChar(unsigned char c) {
-    return std::isalnum(c) || c == '_' || c == '-' || c == '.' || c == '/' || c == '+' || c >= 0x80;
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-// Splits one physical line into tokens; a '#' outside quotes ends the line.
-bool tokenize(const std::string& line, int lineNo, std::vector<Token>& out, std::string& error) {
-    std::size_t i = 0;
-    while (i < line.size()) {
-        const unsigned char c = line[i];
-        if (c == '#')
-            break;
-        if (std::isspace(c)) {
-            ++i;
-            continue;
+// Digits alone, with a sign, make an integer; a dot or an exponent makes a float. An empty
+// `error` with false: the word is no number at all.
+bool readNumber(std::string_view word, SourceCell& cell, std::string& error) {
+    const std::string_view body = word.substr(word[0] == '+' || word[0] == '-' ? 1 : 0);
+    const std::size_t lead = !body.empty() && body[0] == '.' ? 1 : 0;
+    if (lead >= body.size() || !isDigit(body[lead]))
+        return false;
+    const std::string_view w = word[0] == '+' ? body : word; // from_chars takes no '+'
+    const char* end = w.data() + w.size();
+    std::uint64_t bits = 0;
+    if (body.find_first_not_of("0123456789") == std::string_view::npos) {
+        std::int64_t integer = 0;
+        if (std::from_chars(w.data(), end, integer).ec != std::errc()) {
+            error = std::string(word) +
+                    " is out of range for an integer (-9223372036854775808 to 9223372036854775807); a float "
+                    "is written with a dot: " +
+                    std::string(word) + ".0";
+            return false;
         }
-        Token t;
-        t.line = lineNo;
-        if (c == '|' || c == ',' || c == ':' || c == '=') {
-            t.kind = c == '|' ? Tok::Bar : c == ',' ? Tok::Comma : c == ':' ? Tok::Colon : Tok::Equals;
-            ++i;
-            out.push_back(t);
-            continue;
+        cell.type = std::uint8_t(ValueType::Int);
+        bits = std::uint64_t(integer);
+    } else {
+        double number = 0;
+        const auto r = std::from_chars(w.data(), end, number);
+        if (r.ptr != end)
+            return false;
+        if (r.ec != std::errc()) {
+            error = std::string(word) + " is out of range for a float";
+            return false;
         }
-        bool ref = false;
-        if (c == '@') {
-            ref = true;
-            ++i;
-        }
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            bool closed = false;
-            while (i < line.size()) {
-                const char d = line[i++];
-                if (d == '"') {
-                    closed = true;
-                    break;
-                }
-                if (d != '\\') {
-                    t.text += d;
-                    continue;
-                }
-                if (i >= line.size())
-                    break;
-                const char e = line[i++];
-                switch (e) {
-                case 'n':
-                    t.text += '\n';
-                    break;
-                case 't':
-                    t.text += '\t';
-                    break;
-                case 'r':
-                    t.text += '\r';
-                    break;
-                case '"':
-                    t.text += '"';
-                    break;
-                case '\\':
-                    t.text += '\\';
-                    break;
-                default:
-                    error = std::string("unknown escape \\") + e + " in a quoted text";
-                    return false;
-                }
-            }
-            if (!closed) {
-                error = "quoted text is not closed on its line";
-                return false;
-            }
-            t.kind = ref ? Tok::Ref : Tok::String;
-        } else {
-            const std::size_t start = i;
-            while (i < line.size() && isWordChar(static_cast<unsigned char>(line[i])))
-                ++i;
-            if (i == start) {
-                error = ref ? "'@' must be followed by a key"
-                            : std::string("unexpected character '") + char(c) + "'";
-                return false;
-            }
-            t.text = line.substr(start, i - start);
-            t.kind = ref ? Tok::Ref : Tok::Word;
-        }
-        out.push_back(std::move(t));
+        cell.type = std::uint8_t(ValueType::Float);
+        std::memcpy(&bits, &number, sizeof bits);
     }
+    cell.first = std::uint32_t(bits);
+    cell.second = std::uint32_t(bits >> 32);
     return true;
 }
 
-bool looksNumeric(const std::string& w) {
-    std::size_t i = (w[0] == '+' || w[0] == '-') ? 1 : 0;
-    if (i < w.size() && w[i] == '.')
-        ++i;
-    return i < w.size() && std::isdigit(static_cast<unsigned char>(w[i]));
-}
-
-// Integer when it is digits only, else float; false when the word is no number at all.
-bool parseNumber(const std::string& word, Value& v) {
-    const std::string w = word[0] == '+' ? word.substr(1) : word;
-    const char* end = w.data() + w.size();
-    std::int64_t integer = 0;
-    auto r = std::from_chars(w.data(), end, integer);
-    if (r.ec == std::errc() && r.ptr == end) {
-        v.type = ValueType::Int;
-        v.integer = integer;
-        return true;
+// "A.B.\"C.D\"": groups separated by dots; a quoted part may hold dots. Only a comment may
+// follow the path.
+bool readTablePath(std::string_view rest, std::vector<std::string>& path, std::string& error) {
+    std::string part;
+    bool quoted = false, wasQuoted = false;
+    std::size_t i = 0;
+    for (; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (quoted) {
+            if (c == '"')
+                quoted = false;
+            else
+                part += c;
+        } else if (c == '"') {
+            quoted = wasQuoted = true;
+        } else if (c == '.') {
+            if (part.empty()) {
+                error = "a table name has an empty part";
+                return false;
+            }
+            path.push_back(std::move(part));
+            part.clear();
+        } else if (c == '#') {
+            break;
+        } else if (c != ' ' && c != '\t') {
+            part += c;
+        } else if (!part.empty() || wasQuoted) {
+            const auto next = rest.find_first_not_of(" \t", i);
+            if (next != std::string_view::npos && rest[next] != '#') {
+                error = "unexpected text after the table name";
+                return false;
+            }
+            break;
+        }
     }
-    double number = 0;
-    auto f = std::from_chars(w.data(), end, number);
-    if (f.ec == std::errc() && f.ptr == end) {
-        v.type = ValueType::Float;
-        v.number = number;
-        return true;
-    }
-    return false;
+    if (quoted)
+        error = "quoted text is not closed on its line";
+    else if (part.empty())
+        error = path.empty() ? "table needs a name" : "a table name has an empty part";
+    if (!error.empty())
+        return false;
+    path.push_back(std::move(part));
+    return true;
 }
 
 class Reader {
@@ -148,272 +151,315 @@ public:
     Reader(CatalogueSource& out, SourceError& error) : m_out(out), m_error(error) {}
 
     // The top file counts as being read, so that it cannot include itself.
-    void markTop(const std::string& path) {
-        std::error_code ec;
-        const auto canonical = std::filesystem::weakly_canonical(path, ec);
-        m_including.insert(ec ? path : canonical.string());
-    }
+    void markTop(const std::string& path) { m_including.insert(identity(path)); }
 
     bool readFile(const std::string& path, int depth) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            m_error = {{}, path + ": cannot be read"};
+        WholeFileError failure;
+        const auto bytes = ReadWholeFile(QFile::decodeName(path.c_str()), kMaxSourceBytes, &failure);
+        if (!bytes) {
+            m_error = {{}, path + ": " + failure.message.toStdString()};
             return false;
         }
-        std::ostringstream text;
-        text << in.rdbuf();
-        return readText(text.str(), path, depth);
+        return readText(std::string_view(bytes->constData(), std::size_t(bytes->size())), path, depth);
     }
 
-    bool readText(const std::string& text, const std::string& file, int depth) {
-        std::vector<std::vector<Token>> lines;
-        std::vector<std::string> raw;
-        std::istringstream in(text);
-        std::string line;
-        int lineNo = 0;
-        while (std::getline(in, line)) {
-            ++lineNo;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (lineNo == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
-                line.erase(0, 3);
-            std::vector<Token> tokens;
-            std::string error;
-            if (!tokenize(line, lineNo, tokens, error))
-                return fail(file, lineNo, error);
-            lines.push_back(std::move(tokens));
-            raw.push_back(line);
-        }
-        for (std::size_t n = 0; n < lines.size(); ++n) {
-            std::vector<Token> statement = lines[n];
-            if (statement.empty())
-                continue;
-            const int first = int(n) + 1;
-            // A row continues on the next line while its last token is '|' or ','.
-            while ((statement.back().kind == Tok::Bar || statement.back().kind == Tok::Comma) &&
-                   n + 1 < lines.size()) {
-                ++n;
-                statement.insert(statement.end(), lines[n].begin(), lines[n].end());
-            }
-            if (!readStatement(statement, raw[std::size_t(first - 1)], file, first, depth))
+    bool readText(std::string_view text, const std::string& file, int depth) {
+        m_file = std::uint32_t(m_out.files.size());
+        m_out.files.push_back(file);
+        SourceLexer lexer(text);
+        m_lexer = &lexer;
+        for (SourceToken t; read(t);) {
+            if (t.kind == Kind::End)
+                return true;
+            if (t.kind != Kind::LineEnd && !statement(t, depth))
                 return false;
         }
-        return true;
-    }
-
-private:
-    bool fail(const std::string& file, int line, const std::string& message) {
-        m_error = {{file, line}, message};
         return false;
     }
 
-    bool readStatement(const std::vector<Token>& t, const std::string& raw, const std::string& file, int line,
-                       int depth) {
-        if (t[0].kind != Tok::Word)
-            return fail(file, line, "a line starts with database, include, key, table or row");
-        const std::string& word = t[0].text;
-        if (word == "row")
-            return readRow(t, file, line);
-        if (word == "table")
-            return readTable(raw, file, line);
-        if (word == "key") {
-            if (t.size() < 2)
-                return fail(file, line, "key needs at least one key text");
-            for (std::size_t i = 1; i < t.size(); ++i) {
-                if (t[i].kind != Tok::Word && t[i].kind != Tok::String)
-                    return fail(file, line, "key takes key texts only");
-                m_out.declaredKeys.emplace_back(t[i].text, SourcePlace{file, line});
-            }
-            return true;
-        }
-        if (word == "database") {
-            if (t.size() != 2 || (t[1].kind != Tok::Word && t[1].kind != Tok::String))
-                return fail(file, line, "database takes one key");
-            if (!m_out.key.empty() && m_out.key != t[1].text)
-                return fail(file, line, "the database key is already \"" + m_out.key + "\"");
-            m_out.key = t[1].text;
-            return true;
-        }
-        if (word == "include") {
-            if (t.size() != 2 || (t[1].kind != Tok::Word && t[1].kind != Tok::String))
-                return fail(file, line, "include takes one file name");
-            return include(t[1].text, file, line, depth);
-        }
-        return fail(file, line, "unknown statement \"" + word + "\"");
+private:
+    static std::string identity(const std::string& path) {
+        std::error_code ec;
+        const auto canonical = std::filesystem::weakly_canonical(path, ec);
+        return ec ? path : canonical.string();
     }
 
-    bool include(const std::string& name, const std::string& file, int line, int depth) {
+    const std::string& fileName() const { return m_out.files[m_file]; }
+
+    bool fail(int line, std::string message) {
+        m_error = {{fileName(), line}, std::move(message)};
+        return false;
+    }
+
+    bool read(SourceToken& t) {
+        if (m_lexer->next(t))
+            return true;
+        const SourceLexError& e = m_lexer->error();
+        m_error = {{fileName(), e.line, e.column}, e.message};
+        return false;
+    }
+
+    // Reads the rest of a line that must end here.
+    bool lineEnds(int line, const char* message) {
+        SourceToken t;
+        if (!read(t))
+            return false;
+        return t.kind == Kind::LineEnd || t.kind == Kind::End || fail(line, message);
+    }
+
+    static bool isName(const SourceToken& t) { return t.kind == Kind::Word || t.kind == Kind::Text; }
+
+    std::uint32_t keyIndex(std::string_view key) {
+        const auto known = m_keyIndex.find(key);
+        if (known != m_keyIndex.end())
+            return known->second;
+        const auto index = std::uint32_t(m_out.keys.size());
+        m_out.keys.emplace_back(key);
+        m_keyIndex.emplace(m_out.keys.back(), index);
+        return index;
+    }
+
+    bool statement(const SourceToken& first, int depth) {
+        const int line = first.line;
+        if (first.kind != Kind::Word)
+            return fail(line, "a line starts with database, include, key, table or row");
+        if (first.text == "row")
+            return readRow(line);
+        if (first.text == "table")
+            return readTable(line);
+        if (first.text == "key")
+            return readKeys(line);
+        if (first.text != "database" && first.text != "include")
+            return fail(line, "unknown statement \"" + std::string(first.text) + "\"");
+        const bool database = first.text == "database";
+        const char* usage = database ? "database takes one key" : "include takes one file name";
+        SourceToken name;
+        if (!read(name))
+            return false;
+        if (!isName(name))
+            return fail(line, usage);
+        const std::string value(name.text);
+        if (!lineEnds(line, usage))
+            return false;
+        if (!database)
+            return include(value, line, depth);
+        if (!m_out.key.empty() && m_out.key != value)
+            return fail(line, "the database key is already \"" + m_out.key + "\"");
+        m_out.key = value;
+        return true;
+    }
+
+    bool readKeys(int line) {
+        SourceToken t;
+        const std::size_t before = m_out.declaredKeys.size();
+        for (;;) {
+            if (!read(t))
+                return false;
+            if (!isName(t))
+                break;
+            m_out.declaredKeys.push_back(keyIndex(t.text));
+        }
+        if (t.kind != Kind::LineEnd && t.kind != Kind::End)
+            return fail(line, "key takes key texts only");
+        return m_out.declaredKeys.size() > before || fail(line, "key needs at least one key text");
+    }
+
+    bool include(const std::string& name, int line, int depth) {
         namespace fs = std::filesystem;
         if (depth >= kMaxIncludeDepth)
-            return fail(file, line, "includes nest too deep");
-        const fs::path target = fs::path(file).parent_path() / name;
-        std::error_code ec;
-        const fs::path canonical = fs::weakly_canonical(target, ec);
-        const std::string id = ec ? target.string() : canonical.string();
+            return fail(line, "includes nest too deep");
+        const fs::path target = fs::path(fileName()).parent_path() / name;
+        const std::string id = identity(target.string());
         if (m_including.count(id))
-            return fail(file, line, "\"" + name + "\" includes itself");
+            return fail(line, "\"" + name + "\" includes itself");
+        std::error_code ec;
         if (!fs::is_regular_file(target, ec))
-            return fail(file, line, "included file \"" + name + "\" does not exist");
+            return fail(line, "included file \"" + name + "\" does not exist");
         // An included file starts without a current table and leaves the includer's as it was.
         const std::size_t table = m_table;
         const bool haveTable = m_haveTable;
+        const std::uint32_t file = m_file;
+        SourceLexer* lexer = m_lexer;
         m_haveTable = false;
         m_including.insert(id);
         const bool ok = readFile(target.string(), depth + 1);
         m_including.erase(id);
         m_table = table;
         m_haveTable = haveTable;
+        m_file = file;
+        m_lexer = lexer;
         return ok;
     }
 
-    // "table A.B.\"C.D\"": groups separated by dots; a quoted part may hold dots.
-    bool readTable(const std::string& raw, const std::string& file, int line) {
-        std::string rest = raw.substr(raw.find("table") + 5);
+    bool readTable(int line) {
         std::vector<std::string> path;
-        std::string part;
-        bool quoted = false, wasQuoted = false;
-        std::size_t i = 0;
-        for (; i < rest.size(); ++i) {
-            const char c = rest[i];
-            if (quoted) {
-                if (c == '"')
-                    quoted = false;
-                else
-                    part += c;
-            } else if (c == '"') {
-                quoted = wasQuoted = true;
-            } else if (c == '.') {
-                if (part.empty())
-                    return fail(file, line, "a table name has an empty part");
-                path.push_back(part);
-                part.clear();
-            } else if (c == '#') {
-                break;
-            } else if (!std::isspace(static_cast<unsigned char>(c))) {
-                part += c;
-            } else if (!part.empty() || wasQuoted) {
-                // blanks end the name; only a comment may follow
-                const auto next = rest.find_first_not_of(" \t", i);
-                if (next != std::string::npos && rest[next] != '#')
-                    return fail(file, line, "unexpected text after the table name");
-                break;
-            }
-        }
-        if (part.empty())
-            return fail(file, line, path.empty() ? "table needs a name" : "a table name has an empty part");
-        path.push_back(part);
+        std::string error;
+        if (!readTablePath(m_lexer->restOfLine(), path, error))
+            return fail(line, error);
         std::string id;
         for (const std::string& p : path)
             id += p + '\x1f';
-        const auto it = m_tableIndex.find(id);
-        if (it != m_tableIndex.end()) {
-            m_table = it->second;
-        } else {
-            m_table = m_out.tables.size();
-            m_tableIndex[id] = m_table;
-            m_out.tables.push_back(SourceTable{path, {}, {file, line}});
-            m_rowKeys.emplace_back();
-        }
+        const auto [it, added] = m_tableIndex.emplace(id, m_out.tables.size());
+        if (added)
+            m_out.tables.push_back(SourceTable{std::move(path), {}});
+        m_table = it->second;
         m_haveTable = true;
         return true;
     }
 
-    bool readRow(const std::vector<Token>& t, const std::string& file, int line) {
+    bool readRow(int line) {
         if (!m_haveTable)
-            return fail(file, line, "row before the first table line");
+            return fail(line, "row before the first table line");
         SourceRow row;
-        row.place = {file, line};
-        std::size_t i = 1;
-        if (i < t.size() && (t[i].kind == Tok::Word || t[i].kind == Tok::String)) {
-            row.key = t[i].text;
-            if (row.key.empty())
-                return fail(file, line, "a row key must not be empty");
-            ++i;
-        }
-        if (i < t.size()) {
-            if (t[i].kind != Tok::Colon)
-                return fail(file, line, "expected ':' before the cells of the row");
-            if (!readCells(t, i + 1, row, file))
+        row.file = m_file;
+        row.line = line;
+        row.firstCell = m_out.cells.size();
+        SourceToken t;
+        if (!read(t))
+            return false;
+        if (isName(t)) {
+            if (t.text.empty())
+                return fail(line, "a row key must not be empty");
+            row.key = keyIndex(t.text);
+            if (!read(t))
                 return false;
         }
-        if (!row.key.empty() && !m_rowKeys[m_table].insert(row.key).second)
-            return fail(file, line, "the table already has a row \"" + row.key + "\"");
-        m_out.tables[m_table].rows.push_back(std::move(row));
+        if (t.kind == Kind::Colon) {
+            if (!readCells(line))
+                return false;
+        } else if (t.kind != Kind::LineEnd && t.kind != Kind::End) {
+            return fail(line, "expected ':' before the cells of the row");
+        }
+        if (row.key != kNoKey && !m_rowKeys.insert((std::uint64_t(m_table) << 32) | row.key).second)
+            return fail(line, "the table already has a row \"" + m_out.keys[row.key] + "\"");
+        row.cellCount = std::uint32_t(m_out.cells.size() - row.firstCell);
+        m_out.tables[m_table].rows.push_back(row);
         return true;
     }
 
-    bool readCells(const std::vector<Token>& t, std::size_t i, SourceRow& row, const std::string& file) {
+    // The cells after "row KEY:", up to the end of the row's last line: a line that ends
+    // with '|' or ',' goes on on the next.
+    bool readCells(int rowLine) {
         int column = 0;
         bool expectValue = true; // at the start of a cell or after ','
         bool cellStart = true;
-        for (; i < t.size(); ++i) {
-            const Token& tok = t[i];
-            if (tok.kind == Tok::Bar) {
+        Kind last = Kind::Colon; // the last token before a line's end
+        int lastLine = rowLine;
+        SourceToken t;
+        bool haveToken = false; // t was read ahead, after a word that was no column number
+        for (;;) {
+            if (!haveToken && !read(t))
+                return false;
+            haveToken = false;
+            if (t.kind == Kind::LineEnd || t.kind == Kind::End) {
+                const bool goesOn = last == Kind::Bar || last == Kind::Comma;
+                if (goesOn && t.kind == Kind::End)
+                    return fail(lastLine, std::string("the row's last line ends with '") +
+                                              (last == Kind::Bar ? "|" : ",") +
+                                              "', so it goes on, but the file ends");
+                if (!goesOn)
+                    return true;
+                continue;
+            }
+            last = t.kind;
+            lastLine = t.line;
+            if (t.kind == Kind::Bar) {
                 if (!cellStart && expectValue)
-                    return fail(file, tok.line, "a value is missing after ','");
+                    return fail(t.line, "a value is missing after ','");
                 if (++column > kMaxColumn)
-                    return fail(file, tok.line, "too many columns");
+                    return fail(t.line, "too many columns");
                 expectValue = cellStart = true;
                 continue;
             }
-            if (tok.kind == Tok::Comma) {
+            if (t.kind == Kind::Comma) {
                 if (expectValue)
-                    return fail(file, tok.line, "a value is missing before ','");
+                    return fail(t.line, "a value is missing before ','");
                 expectValue = true;
                 continue;
             }
             if (!expectValue)
-                return fail(file, tok.line, "values of one cell are separated by ','");
-            if (cellStart && tok.kind == Tok::Word && i + 1 < t.size() && t[i + 1].kind == Tok::Equals) {
-                int target = -1;
-                const auto r = std::from_chars(tok.text.data(), tok.text.data() + tok.text.size(), target);
-                if (r.ec != std::errc() || r.ptr != tok.text.data() + tok.text.size() || target > kMaxColumn)
-                    return fail(file, tok.line, "a column number before '=' must be a number up to 9999");
-                if (target < column)
-                    return fail(file, tok.line,
-                                "column " + std::to_string(target) + " comes after column " +
-                                    std::to_string(column));
-                column = target;
-                ++i; // the '='
-                cellStart = false;
-                continue;
-            }
-            SourceValue v;
-            v.place = {file, tok.line};
-            if (!readValue(tok, v.value, file))
+                return fail(t.line, "values of one cell are separated by ','");
+            if (cellStart && t.kind == Kind::Word) {
+                const std::string_view word = t.text; // a view into the source, not the lexer's
+                const int line = t.line;
+                if (!read(t))
+                    return false;
+                if (t.kind == Kind::Equals) {
+                    if (!moveToColumn(word, line, column))
+                        return false;
+                    cellStart = false;
+                    continue;
+                }
+                haveToken = true;
+                if (!addValue(SourceToken{Kind::Word, word, line}, column))
+                    return false;
+            } else if (!addValue(t, column)) {
                 return false;
-            row.columns[column].push_back(std::move(v));
+            }
             expectValue = cellStart = false;
         }
-        if (expectValue && !cellStart)
-            return fail(file, t.back().line, "a value is missing after ','");
+    }
+
+    // "N=" at the start of a cell.
+    bool moveToColumn(std::string_view word, int line, int& column) {
+        int target = -1;
+        const char* end = word.data() + word.size();
+        const auto r = std::from_chars(word.data(), end, target);
+        if (r.ptr != end || r.ec != std::errc()) {
+            const bool number = word.find_first_not_of("-0123456789") == std::string_view::npos;
+            return fail(line,
+                        number ? "column " + std::string(word) + " before '=': columns are numbered 0 to 9999"
+                               : "\"" + std::string(word) + "\" before '=' is no column number");
+        }
+        if (target < 0 || target > kMaxColumn)
+            return fail(line, "column " + std::string(word) + " before '=': columns are numbered 0 to 9999");
+        if (target < column)
+            return fail(line,
+                        "column " + std::string(word) + " comes after column " + std::to_string(column));
+        column = target;
         return true;
     }
 
-    bool readValue(const Token& tok, Value& v, const std::string& file) {
-        switch (tok.kind) {
-        case Tok::String:
-            v.type = ValueType::Text;
-            v.text = tok.text;
-            return true;
-        case Tok::Ref:
-            v.type = ValueType::Ref;
-            v.text = tok.text;
-            return true;
-        case Tok::Word:
-            if (looksNumeric(tok.text) && parseNumber(tok.text, v))
-                return true;
-            return fail(file, tok.line,
-                        "\"" + tok.text + "\" is no number; texts need quotes, references '@'");
-        default:
-            return fail(file, tok.line, "expected a value");
+    bool addValue(const SourceToken& t, int column) {
+        SourceCell cell;
+        cell.column = std::uint16_t(column);
+        switch (t.kind) {
+        case Kind::Text:
+            if (m_out.texts.size() + t.text.size() > UINT32_MAX)
+                return fail(t.line, "the texts of the source exceed 4 GiB");
+            cell.type = std::uint8_t(ValueType::Text);
+            cell.first = std::uint32_t(m_out.texts.size());
+            cell.second = std::uint32_t(t.text.size());
+            m_out.texts += t.text;
+            break;
+        case Kind::Ref:
+            cell.type = std::uint8_t(ValueType::Ref);
+            cell.first = keyIndex(t.text);
+            cell.second = std::uint32_t(t.line);
+            break;
+        case Kind::Word: {
+            std::string error;
+            if (!readNumber(t.text, cell, error))
+                return fail(t.line, error.empty() ? "\"" + std::string(t.text) +
+                                                        "\" is no number; texts need quotes, references '@'"
+                                                  : error);
+            break;
         }
+        default:
+            return fail(t.line, "expected a value");
+        }
+        m_out.cells.push_back(cell);
+        return true;
     }
 
     CatalogueSource& m_out;
     SourceError& m_error;
+    SourceLexer* m_lexer = nullptr;
+    std::uint32_t m_file = 0;
+    // Views into m_out.keys, whose strings never move.
+    std::unordered_map<std::string_view, std::uint32_t> m_keyIndex;
     std::map<std::string, std::size_t> m_tableIndex;
-    std::vector<std::set<std::string>> m_rowKeys;
+    std::unordered_set<std::uint64_t> m_rowKeys; // table << 32 | key
     std::set<std::string> m_including;
     std::size_t m_table = 0;
     bool m_haveTable = false;

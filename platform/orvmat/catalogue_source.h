@@ -2,50 +2,75 @@
 
 #include "orvmat/value.h"
 
-#include <map>
+#include <cstdint>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvmat {
 
-// Where something was written in a catalogue source.
+// Where something was written in a catalogue source; column 0 when only the line is known.
 struct SourcePlace {
     std::string file;
     int line = 0;
+    int column = 0;
 };
 
 // A failure while reading a source or building a database from it.
 struct SourceError {
     SourcePlace place;
     std::string message;
-    // "file:line: message", or the bare message when there is no place.
+    // "file:line: message" ("file:line:column: message" with a column), or the bare message
+    // when there is no place.
     std::string toString() const;
 };
 
-// A value as written; a reference keeps the key it names until the database is built.
-struct SourceValue {
-    Value value; // for Ref: value.text holds the key
-    SourcePlace place;
+// One value of a row. A source may hold millions of values, so each is packed into twelve
+// bytes: its column, its type and two words whose meaning depends on the type:
+//   Int, Float  the 64 bits of the number, low word first
+//   Text        offset and length in CatalogueSource::texts
+//   Ref         the key's index in CatalogueSource::keys, and the line it was written on
+struct SourceCell {
+    std::uint16_t column = 0;
+    std::uint8_t type = 0; // a ValueType
+    std::uint32_t first = 0;
+    std::uint32_t second = 0;
 };
 
+// A row without key gets an identifier of its own with no key text.
+constexpr std::uint32_t kNoKey = UINT32_MAX;
+
 struct SourceRow {
-    std::string key; // empty: the row gets an identifier without key text
-    std::map<int, std::vector<SourceValue>> columns;
-    SourcePlace place;
+    std::uint32_t key = kNoKey; // index in CatalogueSource::keys
+    std::uint32_t file = 0;     // index in CatalogueSource::files
+    int line = 0;
+    // The row's values are cells[firstCell, firstCell + cellCount): by column, the values of
+    // one column in their order.
+    std::size_t firstCell = 0;
+    std::uint32_t cellCount = 0;
 };
 
 struct SourceTable {
     std::vector<std::string> path; // from the top level, one entry per group
     std::vector<SourceRow> rows;
-    SourcePlace place;
 };
 
 // Everything a source (with its included files) holds, in the order written. A table named
 // twice collects the rows of both places.
 struct CatalogueSource {
-    std::string key; // the "database" line, empty when missing
-    std::vector<std::pair<std::string, SourcePlace>> declaredKeys;
+    std::string key;                         // the "database" line, empty when missing
+    std::vector<std::string> files;          // every file read, in the order they were read
+    std::deque<std::string> keys;            // every key written (row keys, key lines, references) once
+    std::vector<std::uint32_t> declaredKeys; // the keys of "key" lines, in order
     std::vector<SourceTable> tables;
+    std::deque<SourceCell> cells; // the values of every row
+    std::string texts;            // the text values, one after the other
+
+    // A value as written; a reference's text holds its key.
+    Value valueOf(const SourceCell& cell) const;
+    std::string_view textOf(const SourceCell& cell) const; // a Text's text, a Ref's key
+    SourcePlace placeOf(const SourceRow& row) const;
 };
 
 // Reads the source file at `path` and the files it includes.

@@ -85,33 +85,33 @@ private:
     }
 
     // Keys get identifiers in the order they first appear, rows without key after them, so
-    // the same source always gives the same numbers.
+    // the same source always gives the same numbers. A key only referred to keeps 0.
     bool assignIdentifiers() {
-        for (const auto& [key, place] : m_source.declaredKeys)
+        m_keyIds.assign(m_source.keys.size(), 0);
+        for (std::uint32_t key : m_source.declaredKeys)
             keyId(key);
         for (const SourceTable& table : m_source.tables)
             for (const SourceRow& row : table.rows)
-                if (!row.key.empty())
+                if (row.key != kNoKey)
                     keyId(row.key);
         for (const SourceTable& table : m_source.tables)
             for (const SourceRow& row : table.rows)
-                m_rowIds.push_back(row.key.empty() ? ++m_lastId : m_keyIds.at(row.key));
+                m_rowIds.push_back(row.key == kNoKey ? ++m_lastId : m_keyIds[row.key]);
         return true;
     }
 
-    std::int64_t keyId(const std::string& key) {
-        const auto [it, added] = m_keyIds.emplace(key, m_lastId + 1);
-        if (added) {
-            ++m_lastId;
-            m_keyOrder.push_back(key);
-        }
-        return it->second;
+    void keyId(std::uint32_t key) {
+        if (m_keyIds[key] != 0)
+            return;
+        m_keyIds[key] = ++m_lastId;
+        m_keyOrder.push_back(key);
     }
 
     bool writeIdentifiers() {
-        for (const std::string& key : m_keyOrder) {
-            sqlite3_bind_int64(m_ident, 1, m_keyIds.at(key));
-            sqlite3_bind_text(m_ident, 2, key.c_str(), int(key.size()), SQLITE_TRANSIENT);
+        for (std::uint32_t key : m_keyOrder) {
+            const std::string& text = m_source.keys[key];
+            sqlite3_bind_int64(m_ident, 1, m_keyIds[key]);
+            sqlite3_bind_text(m_ident, 2, text.data(), int(text.size()), SQLITE_STATIC);
             if (!step(m_ident))
                 return false;
         }
@@ -165,41 +165,50 @@ private:
     }
 
     bool writeCells(std::int64_t tbl, std::int64_t id, const SourceRow& row) {
-        for (const auto& [column, values] : row.columns) {
-            for (std::size_t j = 0; j < values.size(); ++j) {
-                const SourceValue& v = values[j];
-                sqlite3_bind_int64(m_cell, 1, tbl);
-                sqlite3_bind_int64(m_cell, 2, id);
-                sqlite3_bind_int(m_cell, 3, column);
-                sqlite3_bind_int(m_cell, 4, int(j));
-                sqlite3_bind_int(m_cell, 5, int(v.value.type));
-                switch (v.value.type) {
-                case ValueType::Text:
-                    sqlite3_bind_text(m_cell, 6, v.value.text.c_str(), int(v.value.text.size()),
-                                      SQLITE_TRANSIENT);
-                    break;
-                case ValueType::Int:
-                    sqlite3_bind_int64(m_cell, 6, v.value.integer);
-                    break;
-                case ValueType::Float:
-                    sqlite3_bind_double(m_cell, 6, v.value.number);
-                    break;
-                case ValueType::Ref: {
-                    const auto it = m_keyIds.find(v.value.text);
-                    if (it == m_keyIds.end()) {
-                        sqlite3_reset(m_cell);
-                        m_error = {v.place, "reference to the unknown key \"" + v.value.text + "\""};
-                        return false;
-                    }
-                    sqlite3_bind_int64(m_cell, 6, it->second);
-                    break;
-                }
-                }
-                if (!step(m_cell))
-                    return false;
-            }
+        int valueIndex = 0;
+        int column = -1;
+        for (std::size_t n = row.firstCell; n < row.firstCell + row.cellCount; ++n) {
+            const SourceCell& cell = m_source.cells[n];
+            valueIndex = cell.column == column ? valueIndex + 1 : 0;
+            column = cell.column;
+            sqlite3_bind_int64(m_cell, 1, tbl);
+            sqlite3_bind_int64(m_cell, 2, id);
+            sqlite3_bind_int(m_cell, 3, column);
+            sqlite3_bind_int(m_cell, 4, valueIndex);
+            sqlite3_bind_int(m_cell, 5, cell.type);
+            if (!bindValue(cell, row))
+                return false;
+            if (!step(m_cell))
+                return false;
         }
         return true;
+    }
+
+    bool bindValue(const SourceCell& cell, const SourceRow& row) {
+        switch (ValueType(cell.type)) {
+        case ValueType::Text: {
+            const std::string_view text = m_source.textOf(cell);
+            sqlite3_bind_text(m_cell, 6, text.data(), int(text.size()), SQLITE_STATIC);
+            return true;
+        }
+        case ValueType::Int:
+            sqlite3_bind_int64(m_cell, 6, m_source.valueOf(cell).integer);
+            return true;
+        case ValueType::Float:
+            sqlite3_bind_double(m_cell, 6, m_source.valueOf(cell).number);
+            return true;
+        case ValueType::Ref:
+            if (m_keyIds[cell.first] == 0) {
+                sqlite3_reset(m_cell);
+                SourcePlace place = m_source.placeOf(row);
+                place.line = int(cell.second);
+                m_error = {place, "reference to the unknown key \"" + m_source.keys[cell.first] + "\""};
+                return false;
+            }
+            sqlite3_bind_int64(m_cell, 6, m_keyIds[cell.first]);
+            return true;
+        }
+        return false;
     }
 
     const CatalogueSource& m_source;
@@ -209,8 +218,8 @@ private:
     sqlite3_stmt* m_table = nullptr;
     sqlite3_stmt* m_row = nullptr;
     sqlite3_stmt* m_cell = nullptr;
-    std::map<std::string, std::int64_t> m_keyIds;
-    std::vector<std::string> m_keyOrder;
+    std::vector<std::int64_t> m_keyIds;    // by key index
+    std::vector<std::uint32_t> m_keyOrder; // key indices in the order of their identifiers
     std::vector<std::int64_t> m_rowIds;
     std::map<std::pair<std::int64_t, std::string>, std::int64_t> m_tableIds;
     std::int64_t m_lastId = 0;

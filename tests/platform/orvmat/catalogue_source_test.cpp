@@ -1,11 +1,15 @@
-// The catalogue source reader: what each written form becomes. Errors with file and line
-// are covered through the command in the tool's tests.
+// The catalogue source reader: what each written form becomes, and where and why a source is
+// refused.
 
 #include "orvmat/catalogue_source.h"
 
 #include "test_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <tuple>
 
 using namespace orvmat;
 using orvane::test::FolderTest;
@@ -19,45 +23,42 @@ CatalogueSource read(const std::string& text) {
     return source;
 }
 
-std::string readError(const std::string& text) {
-    CatalogueSource source;
-    SourceError error;
-    EXPECT_FALSE(readCatalogueSourceText(text, "test.orvsrc", source, error));
-    return error.toString();
+// A row's values as "column:type value" (T text, I integer, F float, R reference).
+std::string describe(const CatalogueSource& s, const SourceRow& row) {
+    std::string text;
+    for (std::size_t n = row.firstCell; n < row.firstCell + row.cellCount; ++n) {
+        const Value v = s.valueOf(s.cells[n]);
+        text += (text.empty() ? "" : " ") + std::to_string(s.cells[n].column) + ":" + "?TIFR"[int(v.type)];
+        char number[32];
+        if (v.type == ValueType::Int)
+            text += std::to_string(v.integer);
+        else if (v.type == ValueType::Float)
+            text += std::string(number, std::size_t(std::snprintf(number, sizeof number, "%g", v.number)));
+        else
+            text += v.text;
+    }
+    return text;
 }
 
 } // namespace
 
-TEST(CatalogueSource, TypesValuesByHowTheyAreWritten) {
-    const auto s = read("table T\nrow R: \"12\" | 12 | 12.0 | 2. | -1e3 | +5 | @R | \"a\\tb\\\\\"\n");
-    const auto& c = s.tables.at(0).rows.at(0).columns;
-    ASSERT_EQ(c.size(), 8u);
-    EXPECT_EQ(c.at(0)[0].value.type, ValueType::Text);
-    EXPECT_EQ(c.at(1)[0].value.type, ValueType::Int);
-    EXPECT_EQ(c.at(1)[0].value.integer, 12);
-    EXPECT_EQ(c.at(2)[0].value.type, ValueType::Float);
-    EXPECT_EQ(c.at(3)[0].value.type, ValueType::Float);
-    EXPECT_DOUBLE_EQ(c.at(4)[0].value.number, -1000.0);
-    EXPECT_EQ(c.at(5)[0].value.integer, 5);
-    EXPECT_EQ(c.at(6)[0].value.type, ValueType::Ref);
-    EXPECT_EQ(c.at(6)[0].value.text, "R");
-    EXPECT_EQ(c.at(7)[0].value.text, "a\tb\\");
-}
-
-TEST(CatalogueSource, PlacesCellsByBarsColumnNumbersAndContinuationLines) {
-    const auto s = read("table T\r\nrow R: 1, 2 | | 5= 3 |\r\n  4 # comment | 9\r\n  row S\r\nrow: 7\n");
-    const auto& rows = s.tables.at(0).rows;
-    ASSERT_EQ(rows.size(), 3u);
-    const auto& c = rows[0].columns;
-    EXPECT_EQ(c.at(0).size(), 2u);
-    EXPECT_FALSE(c.count(1)) << "an empty cell holds nothing";
-    EXPECT_EQ(c.at(5)[0].value.integer, 3);
-    EXPECT_EQ(c.at(6)[0].value.integer, 4);
-    EXPECT_EQ(c.size(), 3u) << "the comment hides '| 9'";
-    EXPECT_EQ(rows[1].key, "S");
-    EXPECT_TRUE(rows[1].columns.empty());
-    EXPECT_EQ(rows[2].key, "");
-    EXPECT_EQ(rows[2].place.line, 5);
+TEST(CatalogueSource, ReadsValuesAndPlacesThemInTheirColumns) {
+    const std::tuple<std::string, std::string> cases[] = {
+        {"row R: \"12\" | 12 | 12.0 | 2. | -1e3 | +5 | @R | \"a\\tb\\\\\" | -.5 | 9223372036854775807",
+         "0:T12 1:I12 2:F12 3:F2 4:F-1000 5:I5 6:RR 7:Ta\tb\\ 8:F-0.5 9:I9223372036854775807"},
+        {"row R: 1, 2 | | 5= 3 |\r\n  4 # comment | 9\r\n", "0:I1 0:I2 5:I3 6:I4"},
+        {"row R: 1,\n\n# a comment line\n  @\"k \\\"1\\\"\" | 1= \"Größe\"", "0:I1 0:Rk \"1\" 1:TGröße"},
+    };
+    for (const auto& [row, values] : cases) {
+        const auto s = read("table T\n" + row + "\nrow S\nrow: 7\n");
+        const auto& rows = s.tables.at(0).rows;
+        ASSERT_EQ(rows.size(), 3u) << row;
+        EXPECT_EQ(describe(s, rows[0]), values);
+        EXPECT_EQ(s.keys[rows[1].key], "S");
+        EXPECT_EQ(rows[1].cellCount, 0u);
+        EXPECT_EQ(rows[2].key, kNoKey);
+        EXPECT_EQ(s.placeOf(rows[2]).line, std::count(row.begin(), row.end(), '\n') + 4) << row;
+    }
 }
 
 TEST(CatalogueSource, ReadsTablePathsKeysAndTheDatabaseKey) {
@@ -66,18 +67,65 @@ TEST(CatalogueSource, ReadsTablePathsKeysAndTheDatabaseKey) {
                         "table A.\"B.C\".D # a comment\nrow X\ntable Other\ntable A.\"B.C\".D\nrow Y\n");
     EXPECT_EQ(s.key, "RS_A");
     ASSERT_EQ(s.declaredKeys.size(), 2u);
-    EXPECT_EQ(s.declaredKeys[1].first, "K 2");
+    EXPECT_EQ(s.keys[s.declaredKeys[1]], "K 2");
     ASSERT_EQ(s.tables.size(), 2u) << "naming a table again adds to it";
     EXPECT_EQ(s.tables[0].path, (std::vector<std::string>{"A", "B.C", "D"}));
     EXPECT_EQ(s.tables[0].rows.size(), 2u);
+}
 
-    EXPECT_NE(readError("database A\ndatabase B\n").find("test.orvsrc:2:"), std::string::npos);
-    EXPECT_NE(readError("table A B\n").find("after the table name"), std::string::npos);
-    EXPECT_NE(readError("table T\nrow R 1\n").find("expected ':'"), std::string::npos);
-    EXPECT_NE(readError("table T\nrow R: 10000= 1\n").find("9999"), std::string::npos);
-    EXPECT_NE(readError("table T\nrow R: 1 2\n").find("separated by ','"), std::string::npos);
-    EXPECT_NE(readError("table T\nrow R: \"x\\q\"\n").find("unknown escape"), std::string::npos);
-    EXPECT_NE(readError("table T\nrow R: @\n").find("followed by a key"), std::string::npos);
+TEST(CatalogueSource, ErrorsNameFileLineAndWhatIsWrong) {
+    const std::tuple<const char*, const char*> cases[] = {
+        {"database A\ndatabase B\n", "test.orvsrc:2: the database key is already \"A\""},
+        {"table A B\n", "test.orvsrc:1: unexpected text after the table name"},
+        {"table \"A\n", "test.orvsrc:1: quoted text is not closed"},
+        {"table T\nrow R 1\n", "test.orvsrc:2: expected ':'"},
+        {"table T\nrow R: 10000= 1\n",
+         "test.orvsrc:2: column 10000 before '=': columns are numbered 0 to 9999"},
+        {"table T\nrow R: x= 1\n", "test.orvsrc:2: \"x\" before '=' is no column number"},
+        {"table T\nrow R: 1 2\n", "test.orvsrc:2: values of one cell are separated by ','"},
+        {"table T\nrow R: \"x\\q\"\n", "test.orvsrc:2:10: unknown escape \\q"},
+        {"table T\nrow R: @\n", "test.orvsrc:2:9: '@' must be followed by a key"},
+        {"table T\nrow R: 1 ; 2\n", "test.orvsrc:2:10: unexpected character ';'"},
+        {"table T\nrow R: 1,\n", "test.orvsrc:2: the row's last line ends with ','"},
+        {"table T\nrow R: -9223372036854775809\n", "out of range for an integer"},
+        {"table T\nrow R: 1e999\n", "test.orvsrc:2: 1e999 is out of range for a float"},
+        {"table T\nrow R: +-5\n", "test.orvsrc:2: \"+-5\" is no number"},
+        {"key A |\n", "test.orvsrc:1: key takes key texts only"},
+        {"table T\nrow \"\": 1\n", "test.orvsrc:2: a row key must not be empty"},
+    };
+    for (const auto& [text, message] : cases) {
+        CatalogueSource source;
+        SourceError error;
+        EXPECT_FALSE(readCatalogueSourceText(text, "test.orvsrc", source, error)) << text;
+        EXPECT_NE(error.toString().find(message), std::string::npos) << error.toString();
+    }
+}
+
+// Sources that were once read wrongly, kept under tests/data/orvmat/sources.
+TEST(CatalogueSource, RegressionSourcesAreRefusedWithTheirPlace) {
+    const std::tuple<const char*, const char*> cases[] = {
+        // accepted as it was, bytes that are no UTF-8 included
+        {"invalid-utf8.orvsrc", "invalid-utf8.orvsrc:3:21: the text is not UTF-8 here (byte 0xC3)"},
+        // stored as a float
+        {"integer-out-of-range.orvsrc",
+         "integer-out-of-range.orvsrc:2: 99999999999999999999 is out of range for "
+         "an integer"},
+        // accepted, while a row ending in ',' was refused
+        {"bar-at-end-of-file.orvsrc",
+         "bar-at-end-of-file.orvsrc:2: the row's last line ends with '|', so it goes "
+         "on, but the file ends"},
+        // "column -5 comes after column 1"
+        {"negative-column.orvsrc",
+         "negative-column.orvsrc:2: column -5 before '=': columns are numbered 0 to 9999"},
+    };
+    for (const auto& [file, message] : cases) {
+        const std::string path =
+            orvane::test::testDataPath(QStringLiteral("orvmat/sources/") + QLatin1String(file)).toStdString();
+        CatalogueSource source;
+        SourceError error;
+        EXPECT_FALSE(readCatalogueSource(path, source, error)) << file;
+        EXPECT_NE(error.toString().find(message), std::string::npos) << error.toString();
+    }
 }
 
 TEST_F(FolderTest, IncludedFilesKeepTheIncludersCurrentTable) {
@@ -89,7 +137,8 @@ TEST_F(FolderTest, IncludedFilesKeepTheIncludersCurrentTable) {
     ASSERT_TRUE(readCatalogueSource(main.toStdString(), s, error)) << error.toString();
     ASSERT_EQ(s.tables.size(), 2u);
     EXPECT_EQ(s.tables[0].rows.size(), 2u);
-    EXPECT_EQ(s.tables[1].rows.at(0).place.file,
+    EXPECT_EQ(s.placeOf(s.tables[0].rows[1]).file, main.toStdString());
+    EXPECT_EQ(s.placeOf(s.tables[1].rows.at(0)).file,
               folder.filePath(QStringLiteral("sub/part.orvsrc")).toStdString());
 
     folder.write(QStringLiteral("rowonly.orvsrc"), "row Z: 1\n");
