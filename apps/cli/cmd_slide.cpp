@@ -10,7 +10,6 @@
 #include "corekit/whole_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonObject>
@@ -243,14 +242,15 @@ int runBuild(const QStringList& args, CommandIo& io) {
         return UsageError;
     }
     const QString descPath = reader.positional().first();
-    QFile file(descPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        io.err << descPath << ": cannot be read\n";
+    WholeFileError failure;
+    const auto text = ReadWholeFile(descPath, kMaxSlideDescriptionBytes, &failure);
+    if (!text) {
+        io.err << failure.ToString() << "\n";
         return WorkFailed;
     }
     std::vector<DescribedSlide> slides;
     SlideDescriptionError error;
-    if (!ReadSlideDescription(QString::fromUtf8(file.readAll()), slides, error)) {
+    if (!ReadSlideDescription(QString::fromUtf8(*text), slides, error)) {
         io.err << descPath << ':' << error.line << ": " << error.message << '\n';
         return WorkFailed;
     }

@@ -37,3 +37,6 @@ struct SlideDescriptionError {
 // Answers false and fills error at the first line that cannot be read.
 bool ReadSlideDescription(const QString& text, std::vector<DescribedSlide>& slides,
                           SlideDescriptionError& error);
+
+// Description files are read whole up to this size; those in use have a few kilobytes.
+constexpr qint64 kMaxSlideDescriptionBytes = 16 * 1024 * 1024;

@@ -88,9 +88,7 @@ TEST_F(SlideCommandTest, RenderDrawsPngAndSvg) {
 // Damaged files are refused naming the check they fail, or read with a warning about what
 // was left out; the regression slides lie in tests/data/slides.
 TEST_F(SlideCommandTest, DamagedFilesAreRefusedOrWarnedAbout) {
-    folder.write("text.sld", "not a slide at all, but long enough to have a header");
     folder.write("empty.sld", "");
-    folder.write("short.sld", QByteArray("AutoCAD Slide\r\n\x1a\0\x56\x02\x64\0\x64", 22));
     const QString svg = folder.filePath("out.svg");
     struct Case {
         QString file;
@@ -99,16 +97,16 @@ TEST_F(SlideCommandTest, DamagedFilesAreRefusedOrWarnedAbout) {
         QString message;
     };
     const Case cases[] = {
-        {folder.filePath("text.sld"),
+        {testDataPath("slides/not-a-slide.sld"),
          {"info"},
          1,
-         "text.sld: not a slide file: it does not start with the slide identification "
+         "not-a-slide.sld: not a slide file: it does not start with the slide identification "
          "(found \"not a slide at al\")"},
         {folder.filePath("empty.sld"), {"points"}, 1, "empty.sld: not a slide file: the file is empty"},
-        {folder.filePath("short.sld"),
+        {testDataPath("slides/header-cut-short.sld"),
          {"render", "-o", svg},
          1,
-         "short.sld: not a slide file: the header is cut short: 22 of 31 bytes"},
+         "header-cut-short.sld: not a slide file: the header is cut short: 22 of 31 bytes"},
         {folder.filePath("none.sld"), {"points"}, 1, "none.sld: does not exist"},
         {testDataPath("slides/cut-mid-record.sld"),
          {"points"},
@@ -138,10 +136,11 @@ TEST_F(SlideCommandTest, BuildWritesEverySlideOfADescription) {
     EXPECT_EQ(result.out, "Heizung/Pumpe.sld\nGas/Hahn.sld\n");
     EXPECT_EQ(runOrvane({"slide", "points", outDir + "/Gas/Hahn.sld"}).out, "0 0 0\n200 100 7\n");
 
-    const QString broken = folder.write("broken.txt", "slide A\nline 1 2\nend\n");
-    const auto failed = runOrvane({"slide", "build", broken, "-o", outDir});
+    const auto failed =
+        runOrvane({"slide", "build", testDataPath("slides/colour-out-of-range.txt"), "-o", outDir});
     EXPECT_EQ(failed.status, 1);
-    EXPECT_TRUE(failed.err.contains(":2: ")) << qPrintable(failed.err);
+    EXPECT_TRUE(failed.err.contains("colour-out-of-range.txt:3: colour numbers are 0 to 255, not 300"))
+        << qPrintable(failed.err);
 }
 
 } // namespace

@@ -1,0 +1,1 @@
+not a slide at all, but long enough to have a header
