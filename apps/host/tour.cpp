@@ -104,9 +104,13 @@ void Tour::StepMainWindow() {
         if (!toolbar)
             return QStringLiteral("no toolbar opened");
         toolbar->move(m_window.mapToGlobal(kToolbarInPicture));
-        const auto first = [toolbar] { return DialogButton(toolbar, kFirstSymbolButton); };
-        if (!WaitFor([&] { return first() && first()->isVisible(); }, 2000))
-            return QStringLiteral("the toolbar shows no symbol button");
+        // Both windows load their first page just after they show.
+        const auto filled = [](QWidget* window) {
+            QAbstractButton* first = window ? DialogButton(window, kFirstSymbolButton) : nullptr;
+            return first && first->isVisible();
+        };
+        if (!WaitFor([&] { return filled(toolbar) && filled(m_window.SymbolsWindow()); }, 5000))
+            return QStringLiteral("the toolbar or the symbols window shows no symbol button");
         Settle();
         m_picture = m_window.grab().toImage();
         QPainter painter(&m_picture);
