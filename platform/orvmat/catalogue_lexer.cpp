@@ -54,6 +54,10 @@ bool SourceLexer::startLine() {
     if (m_lineEnd > m_pos && m_text[m_lineEnd - 1] == '\r')
         --m_lineEnd;
     m_inLine = true;
+    // A database keeps its texts as C strings, which would end at a NUL.
+    if (const void* nul = std::memchr(m_text.data() + m_pos, '\0', m_lineEnd - m_pos))
+        return fail(std::size_t(static_cast<const char*>(nul) - m_text.data()),
+                    "a NUL character is not allowed");
     const qsizetype invalid =
         FindInvalidUtf8(QByteArray::fromRawData(m_text.data() + m_pos, qsizetype(m_lineEnd - m_pos)));
     if (invalid < 0)
