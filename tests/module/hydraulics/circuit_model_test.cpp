@@ -86,30 +86,31 @@ TEST(CircuitModel, TypeListIsInDisplayOrderWithNamesForValidTypesOnly) {
 }
 
 TEST(OptionRules, EachTypeShowsItsOptionsAndLabels) {
-    for (int type : {0, 2}) {
-        const auto rules = OptionRulesFor(type);
-        EXPECT_TRUE(rules.valveOptionsShown);
-        EXPECT_EQ(rules.extraOption, ExtraOption::None);
-        EXPECT_STREQ(rules.radioLabels[0], "Dreiwege-Armatur");
+    const struct {
+        int type;
+        bool valveOptions;
+        ExtraOption extra, binding;
+        const char *firstRadio, *extraLabel;
+    } cases[] = {
+        {0, true, ExtraOption::None, ExtraOption::CheckValve, "Dreiwege-Armatur", nullptr},
+        {1, true, ExtraOption::Throttle, ExtraOption::Throttle, "Dreiwege-Armatur", "mit Drosselventil"},
+        {2, true, ExtraOption::None, ExtraOption::CheckValve, "Dreiwege-Armatur", nullptr},
+        {3, true, ExtraOption::CheckValve, ExtraOption::CheckValve, "Dreiwege-Armatur",
+         "mit Rückflussverhinderer"},
+        {4, false, ExtraOption::None, ExtraOption::CheckValve, nullptr, nullptr},
+        {5, true, ExtraOption::None, ExtraOption::CheckValve, "Zweiwege-Armatur", nullptr},
+        {6, true, ExtraOption::None, ExtraOption::CheckValve, "Zweiwege-Armatur", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto rules = OptionRulesFor(c.type);
+        EXPECT_EQ(rules.valveOptionsShown, c.valveOptions) << c.type;
+        EXPECT_EQ(rules.extraOption, c.extra) << c.type;
+        EXPECT_EQ(ExtraOptionBinding(c.type), c.binding) << c.type;
+        if (c.firstRadio)
+            EXPECT_STREQ(rules.radioLabels[0], c.firstRadio) << c.type;
+        if (c.extraLabel)
+            EXPECT_STREQ(rules.extraLabel, c.extraLabel) << c.type;
     }
-    const auto constant = OptionRulesFor(1);
-    EXPECT_EQ(constant.extraOption, ExtraOption::Throttle);
-    EXPECT_STREQ(constant.extraLabel, "mit Drosselventil");
-    const auto injection = OptionRulesFor(3);
-    EXPECT_EQ(injection.extraOption, ExtraOption::CheckValve);
-    EXPECT_STREQ(injection.extraLabel, "mit Rückflussverhinderer");
-    EXPECT_FALSE(OptionRulesFor(4).valveOptionsShown);
-    EXPECT_EQ(OptionRulesFor(4).extraOption, ExtraOption::None);
-    for (int type : {5, 6}) {
-        const auto rules = OptionRulesFor(type);
-        EXPECT_TRUE(rules.valveOptionsShown);
-        EXPECT_STREQ(rules.radioLabels[0], "Zweiwege-Armatur");
-        EXPECT_STREQ(rules.radioLabels[1], "Zweiwege-Ventil");
-        EXPECT_STREQ(rules.radioLabels[2], "Zweiwege-Hahn");
-    }
-    EXPECT_EQ(ExtraOptionBinding(1), ExtraOption::Throttle);
-    for (int type : {0, 2, 3, 4, 5, 6})
-        EXPECT_EQ(ExtraOptionBinding(type), ExtraOption::CheckValve) << type;
 }
 
 class CircuitSettings : public FolderTest {};
