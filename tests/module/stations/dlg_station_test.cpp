@@ -118,17 +118,17 @@ namespace {
 class WizardDialogTest : public StationDialogTest {
 protected:
     WizardDialogTest() {
-        StationDb a(memory, QStringLiteral("A"), 2);
-        const RowId wt = a.exchanger(QStringLiteral("WT"), {{65, 10, 50, {{6, 300, 22}, {18, 1200, 30}}}});
-        const RowId plain = a.product(QStringLiteral("D_1"), wt);
-        const RowId metered = a.product(QStringLiteral("D_2"), wt);
+        StationDb a(memory, "A", 2);
+        const RowId wt = a.exchanger("WT", {{65, 10, 50, {{6, 300, 22}, {18, 1200, 30}}}});
+        const RowId plain = a.product("D_1", wt);
+        const RowId metered = a.product("D_2", wt);
         a.daten(metered, DatenColumn::HeatMeter, {1});
         a.entry(a.selection("Auswahl1_1"), "WOST_GRP", "Wohnungsstationen");
         const auto products = a.selection("Auswahl1_1/Auswahl2_1");
         a.entry(products, "P_1", "Station 1", plain);
         const RowId p2 = a.entry(products, "P_2", "Station 2", metered);
-        a.selectionCell(products, p2, 8, {QStringLiteral("https://example.invalid/p2")});
-        a.selectionCell(products, p2, 3, {QStringLiteral("p2")});
+        a.selectionCell(products, p2, 8, {"https://example.invalid/p2"});
+        a.selectionCell(products, p2, 3, {"p2"});
         // A blue station on a magenta (transparent) ground.
         QImage picture(100, 80, QImage::Format_RGB32);
         picture.fill(Qt::magenta);
@@ -148,7 +148,7 @@ protected:
     template <class W> W* item(CDlgWohnungsstation& d, int id) { return qobject_cast<W*>(d.GetDlgItem(id)); }
 
     FixedCatalogs catalogs{{{"Hersteller A", "A", folder.path()}}};
-    CNode input{QStringLiteral("Input")};
+    CNode input{"Input"};
     bool initialized = false;
 };
 
@@ -255,8 +255,8 @@ protected:
     void SetUp() override {
         m_style = QApplication::style()->name();
         m_font = QApplication::font();
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setFont(QFont("Liberation Sans", 9));
         m_flashTime = QApplication::cursorFlashTime();
         QApplication::setCursorFlashTime(0); // a steady caret in the focused field
     }
@@ -282,21 +282,21 @@ private:
 
 TEST_F(StationScreenshot, RequirementDialogs) {
     CDlgAnforderungTw tw(tReqTw{}, {true, 0});
-    EXPECT_TRUE(MatchesReference(shot(tw, {360, 260}), QStringLiteral("stations/dialog_anforderung_tw")));
+    EXPECT_TRUE(MatchesReference(shot(tw, {360, 260}), "stations/dialog_anforderung_tw"));
     tReqHz req;
     req.tVLMin = 25;
     req.tVLMax = 45;
     req.tVL = 35;
     req.tRL = 28;
     CDlgAnforderungHz hz(req);
-    EXPECT_TRUE(MatchesReference(shot(hz, {360, 300}), QStringLiteral("stations/dialog_anforderung_hz")));
+    EXPECT_TRUE(MatchesReference(shot(hz, {360, 300}), "stations/dialog_anforderung_hz"));
 }
 
 TEST_F(StationScreenshot, WizardWithAMeteredStation) {
     const auto d = open(&input);
     ASSERT_TRUE(initialized);
     emit item<QComboBox>(*d, 1004)->activated(1);
-    EXPECT_TRUE(MatchesReference(shot(*d, {820, 600}), QStringLiteral("stations/dialog_wohnungsstation")));
+    EXPECT_TRUE(MatchesReference(shot(*d, {820, 600}), "stations/dialog_wohnungsstation"));
 }
 
 TEST_F(WizardDialogTest, FailingCheckShowsWhyInTheDiagram) {

@@ -15,9 +15,8 @@ TEST(FailureDiagram, TheLimitCrossed) {
     MemoryDb memory;
     ScopedMaterialDb useDb{memory};
     MessageLog messages;
-    StationDb s(memory, QStringLiteral("D"), 2);
-    const RowId wt =
-        s.exchanger(QStringLiteral("WT"), {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}}});
+    StationDb s(memory, "D", 2);
+    const RowId wt = s.exchanger("WT", {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}}});
     tCatalog catalog;
     catalog.mmdKey = s.key;
     catalog.data = s.datenTable;
@@ -25,7 +24,7 @@ TEST(FailureDiagram, TheLimitCrossed) {
     tWizardState w;
     w.catalog = &catalog;
     w.product.supported = 1;
-    w.product.dataRow = s.product(QStringLiteral("P"), wt);
+    w.product.dataRow = s.product("P", wt);
     w.product.heatExchangerId = wt;
     struct Case {
         double fr, tVL;
@@ -46,6 +45,6 @@ TEST(FailureDiagram, TheLimitCrossed) {
         EXPECT_EQ(d.limitFlow, c.limitFlow) << c.fr;
         EXPECT_EQ(d.points.size(), c.limit == tFailureDiagram::Limit::NoCurve ? 0u : 3u);
     }
-    w.product.heatExchangerId = memory.idOf(QStringLiteral("NO_SUCH_EXCHANGER"));
+    w.product.heatExchangerId = memory.idOf("NO_SUCH_EXCHANGER");
     EXPECT_FALSE(FailureDiagramOf(w).valid);
 }

@@ -101,12 +101,12 @@ TEST_F(SampleCatalogsTest, VersionsTreesAndManufacturerData) {
     const WoSt::tCatalog& quellwerk = *catalogs[1];
     EXPECT_EQ(auenhof.version, 1);
     EXPECT_EQ(quellwerk.version, 3);
-    EXPECT_EQ(auenhof.url, QStringLiteral("https://auenhof-thermotechnik.example"));
+    EXPECT_EQ(auenhof.url, "https://auenhof-thermotechnik.example");
     EXPECT_TRUE(QFileInfo::exists(auenhof.logo)) << qPrintable(auenhof.logo);
     EXPECT_TRUE(QFileInfo::exists(quellwerk.logo)) << qPrintable(quellwerk.logo);
     // Group, series, station: three levels; the unused second group row stays out.
     ASSERT_EQ(auenhof.root->children.size(), 2u);
-    EXPECT_EQ(auenhof.root->children[0]->name, QStringLiteral("Wohnungsstationen"));
+    EXPECT_EQ(auenhof.root->children[0]->name, "Wohnungsstationen");
     EXPECT_EQ(auenhof.root->children[0]->children[1]->children[1]->level, 3);
     EXPECT_EQ(quellwerk.root->children.size(), 3u);
 }
@@ -148,7 +148,7 @@ TEST_F(SampleCatalogsTest, EveryProductLoadsWithItsFilesAndPassesAFittingCheck) 
 }
 
 TEST_F(SampleCatalogsTest, HeatingRodStationAtALowSupplyTemperature) {
-    WoSt::tWizardState w = wizardFor(*catalogs[1], QStringLiteral("QW_WS_H40"));
+    WoSt::tWizardState w = wizardFor(*catalogs[1], "QW_WS_H40");
     // No curve reaches 58 °C hot water; at 50 °C supply the hottest curve gives 45 °C and
     // the rod heats the rest.
     w.reqTw.tVL = 50.0;
@@ -157,18 +157,18 @@ TEST_F(SampleCatalogsTest, HeatingRodStationAtALowSupplyTemperature) {
     WoSt::CheckStation(w);
     EXPECT_TRUE(w.display.drawEnabled) << qPrintable(w.display.result);
     EXPECT_EQ(w.design.tW, 45.0);
-    EXPECT_TRUE(w.display.result.contains(QStringLiteral(", Heizstab "))) << qPrintable(w.display.result);
+    EXPECT_TRUE(w.display.result.contains(", Heizstab ")) << qPrintable(w.display.result);
 
     w.reqTw.fr = 8.0; // about 7 kW needed, the rod has 6 kW
     WoSt::CheckStation(w);
     EXPECT_FALSE(w.display.drawEnabled);
     EXPECT_TRUE(w.display.result.startsWith(
-        QStringLiteral("Fehler: Die maximale elektrische Leistung des Zusatzheizstabs reicht nicht aus.")));
+        "Fehler: Die maximale elektrische Leistung des Zusatzheizstabs reicht nicht aus."));
 }
 
 TEST_F(SampleCatalogsTest, FloorHeatingDistributorOfTheDevice) {
     WoSt::tCatalog& quellwerk = *catalogs[1];
-    WoSt::tWizardState w = wizardFor(quellwerk, QStringLiteral("QW_FBH_M6"));
+    WoSt::tWizardState w = wizardFor(quellwerk, "QW_FBH_M6");
     EXPECT_EQ(WoSt::MaxFbhCircuits(quellwerk, w.product), 6);
     EXPECT_EQ(w.product.explode, 1);
     w.reqHz.tVL = 35.0;
@@ -177,26 +177,26 @@ TEST_F(SampleCatalogsTest, FloorHeatingDistributorOfTheDevice) {
     EXPECT_TRUE(w.display.fbhEnabled);
     EXPECT_EQ(w.reqHz.tVLMin, 25);
     EXPECT_EQ(w.reqHz.tVLMax, 45);
-    EXPECT_TRUE(w.display.result.contains(QStringLiteral("Anzahl der FBH-Kreise festlegen")));
+    EXPECT_TRUE(w.display.result.contains("Anzahl der FBH-Kreise festlegen"));
 
     auto list = WoSt::MaterialDb().NewMaterialList();
     ASSERT_EQ(WoSt::AddDistributorArticles(quellwerk, w.product, 4, *list), 3);
     const auto items = list->Items();
     WoSt::MaterialDatabase& db = WoSt::CatalogDb(quellwerk);
-    EXPECT_EQ(db.KeyOfId(items[0].article), QStringLiteral("QW_ART_VERTEILER_HALTER"));
-    EXPECT_EQ(db.KeyOfId(items[1].article), QStringLiteral("QW_ART_VERTEILER_4"));
-    EXPECT_EQ(db.KeyOfId(items[2].article), QStringLiteral("QW_ART_KREISSET"));
+    EXPECT_EQ(db.KeyOfId(items[0].article), "QW_ART_VERTEILER_HALTER");
+    EXPECT_EQ(db.KeyOfId(items[1].article), "QW_ART_VERTEILER_4");
+    EXPECT_EQ(db.KeyOfId(items[2].article), "QW_ART_KREISSET");
     EXPECT_EQ(items[2].quantity, 4.0);
 }
 
 TEST_F(SampleCatalogsTest, ProductsAreFoundAgainByTheirKeys) {
     std::vector<int> path;
-    EXPECT_TRUE(WoSt::FindProductPath(*catalogs[0], QStringLiteral("AH_WS_C30E"), path));
+    EXPECT_TRUE(WoSt::FindProductPath(*catalogs[0], "AH_WS_C30E", path));
     EXPECT_EQ(path, (std::vector<int>{0, 1, 1}));
     // Version 3 finds a product by its article set, too.
-    EXPECT_TRUE(WoSt::FindProductPath(*catalogs[1], QStringLiteral("QW_D_FWS70"), path));
+    EXPECT_TRUE(WoSt::FindProductPath(*catalogs[1], "QW_D_FWS70", path));
     EXPECT_EQ(path, (std::vector<int>{2, 1}));
-    EXPECT_FALSE(WoSt::FindProductPath(*catalogs[1], QStringLiteral("AH_WS_C30E"), path));
+    EXPECT_FALSE(WoSt::FindProductPath(*catalogs[1], "AH_WS_C30E", path));
 }
 
 TEST_F(SampleCatalogsTest, ReadingNeverWritesTheDatabases) {
@@ -218,12 +218,11 @@ TEST_F(SampleCatalogsTest, ReadingNeverWritesTheDatabases) {
 }
 
 TEST_F(SampleCatalogsTest, AFileThatIsNoDatabaseIsSkipped) {
-    const QString bogus = folder.write(QStringLiteral("bogus.omdb"), "this is no database\n");
+    const QString bogus = folder.write("bogus.omdb", "this is no database\n");
     EXPECT_FALSE(orvmat::Session::instance().attach("BOGUS", bogus.toStdString()));
-    FixedCatalogs withBogus({{QStringLiteral("Bogus"), QStringLiteral("BOGUS"), folder.path()},
-                             {QStringLiteral("Auenhof"), QStringLiteral("AUENHOF_WOST"), folder.path()}});
+    FixedCatalogs withBogus({{"Bogus", "BOGUS", folder.path()}, {"Auenhof", "AUENHOF_WOST", folder.path()}});
     WoSt::tCatalogList list;
     EXPECT_EQ(WoSt::ListCatalogs(list, QString(), withBogus), 1);
-    EXPECT_EQ(list[0]->mmdKey, QStringLiteral("AUENHOF_WOST"));
+    EXPECT_EQ(list[0]->mmdKey, "AUENHOF_WOST");
     EXPECT_EQ(hashOf(bogus), QCryptographicHash::hash("this is no database\n", QCryptographicHash::Sha256));
 }

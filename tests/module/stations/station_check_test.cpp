@@ -21,9 +21,9 @@ std::vector<TestCurve> standardCurves() {
 
 class CheckTest : public ::testing::Test {
 protected:
-    CheckTest() : s(memory, QStringLiteral("CHK"), 2) {
-        exchanger = s.exchanger(QStringLiteral("WT_10"), standardCurves());
-        daten = s.product(QStringLiteral("D_1"), exchanger);
+    CheckTest() : s(memory, "CHK", 2) {
+        exchanger = s.exchanger("WT_10", standardCurves());
+        daten = s.product("D_1", exchanger);
         s.daten(daten, WoSt::DatenColumn::KvPrim, {1.5});
         s.daten(daten, WoSt::DatenColumn::KvPwc, {2.0});
         s.daten(daten, WoSt::DatenColumn::OpeningPwc, {100});
@@ -35,7 +35,7 @@ protected:
         catalog.stations = s.stations;
         catalog.data = s.datenTable;
         catalog.heatExchangers = s.exchangers;
-        catalog.distributorSets = s.table(QStringLiteral("VerteilerSets"));
+        catalog.distributorSets = s.table("VerteilerSets");
         wizard.catalog = &catalog;
         wizard.product.supported = 1;
         wizard.product.stationType = 0;
@@ -59,8 +59,7 @@ protected:
         s.daten(daten, WoSt::DatenColumn::TvlSecMax, {45});
         if (maxCircuits > 0)
             wizard.product.distributorSetId =
-                s.distributorSet(QStringLiteral("VS"), {{QStringLiteral("VT_BASE"), 1.0, 0},
-                                                        {QStringLiteral("VT_MAX"), 1.0, maxCircuits}});
+                s.distributorSet("VS", {{"VT_BASE", 1.0, 0}, {"VT_MAX", 1.0, maxCircuits}});
         wizard.reqHz.tVL = 35.0;
         wizard.reqHz.tRL = 28.0;
     }
@@ -122,7 +121,7 @@ TEST_F(CheckTest, WaterMeterAddsItsLossAndShowsItsBox) {
     wizard.waterMeterFlow = 1.44; // twice the flow of 12 l/min
     wizard.waterMeterDp = 100.0;
     check();
-    EXPECT_TRUE(shown().result.contains(QStringLiteral("Druckverlust-TW\t434 mbar")));
+    EXPECT_TRUE(shown().result.contains("Druckverlust-TW\t434 mbar"));
     EXPECT_TRUE(shown().waterMeterVisible);
     EXPECT_FALSE(shown().heatMeterVisible);
 }
@@ -130,16 +129,15 @@ TEST_F(CheckTest, WaterMeterAddsItsLossAndShowsItsBox) {
 TEST_F(CheckTest, SecondaryMinimumPressureWinsOverASmallPrimaryLoss) {
     s.daten(daten, WoSt::DatenColumn::KvPrim, {10.0}); // a = 5.184 mbar
     check();
-    EXPECT_TRUE(shown().result.contains(QStringLiteral("Druckverlust-HZ\t200 mbar")));
+    EXPECT_TRUE(shown().result.contains("Druckverlust-HZ\t200 mbar"));
     s.daten(daten, WoSt::DatenColumn::KvPrim, {0.0});
     s.daten(daten, WoSt::DatenColumn::DpSecMin, {-5.0});
     check();
-    EXPECT_TRUE(shown().result.contains(QStringLiteral("Druckverlust-HZ\t0 mbar")));
+    EXPECT_TRUE(shown().result.contains("Druckverlust-HZ\t0 mbar"));
 }
 
 TEST_F(CheckTest, OperatingModes) {
-    const std::pair<int, QString> modes[] = {
-        {0, QStringLiteral("Vorrang")}, {2, QStringLiteral("Vorrang/Parallel")}, {3, QString()}};
+    const std::pair<int, QString> modes[] = {{0, "Vorrang"}, {2, "Vorrang/Parallel"}, {3, QString()}};
     for (const auto& [mode, text] : modes) {
         s.daten(daten, WoSt::DatenColumn::OperatingMode, {mode});
         check();
@@ -149,10 +147,9 @@ TEST_F(CheckTest, OperatingModes) {
 
 TEST_F(CheckTest, TemperaturesNoCurveReaches) {
     wizard.reqTw.tVL = 80.0;
-    expectError(
-        QStringLiteral("Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C."));
+    expectError("Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C.");
     const QString noCurve =
-        QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht ausgelegt werden.");
+        "Das gewählte Gerät kann für die angegebenen Temperaturen nicht ausgelegt werden.";
     for (double tVL : {55.0, -5.0}) {
         wizard.reqTw.tVL = tVL;
         expectError(noCurve);
@@ -191,27 +188,26 @@ TEST_F(CheckTest, TapRateOutsideTheCharacteristic) {
 }
 
 TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
-    wizard.display.result = QStringLiteral("earlier");
+    wizard.display.result = "earlier";
     wizard.display.drawEnabled = true;
-    memory.addRow(s.exchangers, QStringLiteral("WT_GONE"));
-    wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_GONE"));
+    memory.addRow(s.exchangers, "WT_GONE");
+    wizard.product.heatExchangerId = memory.idOf("WT_GONE");
     check();
     ASSERT_EQ(messages.entries().size(), 1u);
-    EXPECT_EQ(messages.entries()[0].text, QStringLiteral("Tabelle Ansatz_Kennlinien.WT_GONE fehlt!"));
+    EXPECT_EQ(messages.entries()[0].text, "Tabelle Ansatz_Kennlinien.WT_GONE fehlt!");
     EXPECT_EQ(messages.entries()[0].icon, WoSt::MessageIcon::Stop);
-    EXPECT_EQ(shown().result, QStringLiteral("earlier"));
+    EXPECT_EQ(shown().result, "earlier");
     EXPECT_FALSE(shown().drawEnabled);
 
-    memory.table(QStringLiteral("Heizung/Wohnungsstationen/Waermeuebertrager/Ansatz_Kennlinien.WT_HALF"));
-    wizard.product.heatExchangerId = memory.idOf(QStringLiteral("WT_HALF"));
+    memory.table("Heizung/Wohnungsstationen/Waermeuebertrager/Ansatz_Kennlinien.WT_HALF");
+    wizard.product.heatExchangerId = memory.idOf("WT_HALF");
     check();
     ASSERT_EQ(messages.entries().size(), 2u);
-    EXPECT_EQ(messages.entries()[1].text,
-              QStringLiteral("Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!"));
+    EXPECT_EQ(messages.entries()[1].text, "Tabelle Ansatz_Kennlinien.WT_HALF.Kennlinien fehlt!");
 }
 
 TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
-    const QString missing = QStringLiteral("Heat exchanger dataset is not available!");
+    const QString missing = "Heat exchanger dataset is not available!";
     const std::pair<std::vector<TestCurve>, QString> cases[] = {
         {{}, missing},
         {{{65, 10, 50, {}}}, missing},
@@ -238,8 +234,7 @@ TEST_F(CheckTest, SegmentRuleForAnyOrderAndExactPoints) {
         {unsorted, 9.0, 24.0, {}}, // the second segment (6 to 18) encloses it
         {unsorted, 12.0, 26.0, {}},
         {unsorted, 20.0, 0, tooLarge(20.0, 18.0)},
-        {unsorted, 5.0, 0,
-         QStringLiteral("Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 12.00 l/min.")},
+        {unsorted, 5.0, 0, "Der Volumenstrom ist zu klein. Der kleinstmögliche Wert beträgt 12.00 l/min."},
         {{{6, 300, 22}, {12, 700, 25}, {12, 700, 25}}, 12.0, 25.0, {}},
         {decimal, 13.88, 30.0, {}},
         {decimal, 9.81, 24.5, {}}, // exactly the point: prints 24, not 25
@@ -261,7 +256,7 @@ TEST_F(CheckTest, SegmentRuleForAnyOrderAndExactPoints) {
 }
 
 TEST_F(CheckTest, SinglePointCharacteristic) {
-    wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_ONE"), {{65, 10, 50, {{10, 600, 25}}}});
+    wizard.product.heatExchangerId = s.exchanger("WT_ONE", {{65, 10, 50, {{10, 600, 25}}}});
     for (double fr : {10.0, 14.0}) {
         wizard.reqTw.fr = fr;
         expectError(tooLarge(fr, 10.0));
@@ -271,8 +266,7 @@ TEST_F(CheckTest, SinglePointCharacteristic) {
 }
 
 TEST_F(CheckTest, HeatingRodCoversTheLastDegrees) {
-    wizard.product.heatExchangerId =
-        s.exchanger(QStringLiteral("WT_LOW"), {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
+    wizard.product.heatExchangerId = s.exchanger("WT_LOW", {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
     wizard.reqTw.tW = 50.0;
     expectError(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
                                "ausgelegt werden.")); // no rod: no second search
@@ -285,7 +279,7 @@ TEST_F(CheckTest, HeatingRodCoversTheLastDegrees) {
     s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {5000});
     check();
     EXPECT_TRUE(shown().drawEnabled);
-    EXPECT_TRUE(shown().result.startsWith(QStringLiteral("VL/RL-Temp.\t65/26 °C, Heizstab 4200 W\r\n")));
+    EXPECT_TRUE(shown().result.startsWith("VL/RL-Temp.\t65/26 °C, Heizstab 4200 W\r\n"));
     EXPECT_EQ(wizard.design.tW, 45.0);
 }
 
@@ -297,14 +291,14 @@ TEST_F(CheckTest, FloorHeatingWithDistributorInTheDevice) {
     EXPECT_EQ(wizard.reqHz.fbhPossible, 1);
     EXPECT_EQ(wizard.reqHz.tVLMin, 25);
     EXPECT_EQ(wizard.reqHz.tVLMax, 45);
-    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C\r\nFBH-Kreise: 3 Stück"));
+    EXPECT_EQ(shown().hzSummary, "VL/RL-Temp. 35/28 °C\r\nFBH-Kreise: 3 Stück");
     EXPECT_EQ(shown().result, kDesignText);
     EXPECT_TRUE(shown().drawEnabled);
 
     wizard.reqHz.nFbh = 0;
     expectError(QStringLiteral("Die gewählte Station enthält einen Fußbodenheizungs-Verteiler. "
                                "Bei Bedarf bitte Anzahl der FBH-Kreise festlegen."));
-    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
+    EXPECT_EQ(shown().hzSummary, "VL/RL-Temp. 35/28 °C");
 
     wizard.reqHz.nFbh = 5;
     check();
@@ -330,7 +324,7 @@ TEST_F(CheckTest, FloorHeatingWithExternalDistributor) {
     EXPECT_EQ(shown().result, note);
     EXPECT_EQ(shown().resultLook, WoSt::ResultLook::System);
     EXPECT_TRUE(shown().drawEnabled);
-    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C"));
+    EXPECT_EQ(shown().hzSummary, "VL/RL-Temp. 35/28 °C");
 
     wizard.reqHz.nFbh = 2;
     expectError(QStringLiteral("Die gewählte Station enthält keinen FBH-Verteiler. Bitte "
@@ -342,34 +336,33 @@ TEST_F(CheckTest, FloorHeatingRulesFollowATapRateError) {
     wizard.reqTw.fr = 30.0;
     wizard.reqHz.nFbh = 2;
     check();
-    EXPECT_TRUE(shown().result.contains(QStringLiteral("ist zu groß")));
-    EXPECT_EQ(shown().hzSummary, QStringLiteral("VL/RL-Temp. 35/28 °C\r\nFBH-Kreise: 2 Stück"));
+    EXPECT_TRUE(shown().result.contains("ist zu groß"));
+    EXPECT_EQ(shown().hzSummary, "VL/RL-Temp. 35/28 °C\r\nFBH-Kreise: 2 Stück");
 }
 
 TEST_F(CheckTest, WithoutFloorHeatingTheSummaryIsCleared) {
-    wizard.display.hzSummary = QStringLiteral("old");
+    wizard.display.hzSummary = "old";
     check();
     EXPECT_EQ(shown().hzSummary, QString());
     EXPECT_EQ(wizard.reqHz.fbhPossible, 0);
 }
 
 TEST_F(CheckTest, NothingHappensWithoutCatalogueOrSupportedProduct) {
-    wizard.display.result = QStringLiteral("kept");
+    wizard.display.result = "kept";
     wizard.display.drawEnabled = true;
     wizard.product.supported = 0;
     check();
     wizard.product.supported = 1;
     wizard.catalog = nullptr;
     check();
-    EXPECT_EQ(shown().result, QStringLiteral("kept"));
+    EXPECT_EQ(shown().result, "kept");
     EXPECT_TRUE(shown().drawEnabled);
 }
 
 TEST_F(CheckTest, DrinkingWaterSummaryThenCheck) {
     WoSt::UpdateTwSummary(wizard);
-    EXPECT_EQ(
-        shown().twSummary,
-        QStringLiteral("Zapfrate\t\t12 l/min, 50 °C\r\nWärmeleistung-TW\t33600 W\r\nVorlauftemp.\t65 °C"));
+    EXPECT_EQ(shown().twSummary,
+              "Zapfrate\t\t12 l/min, 50 °C\r\nWärmeleistung-TW\t33600 W\r\nVorlauftemp.\t65 °C");
     EXPECT_EQ(shown().result, kDesignText);
 }
 
@@ -399,11 +392,10 @@ TEST_F(CheckTest, TextsAreShownInThePlannersLanguage) {
     const EnglishModule english;
     withFloorHeating(0);
     WoSt::UpdateTwSummary(wizard);
-    EXPECT_EQ(
-        shown().twSummary,
-        QStringLiteral("Tap rate\t\t12 l/min, 50 °C\r\nHeat output DW\t33600 W\r\nSupply temp.\t65 °C"));
-    EXPECT_EQ(shown().hzSummary, QStringLiteral("Supply/return temp. 35/28 °C"));
-    EXPECT_TRUE(shown().result.startsWith(QStringLiteral("An external underfloor-heating manifold")));
+    EXPECT_EQ(shown().twSummary,
+              "Tap rate\t\t12 l/min, 50 °C\r\nHeat output DW\t33600 W\r\nSupply temp.\t65 °C");
+    EXPECT_EQ(shown().hzSummary, "Supply/return temp. 35/28 °C");
+    EXPECT_TRUE(shown().result.startsWith("An external underfloor-heating manifold"));
 
     wizard.reqHz.fbhPossible = 0;
     s.daten(daten, WoSt::DatenColumn::TvlSecMin, {0});
@@ -420,7 +412,7 @@ TEST_F(CheckTest, TextsAreShownInThePlannersLanguage) {
     wizard.reqTw.tVL = 65.0;
     wizard.reqTw.fr = 30.0;
     check();
-    EXPECT_TRUE(shown().result.startsWith(QStringLiteral("Error: The tap rate of 30.00 l/min is too high.")))
+    EXPECT_TRUE(shown().result.startsWith("Error: The tap rate of 30.00 l/min is too high."))
         << qPrintable(shown().result);
 }
 

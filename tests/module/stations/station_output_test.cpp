@@ -45,11 +45,11 @@ QStringList opened(const CRecordingUiServices& ui) {
 
 class DrawNodeTest : public FolderTest {
 protected:
-    DrawNodeTest() : s(memory, QStringLiteral("OUT"), 3) {
+    DrawNodeTest() : s(memory, "OUT", 3) {
         using namespace WoSt::DatenColumn;
         const RowId exchanger =
-            s.exchanger(QStringLiteral("WT"), {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}}});
-        daten = s.product(QStringLiteral("D_1"), exchanger);
+            s.exchanger("WT", {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}}});
+        daten = s.product("D_1", exchanger);
         const std::vector<std::pair<int, Cell>> columns{
             {KvPrim, 2.5},      {MassFlowMax, 800.0}, {KvPwc, 2.8},
             {OpeningPwc, 50},   {KvPwh, 2.2},         {OpeningPwh, 40},
@@ -60,23 +60,23 @@ protected:
             {DpPrimMax, 1000.0}};
         for (const auto& [column, value] : columns)
             s.daten(daten, column, {value});
-        selectionRow = memory.idOf(QStringLiteral("SEL_1"));
-        catalog.info.id = QStringLiteral("CAT_OUT");
-        catalog.info.displayName = QStringLiteral("Testwerk");
+        selectionRow = memory.idOf("SEL_1");
+        catalog.info.id = "CAT_OUT";
+        catalog.info.displayName = "Testwerk";
         catalog.mmdKey = s.key;
         catalog.version = 3;
         catalog.stations = s.stations;
         catalog.data = s.datenTable;
         catalog.heatExchangers = s.exchangers;
-        catalog.distributorSets = s.table(QStringLiteral("VerteilerSets"));
+        catalog.distributorSets = s.table("VerteilerSets");
         wizard.catalog = &catalog;
         WoSt::tProduct& p = wizard.product;
         p.supported = 1;
         p.stationType = 0;
-        p.name = QStringLiteral("Station 1");
-        p.description = QStringLiteral("Beschreibung");
-        p.block2D = QStringLiteral("OUT_WOHNSTATION_1");
-        p.block3D = QStringLiteral("OUT_WOHNSTATION_1_3D");
+        p.name = "Station 1";
+        p.description = "Beschreibung";
+        p.block2D = "OUT_WOHNSTATION_1";
+        p.block3D = "OUT_WOHNSTATION_1_3D";
         p.levelRow = selectionRow;
         p.dataRow = daten;
         p.heatExchangerId = exchanger;
@@ -91,35 +91,34 @@ protected:
     // Pumps, valves, parts list with accessories and connections.
     void addFurtherTables() {
         using namespace WoSt::DatenColumn;
-        const auto pumps = s.table(QStringLiteral("Pumpen"));
-        const auto curves = s.table(QStringLiteral("Pumpen/Pumpenkennlinie"));
-        const RowId p1 = memory.addRow(pumps, QStringLiteral("P1"));
-        memory.set(pumps, p1, 0, {QStringLiteral("Pumpe 25-60")});
-        memory.set(pumps, p1, 1, {QStringLiteral("dp-variabel")});
+        const auto pumps = s.table("Pumpen");
+        const auto curves = s.table("Pumpen/Pumpenkennlinie");
+        const RowId p1 = memory.addRow(pumps, "P1");
+        memory.set(pumps, p1, 0, {"Pumpe 25-60"});
+        memory.set(pumps, p1, 1, {"dp-variabel"});
         memory.addRowFor(curves, p1);
-        memory.set(curves, p1, 0, {QStringLiteral("0;1;2"), QStringLiteral("0;1")});
-        memory.set(curves, p1, 1, {QStringLiteral("600.4;400;100"), QStringLiteral(";299.6;100")});
-        const RowId p2 = memory.addRow(pumps, QStringLiteral("P2"));
+        memory.set(curves, p1, 0, {"0;1;2", "0;1"});
+        memory.set(curves, p1, 1, {"600.4;400;100", ";299.6;100"});
+        const RowId p2 = memory.addRow(pumps, "P2");
         memory.addRowFor(curves, p2);
-        memory.set(curves, p2, 0, {QStringLiteral("0;1")});
+        memory.set(curves, p2, 0, {"0;1"});
         memory.set(curves, p2, 1, {QString()});
         s.daten(daten, HeatingPump, {Ref{p1}});
         s.daten(daten, SecondPump, {Ref{p2}});
-        const auto strings = memory.table(QStringLiteral("StringTable"));
-        memory.set(strings, memory.addRow(strings, QStringLiteral("HERSTELLERNAME")), 0,
-                   {QStringLiteral("Testwerk GmbH")});
+        const auto strings = memory.table("StringTable");
+        memory.set(strings, memory.addRow(strings, "HERSTELLERNAME"), 0, {"Testwerk GmbH"});
 
-        const auto texts = memory.table(QStringLiteral("Heizung/Texte"));
-        const auto valves = s.table(QStringLiteral("Strangregulierventile"));
-        const RowId strv = memory.addRow(valves, QStringLiteral("STRV1"));
-        memory.set(valves, strv, 0, {QStringLiteral("1;2;0;4")});
-        memory.set(valves, strv, 1, {QStringLiteral("0.2;0.5;0.9;1.4")});
+        const auto texts = memory.table("Heizung/Texte");
+        const auto valves = s.table("Strangregulierventile");
+        const RowId strv = memory.addRow(valves, "STRV1");
+        memory.set(valves, strv, 0, {"1;2;0;4"});
+        memory.set(valves, strv, 1, {"0.2;0.5;0.9;1.4"});
         memory.addRowFor(texts, strv);
-        memory.set(texts, strv, 1, {QStringLiteral("Ventil DN 15")});
-        const auto regulators = s.table(QStringLiteral("Differenzdruckregler"));
-        const RowId ddr = memory.addRow(regulators, QStringLiteral("DDR1"));
-        memory.set(regulators, ddr, 0, {QStringLiteral("50;100;;200")});
-        memory.set(regulators, ddr, 1, {QStringLiteral("1.6;2.5")});
+        memory.set(texts, strv, 1, {"Ventil DN 15"});
+        const auto regulators = s.table("Differenzdruckregler");
+        const RowId ddr = memory.addRow(regulators, "DDR1");
+        memory.set(regulators, ddr, 0, {"50;100;;200"});
+        memory.set(regulators, ddr, 1, {"1.6;2.5"});
         s.daten(daten, BalancingValve, {Ref{strv}});
         s.daten(daten, DpRegulator, {Ref{ddr}});
         catalog.pumps = pumps;
@@ -127,29 +126,27 @@ protected:
         catalog.dpRegulators = regulators;
         catalog.texts = texts;
 
-        const auto groups = memory.table(QStringLiteral("Heizung/ArtikelSetGruppen"));
-        const RowId set = memory.addRow(groups, QStringLiteral("SET_A"));
+        const auto groups = memory.table("Heizung/ArtikelSetGruppen");
+        const RowId set = memory.addRow(groups, "SET_A");
         memory.set(groups, set, 0, {3.0});
-        memory.set(groups, set, 1, {Ref{memory.idOf(QStringLiteral("KH"))}});
+        memory.set(groups, set, 1, {Ref{memory.idOf("KH")}});
         memory.set(groups, set, 2, {0});
         memory.addRowFor(groups, daten);
         memory.set(groups, daten, 0, {1.0, 2.0});
-        memory.set(groups, daten, 1, {Ref{memory.idOf(QStringLiteral("GEH"))}, Ref{set}});
+        memory.set(groups, daten, 1, {Ref{memory.idOf("GEH")}, Ref{set}});
         memory.set(groups, daten, 2, {0, 1});
-        wizard.product.accessories->Add(2.0, memory.idOf(QStringLiteral("ABD")), 0);
-        wizard.product.accessories->Add(0.0, memory.idOf(QStringLiteral("RAHMEN")), 0);
+        wizard.product.accessories->Add(2.0, memory.idOf("ABD"), 0);
+        wizard.product.accessories->Add(0.0, memory.idOf("RAHMEN"), 0);
 
-        catalog.connections = s.table(QStringLiteral("Anschluesse"));
-        const auto ans = s.table(QStringLiteral("Anschluesse/D_1"));
-        memory.set(ans, memory.addRow(ans, QStringLiteral("TW_PWH_C")), 0, {QStringLiteral("G 1/2")});
-        memory.set(ans, memory.addRow(ans, QStringLiteral("HZ_PRIM_VL")), 0, {QStringLiteral("G 3/4")});
+        catalog.connections = s.table("Anschluesse");
+        const auto ans = s.table("Anschluesse/D_1");
+        memory.set(ans, memory.addRow(ans, "TW_PWH_C"), 0, {"G 1/2"});
+        memory.set(ans, memory.addRow(ans, "HZ_PRIM_VL"), 0, {"G 3/4"});
     }
 
     void withFloorHeating() {
         wizard.product.distributorSetId =
-            s.distributorSet(QStringLiteral("VS"), {{QStringLiteral("VT_BASE"), 1.0, 0},
-                                                    {QStringLiteral("VT_4"), 2.0, 4},
-                                                    {QStringLiteral("VT_6"), 1.0, 6}});
+            s.distributorSet("VS", {{"VT_BASE", 1.0, 0}, {"VT_4", 2.0, 4}, {"VT_6", 1.0, 6}});
         wizard.reqHz = {0, 0, 35.0, 28.0, 2000.0, 15000.0, 12.0, 4, 0};
     }
 
@@ -215,9 +212,9 @@ TEST_F(DrawNodeTest, PlainStationFieldByField) {
 TEST_F(DrawNodeTest, EveryOptionalPart) {
     addFurtherTables();
     withFloorHeating();
-    wizard.product.block2D = QStringLiteral("X_OUT_WOHNSTATION_1");
+    wizard.product.block2D = "X_OUT_WOHNSTATION_1";
     wizard.product.explode = 1;
-    wizard.product.block3D = folder.write(QStringLiteral("Cat/3D/OUT_BMS_3D.dwg"), "block");
+    wizard.product.block3D = folder.write("Cat/3D/OUT_BMS_3D.dwg", "block");
     const auto node = draw({false, 2, 1, QString()});
     ASSERT_TRUE(node);
     const QStringList all = flat(*node);
@@ -301,7 +298,7 @@ TEST_F(DrawNodeTest, HostVariantsLeaveOutTheirParts) {
         bool has3D, hasMirror, hasProductData, hasFbhIncluded;
     };
     withFloorHeating();
-    wizard.product.block3D = folder.write(QStringLiteral("Cat/3D/OUT_3D.dwg"), "block");
+    wizard.product.block3D = folder.write("Cat/3D/OUT_3D.dwg", "block");
     const Case cases[] = {
         {{true, 0, 1, {}}, 0, false, false, true, true},  // scheme net: neither 3D block nor mirror
         {{false, 1, 1, {}}, 0, true, true, false, true},  // ZTyp 1: no product data
@@ -329,7 +326,7 @@ TEST_F(DrawNodeTest, WithoutDatenTableOnlyTheBlocksAndRequirements) {
 
 TEST_F(DrawNodeTest, MaterialFileHoldsTheNodeBeforeTheRequirementsAndIsOpened) {
     addFurtherTables();
-    wizard.product.block3D = folder.write(QStringLiteral("Cat/3D/OUT_3D.dwg"), "block");
+    wizard.product.block3D = folder.write("Cat/3D/OUT_3D.dwg", "block");
     CRecordingUiServices ui;
     const auto node = draw({false, 0, 0, folder.path()});
     const QString file = folder.filePath(WoSt::kMaterialOutputFileName);
@@ -383,16 +380,16 @@ TEST(StationOutput, EmptyAnswerNodesAndRequirementRoundTrip) {
     EXPECT_EQ(std::tie(hzBack.tVL, hzBack.tRL, hzBack.q, hzBack.dp, hzBack.vol, hzBack.nFbh),
               std::tie(hz.tVL, hz.tRL, hz.q, hz.dp, hz.vol, hz.nFbh));
     // An older drawing's node without some leaves keeps the other values.
-    CNode old(QStringLiteral("PWFLUX"));
-    old.AddLeaf(QStringLiteral("tW"), QStringLiteral("60"));
-    old.AddLeaf(QStringLiteral("fr"), QStringLiteral("kaputt"));
+    CNode old("PWFLUX");
+    old.AddLeaf("tW", "60");
+    old.AddLeaf("fr", "kaputt");
     WoSt::tReqTw partial;
     WoSt::ReadReqTwNode(old, partial);
     EXPECT_EQ(partial.tW, 60.0);
     EXPECT_EQ(partial.fr, 12.0);
 
     double flow = 7, dp = 7;
-    EXPECT_FALSE(WoSt::ParseMeterData(QStringLiteral("1.5"), flow, dp));
+    EXPECT_FALSE(WoSt::ParseMeterData("1.5", flow, dp));
     EXPECT_EQ(flow, 7.0);
     EXPECT_TRUE(WoSt::ParseMeterData(WoSt::MeterDataText(1.5, 120.0), flow, dp));
     EXPECT_EQ(std::tie(flow, dp), std::make_tuple(1.5, 120.0));

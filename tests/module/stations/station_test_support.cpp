@@ -25,12 +25,12 @@ QStringList MessageLog::texts() const {
 StationDb::StationDb(MemoryDb& memory, const QString& dbKey, int dataVersion)
     : db(memory), key(dbKey), version(dataVersion) {
     db.addDatabase(key);
-    stations = db.table(QStringLiteral("Heizung/Wohnungsstationen"));
-    logik = db.table(QStringLiteral("Heizung/Wohnungsstationen/Logik"));
-    datenTable = table(QStringLiteral("Daten"));
-    exchangers = table(QStringLiteral("Waermeuebertrager"));
+    stations = db.table("Heizung/Wohnungsstationen");
+    logik = db.table("Heizung/Wohnungsstationen/Logik");
+    datenTable = table("Daten");
+    exchangers = table("Waermeuebertrager");
     if (version > 0) {
-        const WoSt::RowId row = db.addRow(logik, QStringLiteral("Versionsnummer"));
+        const WoSt::RowId row = db.addRow(logik, "Versionsnummer");
         db.set(logik, row, 0, {QString::number(version)});
     }
 }
@@ -93,7 +93,7 @@ WoSt::RowId StationDb::exchanger(const QString& rowKey, const std::vector<TestCu
 
 WoSt::RowId StationDb::distributorSet(const QString& setKey,
                                       const std::vector<std::tuple<QString, double, int>>& rows) {
-    const WoSt::TableHandle sets = table(QStringLiteral("VerteilerSets"));
+    const WoSt::TableHandle sets = table("VerteilerSets");
     const WoSt::RowId id = db.idOf(setKey);
     const WoSt::TableHandle set = table(QStringLiteral("VerteilerSets/") + setKey);
     (void)sets;

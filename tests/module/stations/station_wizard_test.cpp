@@ -16,18 +16,18 @@ using namespace WoSt;
 
 namespace {
 
-const QString kKey = QStringLiteral("Test\\Dialogs\\DlgWohnungsstation");
+const QString kKey = "Test\\Dialogs\\DlgWohnungsstation";
 
 // Catalogue "A" (data version 2): group "Wohnungsstationen" with two series, the first with
 // two products; group "Frischwasser" with one product. Catalogue "B" is of a data version too new to use.
 class WizardTest : public FolderTest {
 protected:
     WizardTest() {
-        StationDb a(memory, QStringLiteral("A"), 2);
-        const RowId wt = a.exchanger(QStringLiteral("WT"), {{65, 10, 50, {{6, 300, 22}, {18, 1200, 30}}}});
-        const RowId d1 = a.product(QStringLiteral("D_1"), wt);
-        const RowId d2 = a.product(QStringLiteral("D_2"), wt);
-        const RowId d3 = a.product(QStringLiteral("D_3"), wt);
+        StationDb a(memory, "A", 2);
+        const RowId wt = a.exchanger("WT", {{65, 10, 50, {{6, 300, 22}, {18, 1200, 30}}}});
+        const RowId d1 = a.product("D_1", wt);
+        const RowId d2 = a.product("D_2", wt);
+        const RowId d3 = a.product("D_3", wt);
         a.daten(d2, DatenColumn::HeatMeter, {1});
         a.daten(d2, DatenColumn::WaterMeter, {1});
         a.entry(a.selection("Auswahl1_1"), "WOST_GRP", "Wohnungsstationen");
@@ -38,7 +38,7 @@ protected:
         a.entry(a.selection("Auswahl1_1/Auswahl2_2/Auswahl3_1"), "P_C", "Komfort 1", d1);
         a.entry(a.selection("Auswahl1_2"), "FRWS_GRP", "Frischwasser");
         a.entry(a.selection("Auswahl1_2/Auswahl2_1"), "P_F", "FWS 1", d3);
-        StationDb b(memory, QStringLiteral("B"), 4);
+        StationDb b(memory, "B", 4);
         b.entry(b.selection("Auswahl1_1"), "WOST_B", "Zu neu");
     }
 
@@ -125,8 +125,8 @@ TEST_F(WizardTest, DrawSettingsComeBackAtTheNextOpening) {
 }
 
 TEST_F(WizardTest, FetchedStationBringsItsProductRequirementsAndMeters) {
-    CNode input(QStringLiteral("Input"));
-    CNode* station = input.AddChild(QStringLiteral("DrawStation"));
+    CNode input("Input");
+    CNode* station = input.AddChild("DrawStation");
     station->SetStrLeafValue("WOST", "MMD", 1, "A");
     station->SetStrLeafValue("WOST", "ARTICLESET", 1, "");
     station->SetStrLeafValue("WOST", "HANDLE", 1, "P_2");
@@ -145,7 +145,7 @@ TEST_F(WizardTest, FetchedStationBringsItsProductRequirementsAndMeters) {
 }
 
 TEST_F(WizardTest, CatalogueFilterAndNoCatalogue) {
-    CNode input(QStringLiteral("Input"));
+    CNode input("Input");
     input.AddLeaf("CatFilter", "b");
     const auto w = open(&input);
     EXPECT_EQ(w->Catalogs().size(), 1u);
@@ -168,7 +168,7 @@ TEST_F(WizardTest, EndButtonsFollowTheHost) {
                           {nullptr, 0, false, "Zeichnen <", true, true, false},
                           {nullptr, 1, true, "Zeichnen <", false, false, false}};
     for (const Case& c : cases) {
-        CNode input(QStringLiteral("Input"));
+        CNode input("Input");
         if (c.leaf)
             input.AddLeaf(c.leaf, "");
         input.AddLeaf("ZTyp", c.zTyp);
