@@ -55,7 +55,7 @@ TEST_F(AppTest, TheSettingsKeyStartsWithTheInstallationsBasePath) {
 TEST_F(AppTest, ModuleTextsInGermanKeepTheTextAndCutContextKeys) {
     StartAs(QString(), "de");
     EXPECT_EQ(ModuleText("Fehler"), "Fehler");
-    EXPECT_EQ(ModuleText("@Gewerk@Lüftung"), QStringLiteral("Lüftung"));
+    EXPECT_EQ(ModuleText("@Gewerk@Lüftung"), "Lüftung");
 }
 
 TEST_F(AppTest, TheEnglishTranslationShipsWithTheModule) {
@@ -64,8 +64,8 @@ TEST_F(AppTest, TheEnglishTranslationShipsWithTheModule) {
     EXPECT_EQ(ModuleText("@Gewerk@Lüftung"), "Ventilation");
     EXPECT_EQ(ModuleText("@Gewerk@Kälte"), "Refrigeration");
     // Texts nobody translated yet fall back as in German.
-    EXPECT_EQ(ModuleText("Kein Eintrag hierfür"), QStringLiteral("Kein Eintrag hierfür"));
-    EXPECT_EQ(ModuleText("@Kontext@Ohne Übersetzung"), QStringLiteral("Ohne Übersetzung"));
+    EXPECT_EQ(ModuleText("Kein Eintrag hierfür"), "Kein Eintrag hierfür");
+    EXPECT_EQ(ModuleText("@Kontext@Ohne Übersetzung"), "Ohne Übersetzung");
     EXPECT_EQ(ModuleDataText("@Gewerk@Heizung"), "Heating");
 }
 

@@ -47,9 +47,9 @@ TEST_F(HostCommandTest, PastingBeforeTheHostRegisteredDoesNothing) {
     DlgSymbols::SetOrvanePasteToCommandLineFunc(&recordPaste);
     EXPECT_TRUE(g_pasted.isEmpty());
 
-    PasteToCommandLine(FormatHostCommand(QStringLiteral("Größe"), "1"), 0, 1);
+    PasteToCommandLine(FormatHostCommand("Größe", "1"), 0, 1);
     ASSERT_EQ(g_pasted.size(), 1);
-    EXPECT_EQ(g_pasted[0].text, QStringLiteral("Größe\r1\r"));
+    EXPECT_EQ(g_pasted[0].text, "Größe\r1\r");
     EXPECT_EQ(g_pasted[0].a, 0);
     EXPECT_EQ(g_pasted[0].b, 1);
 

@@ -17,7 +17,7 @@ using namespace Hydraulics;
 
 using orvane::test::FolderTest;
 
-const QString kKey = QStringLiteral("Firma\\OrvanePlanungUI20\\Dialogs\\DlgHydraulics");
+const QString kKey = "Firma\\OrvanePlanungUI20\\Dialogs\\DlgHydraulics";
 
 void Store(const char* name, const QString& value) {
     ASSERT_TRUE(RegSetValueW(HKEY_CURRENT_USER, kKey, QString::fromLatin1(name), value));
@@ -57,7 +57,7 @@ TEST(CircuitModel, HydDataNodeHoldsSixIntegerLeavesInOrder) {
     model.m_actuator = 0;
     model.m_checkValve = 0;
     const std::unique_ptr<CNode> node(model.CreateHydDataNode());
-    ASSERT_EQ(node->GetName(), QStringLiteral("HydData"));
+    ASSERT_EQ(node->GetName(), "HydData");
     ASSERT_EQ(node->NrOfLeaves(), 6);
     const char* keys[] = {"eHydMode", "eVentilType",  "bStellmotor",
                           "bVorlauf", "bRueckflVerh", "bKonstBeimDross"};
@@ -75,8 +75,8 @@ TEST(CircuitModel, TypeListIsInDisplayOrderWithNamesForValidTypesOnly) {
     const auto& list = CircuitTypeList();
     for (int i = 0; i < kCircuitTypeCount; ++i)
         EXPECT_EQ(list[i].type, expectedOrder[i]);
-    EXPECT_EQ(CircuitTypeName(6), QStringLiteral("Drosselschaltung"));
-    EXPECT_EQ(CircuitTypeName(4), QStringLiteral("Hydraulische Weiche"));
+    EXPECT_EQ(CircuitTypeName(6), "Drosselschaltung");
+    EXPECT_EQ(CircuitTypeName(4), "Hydraulische Weiche");
     EXPECT_TRUE(CircuitTypeName(7).isEmpty());
     EXPECT_TRUE(CircuitTypeName(-1).isEmpty());
     EXPECT_TRUE(IsValidCircuitType(0));
@@ -125,9 +125,9 @@ TEST_F(CircuitSettings, RoundTripOfAllSixFields) {
     written.m_throttle = 0;
     WriteModelSettings(written, kKey);
     DWORD stored = 99;
-    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, QStringLiteral("HydMode"), stored));
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, "HydMode", stored));
     EXPECT_EQ(stored, 5u);
-    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, QStringLiteral("KonstBeimDross"), stored));
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, "KonstBeimDross", stored));
     EXPECT_EQ(stored, 0u);
 
     CHydraulicsModel read;
@@ -141,11 +141,11 @@ TEST_F(CircuitSettings, RoundTripOfAllSixFields) {
 }
 
 TEST_F(CircuitSettings, MissingOrBadValuesLeaveTheDefaults) {
-    Store("HydMode", QStringLiteral("9"));
-    Store("VentilType", QStringLiteral("-3"));
-    Store("Stellmotor", QStringLiteral("yes"));
-    Store("Vorlauf", QStringLiteral("0"));
-    Store("Rueckfl", QStringLiteral("4294967295"));
+    Store("HydMode", "9");
+    Store("VentilType", "-3");
+    Store("Stellmotor", "yes");
+    Store("Vorlauf", "0");
+    Store("Rueckfl", "4294967295");
     CHydraulicsModel model;
     ReadModelSettings(model, kKey);
     EXPECT_EQ(model.m_circuitType, 0);

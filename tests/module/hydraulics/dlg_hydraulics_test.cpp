@@ -82,7 +82,7 @@ protected:
     QRadioButton* Radio(CDlgHydraulics& dlg, int index) {
         return Get<QRadioButton>(dlg, CDlgHydraulics::IDC_RAD_VALVE0 + index);
     }
-    static QString DialogsKey() { return QStringLiteral("Firma\\Suite\\OrvanePlanungUI20\\Dialogs"); }
+    static QString DialogsKey() { return "Firma\\Suite\\OrvanePlanungUI20\\Dialogs"; }
     static QString DialogKey() { return DialogsKey() + QStringLiteral("\\DlgHydraulics"); }
 
     // Runs the exported entry point; `interact` is called once the modal dialog is up.
@@ -116,7 +116,7 @@ TEST_F(DlgHydraulicsTest, SeparatorHidesEveryOptionAndStillReturnsSixLeaves) {
         Get<QPushButton>(dlg, CDlgHydraulics::IDC_BTN_ZEICHNEN)->click();
     });
     ASSERT_NE(node, nullptr);
-    EXPECT_EQ(node->GetName(), QStringLiteral("HydData"));
+    EXPECT_EQ(node->GetName(), "HydData");
     EXPECT_EQ(LeafValues(*node), (std::vector<int>{4, 0, 1, 1, 1, 1}));
 }
 
@@ -131,20 +131,19 @@ TEST_F(DlgHydraulicsTest, CloseReturnsNullButKeepsTheChoiceForTheNextRun) {
     EXPECT_EQ(closed, nullptr);
     // The fields under the module's settings key, the window position beside them.
     DWORD stored = 99;
-    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("HydMode"), stored));
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), "HydMode", stored));
     EXPECT_EQ(stored, 5u);
-    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("VentilType"), stored));
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), "VentilType", stored));
     EXPECT_EQ(stored, 2u);
-    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), stored));
+    ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogKey(), "Stellmotor", stored));
     EXPECT_EQ(stored, 0u);
     QString position;
-    EXPECT_TRUE(
-        RegQueryValueW(HKEY_CURRENT_USER, DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"), position));
+    EXPECT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, DialogsKey(), "DlgHydraulics_WndPos", position));
 
     const auto drawn = RunShow([&](CDlgHydraulics& dlg) {
         EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentData().toInt(), 5);
         EXPECT_TRUE(Radio(dlg, 2)->isChecked());
-        EXPECT_EQ(Radio(dlg, 2)->text(), QStringLiteral("Zweiwege-Hahn"));
+        EXPECT_EQ(Radio(dlg, 2)->text(), "Zweiwege-Hahn");
         EXPECT_FALSE(Box(dlg, CDlgHydraulics::IDC_CHK_STELLMOTOR)->isChecked());
         EXPECT_EQ(dlg.pos(), QPoint(40, 30));
         dlg.accept();
@@ -209,13 +208,13 @@ TEST_F(DlgHydraulicsTest, SharedCheckBoxFollowsThrottleOrCheckValve) {
     QCheckBox* extra = Box(dlg, CDlgHydraulics::IDC_CHK_EXTRA);
     SelectType(dlg, 1);
     EXPECT_FALSE(extra->isHidden());
-    EXPECT_EQ(extra->text(), QStringLiteral("mit Drosselventil"));
+    EXPECT_EQ(extra->text(), "mit Drosselventil");
     extra->click();
     EXPECT_EQ(dlg.Model().m_throttle, 0);
     EXPECT_EQ(dlg.Model().m_checkValve, 1);
 
     SelectType(dlg, 3);
-    EXPECT_EQ(extra->text(), QStringLiteral("mit Rückflussverhinderer"));
+    EXPECT_EQ(extra->text(), "mit Rückflussverhinderer");
     EXPECT_TRUE(extra->isChecked()); // the check valve, not the throttle just cleared
     SelectType(dlg, 1);
     EXPECT_FALSE(extra->isChecked());
@@ -226,15 +225,13 @@ TEST_F(DlgHydraulicsTest, SharedCheckBoxFollowsThrottleOrCheckValve) {
 }
 
 TEST_F(DlgHydraulicsTest, BadStoredValuesFallBackToTheDefaults) {
-    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("HydMode"), DWORD(9));
-    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("VentilType"), QStringLiteral("-3"));
-    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Stellmotor"), QStringLiteral("viel"));
-    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), QStringLiteral("Vorlauf"), DWORD(0));
-    RegSetValueW(HKEY_CURRENT_USER, DialogsKey(), QStringLiteral("DlgHydraulics_WndPos"),
-                 QStringLiteral("nonsense"));
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), "HydMode", DWORD(9));
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), "VentilType", "-3");
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), "Stellmotor", "viel");
+    RegSetValueW(HKEY_CURRENT_USER, DialogKey(), "Vorlauf", DWORD(0));
+    RegSetValueW(HKEY_CURRENT_USER, DialogsKey(), "DlgHydraulics_WndPos", "nonsense");
     const auto node = RunShow([&](CDlgHydraulics& dlg) {
-        EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentText(),
-                  QStringLiteral("Beimischschaltung"));
+        EXPECT_EQ(Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE)->currentText(), "Beimischschaltung");
         EXPECT_EQ(dlg.size(), dlg.minimumSize());
         dlg.accept();
     });
@@ -349,8 +346,8 @@ protected:
         DlgHydraulicsTest::SetUp();
         m_style = QApplication::style()->name();
         m_font = QApplication::font();
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setFont(QFont("Liberation Sans", 9));
     }
     void TearDown() override {
         QApplication::setStyle(QStyleFactory::create(m_style));
@@ -378,13 +375,11 @@ private:
 };
 
 TEST_F(DlgHydraulicsScreenshot, ThreeWayAdmixture) {
-    EXPECT_TRUE(
-        orvane::test::MatchesReference(Shot(0, 30), QStringLiteral("hydraulics/dialog_admixture_30")));
+    EXPECT_TRUE(orvane::test::MatchesReference(Shot(0, 30), "hydraulics/dialog_admixture_30"));
 }
 
 TEST_F(DlgHydraulicsScreenshot, TwoWayThrottling) {
-    EXPECT_TRUE(
-        orvane::test::MatchesReference(Shot(6, 60), QStringLiteral("hydraulics/dialog_throttling_60")));
+    EXPECT_TRUE(orvane::test::MatchesReference(Shot(6, 60), "hydraulics/dialog_throttling_60"));
 }
 
 } // namespace

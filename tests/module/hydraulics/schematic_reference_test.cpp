@@ -34,7 +34,7 @@ std::vector<tCase> AllCases() {
 QString CaseName(const tCase& c) {
     return QStringLiteral("type%1_valve%2_%3x%4")
         .arg(c.type)
-        .arg(c.valve < 0 ? QStringLiteral("hidden") : QString::number(c.valve))
+        .arg(c.valve < 0 ? "hidden" : QString::number(c.valve))
         .arg(c.size.width())
         .arg(c.size.height());
 }

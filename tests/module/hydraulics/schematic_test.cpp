@@ -100,7 +100,7 @@ TEST(SchematicControl, RectanglesAnchorsAndTriangleStates) {
     const auto control = Of(s, Element::ValveControl);
     EXPECT_FALSE(control[0].fill.has_value()); // at 100 the up arrow is only outlined
     EXPECT_TRUE(control[1].fill.has_value());
-    EXPECT_EQ(LabelAt(s, {X(30), Y(50)}), QStringLiteral("100%"));
+    EXPECT_EQ(LabelAt(s, {X(30), Y(50)}), "100%");
 
     CHydraulicsModel onReturn = Model(Weiche, 5);
     onReturn.m_valveInSupply = 0; // the separator keeps its control on the left
@@ -129,7 +129,7 @@ TEST(SchematicBadInput, EmptyAreasAndUnknownTypes) {
     const auto s = BuildSchematic(kSize, unknown);
     for (const auto& p : s.primitives)
         EXPECT_TRUE(p.element == Element::ValveControl || p.element == Element::Label);
-    EXPECT_EQ(Labels(s), QStringList{QStringLiteral("30%")});
+    EXPECT_EQ(Labels(s), QStringList{"30%"});
 }
 
 } // namespace

@@ -35,29 +35,28 @@ protected:
     // A dialog on the first symbol of a file, filled but not shown.
     std::unique_ptr<CDlgSymbolProperties> dialogOn(CSymbolFile* file) {
         auto dialog = std::make_unique<CDlgSymbolProperties>(nullptr, &manager);
-        dialog->SetData(file,
-                        file->m_pRoot->FindChild(QStringLiteral("Pages"))->GetFirstChild()->GetFirstChild());
+        dialog->SetData(file, file->m_pRoot->FindChild("Pages")->GetFirstChild()->GetFirstChild());
         dialog->OnInitDialog();
         return dialog;
     }
-    const QString ownFile = QStringLiteral("User-Standards/Symbol Toolbars/User/u.inf");
-    const QString suppliedFile = QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf");
+    const QString ownFile = "User-Standards/Symbol Toolbars/User/u.inf";
+    const QString suppliedFile = "Support/Symbol Toolbars/Heizung/a.inf";
 };
 
 TEST_F(PropertiesTest, RightClickEditsChoosesASlideAndSavesTheOwnFile) {
     writeLibrary({"Heizung|Symbol { BlockName = \"HZ_V\" }"},
                  {"Eigene|Symbol { BlockName = \"Pumpe\" DisplayName = \"alt\" Osnap = \"515\" }"});
     CRecordingUiServices ui;
-    const QString slides = folder.filePath(QStringLiteral("User-Standards/Symbol Toolbars/User/Slides/"));
+    const QString slides = folder.filePath("User-Standards/Symbol Toolbars/User/Slides/");
     ui.QueueOpenFile(slides + QStringLiteral("Neu.sld"));
     auto window = openWindow();
     selectPage(*window, 1);
     whenShown([](CDlgSymbolProperties& d) {
-        EXPECT_EQ(d.Edit(IDC_SLIDENAME)->text(), QStringLiteral("Pumpe")) << "the block name stands in";
+        EXPECT_EQ(d.Edit(IDC_SLIDENAME)->text(), "Pumpe") << "the block name stands in";
         EXPECT_TRUE(d.Check(IDC_OSNAP_NEAREST)->isChecked() && d.Check(IDC_OSNAP_MID)->isChecked() &&
                     d.Check(IDC_OSNAP_END)->isChecked() && !d.Check(IDC_OSNAP_CURRENT)->isChecked());
         d.Button(IDC_BROWSE_SLIDE)->click();
-        d.Edit(IDC_DISPLAYNAME)->setText(QStringLiteral("Umwälzpumpe"));
+        d.Edit(IDC_DISPLAYNAME)->setText("Umwälzpumpe");
         d.accept();
     });
     rightClick(*window, 0);
@@ -70,15 +69,14 @@ TEST_F(PropertiesTest, RightClickEditsChoosesASlideAndSavesTheOwnFile) {
     const QByteArray saved = folder.read(ownFile);
     EXPECT_TRUE(saved.contains("Umwälzpumpe")) << saved.constData();
     EXPECT_TRUE(saved.contains("SlideName = \"Neu\"")) << saved.constData();
-    EXPECT_EQ(window->SymbolButtons()[0]->toolTip(), QStringLiteral("Umwälzpumpe"))
-        << "the page was refilled";
+    EXPECT_EQ(window->SymbolButtons()[0]->toolTip(), "Umwälzpumpe") << "the page was refilled";
 }
 
 TEST_F(PropertiesTest, CheckBoxesExcludeAndEnableEachOther) {
     writeLibrary({}, {"Eigene|Symbol { BlockName = \"P\" Explode = \"1\" AdjustLayer = \"1\" }"});
     manager.CollectFiles();
     std::vector<CSymbolFile*> files;
-    manager.GetListedFiles({}, QStringLiteral("User\\u.inf"), files);
+    manager.GetListedFiles({}, "User\\u.inf", files);
     ASSERT_EQ(files.size(), 1u);
     auto d = dialogOn(files[0]);
     EXPECT_FALSE(d->IsModifiedByUser());
@@ -102,7 +100,7 @@ TEST_F(PropertiesTest, OverrideEditsAndRevitLockTheirControls) {
     writeLibrary({"Heizung|Symbol { BlockName = \"HZ_V\" }"}, {});
     manager.CollectFiles();
     std::vector<CSymbolFile*> files;
-    manager.GetListedFiles(QStringLiteral("Heizung\\a.inf"), {}, files);
+    manager.GetListedFiles("Heizung\\a.inf", {}, files);
     ASSERT_EQ(files.size(), 1u);
     auto supplied = dialogOn(files[0]);
     EXPECT_TRUE(supplied->Edit(IDC_BLOCKNAME)->isReadOnly());
@@ -110,7 +108,7 @@ TEST_F(PropertiesTest, OverrideEditsAndRevitLockTheirControls) {
     EXPECT_FALSE(supplied->Edit(IDC_DISPLAYNAME)->isReadOnly());
     EXPECT_TRUE(supplied->Check(IDC_USE_MEDIUM)->isEnabled());
 
-    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    host.variables.insert("Q3DB_MASTERMODE", "1");
     theApp.m_isRevit = 1;
     auto revit = dialogOn(files[0]);
     EXPECT_FALSE(revit->Edit(IDC_BLOCKNAME)->isReadOnly()) << "master mode edits the file itself";
@@ -121,11 +119,11 @@ TEST_F(PropertiesTest, OverrideEditsAndRevitLockTheirControls) {
 
 TEST_F(PropertiesTest, CreateBlockAsksSetsTheHostVariablesAndPastesTheCommand) {
     writeLibrary({}, {"Eigene|Symbol { BlockName = \"Pumpe\" }"});
-    folder.write(QStringLiteral("User-Standards/Symbol Toolbars/User/Symbols/Pumpe.dwg"), "x");
-    folder.write(QStringLiteral("User-Standards/Symbol Toolbars/User/Slides/Pumpe.sld"), "x");
+    folder.write("User-Standards/Symbol Toolbars/User/Symbols/Pumpe.dwg", "x");
+    folder.write("User-Standards/Symbol Toolbars/User/Slides/Pumpe.sld", "x");
     manager.CollectFiles();
     std::vector<CSymbolFile*> files;
-    manager.GetListedFiles({}, QStringLiteral("User\\u.inf"), files);
+    manager.GetListedFiles({}, "User\\u.inf", files);
     ASSERT_EQ(files.size(), 1u);
     CRecordingUiServices ui;
     auto d = dialogOn(files[0]);
@@ -133,43 +131,41 @@ TEST_F(PropertiesTest, CreateBlockAsksSetsTheHostVariablesAndPastesTheCommand) {
     d->Edit(IDC_BLOCKNAME)->clear();
     d->OnCreateBlock();
     ASSERT_EQ(ui.Shown().size(), 1);
-    EXPECT_EQ(ui.Shown()[0].text, QStringLiteral("Geben Sie bitte einen Blocknamen ein."));
-    d->Edit(IDC_BLOCKNAME)->setText(QStringLiteral("Pumpe"));
+    EXPECT_EQ(ui.Shown()[0].text, "Geben Sie bitte einen Blocknamen ein.");
+    d->Edit(IDC_BLOCKNAME)->setText("Pumpe");
     ui.QueueAnswer(IDNO);
     d->OnCreateBlock();
-    EXPECT_EQ(ui.Shown().last().text, QStringLiteral("Zeichnung ist schon vorhanden. Überschreiben?"));
+    EXPECT_EQ(ui.Shown().last().text, "Zeichnung ist schon vorhanden. Überschreiben?");
     EXPECT_TRUE(pasted().empty()) << "No keeps the dialog and changes nothing";
 
     ui.QueueAnswer(IDYES);
     d->OnCreateBlock();
     EXPECT_EQ(d->result(), QDialog::Accepted);
     QString block, slide;
-    COrvaneVarsMgr::GetInstance().get(QStringLiteral("SYMBOLS_BLOCKFILE"), block, eVarSaveSettings);
-    COrvaneVarsMgr::GetInstance().get(QStringLiteral("SYMBOLS_SLIDEFILE"), slide, eVarSaveSettings);
-    EXPECT_EQ(block,
-              folder.filePath(QStringLiteral("User-Standards/Symbol Toolbars/User/Symbols/Pumpe.dwg")));
+    COrvaneVarsMgr::GetInstance().get("SYMBOLS_BLOCKFILE", block, eVarSaveSettings);
+    COrvaneVarsMgr::GetInstance().get("SYMBOLS_SLIDEFILE", slide, eVarSaveSettings);
+    EXPECT_EQ(block, folder.filePath("User-Standards/Symbol Toolbars/User/Symbols/Pumpe.dwg"));
     EXPECT_EQ(slide, QString()) << "an existing slide is not overwritten";
     EXPECT_EQ(QStringList(pasted().begin(), pasted().end()), QStringList{"CreateSymbolBlock\r"});
 }
 
 TEST_F(PropertiesTest, AFailedSaveIsReportedAndLeavesTheFilesAsTheyWere) {
-    supplied(QStringLiteral("Heizung/a.inf"),
-             pages({"Heizung|Symbol { BlockName = \"HZ_V\" DisplayName = \"alt\" }"}));
+    supplied("Heizung/a.inf", pages({"Heizung|Symbol { BlockName = \"HZ_V\" DisplayName = \"alt\" }"}));
     // The user settings cannot be made: a file stands where the user's folder would be.
-    folder.write(QStringLiteral("User-Standards/Symbol Toolbars"), "x");
+    folder.write("User-Standards/Symbol Toolbars", "x");
     const QByteArray before = folder.read(suppliedFile);
     CRecordingUiServices ui;
     auto window = openWindow();
     whenShown([](CDlgSymbolProperties& d) {
-        d.Edit(IDC_DISPLAYNAME)->setText(QStringLiteral("neu"));
+        d.Edit(IDC_DISPLAYNAME)->setText("neu");
         d.accept();
     });
     rightClick(*window, 0);
     ASSERT_EQ(ui.MessageCount(), 1);
-    EXPECT_EQ(ui.Shown().last().text, QStringLiteral("Änderungen konnten nicht gespeichert werden."));
+    EXPECT_EQ(ui.Shown().last().text, "Änderungen konnten nicht gespeichert werden.");
     EXPECT_EQ(ui.Shown().last().icon, UiIcon::Exclamation);
     EXPECT_EQ(folder.read(suppliedFile), before);
-    EXPECT_EQ(folder.read(QStringLiteral("User-Standards/Symbol Toolbars")), "x");
+    EXPECT_EQ(folder.read("User-Standards/Symbol Toolbars"), "x");
 }
 
 } // namespace
@@ -184,14 +180,14 @@ TEST_F(PropertiesTest, ReferenceScreenshotOfTheDialog) {
                   "AskRotation = \"1\" Explode = \"1\" Osnap = \"3\" Command = \"VORHER\" }"});
     manager.CollectFiles();
     std::vector<CSymbolFile*> files;
-    manager.GetListedFiles({}, QStringLiteral("User\\u.inf"), files);
+    manager.GetListedFiles({}, "User\\u.inf", files);
     ASSERT_EQ(files.size(), 1u);
     auto d = dialogOn(files[0]);
     d->resize(520, d->sizeHint().height());
     QImage image(d->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     d->render(&image);
-    EXPECT_TRUE(orvane::test::MatchesReference(image, QStringLiteral("symbolui/symbol_properties")));
+    EXPECT_TRUE(orvane::test::MatchesReference(image, "symbolui/symbol_properties"));
 }
 
 } // namespace

@@ -23,14 +23,14 @@ TEST_F(SymbolsWindowTest, PagesLoadOnceTheWindowIsUpAndTheLastPageComesBack) {
         EXPECT_EQ(window.CurrentPage(), 0);
         selectPage(window, 3);
         EXPECT_EQ(window.CurrentFile(), 1);
-        EXPECT_EQ(window.PagesList()->toolTip(), QStringLiteral("Eigene 2"));
+        EXPECT_EQ(window.PagesList()->toolTip(), "Eigene 2");
     }
     auto window = openWindow();
     EXPECT_EQ(window->CurrentPage(), 3) << "the remembered page";
     EXPECT_EQ(visibleNames(*window), QStringList{"U_VENTIL"});
-    ASSERT_TRUE(WriteLastPageName(QStringLiteral("Orvane\\Test\\"), QStringLiteral("EIGENE 1")));
+    ASSERT_TRUE(WriteLastPageName("Orvane\\Test\\", "EIGENE 1"));
     EXPECT_EQ(openWindow()->CurrentPage(), 2) << "ignoring case";
-    ASSERT_TRUE(WriteLastPageName(QStringLiteral("Orvane\\Test\\"), QStringLiteral("Gibt es nicht")));
+    ASSERT_TRUE(WriteLastPageName("Orvane\\Test\\", "Gibt es nicht"));
     EXPECT_EQ(openWindow()->CurrentPage(), 0);
 }
 
@@ -47,8 +47,8 @@ TEST_F(SymbolsWindowTest, StepButtonsWrapAndEmptyListsDisableThem) {
     EXPECT_EQ(window->CurrentFile(), 0);
     EXPECT_EQ(visibleNames(*window), (QStringList{"Ventil", "Pumpe"}));
 
-    host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), QStringLiteral("fehlt.inf"));
-    host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_STANDARDS"), QString());
+    host.variables.insert("SYMBOLS_FILELIST_SUPPORT", "fehlt.inf");
+    host.variables.insert("SYMBOLS_FILELIST_STANDARDS", QString());
     window->LoadPages();
     EXPECT_EQ(window->PagesList()->count(), 0);
     EXPECT_TRUE(visibleNames(*window).isEmpty());
@@ -59,7 +59,7 @@ TEST_F(SymbolsWindowTest, StepButtonsWrapAndEmptyListsDisableThem) {
 }
 
 TEST_F(SymbolsWindowTest, ButtonsAreReusedForSmallerPagesAndPlacedForTheHost) {
-    host.variables.insert(QStringLiteral("SYMBOLE_WINDOW_EXTRAS"), QStringLiteral("0"));
+    host.variables.insert("SYMBOLE_WINDOW_EXTRAS", "0");
     QByteArray many = "Viele|";
     for (int i = 0; i < 10; ++i)
         many += "Symbol { BlockName = \"S" + QByteArray::number(i) + "\" }";
@@ -105,16 +105,16 @@ TEST_F(SymbolsWindowTest, ClickPastesTheCommandsInBothHostsAndSetsTheCurrentSymb
         EXPECT_EQ(QStringList(pasted().begin(), pasted().end()), c.texts);
         EXPECT_EQ(DlgSymbols::GetSymbolButton(), window->SymbolButtons()[0]);
         EXPECT_TRUE(window->SymbolButtons()[0]->IsHighlighted());
-        EXPECT_EQ(DlgSymbols::GetValue(L"Command"), QStringLiteral("VORHER"));
+        EXPECT_EQ(DlgSymbols::GetValue(L"Command"), "VORHER");
         std::unique_ptr<CNode> props(DlgSymbols::GetSymbolProps());
         ASSERT_TRUE(props);
         EXPECT_TRUE(props->FindLeaf(QString::fromLatin1(c.folderLeaf)));
-        EXPECT_EQ(props->FindLeaf(QStringLiteral("SystemType")) != nullptr, c.revit);
+        EXPECT_EQ(props->FindLeaf("SystemType") != nullptr, c.revit);
 
         pasted().clear();
         window->SymbolButtons()[1]->click();
         EXPECT_TRUE(pasted().empty()) << "neither command nor block";
-        EXPECT_EQ(DlgSymbols::GetValue(L"Text"), QStringLiteral("nichts")) << "still the current symbol";
+        EXPECT_EQ(DlgSymbols::GetValue(L"Text"), "nichts") << "still the current symbol";
 
         manager.m_bIndexChanged = 1;
         window->SymbolButtons()[0]->click();
@@ -133,10 +133,10 @@ TEST_F(SymbolsWindowTest, SearchAsksForATextWrapsOverThePagesAndMarksTheHits) {
     auto window = openWindow();
     selectPage(*window, 1);
 
-    ui.QueueInput(QStringLiteral("ventil"));
+    ui.QueueInput("ventil");
     QTest::keyRelease(window.get(), Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(ui.Shown().size(), 1);
-    EXPECT_EQ(ui.Shown()[0].text, QStringLiteral("Text eingeben"));
+    EXPECT_EQ(ui.Shown()[0].text, "Text eingeben");
     EXPECT_EQ(window->CurrentPage(), 3) << "pages 1, 2, 3: U_VENTIL by its block name";
     ASSERT_EQ(window->MarkedButtons().size(), 1u);
     EXPECT_TRUE(window->MarkedButtons()[0]->IsHighlighted());
@@ -144,13 +144,13 @@ TEST_F(SymbolsWindowTest, SearchAsksForATextWrapsOverThePagesAndMarksTheHits) {
     QTest::keyRelease(window.get(), Qt::Key_F3);
     EXPECT_EQ(window->CurrentPage(), 0) << "on from page 4, wrapping to page 0";
     ASSERT_EQ(window->MarkedButtons().size(), 1u);
-    EXPECT_EQ(window->MarkedButtons()[0]->accessibleName(), QStringLiteral("Ventil"));
+    EXPECT_EQ(window->MarkedButtons()[0]->accessibleName(), "Ventil");
 
     ui.Clear();
-    ui.QueueInput(QStringLiteral("Gibtsnicht"));
+    ui.QueueInput("Gibtsnicht");
     window->OnSearchSymbol();
     ASSERT_EQ(ui.Shown().size(), 2);
-    EXPECT_EQ(ui.Shown()[1].text, QStringLiteral("'Gibtsnicht' wurde nicht gefunden."));
+    EXPECT_EQ(ui.Shown()[1].text, "'Gibtsnicht' wurde nicht gefunden.");
     EXPECT_EQ(ui.Shown()[1].icon, UiIcon::Exclamation);
     EXPECT_EQ(window->CurrentPage(), 0);
     EXPECT_TRUE(window->MarkedButtons().empty());
@@ -159,20 +159,20 @@ TEST_F(SymbolsWindowTest, SearchAsksForATextWrapsOverThePagesAndMarksTheHits) {
     ui.QueueInput(std::nullopt);
     window->OnSearchSymbol();
     EXPECT_EQ(ui.Shown().size(), 1) << "a cancelled box searches nothing";
-    EXPECT_EQ(window->SearchText(), QStringLiteral("Gibtsnicht"));
+    EXPECT_EQ(window->SearchText(), "Gibtsnicht");
 }
 
 TEST_F(SymbolsWindowTest, RefreshEventF5AndOptionsReloadOrRefill) {
     writeDefaultLibrary();
     auto window = openWindow();
     QEvent refresh(QEvent::Type(CDlgSymbols::kRefreshFileListEvent));
-    host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_STANDARDS"), QString());
+    host.variables.insert("SYMBOLS_FILELIST_STANDARDS", QString());
     QCoreApplication::sendEvent(window.get(), &refresh);
     EXPECT_EQ(window->PagesList()->count(), 5) << "the first list is unchanged: no reload";
     QTest::keyRelease(window.get(), Qt::Key_F5);
     EXPECT_EQ(window->PagesList()->count(), 2);
-    host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_STANDARDS"), QStringLiteral("User\\u.inf"));
-    host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), QStringLiteral("heizung\\a.inf"));
+    host.variables.insert("SYMBOLS_FILELIST_STANDARDS", "User\\u.inf");
+    host.variables.insert("SYMBOLS_FILELIST_SUPPORT", "heizung\\a.inf");
     QCoreApplication::sendEvent(window.get(), &refresh);
     EXPECT_EQ(window->PagesList()->count(), 5) << "the first list changed (in case only)";
 
@@ -180,7 +180,7 @@ TEST_F(SymbolsWindowTest, RefreshEventF5AndOptionsReloadOrRefill) {
     DlgSymbols::SetShowSymbolOptionsFunc([](QWidget*) -> long long { return answer; });
     CSymbolButton* ventil = window->SymbolButtons()[0];
     ASSERT_EQ(ventil->MarkCorner(), 1);
-    host.variables.insert(QStringLiteral("SYMBOLE_MARK_CORNER"), QStringLiteral("0"));
+    host.variables.insert("SYMBOLE_MARK_CORNER", "0");
     const auto options = static_cast<QAbstractButton*>(window->GetDlgItem(CDlgSymbols::IDC_BTN_OPTIONS));
     options->click();
     EXPECT_EQ(ventil->MarkCorner(), 1) << "the callback answered 0: no refill";
@@ -190,8 +190,8 @@ TEST_F(SymbolsWindowTest, RefreshEventF5AndOptionsReloadOrRefill) {
 }
 
 TEST_F(SymbolsWindowTest, MissingPreviewsShowTheNameAndHelpDocumentsTheirText) {
-    writeSlide(QStringLiteral("HZ_VENTIL.sld"), 5);
-    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Hilfe/pumpe.html"),
+    writeSlide("HZ_VENTIL.sld", 5);
+    folder.write("Support/Symbol Toolbars/Heizung/Hilfe/pumpe.html",
                  "<p>Umw&auml;lzpumpe <img src=\"http://example.org/x.png\"></p>");
     writeLibrary(
         {"Armaturen|Symbol { BlockName = \"HZ_VENTIL\" DisplayName = \"Ventil\" } "
@@ -200,13 +200,13 @@ TEST_F(SymbolsWindowTest, MissingPreviewsShowTheNameAndHelpDocumentsTheirText) {
     auto window = openWindow();
     const auto& buttons = window->SymbolButtons();
     EXPECT_EQ(buttons[0]->text(), QString()) << "the slide shows";
-    EXPECT_EQ(buttons[0]->toolTip(), QStringLiteral("Ventil"));
-    EXPECT_EQ(buttons[1]->text(), QStringLiteral("Pumpe")) << "no slide: the name";
+    EXPECT_EQ(buttons[0]->toolTip(), "Ventil");
+    EXPECT_EQ(buttons[1]->text(), "Pumpe") << "no slide: the name";
     EXPECT_EQ(buttons[1]->toolTip(), QString()) << "the help document instead";
     const QString help = window->HelpTooltip(1);
-    EXPECT_TRUE(help.contains(QStringLiteral("<b>Pumpe</b>")));
-    EXPECT_TRUE(help.contains(QStringLiteral("Umwälzpumpe")));
-    EXPECT_FALSE(help.contains(QStringLiteral("example.org")));
+    EXPECT_TRUE(help.contains("<b>Pumpe</b>"));
+    EXPECT_TRUE(help.contains("Umwälzpumpe"));
+    EXPECT_FALSE(help.contains("example.org"));
 }
 
 TEST_F(SymbolsWindowTest, ReferenceScreenshotsAtScaleOneAndTwo) {
@@ -218,10 +218,10 @@ TEST_F(SymbolsWindowTest, ReferenceScreenshotsAtScaleOneAndTwo) {
                   "Symbol { BlockName = \"OHNE_DIA\" DisplayName = \"Dia fehlt\" }"},
                  {});
     // The supplied button images and design of the sample installation.
-    designs = CDesktopDesignManager(orvane::test::sampleInstallationPath(QStringLiteral("Support/Designs")));
+    designs = CDesktopDesignManager(orvane::test::sampleInstallationPath("Support/Designs"));
     for (double scale : {1.0, 2.0}) {
         SymbolsWindowContext c = context();
-        c.supportFolder = orvane::test::sampleInstallationPath(QStringLiteral("Support"));
+        c.supportFolder = orvane::test::sampleInstallationPath("Support");
         c.displayScale = scale;
         auto window = std::make_unique<CDlgSymbols>(c);
         window->LoadPages();
@@ -231,9 +231,8 @@ TEST_F(SymbolsWindowTest, ReferenceScreenshotsAtScaleOneAndTwo) {
         image.setDevicePixelRatio(scale);
         image.fill(Qt::white);
         window->render(&image);
-        EXPECT_TRUE(orvane::test::MatchesReference(
-            image, scale == 1.0 ? QStringLiteral("symbolui/symbols_window")
-                                : QStringLiteral("symbolui/symbols_window_x2")));
+        EXPECT_TRUE(orvane::test::MatchesReference(image, scale == 1.0 ? "symbolui/symbols_window"
+                                                                       : "symbolui/symbols_window_x2"));
     }
 }
 
@@ -242,19 +241,17 @@ TEST_F(SymbolsWindowTest, QuickFindFiltersAllPagesEnterInsertsEscClears) {
     auto window = openWindow();
     QLineEdit* line = window->QuickFindLine();
     ASSERT_TRUE(line);
-    QTest::keyClicks(line, QStringLiteral("ventl"));
+    QTest::keyClicks(line, "ventl");
     ASSERT_EQ(window->QuickFindResult().size(), 2u);
     EXPECT_TRUE(window->QuickFindHits()->isVisibleTo(window.get()));
-    EXPECT_EQ(window->QuickFindHits()->item(0)->text(),
-              QStringLiteral("Ventil — Armaturen (ein Tippfehler)"));
-    EXPECT_EQ(window->QuickFindHits()->item(1)->text(),
-              QStringLiteral("U_VENTIL — Eigene 2 (ein Tippfehler, Blockname)"));
+    EXPECT_EQ(window->QuickFindHits()->item(0)->text(), "Ventil — Armaturen (ein Tippfehler)");
+    EXPECT_EQ(window->QuickFindHits()->item(1)->text(), "U_VENTIL — Eigene 2 (ein Tippfehler, Blockname)");
     QTest::keyClick(line, Qt::Key_Down);
     EXPECT_EQ(window->QuickFindHits()->currentRow(), 1);
     QTest::keyClick(line, Qt::Key_Return);
     EXPECT_EQ(window->CurrentPage(), 3);
     EXPECT_EQ(QStringList(pasted().begin(), pasted().end()), QStringList{"InsertSymbol\r"});
-    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), QStringLiteral("U_VENTIL"));
+    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), "U_VENTIL");
     QTest::keyClick(line, Qt::Key_Escape);
     EXPECT_TRUE(line->text().isEmpty());
     EXPECT_FALSE(window->QuickFindHits()->isVisibleTo(window.get()));
@@ -290,15 +287,13 @@ TEST_F(SymbolsWindowTest, AChangedFileOnDiskRefreshesTheWindowKeepingPageAndSymb
     selectPage(*window, 1);
     window->SymbolButtons()[0]->click();
     const QString path =
-        supplied(QStringLiteral("Heizung/a.inf"),
+        supplied("Heizung/a.inf",
                  pages({"Armaturen|Symbol { BlockName = \"HZ_VENTIL\" DisplayName = \"Ventil\" }",
                         "Erzeuger|Symbol { BlockName = \"HZ_KESSEL\" DisplayName = \"Heizkessel\" }"}));
     touchLater(path);
-    QTRY_COMPARE_WITH_TIMEOUT(window->SymbolButtons()[0]->accessibleName(), QStringLiteral("Heizkessel"),
-                              1000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->SymbolButtons()[0]->accessibleName(), "Heizkessel", 1000);
     EXPECT_EQ(window->CurrentPage(), 1);
-    EXPECT_EQ(DlgSymbols::GetValue(L"DisplayName"), QStringLiteral("Heizkessel"))
-        << "the current symbol, read anew";
+    EXPECT_EQ(DlgSymbols::GetValue(L"DisplayName"), "Heizkessel") << "the current symbol, read anew";
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), window->SymbolButtons()[0]);
 }
 

@@ -8,7 +8,7 @@ namespace {
 using orvane::test::SymbolFilesTest;
 
 QString translated(const QString& text) {
-    return text == QStringLiteral("Ventil") ? QStringLiteral("Absperrventil") : text;
+    return text == "Ventil" ? "Absperrventil" : text;
 }
 
 class SymbolActionsTest : public SymbolFilesTest {
@@ -16,16 +16,15 @@ protected:
     // Five pages; only page 1 holds matches for "ventil" (one by its translated name, one by
     // its block name); page 3 holds "Pumpe".
     std::vector<CNode*> fivePages() {
-        const CSymbolFile* file =
-            load(QStringLiteral("U/s.inf"),
-                 pagesFile({
-                     R"(Symbol { BlockName = "A" })",
-                     R"(Symbol { DisplayName = "Ventil:x" BlockName = "V1" } Symbol { BlockName = "B" }
+        const CSymbolFile* file = load(
+            "U/s.inf", pagesFile({
+                           R"(Symbol { BlockName = "A" })",
+                           R"(Symbol { DisplayName = "Ventil:x" BlockName = "V1" } Symbol { BlockName = "B" }
                Symbol { BlockName = "HZ_VENTIL_2" })",
-                     "",
-                     R"(Symbol { DisplayName = "Pumpe" BlockName = "P" Version = "-Basic" })",
-                     R"(Symbol { DisplayName = "Kessel" BlockName = "K" })",
-                 }));
+                           "",
+                           R"(Symbol { DisplayName = "Pumpe" BlockName = "P" Version = "-Basic" })",
+                           R"(Symbol { DisplayName = "Kessel" BlockName = "K" })",
+                       }));
         std::vector<CNode*> pages;
         for (int i = 0; i < 5; ++i)
             pages.push_back(pageOf(file, i));
@@ -61,16 +60,14 @@ TEST_F(SymbolActionsTest, SearchWrapsOnceAndStopsAtTheFirstPageWithMatches) {
         EXPECT_EQ(result.page, c.page) << c.text << " from " << c.selection;
         EXPECT_EQ(result.searched, c.searched) << c.text << " from " << c.selection;
     }
-    const SymbolSearchResult ventil =
-        FindSymbolInPages(pages, 0, false, QStringLiteral("ventil"), translated);
+    const SymbolSearchResult ventil = FindSymbolInPages(pages, 0, false, "ventil", translated);
     ASSERT_EQ(ventil.matches.size(), 2u);
     EXPECT_EQ(ventil.matches[0], pages[1]->GetChild(0)) << "by the translated display name";
     EXPECT_EQ(ventil.matches[1], pages[1]->GetChild(2)) << "by the block name";
     EXPECT_TRUE(
-        FindSymbolInPages(pages, 0, false, QStringLiteral("Absperr"), [](const QString& t) { return t; })
-            .matches.empty())
+        FindSymbolInPages(pages, 0, false, "Absperr", [](const QString& t) { return t; }).matches.empty())
         << "the display name is matched translated";
-    EXPECT_EQ(FindSymbolInPages(pages, -1, false, QStringLiteral("ventil"), translated).page, -1);
+    EXPECT_EQ(FindSymbolInPages(pages, -1, false, "ventil", translated).page, -1);
 }
 
 TEST_F(SymbolActionsTest, ClickCommandsInOrder) {
@@ -100,7 +97,7 @@ TEST_F(SymbolActionsTest, SymbolPropsInBothHosts) {
     const CNode* symbol = symbolOf("U/props.inf", R"(Symbol { BlockName = "HZ_P" AskRotation = "1"
         SystemType = "Vorlauf" SecondBlockName = "HZ_P2" AttributeName1 = "A1" })",
                                    "UseBlockPair = \"1\" Osnap = \"512\"");
-    const QString dir = folder.filePath(QStringLiteral("U/"));
+    const QString dir = folder.filePath("U/");
     const auto leavesOf = [](const CNode& node) {
         QStringList leaves;
         for (const auto& leaf : node.Leaves())
@@ -115,10 +112,10 @@ TEST_F(SymbolActionsTest, SymbolPropsInBothHosts) {
     const HostDetection::HostKind drawingHost{false, {}};
     const auto drawing = MakeSymbolProps(current, symbol, drawingHost);
     ASSERT_TRUE(drawing);
-    EXPECT_EQ(drawing->GetName(), QStringLiteral("SymbolProps"));
+    EXPECT_EQ(drawing->GetName(), "SymbolProps");
     EXPECT_EQ(leavesOf(*drawing), common + QStringList{"SymbolsDir=" + dir + "Symbols/"} + pair);
 
-    const HostDetection::HostKind revitHost{true, QStringLiteral("2019")};
+    const HostDetection::HostKind revitHost{true, "2019"};
     const auto revit = MakeSymbolProps(current, symbol, revitHost);
     const QStringList revitLeaves{"FamiliesDir=" + dir + "Symbols/Families/2019", "SystemType=Vorlauf"};
     EXPECT_EQ(leavesOf(*revit), common + revitLeaves + pair);
@@ -128,8 +125,8 @@ TEST_F(SymbolActionsTest, SymbolPropsInBothHosts) {
 
     EXPECT_FALSE(MakeSymbolProps(nullptr, symbol, drawingHost));
     EXPECT_FALSE(MakeSymbolProps(current, nullptr, drawingHost));
-    EXPECT_EQ(CurrentSymbolValue(current, single, QStringLiteral("SecondBlockName")), QStringLiteral("Y"));
-    EXPECT_EQ(CurrentSymbolValue(current, nullptr, QStringLiteral("BlockName")), QString());
+    EXPECT_EQ(CurrentSymbolValue(current, single, "SecondBlockName"), "Y");
+    EXPECT_EQ(CurrentSymbolValue(current, nullptr, "BlockName"), QString());
 }
 
 } // namespace
@@ -141,13 +138,12 @@ namespace {
 class QuickFindTest : public SymbolActionsTest {};
 
 TEST_F(QuickFindTest, RanksWholeWordsPrefixesInsidesAndTypos) {
-    const CSymbolFile* file =
-        load(QStringLiteral("U/q.inf"),
-             pagesFile({
-                 R"(Symbol { DisplayName = "Absperrventil" } Symbol { DisplayName = "Ventilator" })",
-                 R"(Symbol { DisplayName = "Ventil" } Symbol { DisplayName = "Wärmepumpe" }
+    const CSymbolFile* file = load(
+        "U/q.inf", pagesFile({
+                       R"(Symbol { DisplayName = "Absperrventil" } Symbol { DisplayName = "Ventilator" })",
+                       R"(Symbol { DisplayName = "Ventil" } Symbol { DisplayName = "Wärmepumpe" }
            Symbol { BlockName = "HZ_VENTLI" } Symbol { DisplayName = "Strasse" BlockName = "MUFFE" })",
-             }));
+                   }));
     CQuickFind find;
     find.Index({pageOf(file, 0), pageOf(file, 1)}, [](const QString& t) { return t; });
     ASSERT_EQ(find.Size(), 6);
@@ -157,17 +153,16 @@ TEST_F(QuickFindTest, RanksWholeWordsPrefixesInsidesAndTypos) {
             shown << QStringLiteral("%1:%2:%3").arg(hit.name).arg(hit.page).arg(int(hit.match));
         return shown.join(u' ');
     };
-    EXPECT_EQ(names("ventil"), QStringLiteral("Ventil:1:0 Ventilator:0:1 Absperrventil:0:2 HZ_VENTLI:1:3"));
-    EXPECT_EQ(names("ventl"), QStringLiteral("HZ_VENTLI:1:1 Ventilator:0:3 Ventil:1:3"))
-        << "one letter missing";
-    EXPECT_EQ(names("Waermepumpe"), QStringLiteral("Wärmepumpe:1:0"));
-    EXPECT_EQ(names("xentil"), QStringLiteral("Ventilator:0:3 Ventil:1:3")) << "the first letter replaced";
-    EXPECT_EQ(names("vntli"), QStringLiteral("HZ_VENTLI:1:3")) << "a letter missing";
-    EXPECT_EQ(names("WÄRME"), QStringLiteral("Wärmepumpe:1:1"));
-    EXPECT_EQ(names("straße"), QStringLiteral("Strasse:1:0"));
+    EXPECT_EQ(names("ventil"), "Ventil:1:0 Ventilator:0:1 Absperrventil:0:2 HZ_VENTLI:1:3");
+    EXPECT_EQ(names("ventl"), "HZ_VENTLI:1:1 Ventilator:0:3 Ventil:1:3") << "one letter missing";
+    EXPECT_EQ(names("Waermepumpe"), "Wärmepumpe:1:0");
+    EXPECT_EQ(names("xentil"), "Ventilator:0:3 Ventil:1:3") << "the first letter replaced";
+    EXPECT_EQ(names("vntli"), "HZ_VENTLI:1:3") << "a letter missing";
+    EXPECT_EQ(names("WÄRME"), "Wärmepumpe:1:1");
+    EXPECT_EQ(names("straße"), "Strasse:1:0");
     EXPECT_EQ(names("muffe").toStdString(), "Strasse:1:0") << "found by its block name, shown by its name";
     EXPECT_EQ(names("  "), QString());
-    EXPECT_EQ(find.Find(QStringLiteral("ventil"), 2).size(), 2u);
+    EXPECT_EQ(find.Find("ventil", 2).size(), 2u);
 }
 
 TEST(QuickFindEdits, OneInsertedDeletedReplacedOrSwappedLetter) {

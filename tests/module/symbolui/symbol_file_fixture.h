@@ -15,7 +15,7 @@ protected:
         return files.back().get();
     }
     static CNode* pageOf(const CSymbolFile* file, int index = 0) {
-        return file->m_pRoot->FindChild(QStringLiteral("Pages"))->GetChild(index);
+        return file->m_pRoot->FindChild("Pages")->GetChild(index);
     }
     // A file with the given pages, each a list of symbols in the text form.
     static QByteArray pagesFile(std::initializer_list<const char*> pages, const char* defaults = "") {

@@ -14,7 +14,7 @@ protected:
 
     // The rectangles of a one-page file laid out in a 200 x 400 window with the list at (2, 20).
     std::vector<SymbolButtonSlot> layout(const char* symbols, const char* defaults = "") {
-        const CSymbolFile* file = load(QStringLiteral("U/l.inf"), pagesFile({symbols}, defaults));
+        const CSymbolFile* file = load("U/l.inf", pagesFile({symbols}, defaults));
         const QRect list(2, 20, 150, 20);
         const SymbolCellSize cell = CellSizeFor(true, QSize(200, 400), list, 1.0);
         return LayoutPage(*file, *pageOf(file), cell, ButtonOrigin(list), 200, rules.symbolShown);
@@ -22,14 +22,14 @@ protected:
 };
 
 TEST_F(SymbolPagesTest, PagesOfTwoFilesWithRunningFileIndex) {
-    const CSymbolFile* a = load(QStringLiteral("U/a.inf"), pagesFile({"", ""}));
-    const CSymbolFile* b = load(QStringLiteral("U/b.inf"), pagesFile({"", "Version = \"-Basic\"", "", ""}));
+    const CSymbolFile* a = load("U/a.inf", pagesFile({"", ""}));
+    const CSymbolFile* b = load("U/b.inf", pagesFile({"", "Version = \"-Basic\"", "", ""}));
     const std::vector<CSymbolFile*> files{const_cast<CSymbolFile*>(a), const_cast<CSymbolFile*>(b)};
     const SymbolPageList list = BuildPageList(files, rules);
     ASSERT_EQ(list.entries.size(), 5u) << "the page hidden by the version filter takes no entry";
     EXPECT_EQ(list.pageCount, 5);
-    EXPECT_EQ(list.entries[2].title, QStringLiteral("Seite 0"));
-    EXPECT_EQ(list.entries[3].title, QStringLiteral("Seite 2"));
+    EXPECT_EQ(list.entries[2].title, "Seite 0");
+    EXPECT_EQ(list.entries[3].title, "Seite 2");
     EXPECT_EQ(list.entries[3].page, pageOf(b, 2));
 
     const std::pair<int, int> fileOfPage[] = {{0, 0}, {1, 0}, {2, 1}, {4, 1}, {5, 7}};
@@ -49,17 +49,16 @@ TEST(SymbolPageStepping, WrapsAtBothEnds) {
 }
 
 TEST_F(SymbolPagesTest, RememberedPageIgnoresCaseAndIsKeptInTheSettings) {
-    const std::vector<SymbolPageEntry> entries{{QStringLiteral("Heizung"), nullptr},
-                                               {QStringLiteral("Lüftung"), nullptr}};
-    EXPECT_EQ(RememberedPageIndex(entries, QStringLiteral("LÜFTUNG")), 1);
-    EXPECT_EQ(RememberedPageIndex(entries, QStringLiteral("Sanitär")), 0);
+    const std::vector<SymbolPageEntry> entries{{"Heizung", nullptr}, {"Lüftung", nullptr}};
+    EXPECT_EQ(RememberedPageIndex(entries, "LÜFTUNG"), 1);
+    EXPECT_EQ(RememberedPageIndex(entries, "Sanitär"), 0);
     EXPECT_EQ(RememberedPageIndex(entries, std::nullopt), 0);
-    EXPECT_EQ(RememberedPageIndex({}, QStringLiteral("Heizung")), -1);
+    EXPECT_EQ(RememberedPageIndex({}, "Heizung"), -1);
 
-    const QString key = QStringLiteral("Orvane\\OrvanePlanungUI20\\");
+    const QString key = "Orvane\\OrvanePlanungUI20\\";
     EXPECT_FALSE(ReadLastPageName(key));
-    ASSERT_TRUE(WriteLastPageName(key, QStringLiteral("Lüftung")));
-    EXPECT_EQ(ReadLastPageName(key), QStringLiteral("Lüftung"));
+    ASSERT_TRUE(WriteLastPageName(key, "Lüftung"));
+    EXPECT_EQ(ReadLastPageName(key), "Lüftung");
 }
 
 TEST(SymbolCellSize, FollowsTheHostAndTheDisplayScale) {
@@ -116,7 +115,7 @@ TEST_F(SymbolPagesTest, HiddenButtonsKeepTheirPlaceFilteredSymbolsTakeNone) {
 }
 
 TEST_F(SymbolPagesTest, PreviewPaths) {
-    const CSymbolFile* file = load(QStringLiteral("U/p.inf"), pagesFile({R"(
+    const CSymbolFile* file = load("U/p.inf", pagesFile({R"(
         Symbol { SlideName = "abc" BlockName = "ignored" }
         Symbol { SlideName = "pics\\x.BMP" }
         Symbol { SlideName = "/abs/y.sld" }
@@ -125,7 +124,7 @@ TEST_F(SymbolPagesTest, PreviewPaths) {
         Symbol { SlideName = "" BlockName = "b" }
         Symbol { Text = "nothing" })"}));
     const QString slides = SlidesFolderOf(*file);
-    EXPECT_EQ(slides, folder.filePath(QStringLiteral("U/Slides/")));
+    EXPECT_EQ(slides, folder.filePath("U/Slides/"));
     const SymbolPreview expected[] = {
         {SymbolPreview::Slide, slides + "abc.sld"},
         {SymbolPreview::Bitmap, slides + "pics/x.BMP"},
@@ -166,33 +165,31 @@ TEST(SymbolButtonLook, ColoursAndMarkWithAndWithoutTheDesign) {
 }
 
 TEST_F(SymbolPagesTest, ColourSettingsAndUseFromTheHostAndTheDefaults) {
-    host.variables.insert(QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), QStringLiteral("1"));
-    host.variables.insert(QStringLiteral("SYMBOLE_BUTTON_COLOR"), QStringLiteral("255"));
+    host.variables.insert("SYMBOLE_USE_BUTTON_COLOR", "1");
+    host.variables.insert("SYMBOLE_BUTTON_COLOR", "255");
     const SymbolColourSettings settings = SymbolColourSettings::FromHost(false);
     EXPECT_EQ(settings.markCorner, 1);
     EXPECT_EQ(settings.useButtonColour, 1);
     EXPECT_EQ(settings.buttonColour, 255u);
 
     const CSymbolFile* file =
-        load(QStringLiteral("U/c.inf"),
-             pagesFile({R"(Symbol { BlockName = "A" } Symbol { UsedInCalculations = "0" })"},
-                       "UsedInCalculations = \"1\""));
+        load("U/c.inf", pagesFile({R"(Symbol { BlockName = "A" } Symbol { UsedInCalculations = "0" })"},
+                                  "UsedInCalculations = \"1\""));
     EXPECT_TRUE(UsedInCalculations(*file, *pageOf(file)->GetChild(0)));
     EXPECT_FALSE(UsedInCalculations(*file, *pageOf(file)->GetChild(1)));
 }
 
 TEST_F(SymbolPagesTest, HelpDocumentOnlyWhenItExists) {
-    folder.write(QStringLiteral("U/Hilfe/pumpe.html"), "<p>Pumpe</p>");
-    const CSymbolFile* file = load(QStringLiteral("U/h.inf"), pagesFile({R"(
+    folder.write("U/Hilfe/pumpe.html", "<p>Pumpe</p>");
+    const CSymbolFile* file = load("U/h.inf", pagesFile({R"(
         Symbol { HelpUrl = "Hilfe\\pumpe.html" DisplayName = "Pumpe" }
         Symbol { HelpUrl = "Hilfe/fehlt.html" }
         Symbol { BlockName = "B" })"}));
     const CNode* page = pageOf(file);
-    EXPECT_EQ(HelpDocumentOf(*file, *page->GetChild(0)),
-              folder.filePath(QStringLiteral("U/Hilfe/pumpe.html")));
+    EXPECT_EQ(HelpDocumentOf(*file, *page->GetChild(0)), folder.filePath("U/Hilfe/pumpe.html"));
     EXPECT_FALSE(HelpDocumentOf(*file, *page->GetChild(1)));
     EXPECT_FALSE(HelpDocumentOf(*file, *page->GetChild(2)));
-    EXPECT_EQ(DisplayNameOf(*page->GetChild(0)), QStringLiteral("Pumpe"));
+    EXPECT_EQ(DisplayNameOf(*page->GetChild(0)), "Pumpe");
     EXPECT_EQ(DisplayNameOf(*page->GetChild(2)), QString());
 }
 

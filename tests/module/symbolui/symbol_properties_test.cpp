@@ -64,15 +64,15 @@ TEST(SymbolPropertyOsnap, BoxesOfAMaskAndBack) {
 }
 
 TEST(SymbolPropertyFiles, ChooserFoldersAndChosenNames) {
-    const QString base = QStringLiteral("/lib/Heizung/");
+    const QString base = "/lib/Heizung/";
     const BrowseTarget block = BrowseTargetFor(IDC_BROWSE_BLOCK, base, false, {});
-    EXPECT_EQ(block.folder, QStringLiteral("/lib/Heizung/Symbols/"));
-    EXPECT_EQ(block.extension, QStringLiteral("dwg"));
-    const BrowseTarget family = BrowseTargetFor(IDC_BROWSE_BLOCK, base, true, QStringLiteral("2019"));
-    EXPECT_EQ(family.folder, QStringLiteral("/lib/Heizung/Symbols/Families/2019/"));
-    EXPECT_TRUE(family.filter.startsWith(QStringLiteral("Family-Dateien (*.rfa)")));
-    const BrowseTarget slide = BrowseTargetFor(IDC_BROWSE_SLIDE, base, true, QStringLiteral("2019"));
-    EXPECT_EQ(slide.folder, QStringLiteral("/lib/Heizung/Slides/"));
+    EXPECT_EQ(block.folder, "/lib/Heizung/Symbols/");
+    EXPECT_EQ(block.extension, "dwg");
+    const BrowseTarget family = BrowseTargetFor(IDC_BROWSE_BLOCK, base, true, "2019");
+    EXPECT_EQ(family.folder, "/lib/Heizung/Symbols/Families/2019/");
+    EXPECT_TRUE(family.filter.startsWith("Family-Dateien (*.rfa)"));
+    const BrowseTarget slide = BrowseTargetFor(IDC_BROWSE_SLIDE, base, true, "2019");
+    EXPECT_EQ(slide.folder, "/lib/Heizung/Slides/");
 
     const std::pair<const char*, const char*> chosen[] = {
         {"/lib/Heizung/Slides/Pumpe.sld", "Pumpe"},
@@ -83,18 +83,15 @@ TEST(SymbolPropertyFiles, ChooserFoldersAndChosenNames) {
     for (auto [path, name] : chosen)
         EXPECT_EQ(NameForChosenFile(QString::fromLatin1(path), slide), QString::fromLatin1(name)) << path;
 
-    EXPECT_EQ(ProposedFile(QStringLiteral("Pumpe"), slide), QStringLiteral("/lib/Heizung/Slides/Pumpe.sld"));
-    EXPECT_EQ(CompletedPath(QStringLiteral("C:\\x\\P.dwg"), block.folder, block.extension),
-              QStringLiteral("C:/x/P.dwg"));
-    EXPECT_EQ(CompletedPath(QStringLiteral("sub\\P"), block.folder, block.extension),
-              QStringLiteral("/lib/Heizung/Symbols/sub/P.dwg"));
+    EXPECT_EQ(ProposedFile("Pumpe", slide), "/lib/Heizung/Slides/Pumpe.sld");
+    EXPECT_EQ(CompletedPath("C:\\x\\P.dwg", block.folder, block.extension), "C:/x/P.dwg");
+    EXPECT_EQ(CompletedPath("sub\\P", block.folder, block.extension), "/lib/Heizung/Symbols/sub/P.dwg");
 }
 
 class StoreFieldsTest : public SymbolFilesTest {};
 
 TEST_F(StoreFieldsTest, ASlideNamedLikeTheBlockIsNotKept) {
-    CSymbolFile* file =
-        load(QStringLiteral("U/e.inf"), pagesFile({R"(Symbol { BlockName = "Pumpe" DisplayName = "alt" })",
+    CSymbolFile* file = load("U/e.inf", pagesFile({R"(Symbol { BlockName = "Pumpe" DisplayName = "alt" })",
                                                    R"(Symbol { BlockName = "Pumpe" SlideName = "X" })"},
                                                   "AskRotation = \"1\""));
     struct Case {
@@ -106,18 +103,18 @@ TEST_F(StoreFieldsTest, ASlideNamedLikeTheBlockIsNotKept) {
         CNode* symbol = pageOf(file, c.page)->GetChild(0);
         CSymbolEditContext edit(file, symbol, &manager);
         FieldValues v;
-        v.block = QStringLiteral("Pumpe");
+        v.block = "Pumpe";
         v.slide = QString::fromLatin1(c.slide);
-        v.displayName = QStringLiteral("neu");
+        v.displayName = "neu";
         v.askRotation = true;
         StoreFields(edit, v);
-        const CLeaf* slide = symbol->FindLeaf(QStringLiteral("SlideName"));
-        EXPECT_EQ(slide ? slide->GetRawData() : QStringLiteral("<none>"),
-                  c.expectedSlide ? QString::fromLatin1(c.expectedSlide) : QStringLiteral("<none>"))
+        const CLeaf* slide = symbol->FindLeaf("SlideName");
+        EXPECT_EQ(slide ? slide->GetRawData() : "<none>",
+                  c.expectedSlide ? QString::fromLatin1(c.expectedSlide) : "<none>")
             << c.page << " " << c.slide;
-        EXPECT_EQ(symbol->GetStrLeafValue(QString(), QStringLiteral("DisplayName")), QStringLiteral("neu"));
-        EXPECT_FALSE(symbol->FindLeaf(QStringLiteral("AskRotation"))) << "equal to the default";
-        EXPECT_EQ(symbol->GetStrLeafValue(QString(), QStringLiteral("Osnap")), QStringLiteral("0"));
+        EXPECT_EQ(symbol->GetStrLeafValue(QString(), "DisplayName"), "neu");
+        EXPECT_FALSE(symbol->FindLeaf("AskRotation")) << "equal to the default";
+        EXPECT_EQ(symbol->GetStrLeafValue(QString(), "Osnap"), "0");
     }
 }
 

@@ -30,8 +30,8 @@ protected:
         theApp.m_revitVersion.clear();
         pasted().clear();
         DlgSymbols::SetOrvanePasteToCommandLineFunc(&recordPaste);
-        host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), QStringLiteral("Heizung\\a.inf"));
-        host.variables.insert(QStringLiteral("SYMBOLS_FILELIST_STANDARDS"), QStringLiteral("User\\u.inf"));
+        host.variables.insert("SYMBOLS_FILELIST_SUPPORT", "Heizung\\a.inf");
+        host.variables.insert("SYMBOLS_FILELIST_STANDARDS", "User\\u.inf");
     }
     ~SymbolsWindowTest() override {
         DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
@@ -53,8 +53,8 @@ protected:
 
     // The two files; `supplied` and `own` are the pages' bodies, each "Title|symbols".
     void writeLibrary(std::initializer_list<const char*> supplied, std::initializer_list<const char*> own) {
-        this->supplied(QStringLiteral("Heizung/a.inf"), pages(supplied));
-        user(QStringLiteral("User/u.inf"), pages(own));
+        this->supplied("Heizung/a.inf", pages(supplied));
+        user("User/u.inf", pages(own));
     }
     void writeDefaultLibrary() {
         writeLibrary(
@@ -83,7 +83,7 @@ protected:
         w.AddLine({10, 90}, {10, 10});
         w.AddLine({10, 10}, {90, 90});
         w.AddLine({10, 90}, {90, 10});
-        const QString slides = folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides"));
+        const QString slides = folder.filePath("Support/Symbol Toolbars/Heizung/Slides");
         QDir().mkpath(slides);
         ASSERT_TRUE(w.WriteToFile(slides + u'/' + name));
     }
@@ -93,7 +93,7 @@ protected:
         c.manager = &manager;
         c.designs = &designs;
         c.rules = SymbolViewRules::Platform();
-        c.regPath = QStringLiteral("Orvane\\Test\\");
+        c.regPath = "Orvane\\Test\\";
         c.supportFolder = folder.path();
         c.displayScale = 1.0;
         return c;

@@ -72,7 +72,7 @@ protected:
 TEST_F(ToolbarTest, PageWindowOfAnotherModuleOnTheBase) {
     manager.CollectFiles();
     std::vector<CSymbolFile*> files;
-    manager.GetFilesForTrade(QStringLiteral("H"), files, QStringLiteral("Toolbar_"), 1);
+    manager.GetFilesForTrade("H", files, "Toolbar_", 1);
     ASSERT_EQ(files.size(), 1u);
     PageEventRecorder parent;
     auto* window = new CExamplePageWindow(files, &parent);

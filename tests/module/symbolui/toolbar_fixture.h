@@ -21,19 +21,16 @@ public:
 
 protected:
     ToolbarTest() {
-        host.catalogs.insert(QStringLiteral("TB"),
-                             folder.filePath(QStringLiteral("Support/Symbol Toolbars")));
-        supplied(QStringLiteral("Heizung/Leisten.inf"),
-                 "Root { SymbolFile = \"<TB>Heizung\\\\Toolbar_\\\\Leiste.inf\" }\n");
-        toolbarFile = supplied(QStringLiteral("Heizung/Toolbar_/Leiste.inf"), kToolbarFile);
+        host.catalogs.insert("TB", folder.filePath("Support/Symbol Toolbars"));
+        supplied("Heizung/Leisten.inf", "Root { SymbolFile = \"<TB>Heizung\\\\Toolbar_\\\\Leiste.inf\" }\n");
+        toolbarFile = supplied("Heizung/Toolbar_/Leiste.inf", kToolbarFile);
         CSlideWriter background(400, 200);
         background.AddLine(QPoint(0, 0), QPoint(400, 200));
         background.AddLine(QPoint(0, 200), QPoint(400, 0));
-        folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Slides/bg.sld"),
-                     background.ToBytes());
+        folder.write("Support/Symbol Toolbars/Heizung/Toolbar_/Slides/bg.sld", background.ToBytes());
     }
 
-    std::unique_ptr<CDlgSymbolToolbar> open(const QString& code = QStringLiteral("H")) {
+    std::unique_ptr<CDlgSymbolToolbar> open(const QString& code = "H") {
         SymbolToolbarContext context;
         context.fileManager = &manager;
         auto toolbar = std::make_unique<CDlgSymbolToolbar>(context);

@@ -11,13 +11,13 @@ namespace {
 
 // A symbol with the grid's leaves; factors 0 mean "leaf absent".
 std::unique_ptr<CNode> Symbol(int widthFactor = 0, int heightFactor = 0, bool newRow = false) {
-    auto symbol = std::make_unique<CNode>(QStringLiteral("Symbol"));
+    auto symbol = std::make_unique<CNode>("Symbol");
     if (widthFactor)
-        symbol->AddLeaf(QStringLiteral("ButtonSizeWidthFactor"), widthFactor);
+        symbol->AddLeaf("ButtonSizeWidthFactor", widthFactor);
     if (heightFactor)
-        symbol->AddLeaf(QStringLiteral("ButtonSizeHeightFactor"), heightFactor);
+        symbol->AddLeaf("ButtonSizeHeightFactor", heightFactor);
     if (newRow)
-        symbol->AddLeaf(QStringLiteral("NewRow"), QString());
+        symbol->AddLeaf("NewRow", QString());
     return symbol;
 }
 

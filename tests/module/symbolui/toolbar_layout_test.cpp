@@ -23,7 +23,7 @@ ToolbarFrame Frame(int clientWidth, int clientHeight, bool stretch = false, doub
 }
 
 std::unique_ptr<CNode> Symbol(std::initializer_list<std::pair<const char*, const char*>> leaves) {
-    auto symbol = std::make_unique<CNode>(QStringLiteral("Symbol"));
+    auto symbol = std::make_unique<CNode>("Symbol");
     for (const auto& [key, value] : leaves)
         symbol->AddLeaf(QString::fromUtf8(key), QString::fromUtf8(value));
     return symbol;
@@ -66,9 +66,9 @@ TEST(ToolbarLayout, FlowFactorsAreClampedAndSpanTheirGaps) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
         auto symbol = Symbol({});
         if (*c.width)
-            symbol->AddLeaf(QStringLiteral("ButtonSizeWidthFactor"), QString::fromUtf8(c.width));
+            symbol->AddLeaf("ButtonSizeWidthFactor", QString::fromUtf8(c.width));
         if (*c.height)
-            symbol->AddLeaf(QStringLiteral("ButtonSizeHeightFactor"), QString::fromUtf8(c.height));
+            symbol->AddLeaf("ButtonSizeHeightFactor", QString::fromUtf8(c.height));
         CToolbarPlacer placer(Frame(1000, 500), false, std::nullopt);
         const ToolbarPlacement placement = placer.Place(symbol.get(), nullptr);
         EXPECT_EQ(placement.kind, Kind::Placed);
@@ -127,7 +127,7 @@ TEST(ToolbarLayout, FixedPositionsScaleFromTheReferenceSize) {
         SCOPED_TRACE(c.pos);
         const auto symbol = Symbol({});
         if (*c.pos)
-            symbol->AddLeaf(QStringLiteral("Pos"), QString::fromUtf8(c.pos));
+            symbol->AddLeaf("Pos", QString::fromUtf8(c.pos));
         CToolbarPlacer placer(Frame(c.client.width(), c.client.height()), true, QSize(400, 200));
         const ToolbarPlacement placement = placer.Place(symbol.get(), nullptr);
         EXPECT_EQ(placement.kind, c.kind);
@@ -153,9 +153,9 @@ TEST(ToolbarLayout, ReferenceSizeFromSlideSizeElseTheBackgroundSlide) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slideSize ? c.slideSize : "(none)");
-        CNode page(QStringLiteral("Page"));
+        CNode page("Page");
         if (c.slideSize)
-            page.AddLeaf(QStringLiteral("SlideSize"), QString::fromUtf8(c.slideSize));
+            page.AddLeaf("SlideSize", QString::fromUtf8(c.slideSize));
         EXPECT_EQ(FixedLayoutReferenceSize(&page, c.slide), c.expected);
     }
 }

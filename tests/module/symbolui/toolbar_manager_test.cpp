@@ -13,7 +13,7 @@
 namespace orvane::test {
 namespace {
 
-const QString kModuleKey = QStringLiteral("Orvane\\Test\\");
+const QString kModuleKey = "Orvane\\Test\\";
 
 class ToolbarManagerTest : public ToolbarTest {
 protected:
@@ -36,17 +36,17 @@ protected:
 };
 
 TEST_F(ToolbarManagerTest, StoredValuesDecideWhichToolbarsReopen) {
-    const QString position = QStringLiteral("10,10,400,150");
-    set(QStringLiteral("H_WndPos"), position);
-    set(QStringLiteral("H_Show"), QStringLiteral("1"));
-    set(QStringLiteral("S_WndPos"), position);
-    set(QStringLiteral("S_Show"), QStringLiteral("0"));
-    set(QStringLiteral("USER_WndPos"), position);
-    set(QStringLiteral("X_Y_WndPos"), position);
-    set(QStringLiteral("E_WndPos"), position);
-    set(QStringLiteral("E_Show"), QStringLiteral("ja")); // not a number: never closed
-    set(QStringLiteral("_WndPos"), position);
-    set(QStringLiteral("Q_PageIndex"), QStringLiteral("1"));
+    const QString position = "10,10,400,150";
+    set("H_WndPos", position);
+    set("H_Show", "1");
+    set("S_WndPos", position);
+    set("S_Show", "0");
+    set("USER_WndPos", position);
+    set("X_Y_WndPos", position);
+    set("E_WndPos", position);
+    set("E_Show", "ja"); // not a number: never closed
+    set("_WndPos", position);
+    set("Q_PageIndex", "1");
     auto toolbars = makeManager();
     toolbars->RestoreToolbars();
     EXPECT_EQ(names(*toolbars), QStringList({"E", "H", "USER", "X"}));
@@ -63,19 +63,19 @@ TEST_F(ToolbarManagerTest, RestoreAcrossTwoLifetimes) {
     QPoint heatingPlace;
     {
         auto toolbars = makeManager();
-        ASSERT_EQ(toolbars->OpenToolbar(QStringLiteral("H")), 1);
-        ASSERT_EQ(toolbars->OpenToolbar(QStringLiteral("S")), 1);
-        ASSERT_EQ(toolbars->OpenToolbar(QStringLiteral("L")), 1);
+        ASSERT_EQ(toolbars->OpenToolbar("H"), 1);
+        ASSERT_EQ(toolbars->OpenToolbar("S"), 1);
+        ASSERT_EQ(toolbars->OpenToolbar("L"), 1);
         CDlgSymbolToolbar* heating = toolbars->Toolbars()[0];
         heating->LoadPages();
         heating->SelectPage(2);
         heating->move(60, 70);
         heatingPlace = heating->pos();
-        EXPECT_EQ(heating->windowTitle(), QStringLiteral("Heizung"));
+        EXPECT_EQ(heating->windowTitle(), "Heizung");
         heating->close(); // the planner closes it ...
         toolbars->Toolbars()[0]->close();
         EXPECT_EQ(names(*toolbars), QStringList({"L"}));
-        toolbars->OpenToolbar(QStringLiteral("H")); // ... and opens it again
+        toolbars->OpenToolbar("H"); // ... and opens it again
         toolbars->Toolbars()[1]->move(heatingPlace);
         toolbars->StoreToolbars();
     }
@@ -91,10 +91,8 @@ TEST_F(ToolbarManagerTest, RestoreAcrossTwoLifetimes) {
 
 TEST_F(ToolbarManagerTest, ToolbarFromAGoneScreenComesBackWhole) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    set(QStringLiteral("H_WndPos"),
-        QStringLiteral("%1,%2,400,150").arg(screen.right() + 2000).arg(screen.top() + 10));
-    set(QStringLiteral("S_WndPos"),
-        QStringLiteral("%1,%2,400,150").arg(screen.left() - 100).arg(screen.bottom() - 20));
+    set("H_WndPos", QStringLiteral("%1,%2,400,150").arg(screen.right() + 2000).arg(screen.top() + 10));
+    set("S_WndPos", QStringLiteral("%1,%2,400,150").arg(screen.left() - 100).arg(screen.bottom() - 20));
     auto toolbars = makeManager();
     toolbars->RestoreToolbars();
     ASSERT_EQ(toolbars->Toolbars().size(), 2u);
@@ -113,11 +111,10 @@ TEST_F(ToolbarManagerTest, TitlesAndTradesOfCommands) {
     for (const auto& t : titles)
         EXPECT_EQ(toolbars->Title(QString::fromUtf8(t.code)), QString::fromUtf8(t.title));
 
-    EXPECT_EQ(SymbolToolbars::TradeOfCommand(QStringLiteral("OPENTOOLBARL"), true, QStringLiteral("H")), "L");
-    EXPECT_EQ(SymbolToolbars::TradeOfCommand(QString(), true, QStringLiteral("H")), "");
-    EXPECT_EQ(SymbolToolbars::TradeOfCommand(QStringLiteral("OPENTOOLBARL"), false, QStringLiteral("H")),
-              "H");
-    EXPECT_TRUE(makeManager(true)->m_regKey.endsWith(QStringLiteral("DlgSymbolToolbarRevit")));
+    EXPECT_EQ(SymbolToolbars::TradeOfCommand("OPENTOOLBARL", true, "H"), "L");
+    EXPECT_EQ(SymbolToolbars::TradeOfCommand(QString(), true, "H"), "");
+    EXPECT_EQ(SymbolToolbars::TradeOfCommand("OPENTOOLBARL", false, "H"), "H");
+    EXPECT_TRUE(makeManager(true)->m_regKey.endsWith("DlgSymbolToolbarRevit"));
 }
 
 } // namespace

@@ -109,13 +109,13 @@ TEST(ToolbarButtonFace, PreviewFromSlideNameElseBlockName) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.slide ? c.slide : "-") << " / " << (c.block ? c.block : "-"));
-        CNode symbol(QStringLiteral("Symbol"));
+        CNode symbol("Symbol");
         if (c.slide)
-            symbol.AddLeaf(QStringLiteral("SlideName"), QString::fromUtf8(c.slide));
+            symbol.AddLeaf("SlideName", QString::fromUtf8(c.slide));
         if (c.block)
-            symbol.AddLeaf(QStringLiteral("BlockName"), QString::fromUtf8(c.block));
+            symbol.AddLeaf("BlockName", QString::fromUtf8(c.block));
         QString slide, bitmap;
-        ResolvePreview(&symbol, QStringLiteral("/s/Slides/"), slide, bitmap);
+        ResolvePreview(&symbol, "/s/Slides/", slide, bitmap);
         EXPECT_EQ(slide, QString::fromUtf8(c.slideFile));
         EXPECT_EQ(bitmap, QString::fromUtf8(c.bitmapFile));
     }
@@ -127,23 +127,23 @@ TEST(ToolbarButtonFace, CornerMarkAndColourForSymbolsUsedInCalculations) {
     context.buttonColour = 0x00FF00;
     for (const int useColour : {0, 1}) {
         context.useButtonColour = useColour;
-        CNode used(QStringLiteral("Symbol"));
-        used.AddLeaf(QStringLiteral("UsedInCalculations"), 1);
+        CNode used("Symbol");
+        used.AddLeaf("UsedInCalculations", 1);
         const ToolbarButtonFace face = ComputeToolbarButtonFace(&used, nullptr, context);
         EXPECT_EQ(face.markCorner, 2);
         EXPECT_EQ(face.colour, useColour ? 0x00FF00u : 0u);
     }
-    CNode plain(QStringLiteral("Symbol"));
+    CNode plain("Symbol");
     EXPECT_EQ(ComputeToolbarButtonFace(&plain, nullptr, context).markCorner, 0);
 }
 
 TEST_F(FolderTest, MissingRevitFamiliesAreMarkedRed) {
-    const QString supplied = folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/"));
-    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Symbols/Families/2015/Old.rfa"), "x");
-    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Symbols/Families/2018/New.rfa"), "x");
+    const QString supplied = folder.filePath("Support/Symbol Toolbars/Heizung/");
+    folder.write("Support/Symbol Toolbars/Heizung/Symbols/Families/2015/Old.rfa", "x");
+    folder.write("Support/Symbol Toolbars/Heizung/Symbols/Families/2018/New.rfa", "x");
     bool applies = false;
     ToolbarFaceContext context;
-    context.families = FamilyFoldersFor(supplied, QStringLiteral("2018"), applies);
+    context.families = FamilyFoldersFor(supplied, "2018", applies);
     context.checkFamilies = applies;
     ASSERT_TRUE(applies);
     const struct {
@@ -156,17 +156,16 @@ TEST_F(FolderTest, MissingRevitFamiliesAreMarkedRed) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.block ? c.block : "-") << " / " << (c.second ? c.second : "-"));
-        CNode symbol(QStringLiteral("Symbol"));
+        CNode symbol("Symbol");
         if (c.block)
-            symbol.AddLeaf(QStringLiteral("BlockName"), QString::fromUtf8(c.block));
+            symbol.AddLeaf("BlockName", QString::fromUtf8(c.block));
         if (c.second)
-            symbol.AddLeaf(QStringLiteral("SecondBlockName"), QString::fromUtf8(c.second));
+            symbol.AddLeaf("SecondBlockName", QString::fromUtf8(c.second));
         const ToolbarButtonFace face = ComputeToolbarButtonFace(&symbol, nullptr, context);
         EXPECT_EQ(face.missingFamily, c.red);
         EXPECT_EQ(face.colour, c.red ? kMissingFamilyColour : 0u);
     }
-    FamilyFoldersFor(folder.filePath(QStringLiteral("User-Standards/Symbol Toolbars/Heizung/")), "2018",
-                     applies);
+    FamilyFoldersFor(folder.filePath("User-Standards/Symbol Toolbars/Heizung/"), "2018", applies);
     EXPECT_FALSE(applies);
 }
 

@@ -21,9 +21,8 @@ class ToolbarScreenshot : public FolderTest, public testing::WithParamInterface<
 protected:
     ToolbarScreenshot() {
         const QString base = sampleInstallationPath();
-        host.variables.insert(QStringLiteral("SYMBOLE_PATH"), base);
-        host.catalogs.insert(QStringLiteral("ORV_SYMBOLLEISTEN"),
-                             base + QStringLiteral("/Support/Symbol Toolbars"));
+        host.variables.insert("SYMBOLE_PATH", base);
+        host.catalogs.insert("ORV_SYMBOLLEISTEN", base + QStringLiteral("/Support/Symbol Toolbars"));
     }
 
     // The toolbar at a fixed size on the page of that title, unstretched.
@@ -31,11 +30,10 @@ protected:
         SymbolToolbarContext context;
         context.fileManager = &manager;
         context.designs = &designs;
-        context.supportFolder = sampleInstallationPath(QStringLiteral("Support"));
+        context.supportFolder = sampleInstallationPath("Support");
         auto toolbar = std::make_unique<CDlgSymbolToolbar>(context);
-        toolbar->SetName(QStringLiteral("H"));
-        toolbar->SetRegistryPath(QStringLiteral("Orvane\\Test\\Dialogs\\DlgSymbolToolbar"),
-                                 QStringLiteral("H_WndPos"));
+        toolbar->SetName("H");
+        toolbar->SetRegistryPath("Orvane\\Test\\Dialogs\\DlgSymbolToolbar", "H_WndPos");
         toolbar->OnInitDialog();
         toolbar->resize(440, 210);
         toolbar->show();
@@ -61,17 +59,17 @@ protected:
     FakeSymbolsHost host;
     const HostSymbolLibraryContext symbolContext{host};
     CSymbolFileManager manager{symbolContext};
-    CDesktopDesignManager designs{sampleInstallationPath(QStringLiteral("Support/Designs"))};
+    CDesktopDesignManager designs{sampleInstallationPath("Support/Designs")};
 };
 
 TEST_P(ToolbarScreenshot, PageOfButtonsInRows) {
-    auto toolbar = open(QStringLiteral("Heizung Armaturen"));
+    auto toolbar = open("Heizung Armaturen");
     ASSERT_EQ(toolbar->UsedButtonCount(), 8); // the placeholder takes no button when unstretched
     EXPECT_TRUE(MatchesReference(render(*toolbar, GetParam()), name("toolbar_rows", GetParam())));
 }
 
 TEST_P(ToolbarScreenshot, FixedLayoutOverItsBackgroundSlide) {
-    auto toolbar = open(QStringLiteral("Heizkreis"));
+    auto toolbar = open("Heizkreis");
     ASSERT_TRUE(toolbar->Background());
     EXPECT_TRUE(MatchesReference(render(*toolbar, GetParam()), name("toolbar_fixed", GetParam())));
 }

@@ -75,7 +75,7 @@ TEST_F(ToolbarTest, FixedPageScalesPositionsOverItsBackground) {
     EXPECT_TRUE(rects[2].isNull()); // no "Pos": hidden
 
     // Without its slide the page has no reference size: positions are taken as pixels.
-    QFile::remove(folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Slides/bg.sld")));
+    QFile::remove(folder.filePath("Support/Symbol Toolbars/Heizung/Toolbar_/Slides/bg.sld"));
     toolbar->FillPage();
     EXPECT_FALSE(toolbar->Background()->IsLoaded());
     EXPECT_EQ(VisibleButtonRects(*toolbar)[0], QRect(10, 10, 20, 20));
@@ -98,14 +98,13 @@ TEST_F(ToolbarTest, PageIsRememberedAndSteppedAround) {
     }
     EXPECT_EQ(open()->PagesList()->currentIndex(), 1);
     for (const char* stored : {"7", "-1", "zwei"}) {
-        RegSetValueW(HKEY_CURRENT_USER, QString::fromUtf8(kKey), QStringLiteral("H_PageIndex"),
-                     QString::fromUtf8(stored));
+        RegSetValueW(HKEY_CURRENT_USER, QString::fromUtf8(kKey), "H_PageIndex", QString::fromUtf8(stored));
         EXPECT_EQ(open()->PagesList()->currentIndex(), 0) << stored;
     }
 }
 
 TEST_F(ToolbarTest, TradeWithoutFilesShowsNothingAndDisablesPaging) {
-    auto toolbar = open(QStringLiteral("K"));
+    auto toolbar = open("K");
     EXPECT_EQ(toolbar->PagesList()->count(), 0);
     EXPECT_EQ(toolbar->UsedButtonCount(), 0);
     for (int id : {CDlgSymbolToolbar::IDC_BTN_BACK, CDlgSymbolToolbar::IDC_BTN_FORWARD,
@@ -143,13 +142,13 @@ TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
     toolbar->Buttons()[0]->click();
     DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
     ASSERT_EQ(g_pasted.size(), 1);
-    EXPECT_TRUE(g_pasted[0].startsWith(QStringLiteral("InsertSymbol")));
+    EXPECT_TRUE(g_pasted[0].startsWith("InsertSymbol"));
     EXPECT_TRUE(toolbar->Buttons()[0]->IsHighlighted());
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), toolbar->Buttons()[0]);
-    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), QStringLiteral("A"));
+    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), "A");
 
     // Found by block name on the next page: that page shows, with its match marked.
-    ui.QueueInput(QStringLiteral("f2"));
+    ui.QueueInput("f2");
     toolbar->OnSearchSymbol();
     EXPECT_EQ(toolbar->PagesList()->currentIndex(), 1);
     ASSERT_EQ(toolbar->MarkedButtons().size(), 1u);
@@ -159,18 +158,18 @@ TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
     EXPECT_EQ(toolbar->PagesList()->currentIndex(), 1);
     EXPECT_EQ(toolbar->MarkedButtons().size(), 1u);
     // By translated display name, in any case.
-    ui.QueueInput(QStringLiteral("PUMPE"));
+    ui.QueueInput("PUMPE");
     toolbar->OnSearchSymbol();
     EXPECT_EQ(toolbar->PagesList()->currentIndex(), 0);
     EXPECT_EQ(toolbar->MarkedButtons().size(), 1u);
     EXPECT_EQ(ui.MessageCount(), 0);
 
-    ui.QueueInput(QStringLiteral("xyz"));
+    ui.QueueInput("xyz");
     toolbar->OnSearchSymbol();
     EXPECT_EQ(toolbar->PagesList()->currentIndex(), 0);
     EXPECT_TRUE(toolbar->MarkedButtons().empty());
     ASSERT_EQ(ui.MessageCount(), 1);
-    EXPECT_EQ(ui.Shown().back().text, QStringLiteral("'xyz' wurde nicht gefunden."));
+    EXPECT_EQ(ui.Shown().back().text, "'xyz' wurde nicht gefunden.");
     toolbar.reset();
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), nullptr); // no dangling button
 }
@@ -203,27 +202,25 @@ protected:
 };
 
 TEST_F(ToolbarTitleTest, SuppliedPageTitleChangesOnlyInMasterMode) {
-    const QByteArray before =
-        folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"));
+    const QByteArray before = folder.read("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf");
     auto toolbar = open();
     answerWith(*toolbar, "Neu");
     rightClickFreeArea(*toolbar);
     EXPECT_TRUE(readOnly);
     EXPECT_EQ(shownFile, toolbarFile);
-    EXPECT_EQ(toolbar->PagesList()->currentText(), QStringLiteral("Fluss"));
-    EXPECT_EQ(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf")), before);
+    EXPECT_EQ(toolbar->PagesList()->currentText(), "Fluss");
+    EXPECT_EQ(folder.read("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"), before);
 
-    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    host.variables.insert("Q3DB_MASTERMODE", "1");
     rightClickFreeArea(*toolbar);
     EXPECT_FALSE(readOnly);
-    EXPECT_EQ(toolbar->PagesList()->currentText(), QStringLiteral("Neu"));
-    EXPECT_TRUE(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"))
-                    .contains("\"Neu\""));
+    EXPECT_EQ(toolbar->PagesList()->currentText(), "Neu");
+    EXPECT_TRUE(folder.read("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf").contains("\"Neu\""));
     EXPECT_EQ(ui.MessageCount(), 0);
 }
 
 TEST_F(ToolbarTitleTest, UnchangedTitleIsNotSavedAndAFailedSaveSaysSo) {
-    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
+    host.variables.insert("Q3DB_MASTERMODE", "1");
     auto toolbar = open();
     CSymbolFile* file = toolbar->Files().front();
     const QDateTime written = QFileInfo(toolbarFile).lastModified();
@@ -232,33 +229,32 @@ TEST_F(ToolbarTitleTest, UnchangedTitleIsNotSavedAndAFailedSaveSaysSo) {
     EXPECT_EQ(QFileInfo(toolbarFile).lastModified(), written);
 
     // A file where the folder should be: the file cannot be written.
-    folder.write(QStringLiteral("blocked"), "no folder");
-    file->m_path = folder.filePath(QStringLiteral("blocked/Leiste.inf"));
+    folder.write("blocked", "no folder");
+    file->m_path = folder.filePath("blocked/Leiste.inf");
     answerWith(*toolbar, "Anders");
     rightClickFreeArea(*toolbar);
     file->m_path = toolbarFile;
-    EXPECT_EQ(toolbar->PagesList()->currentText(), QStringLiteral("Anders"));
+    EXPECT_EQ(toolbar->PagesList()->currentText(), "Anders");
     ASSERT_EQ(ui.MessageCount(), 1);
-    EXPECT_EQ(ui.Shown().front().text, QStringLiteral("Änderungen konnten nicht gespeichert werden."));
+    EXPECT_EQ(ui.Shown().front().text, "Änderungen konnten nicht gespeichert werden.");
     EXPECT_EQ(ui.Shown().front().icon, UiIcon::Exclamation);
-    EXPECT_FALSE(folder.read(QStringLiteral("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"))
-                     .contains("Anders"));
+    EXPECT_FALSE(folder.read("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf").contains("Anders"));
 }
 
 TEST_F(ToolbarTitleTest, UntitledPageGetsATitle) {
-    host.variables.insert(QStringLiteral("Q3DB_MASTERMODE"), QStringLiteral("1"));
-    CNode page(QStringLiteral("Page"));
-    CSymbolFile file(folder.filePath(QStringLiteral("x.inf")));
+    host.variables.insert("Q3DB_MASTERMODE", "1");
+    CNode page("Page");
+    CSymbolFile file(folder.filePath("x.inf"));
     CDlgSymbolToolbarProperties dialog;
     dialog.SetData(&file, &page);
     dialog.show();
     EXPECT_TRUE(dialog.TitleField()->text().isEmpty());
     EXPECT_FALSE(dialog.TitleField()->isReadOnly());
     EXPECT_TRUE(dialog.FileField()->isReadOnly());
-    dialog.TitleField()->setText(QStringLiteral("a:b"));
-    emit dialog.TitleField()->textEdited(QStringLiteral("a:b"));
+    dialog.TitleField()->setText("a:b");
+    emit dialog.TitleField()->textEdited("a:b");
     dialog.accept();
-    EXPECT_EQ(page.FindLeaf(QStringLiteral("DisplayName"))->GetRawData(), QStringLiteral("a:b"));
+    EXPECT_EQ(page.FindLeaf("DisplayName")->GetRawData(), "a:b");
 }
 
 } // namespace
