@@ -39,6 +39,14 @@ protected:
         dialog->OnInitDialog();
         return dialog;
     }
+    // The one file the host's list names (supplied or own), collected afresh; null if not one.
+    CSymbolFile* listedFile(const QString& supplied, const QString& own) {
+        manager.CollectFiles();
+        std::vector<CSymbolFile*> files;
+        manager.GetListedFiles(supplied, own, files);
+        EXPECT_EQ(files.size(), 1u);
+        return files.size() == 1 ? files[0] : nullptr;
+    }
     const QString ownFile = "User-Standards/Symbol Toolbars/User/u.inf";
     const QString suppliedFile = "Support/Symbol Toolbars/Heizung/a.inf";
 };
@@ -74,11 +82,9 @@ TEST_F(PropertiesTest, RightClickEditsChoosesASlideAndSavesTheOwnFile) {
 
 TEST_F(PropertiesTest, CheckBoxesExcludeAndEnableEachOther) {
     writeLibrary({}, {"Eigene|Symbol { BlockName = \"P\" Explode = \"1\" AdjustLayer = \"1\" }"});
-    manager.CollectFiles();
-    std::vector<CSymbolFile*> files;
-    manager.GetListedFiles({}, "User\\u.inf", files);
-    ASSERT_EQ(files.size(), 1u);
-    auto d = dialogOn(files[0]);
+    CSymbolFile* file = listedFile({}, "User\\u.inf");
+    ASSERT_TRUE(file);
+    auto d = dialogOn(file);
     EXPECT_FALSE(d->IsModifiedByUser());
     d->Check(IDC_USE_SYMBOL_FACTOR)->click();
     d->Check(IDC_ASK_SIZE)->click();
@@ -98,11 +104,9 @@ TEST_F(PropertiesTest, CheckBoxesExcludeAndEnableEachOther) {
 
 TEST_F(PropertiesTest, OverrideEditsAndRevitLockTheirControls) {
     writeLibrary({"Heizung|Symbol { BlockName = \"HZ_V\" }"}, {});
-    manager.CollectFiles();
-    std::vector<CSymbolFile*> files;
-    manager.GetListedFiles("Heizung\\a.inf", {}, files);
-    ASSERT_EQ(files.size(), 1u);
-    auto supplied = dialogOn(files[0]);
+    CSymbolFile* file = listedFile("Heizung\\a.inf", {});
+    ASSERT_TRUE(file);
+    auto supplied = dialogOn(file);
     EXPECT_TRUE(supplied->Edit(IDC_BLOCKNAME)->isReadOnly());
     EXPECT_FALSE(supplied->Button(IDC_CREATE_BLOCK)->isEnabled());
     EXPECT_FALSE(supplied->Edit(IDC_DISPLAYNAME)->isReadOnly());
@@ -110,7 +114,7 @@ TEST_F(PropertiesTest, OverrideEditsAndRevitLockTheirControls) {
 
     host.variables.insert("Q3DB_MASTERMODE", "1");
     theApp.m_isRevit = 1;
-    auto revit = dialogOn(files[0]);
+    auto revit = dialogOn(file);
     EXPECT_FALSE(revit->Edit(IDC_BLOCKNAME)->isReadOnly()) << "master mode edits the file itself";
     EXPECT_TRUE(revit->Button(IDC_BROWSE_BLOCK)->isEnabled());
     EXPECT_FALSE(revit->Button(IDC_CREATE_SLIDE)->isEnabled());
@@ -121,12 +125,10 @@ TEST_F(PropertiesTest, CreateBlockAsksSetsTheHostVariablesAndPastesTheCommand) {
     writeLibrary({}, {"Eigene|Symbol { BlockName = \"Pumpe\" }"});
     folder.write("User-Standards/Symbol Toolbars/User/Symbols/Pumpe.dwg", "x");
     folder.write("User-Standards/Symbol Toolbars/User/Slides/Pumpe.sld", "x");
-    manager.CollectFiles();
-    std::vector<CSymbolFile*> files;
-    manager.GetListedFiles({}, "User\\u.inf", files);
-    ASSERT_EQ(files.size(), 1u);
+    CSymbolFile* file = listedFile({}, "User\\u.inf");
+    ASSERT_TRUE(file);
     CRecordingUiServices ui;
-    auto d = dialogOn(files[0]);
+    auto d = dialogOn(file);
 
     d->Edit(IDC_BLOCKNAME)->clear();
     d->OnCreateBlock();
@@ -178,11 +180,9 @@ TEST_F(PropertiesTest, ReferenceScreenshotOfTheDialog) {
     writeLibrary({},
                  {"Eigene|Symbol { BlockName = \"Pumpe\" DisplayName = \"Umwälzpumpe\" Text = \"Mit Motor\" "
                   "AskRotation = \"1\" Explode = \"1\" Osnap = \"3\" Command = \"VORHER\" }"});
-    manager.CollectFiles();
-    std::vector<CSymbolFile*> files;
-    manager.GetListedFiles({}, "User\\u.inf", files);
-    ASSERT_EQ(files.size(), 1u);
-    auto d = dialogOn(files[0]);
+    CSymbolFile* file = listedFile({}, "User\\u.inf");
+    ASSERT_TRUE(file);
+    auto d = dialogOn(file);
     d->resize(520, d->sizeHint().height());
     QImage image(d->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
