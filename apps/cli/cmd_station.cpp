@@ -39,36 +39,11 @@ const char* const kStationHelp =
     "       flow), the requested tap rate on it and the limit it crossed.\n\n"
     "DIR    the catalogue folder of an installation: its catalogue descriptors (*.inf); the\n"
     "       station catalogues are those of the kind RS_HZ\n"
-    "DBDIR  a folder where catalogue databases missing beside their catalogue are looked for\n"
-    "       (before those of ORVANE_DATABASE_PATH), such as the databases a build makes from\n"
-    "       the sample installation's catalogue sources\n"
+    "DBDIR  a folder where catalogue databases missing beside their catalogue are looked for,\n"
+    "       such as the databases a build makes from the sample installation's catalogue sources\n"
     "KEY    a catalogue's material-database key; a product's key (selection row or article set)\n"
     "Temperatures in °C, tap rate in l/min, heat output in W; unset values keep the wizard's\n"
     "defaults (10 °C cold, 50 °C hot, 65 °C supply, 12 l/min).\n";
-
-// Puts --databases in front of ORVANE_DATABASE_PATH for one command.
-class DatabaseFolder {
-public:
-    explicit DatabaseFolder(const std::optional<QString>& folder)
-        : m_had(qEnvironmentVariableIsSet("ORVANE_DATABASE_PATH")),
-          m_previous(qgetenv("ORVANE_DATABASE_PATH")) {
-        if (folder)
-            qputenv("ORVANE_DATABASE_PATH",
-                    m_previous.isEmpty() ? folder->toLocal8Bit() : folder->toLocal8Bit() + ':' + m_previous);
-    }
-    ~DatabaseFolder() {
-        if (m_had)
-            qputenv("ORVANE_DATABASE_PATH", m_previous);
-        else
-            qunsetenv("ORVANE_DATABASE_PATH");
-    }
-    DatabaseFolder(const DatabaseFolder&) = delete;
-    DatabaseFolder& operator=(const DatabaseFolder&) = delete;
-
-private:
-    bool m_had;
-    QByteArray m_previous;
-};
 
 int runStation(const QStringList& all, CommandIo& io) {
     if (all.isEmpty() || wantsHelp(all)) {
@@ -93,7 +68,6 @@ int runStation(const QStringList& all, CommandIo& io) {
                << kStationHelp;
         return UsageError;
     }
-    const DatabaseFolder databases(args.value(QStringLiteral("--databases")));
     if (verb == QStringLiteral("list"))
         return station::runList(args, io);
     if (verb == QStringLiteral("check"))

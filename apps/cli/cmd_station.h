@@ -7,6 +7,7 @@
 #include "cli_output.h"
 
 #include "corekit/ui_services.h"
+#include "corekitex/catalog_manager.h"
 #include "stations/station_catalog.h"
 #include "stations/station_check.h"
 #include "stations/station_output.h"
@@ -37,14 +38,22 @@ private:
     IUiServices* m_previous;
 };
 
-// Points the catalogue manager at --catalogs; false (with `status` saying whether the call or
-// the folder was wrong) when that is missing or no folder. Descriptors that cannot be read
-// are told on standard error.
-bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status);
+// The station catalogues one command works on: a catalogue manager of its own (the folder of
+// --catalogs, the database folder of --databases) and the catalogues listed from it, which
+// point into the manager.
+struct Catalogues {
+    orvCatalogManager manager;
+    WoSt::tCatalogList list;
+};
+
+// Points the command's catalogue manager at --catalogs and --databases; false (with `status`
+// saying whether the call or the folder was wrong) when --catalogs is missing or no folder.
+// Descriptors that cannot be read are told on standard error.
+bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status, Catalogues& catalogs);
 
 // Tells which station catalogues of the folder (with a key, only those of that database key)
 // could not be listed; answers how many.
-int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QString& key = QString());
+int reportUnlisted(Catalogues& catalogs, CommandIo& io, const QString& key = QString());
 
 // Loads the catalogue; when it cannot be used, standard error says why.
 bool loadCatalog(WoSt::tCatalog& catalog, CommandIo& io);
@@ -63,13 +72,13 @@ bool readRequirements(const ArgReader& args, WoSt::tWizardState& wizard, Command
 // Walks a selection path down from the catalogue's root.
 const WoSt::tSelLevel* nodeAt(const WoSt::tCatalog& catalog, const std::vector<int>& path);
 // The catalogue of the database key, listed into `catalogs` and loaded; null after telling why.
-WoSt::tCatalog* openCatalog(const QString& key, WoSt::tCatalogList& catalogs, CommandIo& io);
+WoSt::tCatalog* openCatalog(const QString& key, Catalogues& catalogs, CommandIo& io);
 // The product (a leaf of the selection tree) of the key into the wizard; false after telling why.
 bool loadProductByKey(WoSt::tCatalog& catalog, const QString& key, WoSt::tWizardState& wizard, CommandIo& io);
 
 // The catalogue, product, requirements, meters and accessories of draw and report, checked;
 // -1 when ready, else the exit status (after telling why). Messages must be caught already.
-int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, WoSt::tCatalogList& catalogs,
+int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, Catalogues& catalogs,
                    WoSt::tWizardState& wizard, WoSt::tDrawOptions& options);
 
 // The verbs.

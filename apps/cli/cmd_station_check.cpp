@@ -43,10 +43,10 @@ int runCheck(const ArgReader& args, CommandIo& io) {
     if (!readRequirements(args, wizard, io))
         return UsageError;
     int status = Success;
-    if (!useCatalogFolder(args, io, status))
+    Catalogues catalogs;
+    if (!useCatalogFolder(args, io, status, catalogs))
         return status;
     MessagesToStream messages(io.err);
-    WoSt::tCatalogList catalogs;
     WoSt::tCatalog* catalog = openCatalog(*catalogKey, catalogs, io);
     if (!catalog || !loadProductByKey(*catalog, *productKey, wizard, io))
         return WorkFailed;

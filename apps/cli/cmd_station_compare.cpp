@@ -117,10 +117,10 @@ int runCheckAll(const ArgReader& args, CommandIo& io) {
     if (!readRequirements(args, asked, io))
         return UsageError;
     int status = Success;
-    if (!useCatalogFolder(args, io, status))
+    Catalogues catalogs;
+    if (!useCatalogFolder(args, io, status, catalogs))
         return status;
     MessagesToStream messages(io.err);
-    WoSt::tCatalogList catalogs;
     WoSt::tCatalog* catalog = openCatalog(*catalogKey, catalogs, io);
     if (!catalog)
         return WorkFailed;

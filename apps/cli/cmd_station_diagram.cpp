@@ -14,7 +14,7 @@ int runDiagram(const ArgReader& args, CommandIo& io) {
         return UsageError;
     }
     MessagesToStream messages(io.err);
-    WoSt::tCatalogList catalogs;
+    Catalogues catalogs;
     WoSt::tWizardState wizard;
     WoSt::tDrawOptions options;
     if (const int status = prepareStation(args, io, "diagram", catalogs, wizard, options); status >= 0)

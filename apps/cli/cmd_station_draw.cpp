@@ -60,7 +60,7 @@ bool writeNode(const CNode& node, const ArgReader& args, CommandIo& io) {
 
 } // namespace
 
-int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, WoSt::tCatalogList& catalogs,
+int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, Catalogues& catalogs,
                    WoSt::tWizardState& wizard, WoSt::tDrawOptions& options) {
     const auto catalogKey = args.value(QStringLiteral("--catalog"));
     const auto productKey = args.value(QStringLiteral("--product"));
@@ -79,7 +79,7 @@ int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, WoSt:
         !readMeter(args, "--water-meter", wizard.waterMeterFlow, wizard.waterMeterDp, io))
         return UsageError;
     int status = Success;
-    if (!useCatalogFolder(args, io, status))
+    if (!useCatalogFolder(args, io, status, catalogs))
         return status;
     WoSt::tCatalog* catalog = openCatalog(*catalogKey, catalogs, io);
     if (!catalog || !loadProductByKey(*catalog, *productKey, wizard, io))
@@ -93,7 +93,7 @@ int prepareStation(const ArgReader& args, CommandIo& io, const char* verb, WoSt:
 
 int runDraw(const ArgReader& args, CommandIo& io) {
     MessagesToStream messages(io.err);
-    WoSt::tCatalogList catalogs;
+    Catalogues catalogs;
     WoSt::tWizardState wizard;
     WoSt::tDrawOptions options;
     if (const int status = prepareStation(args, io, "draw", catalogs, wizard, options); status >= 0)

@@ -33,13 +33,14 @@ QJsonObject catalogJson(const WoSt::tCatalog& catalog, bool loaded) {
 
 int runList(const ArgReader& args, CommandIo& io) {
     int status = Success;
-    if (!useCatalogFolder(args, io, status))
+    Catalogues listed;
+    if (!useCatalogFolder(args, io, status, listed))
         return status;
     MessagesToStream messages(io.err);
-    WoSt::ManagerCatalogs source;
-    WoSt::tCatalogList catalogs;
-    WoSt::ListCatalogs(catalogs, QString(), source);
-    bool allLoaded = reportUnlisted(catalogs, io) == 0;
+    WoSt::ManagerCatalogs source(listed.manager);
+    WoSt::ListCatalogs(listed.list, QString(), source);
+    bool allLoaded = reportUnlisted(listed, io) == 0;
+    const WoSt::tCatalogList& catalogs = listed.list;
     const bool json = args.has(QStringLiteral("--json"));
     QJsonArray all;
     for (const auto& catalog : catalogs) {

@@ -57,14 +57,14 @@ const WoSt::tSelLevel* nodeAt(const WoSt::tCatalog& catalog, const std::vector<i
     return node;
 }
 
-WoSt::tCatalog* openCatalog(const QString& key, WoSt::tCatalogList& catalogs, CommandIo& io) {
-    WoSt::ManagerCatalogs source;
-    if (WoSt::ListCatalogs(catalogs, key, source) == 0) {
+WoSt::tCatalog* openCatalog(const QString& key, Catalogues& catalogs, CommandIo& io) {
+    WoSt::ManagerCatalogs source(catalogs.manager);
+    if (WoSt::ListCatalogs(catalogs.list, key, source) == 0) {
         io.err << "orvane station: no station catalogue \"" << key << "\"\n";
         reportUnlisted(catalogs, io, key);
         return nullptr;
     }
-    WoSt::tCatalog& catalog = *catalogs.front();
+    WoSt::tCatalog& catalog = *catalogs.list.front();
     return loadCatalog(catalog, io) ? &catalog : nullptr;
 }
 

@@ -15,7 +15,7 @@ int runReport(const ArgReader& args, CommandIo& io) {
         return UsageError;
     }
     MessagesToStream messages(io.err);
-    WoSt::tCatalogList catalogs;
+    Catalogues catalogs;
     WoSt::tWizardState wizard;
     WoSt::tDrawOptions options;
     if (const int status = prepareStation(args, io, "report", catalogs, wizard, options); status >= 0)

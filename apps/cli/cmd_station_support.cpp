@@ -51,7 +51,7 @@ QString whyNotUsable(const WoSt::tCatalog& catalog) {
 
 } // namespace
 
-bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status) {
+bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status, Catalogues& catalogs) {
     const auto dir = args.value(QStringLiteral("--catalogs"));
     if (!dir) {
         io.err << "orvane station: --catalogs DIR is needed\n";
@@ -63,16 +63,19 @@ bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status) {
         status = WorkFailed;
         return false;
     }
-    orvCatalogManager::getInstance()->setCatalogFolder(*dir);
-    for (const QString& error : orvCatalogManager::getInstance()->getLoadErrors())
+    if (const auto databases = args.value(QStringLiteral("--databases")))
+        catalogs.manager.setDatabaseFolders({*databases});
+    catalogs.manager.setCatalogFolder(*dir);
+    for (const QString& error : catalogs.manager.getLoadErrors())
         io.err << error << "\n";
     return true;
 }
 
 // A catalogue is unlisted when its database did not attach (missing, or no material
 // database) or lacks the group of the stations.
-int reportUnlisted(const WoSt::tCatalogList& listed, CommandIo& io, const QString& key) {
-    WoSt::ManagerCatalogs source;
+int reportUnlisted(Catalogues& catalogs, CommandIo& io, const QString& key) {
+    const WoSt::tCatalogList& listed = catalogs.list;
+    WoSt::ManagerCatalogs source(catalogs.manager);
     int unlisted = 0;
     for (const WoSt::CatalogEntry& entry : source.Catalogs()) {
         const auto* info = static_cast<const orvCatalogInfo*>(entry.info);

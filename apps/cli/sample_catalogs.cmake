@@ -1,7 +1,7 @@
 # The material databases of the sample installation's station catalogues. The repository keeps
 # only their readable sources; the build makes the databases with "orvane catalog build" into
-# <build>/catalogs, where programs find them through ORVANE_DATABASE_PATH or, for the station
-# commands, --databases (see corekitex/mmd_loader.h). The tool loads its commands library at run
+# <build>/catalogs, which the demo host finds beside itself and the station commands take as
+# --databases (see corekitex/mmd_loader.h). The tool loads its commands library at run
 # time, so the library is a dependency of its own.
 set(sample_catalogs ${PROJECT_SOURCE_DIR}/data/sample-installation/Catalogs)
 set(sample_databases ${CMAKE_BINARY_DIR}/catalogs)

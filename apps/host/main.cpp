@@ -8,6 +8,7 @@
 #include "tour.h"
 
 #include "corekit/translation.h"
+#include "corekitex/catalog_manager.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,11 +45,11 @@ void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
         qputenv("ORVANE_SETTINGS_FILE", QFileInfo(settings).absoluteFilePath().toUtf8());
     if (!options.language.isEmpty())
         qputenv("ORVANE_LANGUAGE", options.language.toUtf8());
+    // The module's catalogue manager finds the databases a build or an installation made
+    // from the catalogue sources there.
     const QString databases = DefaultDatabaseDir(programFolder);
-    if (QFileInfo(databases).isDir()) {
-        const QByteArray path = qgetenv("ORVANE_DATABASE_PATH");
-        qputenv("ORVANE_DATABASE_PATH", databases.toUtf8() + (path.isEmpty() ? QByteArray() : ':' + path));
-    }
+    if (QFileInfo(databases).isDir())
+        orvCatalogManager::getInstance()->setDatabaseFolders({databases});
     if (!options.tourDir.isEmpty() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }

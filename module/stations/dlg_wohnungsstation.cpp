@@ -13,6 +13,7 @@
 #include "corekit/document_policy.h"
 #include "corekit/node.h"
 #include "corekit/ui_services.h"
+#include "corekitex/catalog_manager.h"
 #include "frame/app.h"
 #include "frame/resource_scope.h"
 
@@ -63,7 +64,7 @@ CNode* CDlgWohnungsstation::ShowDialog(CNode* input, QWidget* parent) {
     if (!input)
         return nullptr;
     CModuleResourceScope resources;
-    ManagerCatalogs catalogs;
+    ManagerCatalogs catalogs(*orvCatalogManager::getInstance());
     CDlgWohnungsstation dialog(input, {&catalogs, SettingsKey(), theApp.m_isRevit != 0, QDir::tempPath()},
                                parent);
     if (!dialog.Initialize())

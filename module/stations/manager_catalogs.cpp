@@ -7,8 +7,8 @@ namespace WoSt {
 
 std::vector<CatalogEntry> ManagerCatalogs::Catalogs() {
     QList<orvCatalogInfo*> list;
-    orvCatalogManager::getInstance()->getFilteredCatalogList(
-        list, nullptr, nullptr, nullptr, QString::fromLatin1(kStationCatalogKind), nullptr);
+    m_manager.getFilteredCatalogList(list, nullptr, nullptr, nullptr,
+                                     QString::fromLatin1(kStationCatalogKind), nullptr);
     std::vector<CatalogEntry> entries;
     for (const orvCatalogInfo* info : list)
         entries.push_back({info, info->getStrDisplayName(), info->getStrRootPath(), info->getStrID()});

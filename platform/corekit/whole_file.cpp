@@ -21,13 +21,14 @@ bool fail(WholeFileError* error, const QString& path, WholeFileError::Kind kind,
 }
 
 bool failErrno(WholeFileError* error, const QString& path, int code) {
-    return fail(error, path, WholeFileError::Unreadable, QStringLiteral("cannot be read: ") + qt_error_string(code));
+    return fail(error, path, WholeFileError::Unreadable,
+                QStringLiteral("cannot be read: ") + qt_error_string(code));
 }
 
 QString notRegularMessage(mode_t mode) {
-    const char* what = S_ISFIFO(mode)  ? "FIFO"
-                       : S_ISCHR(mode) ? "character device"
-                       : S_ISBLK(mode) ? "block device"
+    const char* what = S_ISFIFO(mode)   ? "FIFO"
+                       : S_ISCHR(mode)  ? "character device"
+                       : S_ISBLK(mode)  ? "block device"
                        : S_ISSOCK(mode) ? "socket"
                                         : "special file";
     return QStringLiteral("is not a regular file (%1)").arg(QLatin1String(what));
@@ -40,7 +41,8 @@ bool refuse(const struct stat& st, const QString& path, qint64 maxBytes, WholeFi
     if (!S_ISREG(st.st_mode))
         return !fail(error, path, WholeFileError::NotRegular, notRegularMessage(st.st_mode));
     if (st.st_size > maxBytes)
-        return !fail(error, path, WholeFileError::TooLarge, QStringLiteral("is larger than %1 bytes").arg(maxBytes));
+        return !fail(error, path, WholeFileError::TooLarge,
+                     QStringLiteral("is larger than %1 bytes").arg(maxBytes));
     return false;
 }
 
@@ -77,7 +79,8 @@ bool OpenRegularFile(const QString& path, qint64 maxBytes, QFile& file, WholeFil
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(error, path, WholeFileError::Unreadable, QStringLiteral("cannot be read: ") + file.errorString());
+        return fail(error, path, WholeFileError::Unreadable,
+                    QStringLiteral("cannot be read: ") + file.errorString());
     }
     return true;
 }
@@ -89,7 +92,8 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxBytes, Wh
     return ReadOpenedFile(file, path, maxBytes, error);
 }
 
-std::optional<QByteArray> ReadOpenedFile(QFile& file, const QString& path, qint64 maxBytes, WholeFileError* error) {
+std::optional<QByteArray> ReadOpenedFile(QFile& file, const QString& path, qint64 maxBytes,
+                                         WholeFileError* error) {
     // Read until the end, which may come later than the size said (a file that grows, or one
     // of /proc that says 0); one byte more than allowed is enough to refuse it.
     const qint64 limit = maxBytes + 1;
@@ -103,7 +107,8 @@ std::optional<QByteArray> ReadOpenedFile(QFile& file, const QString& path, qint6
         }
         const qint64 got = file.read(bytes.data() + filled, bytes.size() - filled);
         if (got < 0) {
-            fail(error, path, WholeFileError::Unreadable, QStringLiteral("cannot be read: ") + file.errorString());
+            fail(error, path, WholeFileError::Unreadable,
+                 QStringLiteral("cannot be read: ") + file.errorString());
             return std::nullopt;
         }
         if (got == 0)

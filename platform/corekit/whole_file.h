@@ -28,7 +28,8 @@ bool OpenRegularFile(const QString& path, qint64 maxBytes, QFile& file, WholeFil
 
 // The whole content of the regular file at `path`, at most `maxBytes` bytes (a file that grows
 // beyond them while it is read is refused too); nothing, and `error` when given, otherwise.
-std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxBytes, WholeFileError* error = nullptr);
+std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxBytes,
+                                        WholeFileError* error = nullptr);
 // The rest of a file that OpenRegularFile opened, under the same limit.
 std::optional<QByteArray> ReadOpenedFile(QFile& file, const QString& path, qint64 maxBytes,
                                          WholeFileError* error = nullptr);

@@ -27,9 +27,13 @@ public:
     // Region tokens the catalogue is offered in; empty: everywhere.
     const QStringList& getRegions() const { return m_regions; }
     const QString& getDescriptorPath() const { return m_descriptorPath; }
+    // Where a database missing beside the catalogue is looked for: the database folders of
+    // the manager that read the descriptor (orvCatalogManager::setDatabaseFolders).
+    const QStringList& getDatabaseFolders() const { return m_databaseFolders; }
+    void setDatabaseFolders(const QStringList& folders) { m_databaseFolders = folders; }
 
 private:
     orvCatalogInfo() = default;
     QString m_id, m_displayName, m_rootPath, m_mmdKey, m_databasePath, m_databaseName, m_descriptorPath;
-    QStringList m_kinds, m_regions;
+    QStringList m_kinds, m_regions, m_databaseFolders;
 };

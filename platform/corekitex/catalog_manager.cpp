@@ -14,6 +14,11 @@ void orvCatalogManager::setCatalogFolder(const QString& folder) {
     reload();
 }
 
+void orvCatalogManager::setDatabaseFolders(const QStringList& folders) {
+    m_databaseFolders = folders;
+    reload();
+}
+
 QString orvCatalogManager::getCatalogFolder() const {
     return m_folder.isEmpty() ? COrvaneInstallation::Current().CatalogFolder() : m_folder;
 }
@@ -46,6 +51,7 @@ void orvCatalogManager::ensureRead() {
                             QStringLiteral(": the identifier %1 is used twice").arg(info->getStrID());
             continue;
         }
+        info->setDatabaseFolders(m_databaseFolders);
         m_catalogs.push_back(std::move(info));
     }
 }

@@ -25,6 +25,11 @@ public:
     // Uses `folder` from now on (empty: the installation's again) and forgets what was read.
     void setCatalogFolder(const QString& folder);
     QString getCatalogFolder() const;
+    // Folders where catalogue databases missing beside their catalogue are looked for, first
+    // folder first (such as the databases a build makes from catalogue sources); the
+    // catalogues read from now on carry them. None unless set.
+    void setDatabaseFolders(const QStringList& folders);
+    const QStringList& getDatabaseFolders() const { return m_databaseFolders; }
     // Reads the descriptors again at the next question.
     void reload();
 
@@ -52,6 +57,7 @@ private:
     void ensureRead();
 
     QString m_folder;
+    QStringList m_databaseFolders;
     bool m_read = false;
     std::vector<std::unique_ptr<orvCatalogInfo>> m_catalogs;
     QStringList m_errors;

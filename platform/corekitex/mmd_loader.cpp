@@ -37,8 +37,7 @@ QString catalogDatabaseFile(const orvCatalogInfo& info) {
     written.replace(u'\\', u'/');
     if (written.isEmpty() || QFileInfo(written).isAbsolute())
         return named;
-    const QStringList folders = qEnvironmentVariable("ORVANE_DATABASE_PATH").split(u':', Qt::SkipEmptyParts);
-    for (const QString& folder : folders) {
+    for (const QString& folder : info.getDatabaseFolders()) {
         const QString candidate = QDir(folder).filePath(written);
         if (QFileInfo::exists(candidate))
             return QDir::cleanPath(candidate);

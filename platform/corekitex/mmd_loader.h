@@ -17,7 +17,7 @@ QString ensureMMDLoaded(const orvCatalogInfo* info, const QString& kind);
 
 // The file ensureMMDLoaded attaches: the catalogue's database (getStrDatabasePath) when it
 // exists. Otherwise a database given by a relative name is looked for under that name in the
-// folders of the environment variable ORVANE_DATABASE_PATH (':'-separated), where a build
-// puts the databases it makes from catalogue sources; the first folder that has it wins.
+// catalogue's database folders (orvCatalogInfo::getDatabaseFolders), where a build puts the
+// databases it makes from catalogue sources; the first folder that has it wins.
 // Empty when the catalogue names no database.
 QString catalogDatabaseFile(const orvCatalogInfo& info);

@@ -37,7 +37,7 @@ if(NOT output MATCHES "symbols window: created" OR NOT output MATCHES "HydData" 
   message(FATAL_ERROR "the example made no symbols window or printed no HydData node:\n${output}")
 endif()
 
-# The installed host reads no variable of this build: no database path, no library path.
-run("the installed host's tour" ${CMAKE_COMMAND} -E env --unset=ORVANE_DATABASE_PATH --unset=ORVANE_LIBRARY_PATH
+# The installed host reads no variable of this build: no library path.
+run("the installed host's tour" ${CMAKE_COMMAND} -E env --unset=ORVANE_LIBRARY_PATH
     ${environment} ${prefix}/bin/orvane-host --tour ${WORK_DIR}/tour)
 file(REMOVE_RECURSE ${WORK_DIR})

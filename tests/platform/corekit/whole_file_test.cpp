@@ -34,7 +34,8 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"fits exactly", [](const auto& f) { return f.write("a.inf", "0123456789"); }, 10, Kind::None, "0123456789"},
+    {"fits exactly", [](const auto& f) { return f.write("a.inf", "0123456789"); }, 10, Kind::None,
+     "0123456789"},
     {"empty", [](const auto& f) { return f.write("a.inf", ""); }, 10, Kind::None, ""},
     {"one byte too many", [](const auto& f) { return f.write("a.inf", "0123456789A"); }, 10, Kind::TooLarge,
      "is larger than 10 bytes"},
@@ -54,8 +55,8 @@ const Case kCases[] = {
     {"missing", [](const auto& f) { return f.filePath(QStringLiteral("none.inf")); }, 10, Kind::Missing,
      "does not exist"},
     // A file of /proc says it is empty, yet has more to read than the limit.
-    {"longer than it says", [](const auto&) { return QStringLiteral("/proc/self/status"); }, 10, Kind::TooLarge,
-     "is larger than 10 bytes"},
+    {"longer than it says", [](const auto&) { return QStringLiteral("/proc/self/status"); }, 10,
+     Kind::TooLarge, "is larger than 10 bytes"},
 };
 
 TEST(WholeFile, ReadsOnlyRegularFilesWithinTheLimit) {

@@ -1,6 +1,6 @@
 // ensureMMDLoaded: the catalogue's material database is attached under its key, loading the
-// database library by name; a database kept apart from its catalogue is found through
-// ORVANE_DATABASE_PATH.
+// database library by name; a database kept apart from its catalogue is found in the database
+// folders of the manager that read it.
 
 #include "corekitex/catalog_manager.h"
 #include "corekitex/mmd_loader.h"
@@ -19,26 +19,14 @@ using orvane::test::FolderTest;
 
 class MmdLoaderTest : public FolderTest {
 protected:
-    void SetUp() override {
-        m_hadPath = qEnvironmentVariableIsSet("ORVANE_DATABASE_PATH");
-        m_previousPath = qgetenv("ORVANE_DATABASE_PATH");
-        qunsetenv("ORVANE_DATABASE_PATH");
-    }
-    void TearDown() override {
-        orvCatalogManager::getInstance()->setCatalogFolder(QString());
-        session().detach("ACME_MMD");
-        if (m_hadPath)
-            qputenv("ORVANE_DATABASE_PATH", m_previousPath);
-        else
-            qunsetenv("ORVANE_DATABASE_PATH");
-    }
+    void TearDown() override { session().detach("ACME_MMD"); }
 
     void writeCatalogue(const char* database) {
         folder.write(QStringLiteral("catalogs/acme.inf"),
                      QByteArray("Catalog {\n  ID = \"ACME\"\n  Kinds = \"RS_HZ\"\n  MmdKey = \"ACME_MMD\"\n"
                                 "  Database = \"") +
                          database + "\"\n}\n");
-        orvCatalogManager::getInstance()->setCatalogFolder(folder.filePath(QStringLiteral("catalogs")));
+        manager.setCatalogFolder(folder.filePath(QStringLiteral("catalogs")));
     }
 
     // A small database whose version row tells which copy was attached.
@@ -56,9 +44,7 @@ protected:
     orvCatalogInfo* catalogue() {
         QList<orvCatalogInfo*> list;
         const QString kind = QStringLiteral("RS_HZ");
-        EXPECT_EQ(orvCatalogManager::getInstance()->getFilteredCatalogList(list, nullptr, nullptr, nullptr,
-                                                                           kind, nullptr),
-                  1);
+        EXPECT_EQ(manager.getFilteredCatalogList(list, nullptr, nullptr, nullptr, kind, nullptr), 1);
         return list.isEmpty() ? nullptr : list.first();
     }
 
@@ -75,9 +61,7 @@ protected:
         return text ? QString::fromStdString(text->text) : QString();
     }
 
-private:
-    bool m_hadPath = false;
-    QByteArray m_previousPath;
+    orvCatalogManager manager;
 };
 
 } // namespace
@@ -111,7 +95,7 @@ TEST_F(MmdLoaderTest, AnswersTheKeyEvenWhenTheDatabaseIsMissing) {
 TEST_F(MmdLoaderTest, AKeylessCatalogueAttachesNothing) {
     folder.write(QStringLiteral("catalogs/plain.inf"),
                  "Catalog {\n  ID = \"PLAIN\"\n  Kinds = \"RS_HZ\"\n}\n");
-    orvCatalogManager::getInstance()->setCatalogFolder(folder.filePath(QStringLiteral("catalogs")));
+    manager.setCatalogFolder(folder.filePath(QStringLiteral("catalogs")));
     orvCatalogInfo* info = catalogue();
     ASSERT_TRUE(info);
     EXPECT_EQ(ensureMMDLoaded(info, QStringLiteral("RS_HZ")), QString());
@@ -122,10 +106,9 @@ TEST_F(MmdLoaderTest, ADatabaseMissingBesideItsCatalogueIsFoundInTheDatabasePath
     buildDatabase(QStringLiteral("built/second/acme.omdb"), "3");
     buildDatabase(QStringLiteral("built/third/acme.omdb"), "1");
     writeCatalogue("acme.omdb");
-    qputenv("ORVANE_DATABASE_PATH", (folder.filePath(QStringLiteral("built/first")) + ':' +
-                                     folder.filePath(QStringLiteral("built/second")) + ':' +
-                                     folder.filePath(QStringLiteral("built/third")))
-                                        .toLocal8Bit());
+    manager.setDatabaseFolders({folder.filePath(QStringLiteral("built/first")),
+                                folder.filePath(QStringLiteral("built/second")),
+                                folder.filePath(QStringLiteral("built/third"))});
     orvCatalogInfo* info = catalogue();
     ASSERT_TRUE(info);
     EXPECT_EQ(catalogDatabaseFile(*info), folder.filePath(QStringLiteral("built/second/acme.omdb")));
