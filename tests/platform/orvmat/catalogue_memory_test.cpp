@@ -1,6 +1,8 @@
 // What the catalogue source reader holds while it reads, counted at every allocation of this
 // test program (operator new is replaced here), so that the figure does not depend on the
-// machine or on what ran before.
+// machine or on what ran before. A sanitizer build brings its own operator new, which a
+// library of the program may still call: there the replacement is left out and the test
+// skipped.
 
 #include "orvmat/catalogue_source.h"
 
@@ -14,10 +16,26 @@
 #include <cstdlib>
 #include <new>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ORVANE_COUNTS_ALLOCATIONS 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ORVANE_COUNTS_ALLOCATIONS 0
+#endif
+#endif
+#ifndef ORVANE_COUNTS_ALLOCATIONS
+#define ORVANE_COUNTS_ALLOCATIONS 1
+#endif
+
 namespace {
 
 std::atomic<std::size_t> g_live{0};
 std::atomic<std::size_t> g_peak{0};
+
+} // namespace
+
+#if ORVANE_COUNTS_ALLOCATIONS
+namespace {
 
 void* counted(std::size_t size) {
     void* p = std::malloc(size == 0 ? 1 : size);
@@ -57,11 +75,14 @@ void operator delete(void* p, std::size_t) noexcept {
 void operator delete[](void* p, std::size_t) noexcept {
     release(p);
 }
+#endif
 
 // tests/data/orvmat/sources/long-line.orvsrc: one row of 32769 values on one 64 KiB line. The
 // reader once kept every token of every line and each value with its own copy of the file
 // name: about 200 bytes for each byte of such a line.
 TEST(CatalogueSourceMemory, ALongLineIsHeldInAFewTimesItsSize) {
+    if (!ORVANE_COUNTS_ALLOCATIONS)
+        GTEST_SKIP() << "allocations are not counted in a sanitizer build";
     const QString path = orvane::test::testDataPath(QStringLiteral("orvmat/sources/long-line.orvsrc"));
     const auto size = std::size_t(QFileInfo(path).size());
     orvmat::CatalogueSource source;
