@@ -10,7 +10,7 @@
 #include "corekit/tree_items.h"
 
 #include <QDir>
-#include <QRegularExpression>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -166,43 +166,24 @@ protected:
     WoSt::tWizardState wizard;
 };
 
-const QStringList kPlainStation{
-    "DrawStation", "DrawStation/CatId=CAT_OUT", "DrawStation/StationType=0",
-    "DrawStation/BlockFile2D=OUT_WOHNSTATION_1", "DrawStation/BlockFile3D=OUT_WOHNSTATION_1_3D",
-    "DrawStation/DataWMZ=1.500000,100.000000", "DrawStation/DataWZ=2.500000,200.000000",
-    // heat output of the tap rate (33600 W) beats that of the primary flow (32667 W)
-    "DrawStation/HzEed", "DrawStation/HzEed/Q=33600", "DrawStation/HzEed/t_VL=65",
-    "DrawStation/HzEed/t_RL=25", "DrawStation/HzEed/Volumen1=3.5", "DrawStation/HzEed/dpMax_HZ_Prim=100000",
-    // kv 2.5 in series with the heat meter's kv √(1000/100)·1.5
-    "DrawStation/HzEed/kv-Wert_HZ_Prim=2.212", "DrawStation/HzEed/bKvWert_HZ_Prim=0",
-    "DrawStation/HzEed/kv-Wert_HZ_Sek=3", "DrawStation/HzEed/bKvWert_HZ_Sek=1",
-    "DrawStation/HzEed/auslTemp_K_VL=273.15", "DrawStation/HzEed/auslTemp_K_RL=273.15", "DrawStation/TwEed",
-    "DrawStation/TwEed/PWH-Temperatur=323.15", "DrawStation/TwEed/kv-Wert_PWC=2.504",
-    "DrawStation/TwEed/dp(Oeffn)_PWC=5000", "DrawStation/TwEed/kv-Wert_PWH=2.2",
-    "DrawStation/TwEed/dp(Oeffn)_PWH=4000", "DrawStation/TwEed/kv-Wert_PWH-C=1",
-    "DrawStation/TwEed/dp(Oeffn)_PWH-C=2000", "DrawStation/WOST", "DrawStation/WOST/VERSION=3",
-    "DrawStation/WOST/MMD=OUT", "DrawStation/WOST/HANDLE=SEL_1", "DrawStation/WOST/ARTICLESET=D_1",
-    "DrawStation/WOST/NAME=Station 1", "DrawStation/WOST/HZ_DPSEK_MIN=8000",
-    "DrawStation/WOST/HZ_DPSEK_MAX=25000", "DrawStation/WOST/HZ_MSTROM_MAX=800",
-    "DrawStation/WOST/HZ_VL_TEMP_SEK_MIN=25", "DrawStation/WOST/HZ_VL_TEMP_SEK_MAX=45",
-    "DrawStation/WOST/HZ_ZAEHLER=1", "DrawStation/WOST/HZ_ZAEHLER_VOL=1.5",
-    "DrawStation/WOST/HZ_ZAEHLER_DP=100", "DrawStation/WOST/KW_ZAEHLER=1",
-    "DrawStation/WOST/KW_ZAEHLER_VOL=2.5", "DrawStation/WOST/KW_ZAEHLER_DP=200",
-    "DrawStation/WOST/SCHALTUNG=2", "DrawStation/WOST/TW_DURCHFLUSS=12",
-    "DrawStation/WOST/Q_ELEKTRO_HEIZSTAB=7500", "DrawStation/ReqTw", "DrawStation/ReqTw/PWFLUX",
-    "DrawStation/ReqTw/PWFLUX/tK=10", "DrawStation/ReqTw/PWFLUX/tW=50", "DrawStation/ReqTw/PWFLUX/tVL=65",
-    "DrawStation/ReqTw/PWFLUX/hr=-1", "DrawStation/ReqTw/PWFLUX/fr=12", "DrawStation/ReqHz",
-    "DrawStation/ReqHz/SecondPump", "DrawStation/ReqHz/SecondPump/tVL=0",
-    "DrawStation/ReqHz/SecondPump/tRL=0", "DrawStation/ReqHz/SecondPump/nFBH=0",
-    "DrawStation/ReqHz/SecondPump/Q=0", "DrawStation/ReqHz/SecondPump/DP=0",
-    "DrawStation/ReqHz/SecondPump/VOL=0"};
+// The lines a draw node must flatten to, kept in tests/data/stations/NAME.txt; lines starting
+// with '#' are notes, "<folder>" stands for the test's folder.
+QStringList expectedNode(const QString& name, const QString& folder) {
+    QFile file(testDataPath("stations/" + name + ".txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u'#'))
+            lines << QString(line).replace("<folder>", folder);
+    return lines;
+}
 
 } // namespace
 
 TEST_F(DrawNodeTest, PlainStationFieldByField) {
     const auto node = draw();
     ASSERT_TRUE(node);
-    EXPECT_EQ(flat(*node), kPlainStation);
+    EXPECT_EQ(flat(*node), expectedNode("draw_node_plain", folder.path()));
     // The device's supply range is 25 ... 45 °C and the floor-heating record asks for 0 °C.
     EXPECT_EQ(
         messages.texts(),
@@ -217,77 +198,7 @@ TEST_F(DrawNodeTest, EveryOptionalPart) {
     wizard.product.block3D = folder.write("Cat/3D/OUT_BMS_3D.dwg", "block");
     const auto node = draw({false, 2, 1, QString()});
     ASSERT_TRUE(node);
-    const QStringList all = flat(*node);
-    auto part = [&](const QString& prefix) {
-        return all.filter(
-            QRegularExpression(QStringLiteral("^DrawStation/") + QRegularExpression::escape(prefix)));
-    };
-    EXPECT_EQ(all.mid(1, 6), (QStringList{"DrawStation/CatId=CAT_OUT", "DrawStation/StationType=0",
-                                          "DrawStation/BlockFile2D=X_OUT_WOHNSTATION_1",
-                                          "DrawStation/BlockFile3D=" + wizard.product.block3D,
-                                          "DrawStation/Mirror=1", "DrawStation/Explode=1"}));
-    EXPECT_EQ(part("FbhEed"),
-              (QStringList{"DrawStation/FbhEed", "DrawStation/FbhEed/heizkreise=4",
-                           "DrawStation/FbhEed/waermestrom=2000", "DrawStation/FbhEed/druckverlust=15000",
-                           "DrawStation/FbhEed/volumen=12"}));
-    EXPECT_TRUE(part("HzEed/auslTemp").contains("DrawStation/HzEed/auslTemp_K_VL=308.15"));
-    // With the distributor exploded, the circuits are not counted as included.
-    EXPECT_EQ(part("WOST/HZ_").filter("FBH"),
-              (QStringList{"DrawStation/WOST/HZ_ANZ_FBH_KREISE=4", "DrawStation/WOST/HZ_FBH_Q=2000",
-                           "DrawStation/WOST/HZ_FBH_DP=15000", "DrawStation/WOST/HZ_FBH_VOL=12"}));
-    EXPECT_EQ(
-        part("WOST/STRV"),
-        (QStringList{"DrawStation/WOST/STRV", "DrawStation/WOST/STRV/NAME=Ventil DN 15",
-                     "DrawStation/WOST/STRV/SET=1.000000:0.2", "DrawStation/WOST/STRV/SET=2.000000:0.5"}));
-    EXPECT_EQ(part("WOST/DDR"),
-              (QStringList{"DrawStation/WOST/DDR", "DrawStation/WOST/DDR/NAME=",
-                           "DrawStation/WOST/DDR/DPSET=50", "DrawStation/WOST/DDR/DPSET=100",
-                           "DrawStation/WOST/DDR/KVSET=1.6", "DrawStation/WOST/DDR/KVSET=2.5"}));
-    // The article set expands (2 × 3 ball valves, the set's own flag); the accessory without a
-    // quantity is left out; the distributor brings its base and the 4-circuit part.
-    EXPECT_EQ(
-        part("WOST/STL"),
-        (QStringList{"DrawStation/WOST/STL", "DrawStation/WOST/STL/ART=1.000000:GEH:0",
-                     "DrawStation/WOST/STL/ART=6.000000:KH:0", "DrawStation/WOST/STL/ART=2.000000:ABD:0",
-                     "DrawStation/WOST/STL/ART=1.000000:VT_BASE:0",
-                     "DrawStation/WOST/STL/ART=2.000000:VT_4:0"}));
-    EXPECT_EQ(part("WOST/ANS"), (QStringList{"DrawStation/WOST/ANS", "DrawStation/WOST/ANS/HZ_PRIM_VL=G 3/4",
-                                             "DrawStation/WOST/ANS/TW_PWH_C=G 1/2"}));
-    EXPECT_EQ(part("PUMPEN_HZ"),
-              (QStringList{"DrawStation/PUMPEN_HZ", "DrawStation/PUMPEN_HZ/PUMPEN",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/VERSION=1",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/HERSTELLER=Testwerk GmbH",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/MMD=OUT", "DrawStation/PUMPEN_HZ/PUMPEN/SERIE",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/BEZ=Station 1",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/BEZ=Pumpe 25-60",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/REG=dp-variabel",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/DPZUL=300.000000:600.000000",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DAT=1",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/VOL=0;1;2",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DPP=600.4;400;100",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DAT=2",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/VOL=0;1",
-                           "DrawStation/PUMPEN_HZ/PUMPEN/SERIE/PUMPE/LINIE/DPP=;299.6;100"}));
-    // A curve without delivery heads allows nothing.
-    EXPECT_TRUE(part("PUMPEN_Z").contains("DrawStation/PUMPEN_Z/PUMPEN/SERIE/PUMPE/DPZUL=0.000000:0.000000"));
-    EXPECT_EQ(
-        part("ProductData"),
-        (QStringList{"DrawStation/ProductData", "DrawStation/ProductData/DwgBaseName=OUT_BMS_3D.dwg",
-                     "DrawStation/ProductData/BlockName=OUT_BMS_3D",
-                     "DrawStation/ProductData/RootPath=" + folder.filePath("Cat"),
-                     "DrawStation/ProductData/KatalogKzl=CAT_OUT", "DrawStation/ProductData/MmdKzl=OUT",
-                     "DrawStation/ProductData/HstName=Testwerk",
-                     "DrawStation/ProductData/DefaultEinbaulage=BODENAUFBAU",
-                     "DrawStation/ProductData/ProductClass=GERAET", "DrawStation/ProductData/ProductType=",
-                     "DrawStation/ProductData/ProductSubType=", "DrawStation/ProductData/BauteilLage=BODEN",
-                     "DrawStation/ProductData/Modulkennung=3D_PIPING",
-                     "DrawStation/ProductData/Kurztext=Station 1",
-                     "DrawStation/ProductData/Langtext=Beschreibung",
-                     "DrawStation/ProductData/TecInsNameHz=HS_TE_WOHNSTATION_BMS_HKZL_TYP",
-                     "DrawStation/ProductData/TecInsNameTw=HS_TE_WOHNSTATION_HKZL_TYP"}));
+    EXPECT_EQ(flat(*node), expectedNode("draw_node_every_part", folder.path()));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
