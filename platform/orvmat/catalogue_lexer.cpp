@@ -28,6 +28,22 @@ std::string shown(unsigned char c) {
 
 } // namespace
 
+char sourceEscape(char e) {
+    switch (e) {
+    case 'n':
+        return '\n';
+    case 't':
+        return '\t';
+    case 'r':
+        return '\r';
+    case '"':
+    case '\\':
+        return e;
+    default:
+        return 0;
+    }
+}
+
 SourceLexer::SourceLexer(std::string_view text) : m_text(text) {
     if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
         m_pos = m_lineStart = 3;
@@ -146,23 +162,10 @@ bool SourceLexer::quoted(SourceToken& token, std::size_t open) {
         if (i + 1 >= m_lineEnd)
             break;
         const char e = m_text[i + 1];
-        switch (e) {
-        case 'n':
-            m_unescaped += '\n';
-            break;
-        case 't':
-            m_unescaped += '\t';
-            break;
-        case 'r':
-            m_unescaped += '\r';
-            break;
-        case '"':
-        case '\\':
-            m_unescaped += e;
-            break;
-        default:
+        const char meant = sourceEscape(e);
+        if (!meant)
             return fail(i, "unknown escape \\" + shown(static_cast<unsigned char>(e)) + " in a quoted text");
-        }
+        m_unescaped += meant;
         i += 2;
     }
     return fail(open, "quoted text is not closed on its line");

@@ -22,6 +22,9 @@ struct SourceLexError {
     std::string message;
 };
 
+// The character the escape "\\e" of a quoted text stands for, 0 for an unknown escape.
+char sourceEscape(char e);
+
 // Splits catalogue source text into tokens, one at a time, so that a line of any length is
 // read without a list of its tokens. Each line is checked to be UTF-8 before its first token;
 // a '#' outside quotes ends it; a byte-order mark at the start is skipped. Tokens are views

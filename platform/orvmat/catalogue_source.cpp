@@ -101,24 +101,6 @@ bool readNumber(std::string_view word, SourceCell& cell, std::string& error) {
     return true;
 }
 
-// The character an escape inside a quoted table part stands for (those of a quoted text, which
-// the dump writes), or 0 for an unknown one.
-char tablePartEscape(char e) {
-    switch (e) {
-    case 'n':
-        return '\n';
-    case 't':
-        return '\t';
-    case 'r':
-        return '\r';
-    case '"':
-    case '\\':
-        return e;
-    default:
-        return 0;
-    }
-}
-
 // "A.B.\"C.D\"": groups separated by dots; a quoted part may hold dots and the escapes of a
 // quoted text. Only a comment may follow the path.
 bool readTablePath(std::string_view rest, std::vector<std::string>& path, std::string& error) {
@@ -128,7 +110,7 @@ bool readTablePath(std::string_view rest, std::vector<std::string>& path, std::s
     for (; i < rest.size(); ++i) {
         const char c = rest[i];
         if (quoted && c == '\\') {
-            const char e = i + 1 < rest.size() ? tablePartEscape(rest[++i]) : 0;
+            const char e = i + 1 < rest.size() ? sourceEscape(rest[++i]) : 0;
             if (!e) {
                 error = "unknown escape in a quoted table name";
                 return false;
