@@ -23,7 +23,10 @@ class FuzzRegressionTest : public ::testing::TestWithParam<orvane::fuzz::NamedEn
 TEST_P(FuzzRegressionTest, SavedInputsPass) {
     const QDir folder(orvane::test::testDataPath(QStringLiteral("fuzz-regressions/") +
                                                  QString::fromLatin1(GetParam().name)));
-    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+    if (names.isEmpty())
+        GTEST_SKIP() << "no saved inputs for " << GetParam().name;
+    for (const QString& name : names) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray bytes = file.readAll();
