@@ -1,4 +1,5 @@
 #include "fuzz_entries.h"
+#include "tree_round_trip.h"
 
 #include "corekit/tree_items.h"
 
@@ -8,8 +9,6 @@
 
 namespace orvane::fuzz {
 
-// A tree read from any bytes writes back to a text that reads again into the same tree, in
-// either form.
 void TreeText(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     TreeReadError error;
@@ -18,13 +17,7 @@ void TreeText(const uint8_t* data, size_t size) {
         Require(error.line >= 0 && !error.message.isEmpty(), "a refused text says why");
         return;
     }
-    const QByteArray text = NodeFormats::WriteText(*root);
-    std::unique_ptr<CNode> again(NodeFormats::ReadText(text, nullptr));
-    Require(again != nullptr, "the written text form reads again");
-    Require(NodeFormats::WriteText(*again) == text, "the text form reads back to the same tree");
-    std::unique_ptr<CNode> fromXml(NodeFormats::ReadXml(NodeFormats::WriteXml(*root), nullptr));
-    Require(fromXml != nullptr, "the written XML form reads again");
-    Require(NodeFormats::WriteText(*fromXml) == text, "the XML form reads back to the same tree");
+    RequireTreeRoundTrips(*root);
 }
 
 } // namespace orvane::fuzz

@@ -1,4 +1,5 @@
 #include "fuzz_entries.h"
+#include "tree_round_trip.h"
 
 #include "corekit/tree_items.h"
 
@@ -8,7 +9,6 @@
 
 namespace orvane::fuzz {
 
-// A tree read from any XML bytes writes back to a text that reads again into the same tree.
 void TreeXml(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     TreeReadError error;
@@ -17,10 +17,7 @@ void TreeXml(const uint8_t* data, size_t size) {
         Require(error.line >= 0 && !error.message.isEmpty(), "a refused XML text says why");
         return;
     }
-    const QByteArray xml = NodeFormats::WriteXml(*root);
-    std::unique_ptr<CNode> again(NodeFormats::ReadXml(xml, nullptr));
-    Require(again != nullptr, "the written XML form reads again");
-    Require(NodeFormats::WriteXml(*again) == xml, "the XML form reads back to the same tree");
+    RequireTreeRoundTrips(*root);
 }
 
 } // namespace orvane::fuzz
