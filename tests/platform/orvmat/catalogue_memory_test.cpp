@@ -16,14 +16,9 @@
 #include <cstdlib>
 #include <new>
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef __SANITIZE_ADDRESS__
 #define ORVANE_COUNTS_ALLOCATIONS 0
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ORVANE_COUNTS_ALLOCATIONS 0
-#endif
-#endif
-#ifndef ORVANE_COUNTS_ALLOCATIONS
+#else
 #define ORVANE_COUNTS_ALLOCATIONS 1
 #endif
 
