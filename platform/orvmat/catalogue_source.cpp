@@ -352,6 +352,7 @@ private:
         bool cellStart = true;
         Kind last = Kind::Colon; // the last token before a line's end
         int lastLine = rowLine;
+        std::string_view moved; // "N" of an "N=" that still waits for its value
         SourceToken t;
         bool haveToken = false; // t was read ahead, after a word that was no column number
         for (;;) {
@@ -359,6 +360,8 @@ private:
                 return false;
             haveToken = false;
             if (t.kind == Kind::LineEnd || t.kind == Kind::End) {
+                if (!moved.empty())
+                    return fail(lastLine, missingAfter(moved));
                 const bool goesOn = last == Kind::Bar || last == Kind::Comma;
                 if (goesOn && t.kind == Kind::End)
                     return fail(lastLine, std::string("the row's last line ends with '") +
@@ -372,7 +375,7 @@ private:
             lastLine = t.line;
             if (t.kind == Kind::Bar) {
                 if (!cellStart && expectValue)
-                    return fail(t.line, "a value is missing after ','");
+                    return fail(t.line, missingAfter(moved));
                 if (++column > kMaxColumn)
                     return fail(t.line, "too many columns");
                 expectValue = cellStart = true;
@@ -395,6 +398,7 @@ private:
                     if (!moveToColumn(word, line, column))
                         return false;
                     cellStart = false;
+                    moved = word;
                     continue;
                 }
                 haveToken = true;
@@ -404,7 +408,13 @@ private:
                 return false;
             }
             expectValue = cellStart = false;
+            moved = {};
         }
+    }
+
+    static std::string missingAfter(std::string_view moved) {
+        return "a value is missing after '" + (moved.empty() ? std::string(",") : std::string(moved) + "=") +
+               "'";
     }
 
     // "N=" at the start of a cell.
