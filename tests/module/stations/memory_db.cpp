@@ -111,7 +111,6 @@ const Cell* MemoryDb::cell(WoSt::TableHandle table, WoSt::RowId row, int value, 
 }
 
 bool MemoryDb::SelectDatabase(const QString& key) {
-    ++m_selectCalls;
     for (size_t i = 0; i < m_databases.size(); ++i) {
         if (m_databases[i].key.compare(key, Qt::CaseInsensitive) == 0) {
             m_current = static_cast<int>(i);

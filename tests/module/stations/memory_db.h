@@ -32,7 +32,6 @@ public:
     void addRowFor(WoSt::TableHandle table, WoSt::RowId id);
     void set(WoSt::TableHandle table, WoSt::RowId row, int column, std::vector<Cell> values);
     WoSt::RowId idOf(const QString& key); // creates the identifier when unknown
-    int selectCalls() const { return m_selectCalls; }
 
     bool SelectDatabase(const QString& key) override;
     bool OpenTable(WoSt::TableHandle& table, WoSt::TableHandle parent, const QString& name) override;
@@ -68,7 +67,6 @@ private:
     std::vector<Table> m_tables; // handle = index + 1
     int m_building = -1;
     int m_current = -1;
-    int m_selectCalls = 0;
 };
 
 } // namespace orvane::test
