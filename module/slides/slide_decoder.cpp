@@ -1,6 +1,7 @@
 #include "slide_decoder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -26,11 +27,23 @@ template <bool Swapped> uint16_t word(const uint8_t* p) {
     return Swapped ? static_cast<uint16_t>((p[0] << 8) | p[1]) : littleEndianWord(p);
 }
 
+// The four words of a full vector in one load: x | y << 16 of its start in the low half, of
+// its end in the high half, which is how points are packed below.
+template <bool Swapped> uint64_t fourWords(const uint8_t* p) {
+    uint64_t words;
+    std::memcpy(&words, p, sizeof words);
+    if constexpr (std::endian::native == std::endian::big)
+        words = __builtin_bswap64(words);
+    if constexpr (Swapped)
+        words = ((words & 0x00FF00FF00FF00FFull) << 8) | ((words >> 8) & 0x00FF00FF00FF00FFull);
+    return words;
+}
+
 // A point packed as x | y << 16; a value no point has stands for "no last end point".
 constexpr int64_t kNoPoint = -1;
 
-inline int64_t packed(uint32_t x, uint32_t y) {
-    return int64_t(x | (y << 16));
+inline uint32_t packed(uint32_t x, uint32_t y) {
+    return x | (y << 16);
 }
 
 inline uint32_t offset(uint32_t base, uint8_t delta) {
@@ -56,35 +69,24 @@ int64_t recordLength(uint16_t w) {
 
 // Turns the record stream into points. Keeps the last point, the last end point and the
 // current colour between records; a solid fill forgets the last end point, so that the next
-// line starts with a move. The state lives in local variables and points are gathered in a
-// small local buffer that goes to the list in blocks, so that the compiler keeps the state in
-// registers and the list is not asked for room per point.
+// line starts with a move. The state lives in local variables, so that the compiler keeps it
+// in registers; points go straight to the list, which the caller reserved from the byte count.
 template <bool Swapped>
 SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<SlidePoint>& points,
                               SlideRecordCounts& counts, const uint8_t*& stop) {
-    constexpr int kBufferSize = 256;
-    SlidePoint buffer[kBufferSize];
-    SlidePoint* out = buffer;
     uint32_t lastX = 0;
     uint32_t lastY = 0;
     int64_t lastEnd = kNoPoint;
     int16_t color = 7;
     SlideRecordCounts n;
 
-    const auto makeRoom = [&]() __attribute__((always_inline)) {
-        if (out > buffer + kBufferSize - 2) {
-            points.insert(points.end(), buffer, out);
-            out = buffer;
-        }
-    };
-    // The move is written always and kept only when the line does not go on from the last end
-    // point: no branch that depends on the figure.
-    const auto line = [&](uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY)
-        __attribute__((always_inline)) {
-        *out = {int32_t(fromX), int32_t(fromY), 0};
-        out += packed(fromX, fromY) != lastEnd;
-        *out++ = {int32_t(toX), int32_t(toY), color};
-        lastEnd = packed(toX, toY);
+    // A line between two packed points; it starts with a move unless it goes on from the
+    // last end point.
+    const auto line = [&](uint32_t from, uint32_t to) __attribute__((always_inline)) {
+        if (from != lastEnd)
+            points.push_back({int32_t(from & 0xFFFF), int32_t(from >> 16), 0});
+        points.push_back({int32_t(to & 0xFFFF), int32_t(to >> 16), color});
+        lastEnd = to;
     };
     // Reads the record at p, which must be whole; answers its length, 0 for the end record.
     const auto record = [&](const uint8_t* at) __attribute__((always_inline))->int64_t {
@@ -92,10 +94,10 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
         const unsigned kind = w >> 8;
         const uint8_t low = w & 0xFF;
         if (kind <= 0x7F) {
-            const uint32_t fromY = word<Swapped>(at + 2);
-            line(w, fromY, word<Swapped>(at + 4), word<Swapped>(at + 6));
-            lastX = w;
-            lastY = fromY;
+            const uint64_t words = fourWords<Swapped>(at);
+            line(uint32_t(words), uint32_t(words >> 32));
+            lastX = words & 0xFFFF;
+            lastY = (words >> 16) & 0xFFFF;
             ++n.vectors;
             return 8;
         }
@@ -103,7 +105,7 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
         case 0xFB: {
             const uint32_t fromX = offset(lastX, low);
             const uint32_t fromY = offset(lastY, at[2]);
-            line(fromX, fromY, offset(lastX, at[3]), offset(lastY, at[4]));
+            line(packed(fromX, fromY), packed(offset(lastX, at[3]), offset(lastY, at[4])));
             lastX = fromX;
             lastY = fromY;
             ++n.offsetVectors;
@@ -118,7 +120,7 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
         case 0xFE: {
             const uint32_t toX = offset(lastX, low);
             const uint32_t toY = offset(lastY, at[2]);
-            line(lastX, lastY, toX, toY);
+            line(packed(lastX, lastY), packed(toX, toY));
             lastX = toX;
             lastY = toY;
             ++n.commonEndpoints;
@@ -136,7 +138,6 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
 
     SlideDecodeStatus status = SlideDecodeStatus::CutShort;
     while (end - p >= kLongestRecord) {
-        makeRoom();
         const int64_t length = record(p);
         if (length == 0) {
             status = SlideDecodeStatus::Complete;
@@ -152,11 +153,9 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
         } else if (end - p < recordLength(w)) {
             break;
         } else {
-            makeRoom();
             p += record(p);
         }
     }
-    points.insert(points.end(), buffer, out);
     counts = n;
     stop = p;
     return status;
