@@ -9,51 +9,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 #include <memory>
 
 namespace {
-
-const QSet<QString>& symbolKeys() {
-    static const QSet<QString> keys = {"BlockName",
-                                       "SecondBlockName",
-                                       "UseBlockPair",
-                                       "AttributeName1",
-                                       "AttributeName2",
-                                       "SlideName",
-                                       "DisplayName",
-                                       "Abbreviation",
-                                       "Text",
-                                       "Command",
-                                       "LayerComponent",
-                                       "HelpUrl",
-                                       "AskRotation",
-                                       "AskSize",
-                                       "AskAttributes",
-                                       "UseSymbolFactor",
-                                       "Explode",
-                                       "AdjustLayer",
-                                       "UseMedium",
-                                       "UsedInCalculations",
-                                       "NoZPart",
-                                       "Osnap",
-                                       "ButtonSizeWidthFactor",
-                                       "ButtonSizeHeightFactor",
-                                       "Pos",
-                                       "HideButton",
-                                       "NewRow",
-                                       "Version",
-                                       "Region",
-                                       "SystemType"};
-    return keys;
-}
-
-const QSet<QString>& pageKeys() {
-    static const QSet<QString> keys = {"DisplayName", "SlideName", "SlideSize",
-                                       "FixedLayout", "Version",   "Region"};
-    return keys;
-}
 
 bool hasVisiblePage(const CNode& root, const SymbolFilterValues& filters) {
     const CNode* pages = root.FindChild(QStringLiteral("Pages"));
@@ -216,93 +175,6 @@ void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, Q
             Add(SymbolProblem::Error, path, {},
                 QStringLiteral("unknown key \"%1\" in a list file").arg(leaf->GetKey()));
     listChain.removeLast();
-}
-
-void SymbolLibraryCheck::CheckSymbolFile(const QString& path, const CNode& root) {
-    for (const auto& leaf : root.Leaves())
-        if (leaf->GetKey() != QStringLiteral("SymbolFile"))
-            Add(SymbolProblem::Error, path, {},
-                QStringLiteral("unknown key \"%1\" on the root").arg(leaf->GetKey()));
-    for (const auto& child : root.Children())
-        if (child->GetName() != QStringLiteral("Defaults") && child->GetName() != QStringLiteral("Pages"))
-            Add(SymbolProblem::Error, path, child->GetName(),
-                QStringLiteral("unknown node \"%1\"").arg(child->GetName()));
-    if (const CNode* defaults = root.FindChild(QStringLiteral("Defaults")))
-        for (const auto& leaf : defaults->Leaves())
-            if (!symbolKeys().contains(leaf->GetKey()))
-                Add(SymbolProblem::Error, path, QStringLiteral("Defaults"),
-                    QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
-
-    const CNode* pages = root.FindChild(QStringLiteral("Pages"));
-    int visiblePages = 0;
-    int pageIndex = 0;
-    static const std::vector<std::unique_ptr<CNode>> none;
-    for (const auto& page : pages ? pages->Children() : none) {
-        const QString pageWhere = QStringLiteral("Pages/%1[%2]").arg(page->GetName()).arg(++pageIndex);
-        if (page->GetName() != QStringLiteral("Page")) {
-            Add(SymbolProblem::Error, path, pageWhere,
-                QStringLiteral("unknown node \"%1\"").arg(page->GetName()));
-            continue;
-        }
-        visiblePages += NodeFilters::CheckPageFilters(page.get(), m_filters);
-        for (const auto& leaf : page->Leaves())
-            if (!pageKeys().contains(leaf->GetKey()))
-                Add(SymbolProblem::Error, path, pageWhere,
-                    QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
-        if (const CLeaf* slide = page->FindLeaf(QStringLiteral("SlideName")))
-            CheckSlide(path, pageWhere, slide->GetOnlyValue(u':'), true);
-        int symbolIndex = 0;
-        for (const auto& symbol : page->Children()) {
-            const QString where =
-                pageWhere + QStringLiteral("/%1[%2]").arg(symbol->GetName()).arg(++symbolIndex);
-            if (!CheckSymbolKeys(path, where, *symbol))
-                continue;
-            const QString blockName = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("BlockName"));
-            if (!blockName.isEmpty()) {
-                const QString key = Symbols::GetSymbolKey(blockName);
-                const QString first = m_blockNames.value(key);
-                if (first.isEmpty())
-                    m_blockNames.insert(key, path);
-                else if (first != path)
-                    Add(SymbolProblem::Warning, path, where,
-                        QStringLiteral("block name \"%1\" is also used in %2; the file indexed later wins")
-                            .arg(blockName, QFileInfo(path).dir().relativeFilePath(first)));
-            }
-            QString slide;
-            const CLeaf* slideLeaf = symbol->FindLeaf(QStringLiteral("SlideName"));
-            const CLeaf* nameLeaf = slideLeaf ? slideLeaf : symbol->FindLeaf(QStringLiteral("BlockName"));
-            if (nameLeaf)
-                nameLeaf->GetValue(1, slide, u':');
-            if (!slide.isEmpty())
-                CheckSlide(path, where, slide, false);
-            const QString help = Symbols::GetSymbolValue(symbol.get(), QStringLiteral("HelpUrl"));
-            if (!help.isEmpty()) {
-                const QString document =
-                    QFileInfo(path).dir().filePath(SymbolFolders::NormalizeSeparators(help));
-                if (!QFileInfo(document).isFile())
-                    Add(SymbolProblem::Warning, path, where,
-                        QStringLiteral("help document missing: %1").arg(help));
-            }
-        }
-    }
-    if (visiblePages == 0)
-        Add(SymbolProblem::Warning, path, {},
-            pageIndex == 0 ? QStringLiteral("file has no pages")
-                           : QStringLiteral("every page is filtered out for version \"%1\" and region \"%2\"")
-                                 .arg(m_filters.versionName, m_filters.regionToken));
-}
-
-// A page holds only symbols, and a symbol only known keys. False for a child that is no symbol,
-// whose contents are then not looked at.
-bool SymbolLibraryCheck::CheckSymbolKeys(const QString& path, const QString& where, const CNode& symbol) {
-    if (symbol.GetName() != QStringLiteral("Symbol")) {
-        Add(SymbolProblem::Error, path, where, QStringLiteral("unknown node \"%1\"").arg(symbol.GetName()));
-        return false;
-    }
-    for (const auto& leaf : symbol.Leaves())
-        if (!symbolKeys().contains(leaf->GetKey()))
-            Add(SymbolProblem::Error, path, where, QStringLiteral("unknown key \"%1\"").arg(leaf->GetKey()));
-    return true;
 }
 
 void SymbolLibraryCheck::CheckSlide(const QString& path, const QString& where, const QString& name,

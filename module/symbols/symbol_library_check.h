@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,14 +40,30 @@ public:
     int FilesChecked() const { return m_filesChecked; }
 
 private:
+    // symbol_library_check.cpp: the files, list files, user settings and what they name.
     void CheckFile(const QString& path, QStringList& listChain);
     void CheckListFile(const QString& path, const CNode& root, QStringList& listChain);
-    void CheckSymbolFile(const QString& path, const CNode& root);
     void CheckUserSettings(const QString& path);
     void CheckSlide(const QString& path, const QString& where, const QString& name, bool isPage);
-    bool CheckSymbolKeys(const QString& path, const QString& where, const CNode& symbol);
     void Add(SymbolProblem::Severity severity, const QString& file, const QString& where,
              const QString& message);
+
+    // symbol_library_check_pages.cpp: a symbol file's root, defaults and pages.
+    void CheckSymbolFile(const QString& path, const CNode& root);
+    void CheckRoot(const QString& path, const CNode& root);
+    // Answers whether the page passes the page filters.
+    bool CheckPage(const QString& path, const QString& where, const CNode& page);
+
+    // symbol_library_check_symbols.cpp: one symbol of a page or of the user settings.
+    void CheckSymbol(const QString& path, const QString& where, const CNode& symbol);
+    bool CheckSymbolKeys(const QString& path, const QString& where, const CNode& symbol);
+    void CheckBlockName(const QString& path, const QString& where, const CNode& symbol);
+    void CheckSymbolDocuments(const QString& path, const QString& where, const CNode& symbol);
+    // An error for every key of `node` that `known` does not hold.
+    void CheckKnownKeys(const QString& path, const QString& where, const CNode& node,
+                        const QSet<QString>& known);
+    // The keys a symbol (and "Defaults") may hold.
+    static const QSet<QString>& SymbolKeys();
 
     const ISymbolLibraryContext& m_context;
     const SymbolFilterValues m_filters;
