@@ -64,7 +64,8 @@ CNode* SymbolOf(const CSymbolButton* button) {
 } // namespace
 
 CDlgSymbolToolbar::CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidget* parent)
-    : CModelessDialog(kTemplateId, parent), m_context(context) {
+    : CModelessDialog(kTemplateId, parent), m_context(context),
+      m_searchFlow(*this, [](const QString& text) { return ModuleDataText(text); }) {
     setWindowTitle(QStringLiteral("Symbole"));
     setWindowFlag(Qt::Tool, parent != nullptr);
     EnableResizing(true);
@@ -397,43 +398,29 @@ void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
 }
 
 void CDlgSymbolToolbar::OnSearchSymbol() {
-    QString text = m_searchText;
-    if (!CurrentUiServices().InputBox(ModuleText("Symbolsuche"), ModuleText("Text eingeben"), text))
-        return;
-    m_searchText = text;
-    if (!m_searchText.isEmpty())
-        FindSymbol(false);
+    m_searchFlow.Ask();
 }
 
 void CDlgSymbolToolbar::OnSearchNext() {
-    FindSymbol(true);
+    m_searchFlow.Next();
 }
 
-void CDlgSymbolToolbar::FindSymbol(bool next) {
-    if (m_searchText.isEmpty()) {
-        OnSearchSymbol();
-        return;
-    }
-    const int selection = m_pages->currentIndex();
-    if (selection < 0)
-        return;
-    std::vector<CNode*> pages;
-    for (int i = 0; i < m_pages->count(); ++i)
-        pages.push_back(static_cast<CNode*>(m_pages->itemData(i).value<void*>()));
-    const SymbolSearchResult result = FindSymbolInPages(
-        pages, selection, next, m_searchText, [](const QString& text) { return ModuleDataText(text); });
-    if (result.page >= 0 && result.page != selection)
-        SelectPage(result.page);
-    ClearMarks();
-    if (result.matches.empty()) {
-        UiMessageBox(sformat(ModuleText("'%s' wurde nicht gefunden."), m_searchText), windowTitle(),
-                     UiButtons::Ok, UiIcon::Exclamation);
-        return;
-    }
+int CDlgSymbolToolbar::SearchPageCount() const {
+    return m_pages->count();
+}
+
+CNode* CDlgSymbolToolbar::SearchPage(int index) const {
+    return static_cast<CNode*>(m_pages->itemData(index).value<void*>());
+}
+
+int CDlgSymbolToolbar::SearchSelection() const {
+    return m_pages->currentIndex();
+}
+
+void CDlgSymbolToolbar::MarkSearchMatches(const std::vector<CNode*>& matches) {
     for (int i = 0; i < m_usedButtons; ++i) {
         CSymbolButton* button = m_buttons[std::size_t(i)];
-        if (std::find(result.matches.begin(), result.matches.end(), SymbolOf(button)) !=
-            result.matches.end()) {
+        if (std::find(matches.begin(), matches.end(), SymbolOf(button)) != matches.end()) {
             button->WaitForModalDialog(1, 60000);
             m_markedButtons.push_back(button);
         }

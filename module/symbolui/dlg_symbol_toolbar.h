@@ -1,6 +1,7 @@
 #pragma once
 
 #include "orvane_export.h"
+#include "symbolui/symbol_search_flow.h"
 
 #include "corekit/widgets/dialog_ext.h"
 
@@ -37,7 +38,7 @@ struct SymbolToolbarContext {
 
 // A floating, resizable window showing the pages of one trade's symbol files, one page of
 // symbol buttons at a time, in rows or at fixed places over the page's background slide.
-class ORVANE_EXPORT CDlgSymbolToolbar : public CModelessDialog {
+class ORVANE_EXPORT CDlgSymbolToolbar : public CModelessDialog, private ISymbolSearchWindow {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 3091;
@@ -113,8 +114,15 @@ private:
     void OnSelChange();
     void OnSymbolClicked(CSymbolButton* button);
     void OnSymbolRightClicked(CSymbolButton* button);
-    void FindSymbol(bool next);
     void ClearMarks();
+    // The search over the pages list.
+    int SearchPageCount() const override;
+    CNode* SearchPage(int index) const override;
+    int SearchSelection() const override;
+    void ShowSearchPage(int index) override { SelectPage(index); }
+    void ClearSearchMarks() override { ClearMarks(); }
+    void MarkSearchMatches(const std::vector<CNode*>& matches) override;
+    QString SearchCaption() const override { return windowTitle(); }
     void LoadBackground(const CNode* page, const QString& slidesFolder);
     CSymbolButton* ButtonAt(int index);
     void StorePageIndex() const;
@@ -131,7 +139,7 @@ private:
     QString m_pageIndexValue;
     int m_stretchButtons = 1;
     QSize m_defaultSize;
-    QString m_searchText;
+    SymbolSearchFlow m_searchFlow;
     bool m_closing = false;
 
     CDesktopButton* m_back = nullptr;

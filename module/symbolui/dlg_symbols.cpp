@@ -408,50 +408,44 @@ void CDlgSymbols::OnSymbolContextMenu(int index) {
 }
 
 void CDlgSymbols::OnSearchSymbol() {
-    QString text = m_searchText;
-    if (!CurrentUiServices().InputBox(ModuleText("Symbolsuche"), ModuleText("Text eingeben"), text))
-        return;
-    m_searchText = text;
-    if (!m_searchText.isEmpty())
-        FindSymbol(false);
+    m_searchFlow.Ask();
 }
 
 void CDlgSymbols::OnSearchNext() {
-    FindSymbol(true);
+    m_searchFlow.Next();
 }
 
-void CDlgSymbols::FindSymbol(bool next) {
-    if (m_searchText.isEmpty()) {
-        OnSearchSymbol();
-        return;
-    }
-    const int selection = m_cmbPages->currentIndex();
-    if (selection < 0)
-        return;
-    std::vector<CNode*> pages;
-    for (int i = 0; i < m_cmbPages->count(); ++i)
-        pages.push_back(static_cast<CNode*>(m_cmbPages->itemData(i).value<void*>()));
-    const SymbolSearchResult result =
-        FindSymbolInPages(pages, selection, next, m_searchText, m_context.rules.dataText);
-    if (result.page >= 0 && result.page != m_cmbPages->currentIndex()) {
-        m_curPage = result.page;
-        m_cmbPages->setCurrentIndex(result.page);
-        UpdateFileIndex();
-        FillPage();
-    }
-    ClearMarks();
-    if (result.matches.empty()) {
-        UiMessageBox(sformat(ModuleText("'%s' wurde nicht gefunden."), m_searchText),
-                     ModuleText("Symbolsuche"), UiButtons::Ok, UiIcon::Exclamation);
-        return;
-    }
+int CDlgSymbols::SearchPageCount() const {
+    return m_cmbPages->count();
+}
+
+CNode* CDlgSymbols::SearchPage(int index) const {
+    return static_cast<CNode*>(m_cmbPages->itemData(index).value<void*>());
+}
+
+int CDlgSymbols::SearchSelection() const {
+    return m_cmbPages->currentIndex();
+}
+
+void CDlgSymbols::ShowSearchPage(int index) {
+    m_curPage = index;
+    m_cmbPages->setCurrentIndex(index);
+    UpdateFileIndex();
+    FillPage();
+}
+
+void CDlgSymbols::MarkSearchMatches(const std::vector<CNode*>& matches) {
     for (std::size_t i = 0; i < m_placed.size() && i < m_buttons.size(); ++i) {
-        if (m_placed[i].hidden || std::find(result.matches.begin(), result.matches.end(),
-                                            m_buttonSymbols[i]) == result.matches.end())
+        if (m_placed[i].hidden ||
+            std::find(matches.begin(), matches.end(), m_buttonSymbols[i]) == matches.end())
             continue;
         m_buttons[i]->WaitForModalDialog(1, kSearchHighlightMs);
         m_markedButtons.push_back(m_buttons[i]);
     }
+}
+
+QString CDlgSymbols::SearchCaption() const {
+    return ModuleText("Symbolsuche");
 }
 
 void CDlgSymbols::OnRefreshFileList() {

@@ -4,6 +4,7 @@
 #include "symbolui/quick_find.h"
 #include "symbolui/symbol_page_layout.h"
 #include "symbolui/symbol_page_list.h"
+#include "symbolui/symbol_search_flow.h"
 
 #include "corekit/widgets/dialog_ext.h"
 
@@ -48,7 +49,7 @@ struct SymbolsWindowContext {
 // the pages of the host's two symbol file lists, and one symbol button per shown symbol of the
 // selected page. A click inserts the symbol through the host's command line, a right click
 // edits its properties.
-class CDlgSymbols : public CModelessDialog {
+class CDlgSymbols : public CModelessDialog, private ISymbolSearchWindow {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 3077;
@@ -84,7 +85,6 @@ public:
     void OnOptions();
     void OnSearchSymbol();
     void OnSearchNext();
-    void FindSymbol(bool next);
     // A click and a right click on symbol button `index`.
     void OnSymbolClicked(int index);
     void OnSymbolContextMenu(int index);
@@ -92,7 +92,7 @@ public:
     int CurrentPage() const { return m_curPage; }
     int CurrentFile() const { return m_curFile; }
     int PageCount() const { return m_pageCount; }
-    const QString& SearchText() const { return m_searchText; }
+    const QString& SearchText() const { return m_searchFlow.Text(); }
     QComboBox* PagesList() const { return m_cmbPages; }
     const std::vector<CSymbolButton*>& SymbolButtons() const { return m_buttons; }
     const std::vector<CSymbolButton*>& MarkedButtons() const { return m_markedButtons; }
@@ -146,15 +146,23 @@ private:
     bool HandleButtonKey(int index, QKeyEvent* event);
     int NeighbourButton(int index, int key) const;
     std::uint32_t PaletteFace() const;
+    // The search over the pages list.
+    int SearchPageCount() const override;
+    CNode* SearchPage(int index) const override;
+    int SearchSelection() const override;
+    void ShowSearchPage(int index) override;
+    void ClearSearchMarks() override { ClearMarks(); }
+    void MarkSearchMatches(const std::vector<CNode*>& matches) override;
+    QString SearchCaption() const override;
 
     SymbolsWindowContext m_context;
+    SymbolSearchFlow m_searchFlow{*this, m_context.rules.dataText};
     CDesktopButton* m_imageButtons[5] = {};
     QComboBox* m_cmbPages = nullptr;
     int m_curPage = -1;
     int m_pageCount = 0;
     int m_curFile = -1;
     QString m_fileListSupport;
-    QString m_searchText;
     std::vector<CSymbolFile*> m_files;
     std::vector<CSymbolButton*> m_buttons;
     std::vector<CNode*> m_buttonSymbols;
