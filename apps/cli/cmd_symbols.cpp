@@ -9,6 +9,8 @@
 #include "symbols/symbol_folders.h"
 #include "symbols/symbol_library_check.h"
 #include "symbols/symbol_library_context.h"
+#include "symbols/symbol_library_setup.h"
+#include "symbols/symbol_trade_files.h"
 #include "symbols/symbol_values.h"
 
 #include "corekit/node.h"
@@ -20,6 +22,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -33,9 +36,12 @@ const char* const kSymbolsHelp =
     "scan    per trade: the files, the pages that pass the filters and their symbols\n"
     "lookup  the symbol for a block name or key, its file and its values with the user's\n"
     "        overrides applied; exit status 1 when there is none\n"
-    "check   every problem in the symbol files (unreadable files, list entries that lead\n"
-    "        nowhere, unknown keys as errors; filtered-out files, block names used twice,\n"
-    "        missing slides and help documents as warnings); exit status 1 on an error\n\n"
+    "check   every problem in the symbol files (unreadable files and folders, list entries\n"
+    "        that lead nowhere, unknown keys as errors; filtered-out files, block names used\n"
+    "        twice, missing slides and help documents, unusable catalogue descriptors as\n"
+    "        warnings); exit status 1 on an error\n\n"
+    "scan and lookup name on the error stream what they could not read; scan then ends\n"
+    "with exit status 1\n\n"
     "--base DIR        the symbol base folder (holding Support/ and User-Standards/)\n"
     "--version NAME    version name for the filters (default: from DIR/installation.inf)\n"
     "--region TOKEN    region token for the filters (default: from DIR/installation.inf)\n"
@@ -49,17 +55,9 @@ struct Options {
     // The catalogues that list files name, read from the descriptors of --catalogs.
     orvCatalogManager catalogs;
     SymbolLibraryContext context;
+    // What could not be read around the library: the installation file, catalogue descriptors.
+    std::vector<SymbolProblem> problems;
 };
-
-// Version and region as the installation file in the base folder names them.
-QString installationValue(const QString& base, const QString& key) {
-    CNode* root = nullptr;
-    if (!TreeItems::ReadFromFile(QDir(base).filePath(QStringLiteral("installation.inf")), root))
-        return {};
-    const std::unique_ptr<CNode> owner(root);
-    const CLeaf* leaf = root->FindLeaf(key);
-    return leaf ? leaf->GetRawData() : QString();
-}
 
 QString relativeTo(const QString& base, const QString& path) {
     return QDir(base).relativeFilePath(path);
@@ -111,6 +109,38 @@ private:
     int m_files = 0;
 };
 
+QString locationOf(const SymbolProblem& problem, const QString& base) {
+    QString text = relativeTo(base, problem.file);
+    if (problem.line > 0)
+        text += QStringLiteral(":%1:%2").arg(problem.line).arg(problem.column);
+    if (!problem.where.isEmpty())
+        text += QStringLiteral(" [%1]").arg(problem.where);
+    return text;
+}
+
+QString problemLine(const SymbolProblem& problem, const QString& base) {
+    return (problem.severity == SymbolProblem::Error ? QStringLiteral("error: ")
+                                                     : QStringLiteral("warning: ")) +
+           locationOf(problem, base) + QStringLiteral(": ") + problem.message;
+}
+
+// Scan and lookup name what they could not read on the error stream; true when there was any.
+bool reportUnread(const Options& options, const std::vector<TreeReadError>& readErrors, CommandIo& io) {
+    for (const SymbolProblem& problem : options.problems)
+        io.err << "orvane symbols: " << problemLine(problem, options.base) << "\n";
+    for (const TreeReadError& error : readErrors)
+        io.err << "orvane symbols: "
+               << problemLine({SymbolProblem::Error,
+                               error.file,
+                               error.line,
+                               error.column,
+                               {},
+                               SymbolTradeFiles::CannotBeRead(error)},
+                              options.base)
+               << "\n";
+    return !readErrors.empty() || !options.problems.empty();
+}
+
 int runScan(const QString& trade, Options& options, CommandIo& io) {
     CSymbolFileManager manager(options.context);
     manager.SetUserSettingsReadOnly(true);
@@ -155,13 +185,14 @@ int runScan(const QString& trade, Options& options, CommandIo& io) {
     }
     if (json)
         json->finish();
-    return Success;
+    return reportUnread(options, manager.ReadErrors(), io) ? WorkFailed : Success;
 }
 
 int runLookup(const QString& name, Options& options, CommandIo& io) {
     CSymbolFileManager manager(options.context);
     manager.SetUserSettingsReadOnly(true);
     manager.CollectFiles();
+    reportUnread(options, manager.ReadErrors(), io);
     const CNode* symbol = manager.LookupSymbol(name);
     if (!symbol) {
         io.err << "orvane symbols: no symbol \"" << name << "\"\n";
@@ -186,23 +217,17 @@ int runLookup(const QString& name, Options& options, CommandIo& io) {
     return Success;
 }
 
-QString locationOf(const SymbolProblem& problem, const QString& base) {
-    QString text = relativeTo(base, problem.file);
-    if (problem.line > 0)
-        text += QStringLiteral(":%1:%2").arg(problem.line).arg(problem.column);
-    if (!problem.where.isEmpty())
-        text += QStringLiteral(" [%1]").arg(problem.where);
-    return text;
-}
-
 int runCheck(Options& options, CommandIo& io) {
     SymbolLibraryCheck check(options.context);
     check.Run();
-    const int errors = check.ErrorCount();
-    const int warnings = int(check.Problems().size()) - errors;
+    std::vector<SymbolProblem> all = options.problems;
+    all.insert(all.end(), check.Problems().begin(), check.Problems().end());
+    const int errors = int(std::count_if(
+        all.begin(), all.end(), [](const SymbolProblem& p) { return p.severity == SymbolProblem::Error; }));
+    const int warnings = int(all.size()) - errors;
     if (options.json) {
         QJsonArray problems;
-        for (const SymbolProblem& p : check.Problems())
+        for (const SymbolProblem& p : all)
             problems.append(
                 QJsonObject{{"severity", p.severity == SymbolProblem::Error ? "error" : "warning"},
                             {"file", relativeTo(options.base, p.file)},
@@ -215,9 +240,8 @@ int runCheck(Options& options, CommandIo& io) {
                                                     {"warnings", warnings},
                                                     {"problems", problems}}));
     } else {
-        for (const SymbolProblem& p : check.Problems())
-            io.out << (p.severity == SymbolProblem::Error ? "error: " : "warning: ")
-                   << locationOf(p, options.base) << ": " << p.message << "\n";
+        for (const SymbolProblem& p : all)
+            io.out << problemLine(p, options.base) << "\n";
         io.out << check.FilesChecked() << " files checked, " << errors << " errors, " << warnings
                << " warnings\n";
     }
@@ -250,12 +274,15 @@ int runSymbols(const QStringList& args, CommandIo& io) {
     options.json = reader.has(QStringLiteral("--json"));
     SymbolLibraryContext& context = options.context;
     context.folders = SymbolLibraryContext::FoldersUnder(options.base);
-    context.filters = {
-        reader.value(QStringLiteral("--version"),
-                     installationValue(options.base, QStringLiteral("VersionName"))),
-        reader.value(QStringLiteral("--region"), installationValue(options.base, QStringLiteral("Region")))};
+    const SymbolFilterValues installed =
+        SymbolLibrarySetup::InstallationFilters(options.base, options.problems);
+    context.filters = {reader.value(QStringLiteral("--version"), installed.versionName),
+                       reader.value(QStringLiteral("--region"), installed.regionToken)};
     options.catalogs.setCatalogFolder(
         reader.value(QStringLiteral("--catalogs"), QDir(options.base).filePath(QStringLiteral("Catalogs"))));
+    for (const SymbolProblem& problem :
+         SymbolLibrarySetup::DescriptorProblems(options.catalogs.getLoadErrors()))
+        options.problems.push_back(problem);
     context.catalogLookup = [&catalogs = options.catalogs](const QString& name) -> std::optional<QString> {
         const orvCatalogInfo* info = catalogs.findCatalogInfo(name);
         return info ? std::optional<QString>(info->getStrRootPath()) : std::nullopt;

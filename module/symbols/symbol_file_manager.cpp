@@ -3,10 +3,12 @@
 #include "symbol_file.h"
 #include "symbol_folders.h"
 #include "symbol_library_context.h"
+#include "symbol_trade_files.h"
 #include "symbol_values.h"
 #include "symbols_host.h"
 
 #include "corekit/node.h"
+#include "corekit/tree_items.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,7 +67,15 @@ void CSymbolFileManager::Reset() {
     m_mapSymbols.clear();
     m_mapUserSymbols.clear();
     m_pUserSettings.reset();
+    m_readErrors.clear();
     m_bIndexChanged = 0;
+}
+
+void CSymbolFileManager::NoteReadError(const TreeReadError& error) {
+    for (const TreeReadError& known : m_readErrors)
+        if (known.file == error.file)
+            return;
+    m_readErrors.push_back(error);
 }
 
 void CSymbolFileManager::CollectFiles() {
@@ -78,36 +88,22 @@ void CSymbolFileManager::CollectFiles() {
 
     // The trade folders and their symbol files are listed first, so that the index can be
     // sized from the files still to come.
-    struct TradeFiles {
-        QString folder;
-        QStringList names;
-    };
-    std::vector<TradeFiles> tradeFiles;
-    const auto list = [&](const QString& toolbarFolder, bool supplied) {
-        if (toolbarFolder.isEmpty())
-            return;
-        const QDir dir(toolbarFolder);
-        const QStringList trades = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QString& trade : trades) {
-            if (trade.startsWith(u'.'))
+    std::vector<SymbolTradeFiles::TradeFolder> tradeFiles;
+    for (const auto& [toolbarFolder, supplied] :
+         {std::pair{folders.supplied, true}, std::pair{folders.user, false}}) {
+        SymbolTradeFiles::Listing listing = SymbolTradeFiles::List(toolbarFolder, supplied);
+        if (!listing.error.isEmpty())
+            NoteReadError({toolbarFolder, 0, 0, listing.error});
+        for (SymbolTradeFiles::TradeFolder& trade : listing.trades) {
+            if (!trade.searched)
                 continue;
-            if (supplied && !SymbolFolders::SuppliedTradeFolders().contains(trade))
-                continue;
-            TradeFiles files{SymbolFolders::JoinFolder(toolbarFolder, trade), {}};
-            const QStringList names =
-                QDir(files.folder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
-            for (const QString& name : names) {
-                const QString ext = QFileInfo(name).suffix().toLower();
-                if (ext == QStringLiteral("inf") || ext == QStringLiteral("infx"))
-                    files.names << name;
-            }
-            m_filesToCome += int(files.names.size());
-            tradeFiles.push_back(std::move(files));
+            if (!trade.error.isEmpty())
+                NoteReadError({trade.folder, 0, 0, trade.error});
+            m_filesToCome += int(trade.names.size());
+            tradeFiles.push_back(std::move(trade));
         }
-    };
-    list(folders.supplied, true);
-    list(folders.user, false);
-    for (const TradeFiles& files : tradeFiles) {
+    }
+    for (const SymbolTradeFiles::TradeFolder& files : tradeFiles) {
         m_context.ScanTranslations(files.folder);
         for (const QString& name : files.names) {
             --m_filesToCome;
@@ -150,7 +146,8 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
             return done(1);
         RemoveFromIndex(file);
     } else {
-        if (!QFileInfo(path).isFile())
+        // Anything of that name is read, so that what is wrong with it is noted.
+        if (const QFileInfo info(path); !info.exists() && !info.isSymLink())
             return done(0);
         file = m_listFiles.value(path);
         if (!file) {
@@ -161,7 +158,8 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
 
     CSymbolFile* const previousParent = file->m_pParent;
     const SymbolFilterValues filters = m_context.Filters();
-    if (file->Load(nullptr, &filters)) {
+    TreeReadError error;
+    if (file->Load(&error, &filters)) {
         IndexFile(file);
         m_bIndexChanged = 1;
         if (m_listFiles.value(path) == file)
@@ -170,6 +168,8 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
         file->m_pParent = parent ? const_cast<CSymbolFile*>(parent) : previousParent;
         return done(1);
     }
+    if (!file->m_pRoot)
+        NoteReadError(error);
     const bool cutAbove = std::exchange(m_listCut, false);
     const int listed = AddListedFiles(file) > 0 ? 1 : 0;
     m_expandedLists.insert(path, {listed, depth, m_listCut});

@@ -2,6 +2,8 @@
 
 #include "orvane_export.h"
 
+#include "corekit/tree_items.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -62,6 +64,11 @@ public:
 
     const ISymbolLibraryContext& Context() const { return m_context; }
 
+    // The files and folders that could not be read since the last Reset, each once with why
+    // (a symbol or list file that is damaged, a folder, a link that leads nowhere; a folder
+    // that cannot be listed). A name that does not exist at all is not among them.
+    const std::vector<TreeReadError>& ReadErrors() const { return m_readErrors; }
+
     // What is loaded, for tools and tests that look at a library without changing it.
     QStringList FilePaths() const;
     // The loaded symbol file of a path exactly as it was added, or null.
@@ -83,6 +90,7 @@ private:
     void LoadUserSettings(const QString& path);
     void IndexUserSettings();
     QString UserSettingsPath() const;
+    void NoteReadError(const TreeReadError& error);
 
     const ISymbolLibraryContext& m_context;
     // Owned; keyed by the path exactly as given.
@@ -113,4 +121,5 @@ private:
     QHash<QString, ExpandedList> m_expandedLists;
     bool m_listCut = false; // the expansion running now met the depth limit or a loop
     bool m_userSettingsReadOnly = false;
+    std::vector<TreeReadError> m_readErrors;
 };

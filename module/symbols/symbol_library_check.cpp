@@ -2,6 +2,7 @@
 
 #include "node_filters.h"
 #include "symbol_folders.h"
+#include "symbol_trade_files.h"
 #include "symbol_values.h"
 
 #include "corekit/node.h"
@@ -43,41 +44,33 @@ void SymbolLibraryCheck::Add(SymbolProblem::Severity severity, const QString& fi
 
 void SymbolLibraryCheck::Run() {
     const SymbolFolders::ToolbarFolders folders = m_context.ToolbarFolders();
-    const auto scan = [&](const QString& toolbarFolder, bool supplied) {
-        if (toolbarFolder.isEmpty() || !QFileInfo(toolbarFolder).isDir())
-            return;
-        const QStringList trades =
-            QDir(toolbarFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        for (const QString& trade : trades) {
-            if (trade.startsWith(u'.'))
-                continue;
-            const QString tradeFolder = SymbolFolders::JoinFolder(toolbarFolder, trade);
-            if (supplied && !SymbolFolders::SuppliedTradeFolders().contains(trade)) {
-                Add(SymbolProblem::Warning, tradeFolder, {},
-                    QStringLiteral("folder is not searched: only the trade folders are"));
-                continue;
-            }
-            const QStringList names =
-                QDir(tradeFolder).entryList({QStringLiteral("*.inf*")}, QDir::Files, QDir::Name);
-            for (const QString& name : names) {
-                const QString ext = QFileInfo(name).suffix().toLower();
-                if (ext != QStringLiteral("inf") && ext != QStringLiteral("infx"))
-                    continue;
-                QStringList chain;
-                CheckFile(tradeFolder + name, chain);
-            }
-        }
-    };
     // A user folder may not exist yet; without the supplied one the base folder is wrong.
     if (folders.supplied.isEmpty() || !QFileInfo(folders.supplied).isDir())
         Add(SymbolProblem::Error, folders.supplied, {},
             QStringLiteral("the supplied symbol toolbar folder does not exist"));
-    scan(folders.supplied, true);
-    scan(folders.user, false);
+    CheckToolbarFolder(folders.supplied, true);
+    CheckToolbarFolder(folders.user, false);
     // After the scan, so that overrides can be matched against every block name.
-    const QString userSettings = folders.user + QStringLiteral("UserSettings.inf");
-    if (!folders.user.isEmpty() && QFileInfo::exists(userSettings))
-        CheckUserSettings(userSettings);
+    const QFileInfo userSettings(folders.user + QStringLiteral("UserSettings.inf"));
+    if (!folders.user.isEmpty() && (userSettings.exists() || userSettings.isSymLink()))
+        CheckUserSettings(userSettings.filePath());
+}
+
+void SymbolLibraryCheck::CheckToolbarFolder(const QString& toolbarFolder, bool supplied) {
+    const SymbolTradeFiles::Listing listing = SymbolTradeFiles::List(toolbarFolder, supplied);
+    if (!listing.error.isEmpty())
+        Add(SymbolProblem::Error, toolbarFolder, {}, listing.error);
+    for (const SymbolTradeFiles::TradeFolder& trade : listing.trades) {
+        if (!trade.searched)
+            Add(SymbolProblem::Warning, trade.folder, {},
+                QStringLiteral("folder is not searched: only the trade folders are"));
+        else if (!trade.error.isEmpty())
+            Add(SymbolProblem::Error, trade.folder, {}, trade.error);
+        for (const QString& name : trade.names) {
+            QStringList chain;
+            CheckFile(trade.folder + name, chain);
+        }
+    }
 }
 
 void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
@@ -89,8 +82,10 @@ void SymbolLibraryCheck::CheckUserSettings(const QString& path) {
                               error.line,
                               error.column,
                               {},
-                              QStringLiteral("cannot be read: ") + error.message +
-                                  QStringLiteral("; the module sets it aside and starts an empty one")});
+                              SymbolTradeFiles::CannotBeRead(error) +
+                                  (QFileInfo::exists(path)
+                                       ? QStringLiteral("; the module sets it aside and starts an empty one")
+                                       : QString())});
         return;
     }
     const std::unique_ptr<CNode> root(rawRoot);
@@ -131,7 +126,7 @@ void SymbolLibraryCheck::CheckFile(const QString& path, QStringList& listChain) 
                               error.line,
                               error.column,
                               {},
-                              QStringLiteral("cannot be read: ") + error.message});
+                              SymbolTradeFiles::CannotBeRead(error)});
         return;
     }
     const std::unique_ptr<CNode> root(rawRoot);
@@ -163,7 +158,7 @@ void SymbolLibraryCheck::CheckListFile(const QString& path, const CNode& root, Q
         } else if (listChain.contains(*resolved)) {
             Add(SymbolProblem::Error, path, where,
                 QStringLiteral("\"%1\" leads back to a list file naming it").arg(entry));
-        } else if (!QFileInfo(*resolved).isFile()) {
+        } else if (const QFileInfo named(*resolved); !named.exists() && !named.isSymLink()) {
             Add(SymbolProblem::Error, path, where,
                 QStringLiteral("\"%1\" names a file that does not exist").arg(entry));
         } else {

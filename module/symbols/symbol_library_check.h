@@ -41,6 +41,7 @@ public:
 
 private:
     // symbol_library_check.cpp: the files, list files, user settings and what they name.
+    void CheckToolbarFolder(const QString& toolbarFolder, bool supplied);
     void CheckFile(const QString& path, QStringList& listChain);
     void CheckListFile(const QString& path, const CNode& root, QStringList& listChain);
     void CheckUserSettings(const QString& path);

@@ -87,7 +87,8 @@ void SymbolLibraryCheck::CheckBlockName(const QString& path, const QString& wher
 }
 
 // The symbol's slide (its own name, else the block name's) and its help document.
-void SymbolLibraryCheck::CheckSymbolDocuments(const QString& path, const QString& where, const CNode& symbol) {
+void SymbolLibraryCheck::CheckSymbolDocuments(const QString& path, const QString& where,
+                                              const CNode& symbol) {
     QString slide;
     const CLeaf* slideLeaf = symbol.FindLeaf(QStringLiteral("SlideName"));
     const CLeaf* nameLeaf = slideLeaf ? slideLeaf : symbol.FindLeaf(QStringLiteral("BlockName"));

@@ -38,7 +38,11 @@ void orvCatalogManager::ensureRead() {
     if (folder.isEmpty())
         return;
     const QDir dir(folder);
-    const QStringList files = dir.entryList({QStringLiteral("*.inf")}, QDir::Files, QDir::Name);
+    // Every kind of entry, so that a descriptor that is a folder or a link leading nowhere is
+    // named among the errors rather than passed over.
+    const QStringList files =
+        dir.entryList({QStringLiteral("*.inf")},
+                      QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& file : files) {
         QString error;
         std::unique_ptr<orvCatalogInfo> info(orvCatalogInfo::FromDescriptor(dir.filePath(file), &error));

@@ -8,50 +8,61 @@ namespace {
 
 using orvane::test::FakeSymbolsHost;
 
-CNode* nodeWith(CNode& parent, std::initializer_list<std::pair<const char*, const char*>> leaves) {
+using Leaves = std::initializer_list<std::pair<const char*, const char*>>;
+
+CNode* nodeWith(CNode& parent, Leaves leaves) {
     CNode* node = parent.AddChild(QStringLiteral("Page"));
     for (const auto& [key, value] : leaves)
         node->AddLeaf(QString::fromUtf8(key), QString::fromUtf8(value));
     return node;
 }
 
-TEST(NodeFilters, VersionSignsAndEntryEnds) {
-    FakeSymbolsHost host;
-    host.version = QStringLiteral("Basic");
-    CNode pages(QStringLiteral("Pages"));
-    const auto shown = [&](const char* version) {
-        return NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", version}}));
+// Pages of a host with version "Basic" and region "DEU" (or "UKR").
+TEST(NodeFilters, PagesByVersionAndRegion) {
+    struct Case {
+        const char* region;
+        Leaves leaves;
+        int shown;
+        const char* why;
     };
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {})), 1);
-    EXPECT_EQ(shown("+Basic"), 1);
-    EXPECT_EQ(shown("Basic"), 1);
-    EXPECT_EQ(shown("-Basic"), 0);
-    EXPECT_EQ(shown("+Basic2"), 0);
-    EXPECT_EQ(shown("+XBasic:Pro"), 1) << "the character in front is not checked";
-    EXPECT_EQ(shown("+Pro:Basic"), 1);
-    EXPECT_EQ(shown("-Pro"), 1);
-    EXPECT_EQ(shown("-Pro:Basic"), 0);
-    EXPECT_EQ(shown("+basic"), 0) << "case-sensitive";
-    EXPECT_EQ(shown("+Basic2:Basic"), 1) << "a later occurrence still counts";
-    EXPECT_EQ(shown(""), 0) << "an empty list shows the node nowhere";
+    const Case cases[] = {
+        {"DEU", {}, 1, "no filter"},
+        {"DEU", {{"Version", "+Basic"}}, 1, ""},
+        {"DEU", {{"Version", "Basic"}}, 1, ""},
+        {"DEU", {{"Version", "-Basic"}}, 0, ""},
+        {"DEU", {{"Version", "+Basic2"}}, 0, "a longer name is another version"},
+        {"DEU", {{"Version", "+XBasic:Pro"}}, 1, "the character in front is not checked"},
+        {"DEU", {{"Version", "+Pro:Basic"}}, 1, ""},
+        {"DEU", {{"Version", "-Pro"}}, 1, ""},
+        {"DEU", {{"Version", "-Pro:Basic"}}, 0, ""},
+        {"DEU", {{"Version", "+basic"}}, 0, "case-sensitive"},
+        {"DEU", {{"Version", "+Basic2:Basic"}}, 1, "a later occurrence still counts"},
+        {"DEU", {{"Version", ""}}, 0, "an empty list shows the node nowhere"},
+        {"DEU", {{"Region", "-:DEU"}}, 0, ""},
+        {"DEU", {{"Region", "-:AUT"}}, 1, ""},
+        {"DEU", {{"Region", "+:DEU"}}, 1, ""},
+        {"DEU", {{"Region", "+:AUT"}}, 0, ""},
+        {"DEU", {{"Region", "+:DEU"}, {"Region", "+:AUT"}}, 0, "every + leaf must name the region"},
+        {"DEU", {{"Region", "*:DEU"}, {"Region", "DEU"}}, 1, "leaves with another sign are ignored"},
+        {"DEU", {{"Region", "+:deu"}}, 0, "case-sensitive"},
+        {"DEU", {{"Version", "-Basic"}, {"Region", "+:DEU"}}, 0, "both filters apply"},
+        {"UKR", {{"Region", "+:RUS"}}, 1, "Ukraine sees what is marked for Russia"},
+        {"UKR", {{"Region", "-:RUS"}}, 0, ""},
+        {"UKR", {{"Region", "+:UKR"}}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        FakeSymbolsHost host;
+        host.version = QStringLiteral("Basic");
+        host.region = QString::fromLatin1(c.region);
+        CNode pages(QStringLiteral("Pages"));
+        const CNode* page = nodeWith(pages, c.leaves);
+        EXPECT_EQ(NodeFilters::CheckPageFilters(page), c.shown)
+            << c.region << " " << c.why << " #" << (&c - cases);
+    }
 }
 
-TEST(NodeFilters, RegionLeavesOnPagesOnly) {
+TEST(NodeFilters, SymbolsIgnoreRegionLeaves) {
     FakeSymbolsHost host;
-    host.region = QStringLiteral("DEU");
-    CNode pages(QStringLiteral("Pages"));
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "-:DEU"}})), 0);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "-:AUT"}})), 1);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:DEU"}})), 1);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:AUT"}})), 0);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:DEU"}, {"Region", "+:AUT"}})), 0)
-        << "every + leaf must name the user's region";
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "*:DEU"}, {"Region", "DEU"}})), 1)
-        << "leaves with another sign are ignored";
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:deu"}})), 0);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "-Basic"}, {"Region", "+:DEU"}})),
-              0);
-
     CNode symbol(QStringLiteral("Symbol"));
     symbol.AddLeaf(QStringLiteral("Region"), QStringLiteral("+:XXX"));
     EXPECT_EQ(NodeFilters::CheckSymbolFilters(&symbol), 1);
@@ -59,31 +70,21 @@ TEST(NodeFilters, RegionLeavesOnPagesOnly) {
     EXPECT_EQ(NodeFilters::CheckSymbolFilters(&symbol), 0);
 }
 
-TEST(NodeFilters, UkraineSeesRussiaAndValuesAreFetchedOnce) {
+TEST(NodeFilters, HostValuesAreFetchedOnceAndOnlyWhenNeeded) {
     FakeSymbolsHost host;
-    host.region = QStringLiteral("UKR");
     CNode pages(QStringLiteral("Pages"));
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:RUS"}})), 1);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "-:RUS"}})), 0);
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:UKR"}})), 0);
+    NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "Basic"}}));
+    EXPECT_EQ(host.regionRequests, 0) << "no region leaf, no region";
 
-    host.region = QStringLiteral("DEU");
     host.version = QStringLiteral("Pro");
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:RUS"}, {"Version", "Basic"}})), 1)
+    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:DEU"}, {"Version", "Basic"}})), 1)
         << "values stay as fetched first";
     EXPECT_EQ(host.versionRequests, 1);
     EXPECT_EQ(host.regionRequests, 1);
 
     NodeFilters::ForgetHostValues();
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:DEU"}, {"Version", "Pro"}})), 1);
+    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "Pro"}})), 1);
     EXPECT_EQ(host.versionRequests, 2);
-}
-
-TEST(NodeFilters, RegionIsNotFetchedWithoutRegionLeaves) {
-    FakeSymbolsHost host;
-    CNode pages(QStringLiteral("Pages"));
-    NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "Basic"}}));
-    EXPECT_EQ(host.regionRequests, 0);
 }
 
 } // namespace
