@@ -53,7 +53,7 @@ struct SourceRow {
 
 struct SourceTable {
     std::vector<std::string> path; // from the top level, one entry per group
-    std::vector<SourceRow> rows;
+    std::deque<SourceRow> rows;    // a deque: a table of many rows grows without copying them
 };
 
 // Everything a source (with its included files) holds, in the order written. A table named
