@@ -85,6 +85,7 @@ class CatalogueSource : public WoSt::CatalogSource {
 public:
     std::vector<WoSt::CatalogEntry> Catalogs() override { return {{nullptr, "Bench", QString(), kKey}}; }
     QString EnsureMMDLoaded(const WoSt::CatalogEntry&) override { return QString::fromLatin1(kKey); }
+    WoSt::MaterialDatabase& Database() override { return WoSt::LibraryMaterialDb(); }
 };
 
 // The catalogue, built once for the whole run.
@@ -180,6 +181,7 @@ void LoadCatalog(benchmark::State& state) {
     size_t nodes = 0;
     for (auto _ : state) {
         WoSt::tCatalog catalog;
+        catalog.db = &WoSt::LibraryMaterialDb();
         catalog.mmdKey = QString::fromLatin1(kKey);
         catalog.stations = stations;
         if (!WoSt::LoadCatalog(catalog))
@@ -257,6 +259,7 @@ void LoadCatalogFresh(benchmark::State& state) {
             return {{nullptr, "Fresh", QString(), "BENCH_FRESH"}};
         }
         QString EnsureMMDLoaded(const WoSt::CatalogEntry&) override { return QStringLiteral("BENCH_FRESH"); }
+        WoSt::MaterialDatabase& Database() override { return WoSt::LibraryMaterialDb(); }
     } source;
     fixture();
     for (auto _ : state) {

@@ -44,7 +44,7 @@ Candidate checkOne(WoSt::tCatalog& catalog, const WoSt::tSelLevel& node, const W
     w.catalog = &catalog;
     w.reqTw = asked.reqTw;
     w.reqHz = asked.reqHz;
-    w.product.accessories = WoSt::MaterialDb().NewMaterialList();
+    w.product.accessories = WoSt::CatalogDb(catalog).NewMaterialList();
     Candidate c;
     c.order = order;
     c.key = keyOf(catalog, node.articleSetRef ? node.articleSetRef : node.row);

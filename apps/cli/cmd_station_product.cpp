@@ -82,7 +82,7 @@ bool loadProductByKey(WoSt::tCatalog& catalog, const QString& key, WoSt::tWizard
     }
     wizard.catalog = &catalog;
     if (!wizard.product.accessories)
-        wizard.product.accessories = WoSt::MaterialDb().NewMaterialList();
+        wizard.product.accessories = WoSt::CatalogDb(catalog).NewMaterialList();
     if (!WoSt::LoadProduct(wizard.product, catalog, node)) {
         io.err << "orvane station: \"" << key << "\" is no station this check supports\n";
         return false;

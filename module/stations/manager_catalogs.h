@@ -15,6 +15,7 @@ public:
 
     std::vector<CatalogEntry> Catalogs() override;
     QString EnsureMMDLoaded(const CatalogEntry& entry) override;
+    MaterialDatabase& Database() override { return LibraryMaterialDb(); }
 
 private:
     orvCatalogManager& m_manager;

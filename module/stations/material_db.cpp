@@ -1,26 +1,6 @@
 #include "material_db.h"
 
 namespace WoSt {
-namespace {
-
-MaterialDatabase* g_replacement = nullptr;
-
-} // namespace
-
-MaterialDatabase& LibraryMaterialDb(); // the material database library, in orvmat_database.cpp
-
-MaterialDatabase& MaterialDb() {
-    return g_replacement ? *g_replacement : LibraryMaterialDb();
-}
-
-ScopedMaterialDb::ScopedMaterialDb(MaterialDatabase& db) : m_previous(g_replacement) {
-    g_replacement = &db;
-}
-
-ScopedMaterialDb::~ScopedMaterialDb() {
-    g_replacement = m_previous;
-}
-
 std::vector<RowId> RowsOf(MaterialDatabase& db, TableHandle table) {
     std::vector<RowId> rows;
     RowPos pos = db.FirstRowPos(table);

@@ -1,8 +1,8 @@
 #pragma once
 
 // The station code's one road to the material database: tables, rows and typed cells of the
-// current database, and material lists. The code of the wizard calls it only through
-// MaterialDb(), so that the library behind it (loaded on first use) can be put aside in tests.
+// current database, and material lists. The wizard reaches it through the catalogue source it
+// is given (CatalogSource::Database), so that tests and tools can give a database of their own.
 
 #include <QString>
 
@@ -58,20 +58,9 @@ public:
     virtual std::unique_ptr<MaterialList> NewMaterialList() = 0;
 };
 
-// The database in use: the material database library unless a replacement is installed.
-MaterialDatabase& MaterialDb();
-
-// Puts `db` in place for as long as the object lives (tests, benchmarks, the command line).
-class ScopedMaterialDb {
-public:
-    explicit ScopedMaterialDb(MaterialDatabase& db);
-    ~ScopedMaterialDb();
-    ScopedMaterialDb(const ScopedMaterialDb&) = delete;
-    ScopedMaterialDb& operator=(const ScopedMaterialDb&) = delete;
-
-private:
-    MaterialDatabase* m_previous;
-};
+// The material database library the module loads on first use. It keeps its attached
+// databases for the whole process, so this adapter over it is one per process too.
+MaterialDatabase& LibraryMaterialDb();
 
 // Every row of a table in the database's stable order.
 std::vector<RowId> RowsOf(MaterialDatabase& db, TableHandle table);

@@ -131,7 +131,7 @@ void tProduct::Reset() {
 // Several catalogues may be open at once, and identifiers and keys belong to one database:
 // every operation on a catalogue makes its database current first.
 MaterialDatabase& CatalogDb(const tCatalog& catalog) {
-    MaterialDatabase& db = MaterialDb();
+    MaterialDatabase& db = *catalog.db;
     if (!catalog.mmdKey.isEmpty())
         db.SelectDatabase(catalog.mmdKey);
     return db;
@@ -142,7 +142,7 @@ int TextColumn(const tCatalog& catalog) {
 }
 
 int ListCatalogs(tCatalogList& catalogs, const QString& catFilter, CatalogSource& source) {
-    MaterialDatabase& db = MaterialDb();
+    MaterialDatabase& db = source.Database();
     for (const CatalogEntry& entry : source.Catalogs()) {
         const QString key = source.EnsureMMDLoaded(entry);
         if (!catFilter.isEmpty() && catFilter.compare(key, Qt::CaseInsensitive) != 0)
@@ -154,6 +154,7 @@ int ListCatalogs(tCatalogList& catalogs, const QString& catFilter, CatalogSource
             !openInside(db, stations, heating, QStringLiteral("Wohnungsstationen")))
             continue;
         auto catalog = std::make_unique<tCatalog>();
+        catalog->db = &db;
         catalog->info = entry;
         catalog->mmdKey = key;
         catalog->stations = stations;
@@ -211,7 +212,7 @@ bool LoadCatalog(tCatalog& catalog) {
 }
 
 bool BuildSelectionLevels(tCatalog& catalog, tSelLevel& parent) {
-    MaterialDatabase& db = MaterialDb();
+    MaterialDatabase& db = *catalog.db;
     const int c = TextColumn(catalog);
     const int level = parent.level + 1;
     if (level > kDeepestLevel)

@@ -26,6 +26,7 @@ public:
     virtual ~CatalogSource() = default;
     virtual std::vector<CatalogEntry> Catalogs() = 0;               // station catalogues, in list order
     virtual QString EnsureMMDLoaded(const CatalogEntry& entry) = 0; // key of its database
+    virtual MaterialDatabase& Database() = 0;                       // where the databases are
 };
 
 // A node of a catalogue's selection tree.
@@ -40,6 +41,7 @@ struct tSelLevel {
 };
 
 struct tCatalog {
+    MaterialDatabase* db = nullptr; // the database library of the source it was listed from
     CatalogEntry info;
     QString logo;
     QString mmdKey;

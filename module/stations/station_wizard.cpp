@@ -60,13 +60,13 @@ int CStationWizard::WantedCatalogue() const {
 }
 
 bool CStationWizard::Open() {
-    m_state.product.accessories = MaterialDb().NewMaterialList();
     const QString filter =
         m_input ? m_input->GetStrLeafValue(QString(), QStringLiteral("CatFilter"), 1, u'\n') : QString();
     if (!m_context.catalogs || ListCatalogs(m_catalogs, filter, *m_context.catalogs) == 0) {
         ShowMessage(T("Keine Herstellerdaten vorhanden!"), MessageIcon::Information);
         return false;
     }
+    m_state.product.accessories = m_context.catalogs->Database().NewMaterialList();
     const int wanted = WantedCatalogue();
     for (const QString& part : readText(m_context.settingsKey, "LastCmbSel").split(u':', Qt::SkipEmptyParts))
         m_selPath.push_back(part.toInt());

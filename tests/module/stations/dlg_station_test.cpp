@@ -52,7 +52,6 @@ protected:
     ConstantWater water;
     ScopedWaterProperties useWater{water};
     MemoryDb memory;
-    ScopedMaterialDb useDb{memory};
     CRecordingUiServices ui;
 };
 
@@ -147,7 +146,7 @@ protected:
     }
     template <class W> W* item(CDlgWohnungsstation& d, int id) { return qobject_cast<W*>(d.GetDlgItem(id)); }
 
-    FixedCatalogs catalogs{{{"Hersteller A", "A", folder.path()}}};
+    FixedCatalogs catalogs{{{"Hersteller A", "A", folder.path()}}, memory};
     CNode input{"Input"};
     bool initialized = false;
 };

@@ -13,11 +13,11 @@ TEST(FailureDiagram, TheLimitCrossed) {
     ConstantWater water;
     ScopedWaterProperties useWater{water};
     MemoryDb memory;
-    ScopedMaterialDb useDb{memory};
     MessageLog messages;
     StationDb s(memory, "D", 2);
     const RowId wt = s.exchanger("WT", {{65, 10, 50, {{6, 300, 22}, {12, 700, 25}, {18, 1200, 30}}}});
     tCatalog catalog;
+    catalog.db = &memory;
     catalog.mmdKey = s.key;
     catalog.data = s.datenTable;
     catalog.heatExchangers = s.exchangers;

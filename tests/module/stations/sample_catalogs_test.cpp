@@ -53,7 +53,7 @@ protected:
             databases << db;
             items.push_back({QString::fromLatin1(sample.displayName), QString::fromLatin1(sample.key), root});
         }
-        source = std::make_unique<FixedCatalogs>(items);
+        source = std::make_unique<FixedCatalogs>(items, WoSt::LibraryMaterialDb());
         ASSERT_EQ(WoSt::ListCatalogs(catalogs, QString(), *source), 2);
         for (auto& catalog : catalogs)
             ASSERT_TRUE(WoSt::LoadCatalog(*catalog)) << qPrintable(catalog->mmdKey);
@@ -83,7 +83,7 @@ protected:
     WoSt::tWizardState wizardFor(WoSt::tCatalog& catalog, const QString& key) {
         WoSt::tWizardState w;
         w.catalog = &catalog;
-        w.product.accessories = WoSt::MaterialDb().NewMaterialList();
+        w.product.accessories = WoSt::LibraryMaterialDb().NewMaterialList();
         EXPECT_TRUE(WoSt::LoadProduct(w.product, catalog, productNode(catalog, key))) << qPrintable(key);
         return w;
     }
@@ -185,7 +185,7 @@ TEST_F(SampleCatalogsTest, FloorHeatingDistributorOfTheDevice) {
     EXPECT_EQ(w.reqHz.tVLMax, 45);
     EXPECT_TRUE(w.display.result.contains("Anzahl der FBH-Kreise festlegen"));
 
-    auto list = WoSt::MaterialDb().NewMaterialList();
+    auto list = WoSt::LibraryMaterialDb().NewMaterialList();
     ASSERT_EQ(WoSt::AddDistributorArticles(quellwerk, w.product, 4, *list), 3);
     const auto items = list->Items();
     WoSt::MaterialDatabase& db = WoSt::CatalogDb(quellwerk);
@@ -208,7 +208,8 @@ TEST_F(SampleCatalogsTest, ProductsAreFoundAgainByTheirKeys) {
 TEST_F(SampleCatalogsTest, AFileThatIsNoDatabaseIsSkipped) {
     const QString bogus = folder.write("bogus.omdb", "this is no database\n");
     EXPECT_FALSE(orvmat::Session::instance().attach("BOGUS", bogus.toStdString()));
-    FixedCatalogs withBogus({{"Bogus", "BOGUS", folder.path()}, {"Auenhof", "AUENHOF_WOST", folder.path()}});
+    FixedCatalogs withBogus({{"Bogus", "BOGUS", folder.path()}, {"Auenhof", "AUENHOF_WOST", folder.path()}},
+                            WoSt::LibraryMaterialDb());
     WoSt::tCatalogList list;
     EXPECT_EQ(WoSt::ListCatalogs(list, QString(), withBogus), 1);
     EXPECT_EQ(list[0]->mmdKey, "AUENHOF_WOST");

@@ -66,6 +66,7 @@ struct TwoGroupCatalog {
         }
 
         catalog.info = {nullptr, "ACME", kRoot, "ACME"};
+        catalog.db = &s.db;
         catalog.mmdKey = key;
         catalog.stations = s.stations;
     }
@@ -86,7 +87,6 @@ struct TwoGroupCatalog {
 class CatalogTest : public ::testing::Test {
 protected:
     MemoryDb memory;
-    WoSt::ScopedMaterialDb useDb{memory};
     MessageLog messages;
 };
 
@@ -100,7 +100,8 @@ TEST_F(CatalogTest, ListsCatalogsWithStationTablesAndHonoursTheFilter) {
     FixedCatalogs source({{"Alpha", "ALPHA", kRoot},
                           {"Broken", "BROKEN", kRoot},
                           {"Gamma", "Gamma", kRoot},
-                          {"Gamma again", "gamma", kRoot}});
+                          {"Gamma again", "gamma", kRoot}},
+                         memory);
 
     WoSt::tCatalogList all;
     EXPECT_EQ(WoSt::ListCatalogs(all, QString(), source), 3);
@@ -200,6 +201,7 @@ TEST_F(CatalogTest, CatalogueWithoutRequiredTablesIsRefused) {
     for (const QString& missing : QStringList{QString()} + all) {
         memory.addDatabase("NO_" + missing);
         WoSt::tCatalog c;
+        c.db = &memory;
         c.mmdKey = "NO_" + missing;
         c.stations = memory.table("Heizung/Wohnungsstationen");
         for (const QString& table : all)
@@ -298,6 +300,7 @@ TEST_F(CatalogTest, FilePathsAreCompletedForTheHost) {
     s.selectionCell(list, row, 7, {"/abs/sheet"});
     s.selectionCell(list, row, 8, {"https://example.org/p"});
     WoSt::tCatalog catalog;
+    catalog.db = &memory;
     catalog.info.rootPath = kRoot;
     catalog.mmdKey = s.key;
     catalog.stations = s.stations;

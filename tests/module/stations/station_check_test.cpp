@@ -31,6 +31,7 @@ protected:
         s.daten(daten, WoSt::DatenColumn::OpeningPwh, {50});
         s.daten(daten, WoSt::DatenColumn::DpSecMin, {200.0});
         s.daten(daten, WoSt::DatenColumn::OperatingMode, {1});
+        catalog.db = &memory;
         catalog.mmdKey = s.key;
         catalog.stations = s.stations;
         catalog.data = s.datenTable;
@@ -67,7 +68,6 @@ protected:
     ConstantWater water;
     WoSt::ScopedWaterProperties useWater{water};
     MemoryDb memory;
-    WoSt::ScopedMaterialDb useDb{memory};
     MessageLog messages;
     StationDb s;
     RowId exchanger = 0, daten = 0;

@@ -63,6 +63,7 @@ protected:
         selectionRow = memory.idOf("SEL_1");
         catalog.info.id = "CAT_OUT";
         catalog.info.displayName = "Testwerk";
+        catalog.db = &memory;
         catalog.mmdKey = s.key;
         catalog.version = 3;
         catalog.stations = s.stations;
@@ -158,7 +159,6 @@ protected:
     ConstantWater water;
     WoSt::ScopedWaterProperties useWater{water};
     MemoryDb memory;
-    WoSt::ScopedMaterialDb useDb{memory};
     MessageLog messages;
     StationDb s;
     RowId daten = 0, selectionRow = 0;

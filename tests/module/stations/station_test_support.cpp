@@ -118,6 +118,7 @@ QString FixedCatalogs::EnsureMMDLoaded(const WoSt::CatalogEntry& entry) {
 
 WoSt::tCatalog StationDb::catalog() const {
     WoSt::tCatalog catalog;
+    catalog.db = &db;
     catalog.mmdKey = key;
     catalog.stations = stations;
     return catalog;

@@ -90,12 +90,15 @@ public:
         QString mmdKey;
         QString rootPath;
     };
-    explicit FixedCatalogs(std::vector<Item> items) : m_items(std::move(items)) {}
+    FixedCatalogs(std::vector<Item> items, WoSt::MaterialDatabase& db)
+        : m_items(std::move(items)), m_db(db) {}
     std::vector<WoSt::CatalogEntry> Catalogs() override;
     QString EnsureMMDLoaded(const WoSt::CatalogEntry& entry) override;
+    WoSt::MaterialDatabase& Database() override { return m_db; }
 
 private:
     std::vector<Item> m_items;
+    WoSt::MaterialDatabase& m_db;
 };
 
 } // namespace orvane::test

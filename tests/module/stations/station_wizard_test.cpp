@@ -59,9 +59,8 @@ protected:
     ConstantWater water;
     ScopedWaterProperties useWater{water};
     MemoryDb memory;
-    ScopedMaterialDb useDb{memory};
     MessageLog messages;
-    FixedCatalogs catalogs{{{"Hersteller A", "A", "/a"}, {"Hersteller B", "B", "/b"}}};
+    FixedCatalogs catalogs{{{"Hersteller A", "A", "/a"}, {"Hersteller B", "B", "/b"}}, memory};
     bool opened = false;
 };
 
