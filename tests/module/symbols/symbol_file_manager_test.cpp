@@ -56,19 +56,6 @@ TEST_F(CollectTest, OncePerModuleLifeUnlessMasterMode) {
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("ZWEI")), nullptr);
 }
 
-TEST_F(CollectTest, DefaultFoldersWhenTheBasePathIsMissing) {
-    host.variables.insert(QStringLiteral("SYMBOLE_PATH"), folder.filePath(QStringLiteral("gibt-es-nicht")));
-    host.defaultFolders.insert(6, folder.filePath(QStringLiteral("Vorgabe/Support")));
-    host.defaultFolders.insert(7, folder.filePath(QStringLiteral("Vorgabe/Eigene")));
-    folder.write(QStringLiteral("Vorgabe/Support/Symbol Toolbars/Gas/g.inf"), symbolFile({"GAS"}));
-    folder.write(QStringLiteral("Vorgabe/Eigene/Symbol Toolbars/User/u.inf"), symbolFile({"EIGEN"}));
-    supplied(QStringLiteral("Gas/nicht.inf"), symbolFile({"NICHT"}));
-    manager.CollectFiles();
-    EXPECT_NE(manager.LookupSymbol(QStringLiteral("GAS")), nullptr);
-    EXPECT_NE(manager.LookupSymbol(QStringLiteral("EIGEN")), nullptr);
-    EXPECT_EQ(manager.LookupSymbol(QStringLiteral("NICHT")), nullptr);
-}
-
 TEST_F(CollectTest, LaterFilesWinAndKeysComeFromPaths) {
     supplied(QStringLiteral("Heizung/a.inf"),
              "Root { Pages { Page { Symbol { BlockName = \"C:\\\\Blocks\\\\Pumpe.dwg\" Text = \"a\" } "

@@ -20,8 +20,6 @@
 
 namespace {
 
-using orvane::test::SymbolLibraryTest;
-
 enum class Kind { Folder, DanglingLink, SelfLink, Fifo };
 struct BadEntry {
     const char* what;
@@ -35,9 +33,21 @@ const BadEntry kBadEntries[] = {
     {"Fifo", Kind::Fifo, "is not a regular file (FIFO)"},
 };
 
-// Where the library meets the name, and whether the library check counts it as an error.
-enum class Place { TradeFolder, ListEntry, UserSettings, Installation, Descriptor };
-const char* const kPlaceNames[] = {"TradeFolder", "ListEntry", "UserSettings", "Installation", "Descriptor"};
+// Where the library meets the name, whether the check counts it as an error and whether the
+// manager notes it for "orvane symbols scan".
+struct Place {
+    const char* what;
+    const char* path;
+    SymbolProblem::Severity severity;
+    bool noted;
+};
+const Place kPlaces[] = {
+    {"TradeFolder", "Support/Symbol Toolbars/Heizung/bad.inf", SymbolProblem::Error, true},
+    {"ListEntry", "Katalog/bad.inf", SymbolProblem::Error, true},
+    {"UserSettings", "User-Standards/Symbol Toolbars/UserSettings.inf", SymbolProblem::Error, false},
+    {"Installation", "installation.inf", SymbolProblem::Error, false},
+    {"Descriptor", "Catalogs/KAT.inf", SymbolProblem::Warning, false},
+};
 
 void makeBad(const QString& path, Kind kind) {
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
@@ -59,90 +69,54 @@ void makeBad(const QString& path, Kind kind) {
     }
 }
 
-class UnreadableEntryTest : public SymbolLibraryTest,
-                            public ::testing::WithParamInterface<std::tuple<Place, BadEntry>> {
-protected:
-    // A library that is fine apart from the bad name; answers that name.
-    QString placeBadEntry(Place place, Kind kind) {
-        supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
-        folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
-        host.catalogs.insert(QStringLiteral("KAT"), folder.filePath(QStringLiteral("Katalog")));
-        QString path;
-        switch (place) {
-        case Place::TradeFolder:
-            path = folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/bad.inf"));
-            break;
-        case Place::ListEntry:
-            EXPECT_TRUE(
-                QFile::copy(orvane::test::testDataPath(QStringLiteral("symbols/list-naming-bad-entries.inf")),
-                            folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"))));
-            path = folder.filePath(QStringLiteral("Katalog/bad.inf"));
-            break;
-        case Place::UserSettings:
-            path = userSettingsPath();
-            break;
-        case Place::Installation:
-            path = folder.filePath(QStringLiteral("installation.inf"));
-            break;
-        case Place::Descriptor:
-            path = folder.filePath(QStringLiteral("Catalogs/KAT.inf"));
-            break;
-        }
-        makeBad(path, kind);
-        return path;
-    }
+using UnreadableEntryTest = orvane::test::SymbolLibraryTest;
 
-    // What the command-line tool reports for the library: the installation file and the
-    // descriptors first, then the library check.
-    std::vector<SymbolProblem> allProblems() {
-        std::vector<SymbolProblem> problems;
-        SymbolLibrarySetup::InstallationFilters(folder.path(), problems);
-        orvCatalogManager catalogs;
-        catalogs.setCatalogFolder(folder.filePath(QStringLiteral("Catalogs")));
-        for (const SymbolProblem& problem : SymbolLibrarySetup::DescriptorProblems(catalogs.getLoadErrors()))
-            problems.push_back(problem);
-        SymbolLibraryCheck check(context);
-        check.Run();
-        problems.insert(problems.end(), check.Problems().begin(), check.Problems().end());
-        return problems;
-    }
-};
+class UnreadableEntry : public UnreadableEntryTest,
+                        public ::testing::WithParamInterface<std::tuple<Place, BadEntry>> {};
 
-TEST_P(UnreadableEntryTest, IsNamedWithTheReason) {
+// What the command-line tool reports: the installation file, the descriptors, the library check.
+TEST_P(UnreadableEntry, IsNamedWithTheReason) {
     const auto [place, entry] = GetParam();
-    const QString path = placeBadEntry(place, entry.kind);
+    supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
+    folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
+    host.catalogs.insert(QStringLiteral("KAT"), folder.filePath(QStringLiteral("Katalog")));
+    if (QByteArrayView(place.what) == "ListEntry")
+        ASSERT_TRUE(
+            QFile::copy(orvane::test::testDataPath(QStringLiteral("symbols/list-naming-bad-entries.inf")),
+                        folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"))));
+    const QString path = folder.filePath(QString::fromLatin1(place.path));
+    makeBad(path, entry.kind);
     if (HasFatalFailure())
         return;
-    const std::vector<SymbolProblem> problems = allProblems();
-    QStringList lines;
-    for (const SymbolProblem& p : problems)
-        lines << p.file + QStringLiteral(": ") + p.message;
-    const auto named = std::find_if(problems.begin(), problems.end(), [&](const SymbolProblem& p) {
-        return p.file == path && p.message.contains(QString::fromLatin1(entry.reason));
-    });
-    ASSERT_NE(named, problems.end()) << qPrintable(lines.join(u'\n'));
-    EXPECT_EQ(named->severity, place == Place::Descriptor ? SymbolProblem::Warning : SymbolProblem::Error);
-    EXPECT_EQ(problems.size(), 1u) << "nothing else is wrong: " << qPrintable(lines.join(u'\n'));
+    std::vector<SymbolProblem> problems;
+    SymbolLibrarySetup::InstallationFilters(folder.path(), problems);
+    orvCatalogManager catalogs;
+    catalogs.setCatalogFolder(folder.filePath(QStringLiteral("Catalogs")));
+    for (const SymbolProblem& problem : SymbolLibrarySetup::DescriptorProblems(catalogs.getLoadErrors()))
+        problems.push_back(problem);
+    SymbolLibraryCheck check(context);
+    check.Run();
+    problems.insert(problems.end(), check.Problems().begin(), check.Problems().end());
+    ASSERT_EQ(problems.size(), 1u) << "nothing else is wrong";
+    EXPECT_EQ(problems[0].file, path);
+    EXPECT_TRUE(problems[0].message.contains(QString::fromLatin1(entry.reason)))
+        << qPrintable(problems[0].message);
+    EXPECT_EQ(problems[0].severity, place.severity);
 
-    // The manager notes the symbol files it could not read, for "orvane symbols scan".
     manager.CollectFiles();
     const bool noted =
         std::any_of(manager.ReadErrors().begin(), manager.ReadErrors().end(), [&](const auto& e) {
             return e.file == path &&
                    SymbolTradeFiles::CannotBeRead(e).contains(QString::fromLatin1(entry.reason));
         });
-    EXPECT_EQ(noted, place == Place::TradeFolder || place == Place::ListEntry);
+    EXPECT_EQ(noted, place.noted);
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("A")), nullptr) << "the good file still loads";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPlaces, UnreadableEntryTest,
-                         ::testing::Combine(::testing::Values(Place::TradeFolder, Place::ListEntry,
-                                                              Place::UserSettings, Place::Installation,
-                                                              Place::Descriptor),
-                                            ::testing::ValuesIn(kBadEntries)),
+INSTANTIATE_TEST_SUITE_P(AllPlaces, UnreadableEntry,
+                         ::testing::Combine(::testing::ValuesIn(kPlaces), ::testing::ValuesIn(kBadEntries)),
                          [](const auto& info) {
-                             return std::string(kPlaceNames[int(std::get<0>(info.param))]) +
-                                    std::get<1>(info.param).what;
+                             return std::string(std::get<0>(info.param).what) + std::get<1>(info.param).what;
                          });
 
 // Runs `work` as a user whom permissions stop. Root reads regardless of them, so a test run by
@@ -172,7 +146,7 @@ bool runWithoutRoot(const QString& testFolder, const std::function<void()>& work
     return ::seteuid(0) == 0;
 }
 
-TEST_F(SymbolLibraryTest, FoldersAndFilesWithoutReadPermissionAreNamed) {
+TEST_F(UnreadableEntryTest, FoldersAndFilesWithoutReadPermissionAreNamed) {
     supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
     const QString file = supplied(QStringLiteral("Gas/g.inf"), symbolFile({"G"}));
     const QString trade = folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/"));

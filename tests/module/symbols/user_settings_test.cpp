@@ -68,16 +68,6 @@ TEST_F(UserSettingsTest, CreatingNeverWritesOverAFileNotReadYet) {
     EXPECT_EQ(manager.GetUserSymbol(QStringLiteral("neu"), 0), nullptr) << "block names compare exactly";
 }
 
-TEST_F(UserSettingsTest, MadeOnFirstNeedWithOneEmptyPage) {
-    EXPECT_EQ(manager.GetUserSettingsFile(0), nullptr);
-    CSymbolFile* file = manager.GetUserSettingsFile(1);
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->m_path, userSettingsPath());
-    CSymbolFile back(userSettingsPath());
-    EXPECT_EQ(back.Load(), 1);
-    EXPECT_EQ(back.m_nPages, 1);
-}
-
 TEST_F(UserSettingsTest, UnwritableFileKeepsTheOverridesInMemory) {
     // A file where the folder should be makes every write fail, whoever runs the test.
     folder.write(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf"), kOverrides);
