@@ -39,7 +39,8 @@ void OrvaneHelp(benchmark::State& state) {
     measure(state, {ORVANE_TOOL, "--help"});
 }
 
-// A command that does not paint: a small tree printed.
+// A command that does not paint, a small tree printed: the launcher loads the tree commands
+// library, which needs Qt Core and CoreKit only.
 void OrvaneTreePrint(benchmark::State& state) {
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("small.inf")).toStdString();
@@ -66,9 +67,6 @@ int main(int argc, char** argv) {
                {},
                "child_wall"},
          Ratio{"orvane tree print (small file), CPU / bare Qt Core program",
-               "OrvaneTreePrint/iterations:30/real_time",
-               "BareQtCore/iterations:60/real_time",
-               false,
-               {},
-               "child_cpu"}});
+               "OrvaneTreePrint/iterations:30/real_time", "BareQtCore/iterations:60/real_time", false,
+               atMost(1.5), "child_cpu"}});
 }

@@ -20,8 +20,9 @@ install(TARGETS OrvanePlanungUI ${platform_libraries} EXPORT OrvanePlanungUITarg
   INCLUDES DESTINATION include/OrvanePlanungUI)
 install(EXPORT OrvanePlanungUITargets NAMESPACE OrvanePlanungUI:: DESTINATION ${package_dir})
 install(TARGETS orvane orvane-host RUNTIME DESTINATION bin)
-# The commands of orvane, which its launcher loads from ../lib.
-install(TARGETS orvane_commands LIBRARY DESTINATION lib)
+# The commands of orvane, one library per group, which its launcher loads from ../lib.
+get_property(command_libraries GLOBAL PROPERTY ORVANE_COMMAND_LIBRARIES)
+install(TARGETS ${command_libraries} LIBRARY DESTINATION lib)
 
 # The headers keep the layout they have in the source tree; the module's include one another
 # and CoreKit's by these paths.

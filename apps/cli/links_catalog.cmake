@@ -1,1 +1,2 @@
-target_link_libraries(orvane_cli PUBLIC OrvMatCore)
+orvane_command_group(NAME catalog)
+target_link_libraries(orvane_cli_catalog PUBLIC OrvMatCore)

@@ -1,1 +1,2 @@
-target_link_libraries(orvane_cli PUBLIC orvane_hydraulics)
+orvane_command_group(NAME hydraulics PAINTS)
+target_link_libraries(orvane_cli_hydraulics PUBLIC orvane_hydraulics)

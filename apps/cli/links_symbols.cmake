@@ -1,1 +1,2 @@
-target_link_libraries(orvane_cli PUBLIC orvane_symbols)
+orvane_command_group(NAME symbols)
+target_link_libraries(orvane_cli_symbols PUBLIC orvane_symbols)

@@ -1,8 +1,8 @@
 # The material databases of the sample installation's station catalogues. The repository keeps
 # only their readable sources; the build makes the databases with "orvane catalog build" into
 # <build>/catalogs, which the demo host finds beside itself and the station commands take as
-# --databases (see corekitex/mmd_loader.h). The tool loads its commands library at run
-# time, so the library is a dependency of its own.
+# --databases (see corekitex/mmd_loader.h). The tool loads the library of its catalog commands
+# at run time, so the library is a dependency of its own.
 set(sample_catalogs ${PROJECT_SOURCE_DIR}/data/sample-installation/Catalogs)
 set(sample_databases ${CMAKE_BINARY_DIR}/catalogs)
 set(sample_outputs)
@@ -16,7 +16,7 @@ foreach(source Auenhof/AUENHOF_WOST Quellwerk/QUELLWERK_WOST)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${sample_databases}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
             $<TARGET_FILE:orvane> catalog build ${sample_catalogs}/${source}.orvsrc -o ${database}
-    DEPENDS orvane orvane_commands ${parts}
+    DEPENDS orvane orvane_cmd_catalog ${parts}
     COMMENT "Building the catalogue database ${name}.omdb"
     VERBATIM)
   list(APPEND sample_outputs ${database})

@@ -37,6 +37,12 @@ if(NOT output MATCHES "symbols window: created" OR NOT output MATCHES "HydData" 
   message(FATAL_ERROR "the example made no symbols window or printed no HydData node:\n${output}")
 endif()
 
+# The installed tool opens the library of each command's group beside its bin/.
+run("the installed tool" ${CMAKE_COMMAND} -E env ${environment} ${prefix}/bin/orvane tree print
+    ${prefix}/share/OrvanePlanungUI/sample-installation/installation.inf)
+run("the installed tool painting" ${CMAKE_COMMAND} -E env ${environment} ${prefix}/bin/orvane hydraulics
+    render --type 2 -o ${WORK_DIR}/circuit.svg)
+
 # The installed host reads no variable of this build: no library path.
 run("the installed host's tour" ${CMAKE_COMMAND} -E env --unset=ORVANE_LIBRARY_PATH
     ${environment} ${prefix}/bin/orvane-host --tour ${WORK_DIR}/tour)
