@@ -23,7 +23,8 @@ void runCommands(int& argc, char** argv, MakeApplication make) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    const std::unique_ptr<QCoreApplication> app = make(findCommandGroup(args.value(0)), args.mid(1), argc, argv);
+    const std::unique_ptr<QCoreApplication> app =
+        make(findCommandGroup(args.value(0)), args.mid(1), argc, argv);
     int status = 0;
     {
         QTextStream out(stdout);

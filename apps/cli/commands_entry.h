@@ -14,8 +14,9 @@ namespace orvane::cli {
 
 // The application for a command of `group` (null when no group has that name) with the
 // arguments after the group's name.
-using MakeApplication = std::unique_ptr<QCoreApplication> (*)(const CommandGroup* group, const QStringList& args,
-                                                              int& argc, char** argv);
+using MakeApplication = std::unique_ptr<QCoreApplication> (*)(const CommandGroup* group,
+                                                              const QStringList& args, int& argc,
+                                                              char** argv);
 
 // Runs the command in argv (argv[0] the program) with the application `make` gives, then ends
 // the process with the command's status.
