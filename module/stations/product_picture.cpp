@@ -1,9 +1,14 @@
 #include "stations/product_picture.h"
 
+#include "corekit/whole_file.h"
+
 #include <QFileInfo>
 #include <QImage>
 
 namespace WoSt {
+
+// A product picture or logo of a catalogue is some hundred kilobytes; this is far beyond.
+constexpr qint64 kMaxPictureFileBytes = qint64(64) << 20;
 
 QPixmap LoadPicture(const QString& file, QSize box) {
     if (file.isEmpty() || box.isEmpty())
@@ -11,8 +16,9 @@ QPixmap LoadPicture(const QString& file, QSize box) {
     QString path = file;
     if (!QFileInfo(path).isFile() && QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".bmp");
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxPictureFileBytes);
     QImage image;
-    if (!QFileInfo(path).isFile() || !image.load(path))
+    if (!bytes || !image.loadFromData(*bytes))
         return {};
     image = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb magenta = qRgb(255, 0, 255);

@@ -2,6 +2,7 @@
 
 #include "corekit_text.h"
 #include "text_utils.h"
+#include "whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -163,14 +164,13 @@ QString ReadHelpDocument(const QString& path, const DocumentSource& source, QStr
     const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
     if (!type.inherits(QStringLiteral("text/plain")) && type.name() != QLatin1String("application/xhtml+xml"))
         return fail(CoreKitText("Das Hilfedokument ist kein Text."));
-    if (QFileInfo(file).size() > maxBytes)
-        return fail(CoreKitText("Das Hilfedokument ist zu groß."));
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        return fail(CoreKitText("Das Hilfedokument kann nicht gelesen werden."));
-    const QByteArray bytes = input.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
-        return fail(CoreKitText("Das Hilfedokument ist zu groß."));
+    WholeFileError error;
+    const std::optional<QByteArray> read = ReadWholeFile(file, maxBytes, &error);
+    if (!read)
+        return fail(error.kind == WholeFileError::TooLarge
+                        ? CoreKitText("Das Hilfedokument ist zu groß.")
+                        : CoreKitText("Das Hilfedokument kann nicht gelesen werden."));
+    const QByteArray& bytes = *read;
     if (bytes.contains('\0'))
         return fail(CoreKitText("Das Hilfedokument enthält binäre Daten."));
     auto decoder = QStringDecoder(QStringDecoder::Utf8);

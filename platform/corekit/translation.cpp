@@ -1,15 +1,18 @@
 #include "translation.h"
 
 #include "registry.h"
+#include "whole_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
+
+// Far more than the texts of any module; a data folder may hold anything under that name.
+constexpr qint64 kMaxTranslationFileBytes = qint64(64) << 20;
 
 bool needsNoTranslation(const QString& language) {
     return language.isEmpty() || language == QLatin1String("de");
@@ -18,10 +21,10 @@ bool needsNoTranslation(const QString& language) {
 // The finished translations of a Linguist source file, every context together. Data files
 // are read as they are, so nobody has to compile translations that sit beside data.
 int readTsFile(const QString& path, QHash<QString, QString>& texts) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxTranslationFileBytes);
+    if (!bytes)
         return 0;
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(*bytes);
     QString source, translation;
     bool usable = false;
     int count = 0;
@@ -72,6 +75,7 @@ void CTranslationModule::Reload(const QString& language) {
     m_language = language;
     m_codeTranslators.clear();
     m_dataTranslators.clear();
+    m_dataTranslatorBytes.clear();
     m_dataTexts.clear();
     m_scannedFolders.clear();
     if (needsNoTranslation(language))
@@ -155,8 +159,12 @@ int CTranslationModule::ScanDirectory(const QString& folder) {
     const QStringList qmFiles =
         dir.entryList({QStringLiteral("*_%1.qm").arg(m_language)}, QDir::Files, QDir::Name);
     for (const QString& name : qmFiles) {
+        // The translator reads from the bytes as long as it lives, so they are kept beside it.
+        auto bytes = ReadWholeFile(dir.filePath(name), kMaxTranslationFileBytes);
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(dir.filePath(name))) {
+        if (bytes &&
+            translator->load(reinterpret_cast<const uchar*>(bytes->constData()), int(bytes->size()))) {
+            m_dataTranslatorBytes.push_back(std::move(*bytes));
             m_dataTranslators.push_back(std::move(translator));
             ++count;
         }

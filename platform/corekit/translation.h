@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -52,6 +53,8 @@ private:
     QString m_name;
     QString m_language;
     std::vector<std::unique_ptr<QTranslator>> m_codeTranslators;
+    // The files the data translators read from; declared first, so they go last.
+    std::vector<QByteArray> m_dataTranslatorBytes;
     std::vector<std::unique_ptr<QTranslator>> m_dataTranslators;
     QHash<QString, QString> m_dataTexts;
     QSet<QString> m_scannedFolders;

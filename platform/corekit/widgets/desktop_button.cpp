@@ -1,11 +1,15 @@
 #include "corekit/widgets/desktop_button.h"
 
+#include "corekit/whole_file.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 
 constexpr qreal kCornerRadius = 3.0;
+// A button picture is a few kilobytes; this is far beyond any.
+constexpr qint64 kMaxBitmapFileBytes = qint64(16) << 20;
 
 QPainterPath faceOutline(const QRectF& box, bool round) {
     QPainterPath path;
@@ -50,7 +54,9 @@ void CDesktopButton::SetDrawRoundCorners(int on) {
 }
 
 void CDesktopButton::SetBitmapFile(const QString& file, int flags) {
-    SetBitmap(file.isEmpty() ? QImage() : QImage(file), flags);
+    const std::optional<QByteArray> bytes =
+        file.isEmpty() ? std::nullopt : ReadWholeFile(file, kMaxBitmapFileBytes);
+    SetBitmap(bytes ? QImage::fromData(*bytes) : QImage(), flags);
 }
 
 void CDesktopButton::SetBitmap(const QImage& image, int flags) {

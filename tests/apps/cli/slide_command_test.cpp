@@ -3,6 +3,7 @@
 
 #include "slides/slide_writer.h"
 
+#include <QFile>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -89,6 +90,7 @@ TEST_F(SlideCommandTest, RenderDrawsPngAndSvg) {
 // was left out; the regression slides lie in tests/data/slides.
 TEST_F(SlideCommandTest, DamagedFilesAreRefusedOrWarnedAbout) {
     folder.write("empty.sld", "");
+    ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath("zero.sld")));
     const QString svg = folder.filePath("out.svg");
     struct Case {
         QString file;
@@ -108,6 +110,12 @@ TEST_F(SlideCommandTest, DamagedFilesAreRefusedOrWarnedAbout) {
          1,
          "header-cut-short.sld: not a slide file: the header is cut short: 22 of 31 bytes"},
         {folder.filePath("none.sld"), {"points"}, 1, "none.sld: does not exist"},
+        // A link to an endless device was read for ever, as a slide and as a description.
+        {folder.filePath("zero.sld"), {"info"}, 1, "zero.sld: is not a regular file (character device)"},
+        {folder.filePath("zero.sld"),
+         {"build", "-o", folder.filePath("out")},
+         1,
+         "zero.sld: is not a regular file (character device)"},
         {testDataPath("slides/cut-mid-record.sld"),
          {"points"},
          0,
