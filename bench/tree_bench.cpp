@@ -233,6 +233,40 @@ void TreeConvertToXmlPeakMemory(benchmark::State& state) {
     toolPeakMemory(state, {QStringLiteral("tree"), QStringLiteral("convert")}, QStringLiteral("out.infx"));
 }
 
+// A page of 80,000 symbols with a few other children between them, walked as the module
+// walks pages: FindChild(name, after), against a plain loop over the same children.
+const CNode& bigPage() {
+    static const std::unique_ptr<CNode> page = [] {
+        auto node = std::make_unique<CNode>(QStringLiteral("Page"));
+        for (int i = 0; i < 80000; ++i)
+            node->AddChild(i % 100 ? QStringLiteral("Symbol") : QStringLiteral("Group"));
+        return node;
+    }();
+    return *page;
+}
+
+void WalkChildrenByName(benchmark::State& state) {
+    const CNode& page = bigPage();
+    const QString name = QStringLiteral("Symbol");
+    for (auto _ : state) {
+        int count = 0;
+        for (const CNode* child = page.FindChild(name); child; child = page.FindChild(name, child))
+            ++count;
+        benchmark::DoNotOptimize(count);
+    }
+}
+
+void LoopOverChildren(benchmark::State& state) {
+    const CNode& page = bigPage();
+    const QString name = QStringLiteral("Symbol");
+    for (auto _ : state) {
+        int count = 0;
+        for (const auto& child : page.Children())
+            count += child->GetName() == name;
+        benchmark::DoNotOptimize(count);
+    }
+}
+
 BENCHMARK(MemoryCopyText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(DomXmlParserLoad)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(XmlStreamReaderBare)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -241,6 +275,8 @@ BENCHMARK(ReadText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(ReadXml)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(WriteText)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(WriteXml)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(WalkChildrenByName)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(LoopOverChildren)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(LoadedTreeMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(TreePrintPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(TreeConvertToXmlPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -265,6 +301,8 @@ int main(int argc, char** argv) {
          Ratio{"XML read, throughput / memory copy", timed("ReadXml"), timed("MemoryCopyText"), true},
          Ratio{"text write, throughput / memory copy", timed("WriteText"), timed("MemoryCopyText"), true},
          Ratio{"XML write, throughput / memory copy", timed("WriteXml"), timed("MemoryCopyText"), true},
+         Ratio{"page of 80,000 symbols walked with FindChild(name, after), time / plain loop",
+               "WalkChildrenByName/min_time:0.500", "LoopOverChildren/min_time:0.500", false, atMost(3)},
          Ratio{"orvane tree print, peak memory / file size", "TreePrintPeakMemory/iterations:3", "", false,
                atMost(3), "peak_per_file_byte"},
          Ratio{"orvane tree convert to XML, peak memory / file size",

@@ -148,15 +148,25 @@ CNode* CNode::AddChild(CNode* node) {
     if (!node)
         return nullptr;
     node->m_parent = this;
+    node->m_indexInParent = qint32(m_children.size());
     m_children.emplace_back(node);
     return node;
 }
 
+// A child knows its place, so walking the children with FindChild(name, after) or
+// GetNextSibling costs the same for the last of many as for the first.
 qsizetype CNode::IndexOfChild(const CNode* child) const {
-    for (qsizetype i = 0; i < qsizetype(m_children.size()); ++i)
-        if (m_children[i].get() == child)
-            return i;
-    return -1;
+    if (!child || child->m_parent != this)
+        return -1;
+    const qsizetype index = child->m_indexInParent;
+    return index >= 0 && index < qsizetype(m_children.size()) && m_children[index].get() == child ? index
+                                                                                                  : -1;
+}
+
+void CNode::EraseChildAt(qsizetype index) {
+    m_children.erase(m_children.begin() + index);
+    for (qsizetype i = index; i < qsizetype(m_children.size()); ++i)
+        m_children[i]->m_indexInParent = qint32(i);
 }
 
 CNode* CNode::GetNextSibling() const {
@@ -214,7 +224,7 @@ CNode* CNode::FindChildByAttributeValue(const QString& childName, const QString&
 bool CNode::DeleteChild(CNode* node, bool recursive) {
     const qsizetype index = IndexOfChild(node);
     if (index >= 0) {
-        m_children.erase(m_children.begin() + index);
+        EraseChildAt(index);
         return true;
     }
     if (recursive)
@@ -229,8 +239,9 @@ CNode* CNode::DetachChild(CNode* node) {
     if (index < 0)
         return nullptr;
     CNode* detached = m_children[index].release();
-    m_children.erase(m_children.begin() + index);
+    EraseChildAt(index);
     detached->m_parent = nullptr;
+    detached->m_indexInParent = -1;
     return detached;
 }
 
@@ -275,21 +286,27 @@ CLeaf* CNode::GetLeaf(int index) const {
 }
 
 CLeaf* CNode::FindLeaf(const QString& key, const CLeaf* after, bool recursive) const {
+    const qsizetype count = qsizetype(m_leaves.size());
     qsizetype start = 0;
     bool afterHere = after == nullptr;
     if (after) {
-        for (qsizetype i = 0; i < qsizetype(m_leaves.size()); ++i)
-            if (m_leaves[i].get() == after) {
-                start = i + 1;
-                afterHere = true;
-                break;
-            }
-        if (!afterHere)
-            start = qsizetype(m_leaves.size());
+        // A walk over equal keys asks for the leaf behind the one found last: try that first.
+        const qsizetype hint = m_lastFoundLeaf.load(std::memory_order_relaxed);
+        if (hint < count && m_leaves[hint].get() == after) {
+            start = hint + 1;
+            afterHere = true;
+        } else {
+            const auto it = std::find_if(m_leaves.begin(), m_leaves.end(),
+                                         [after](const auto& leaf) { return leaf.get() == after; });
+            afterHere = it != m_leaves.end();
+            start = afterHere ? (it - m_leaves.begin()) + 1 : count;
+        }
     }
-    for (qsizetype i = start; i < qsizetype(m_leaves.size()); ++i)
-        if (m_leaves[i]->GetKey() == key)
+    for (qsizetype i = start; i < count; ++i)
+        if (m_leaves[i]->GetKey() == key) {
+            m_lastFoundLeaf.store(qint32(i), std::memory_order_relaxed);
             return m_leaves[i].get();
+        }
     if (recursive)
         for (const auto& child : m_children)
             if (CLeaf* found = child->FindLeaf(key, afterHere ? nullptr : after, true))

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -137,9 +138,14 @@ private:
     CNode* NodeAtPath(const QString& path, bool create);
     const CNode* NodeAtPath(const QString& path) const;
     qsizetype IndexOfChild(const CNode* child) const;
+    void EraseChildAt(qsizetype index);
 
     QString m_name;
     CNode* m_parent = nullptr;
+    qint32 m_indexInParent = -1; // this node's place in its parent's children
+    // Where FindLeaf found its last leaf, so that a walk over equal keys goes on from there.
+    // Atomic since a tree that is only read may be searched from several threads.
+    mutable std::atomic<qint32> m_lastFoundLeaf{0};
     std::vector<std::unique_ptr<CNode>> m_children;
     std::vector<std::unique_ptr<CLeaf>> m_leaves;
 };

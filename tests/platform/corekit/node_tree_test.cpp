@@ -1,5 +1,6 @@
 #include "corekit/node.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -8,19 +9,92 @@
 
 namespace {
 
-TEST(NodeTree, ChildrenKeepOrderAndFindWalksAllMatches) {
+// The "Id" values of the children that FindChild(name, after) visits one after the other
+// (every child with an empty name), and the same walk over the leaves with key "K".
+QList<int> walkChildren(const CNode& node, const QString& name) {
+    QList<int> ids;
+    if (name.isEmpty()) {
+        for (const CNode* c = node.GetFirstChild(); c; c = c->GetNextSibling())
+            ids << c->GetIntLeafValue(QString(), QStringLiteral("Id"));
+        return ids;
+    }
+    for (const CNode* c = node.FindChild(name); c; c = node.FindChild(name, c))
+        ids << c->GetIntLeafValue(QString(), QStringLiteral("Id"));
+    return ids;
+}
+
+QList<int> walkLeaves(const CNode& node) {
+    QList<int> values;
+    for (const CLeaf* l = node.FindLeaf(QStringLiteral("K")); l; l = node.FindLeaf(QStringLiteral("K"), l))
+        values << l->GetRawData().toInt();
+    return values;
+}
+
+// What the walks must give: the children and leaves as they stand, looked at one by one.
+QList<int> expectedChildren(const CNode& node, const QString& name) {
+    QList<int> ids;
+    for (const auto& c : node.Children())
+        if (name.isEmpty() || c->GetName() == name)
+            ids << c->GetIntLeafValue(QString(), QStringLiteral("Id"));
+    return ids;
+}
+
+QList<int> expectedLeaves(const CNode& node) {
+    QList<int> values;
+    for (const auto& l : node.Leaves())
+        if (l->GetKey() == QStringLiteral("K"))
+            values << l->GetRawData().toInt();
+    return values;
+}
+
+// The walks go on from where the previous step stood; every edit of the lists must leave them
+// right, whatever they remember of earlier steps.
+TEST(NodeTree, WalksOverChildrenAndLeavesStayRightThroughEdits) {
     CNode root(QStringLiteral("Root"));
-    CNode* a = root.AddChild(QStringLiteral("Page"));
-    root.AddChild(QStringLiteral("Other"));
-    CNode* b = root.AddChild(QStringLiteral("Page"));
-    ASSERT_EQ(root.NrOfChildren(), 3);
-    EXPECT_EQ(root.GetFirstChild(), a);
-    EXPECT_EQ(a->GetParent(), &root);
-    EXPECT_EQ(root.FindChild(QStringLiteral("Page")), a);
-    EXPECT_EQ(root.FindChild(QStringLiteral("Page"), a), b);
-    EXPECT_EQ(root.FindChild(QStringLiteral("Page"), b), nullptr);
+    for (int i = 0; i < 12; ++i) {
+        root.AddChild(i % 3 ? QStringLiteral("Page") : QStringLiteral("Other"))
+            ->AddLeaf(QStringLiteral("Id"), i);
+        root.AddLeaf(i % 4 ? QStringLiteral("K") : QStringLiteral("L"), i);
+    }
+    using Edit = void (*)(CNode&);
+    const std::pair<const char*, Edit> edits[] = {
+        {"as built", [](CNode&) {}},
+        {"first child deleted", [](CNode& r) { ASSERT_TRUE(r.DeleteChild(r.GetChild(0))); }},
+        {"middle child deleted", [](CNode& r) { ASSERT_TRUE(r.DeleteChild(r.GetChild(4))); }},
+        {"last child detached",
+         [](CNode& r) { std::unique_ptr<CNode>(r.DetachChild(r.GetChild(r.NrOfChildren() - 1))); }},
+        {"child moved to the end", [](CNode& r) { r.AddChild(r.DetachChild(r.GetChild(2))); }},
+        {"child added",
+         [](CNode& r) { r.AddChild(QStringLiteral("Page"))->AddLeaf(QStringLiteral("Id"), 99); }},
+        {"leaf found last deleted",
+         [](CNode& r) {
+             ASSERT_TRUE(r.DeleteLeaf(r.FindLeaf(QStringLiteral("K"), r.FindLeaf(QStringLiteral("K")))));
+         }},
+        {"first leaf deleted", [](CNode& r) { ASSERT_TRUE(r.DeleteLeaf(r.GetLeaf(0))); }},
+        {"earlier leaf deleted in the middle of a walk",
+         [](CNode& r) {
+             const CLeaf* found = r.FindLeaf(QStringLiteral("K"), r.FindLeaf(QStringLiteral("K")));
+             const CLeaf* next = r.FindLeaf(QStringLiteral("K"), found);
+             ASSERT_TRUE(r.DeleteLeaf(r.GetLeaf(0)));
+             EXPECT_EQ(r.FindLeaf(QStringLiteral("K"), found), next);
+         }},
+    };
+    for (const auto& [what, edit] : edits) {
+        edit(root);
+        for (const QString& name : {QStringLiteral("Page"), QStringLiteral("Other"), QString()})
+            EXPECT_EQ(walkChildren(root, name), expectedChildren(root, name)) << what << qPrintable(name);
+        EXPECT_EQ(walkLeaves(root), expectedLeaves(root)) << what;
+        for (const auto& child : root.Children())
+            EXPECT_EQ(child->GetParent(), &root) << what;
+    }
     EXPECT_EQ(root.FindChild(QStringLiteral("page")), nullptr) << "names compare case-sensitively";
-    EXPECT_EQ(a->GetNextSibling()->GetName(), QStringLiteral("Other"));
+    // A node or leaf that is not (or no longer) there ends the walk.
+    std::unique_ptr<CNode> detached(root.DetachChild(root.GetFirstChild()));
+    EXPECT_EQ(detached->GetParent(), nullptr);
+    EXPECT_EQ(detached->GetNextSibling(), nullptr);
+    EXPECT_EQ(root.FindChild(detached->GetName(), detached.get()), nullptr);
+    const CLeaf foreign(QStringLiteral("K"), QStringLiteral("0"));
+    EXPECT_EQ(root.FindLeaf(QStringLiteral("K"), &foreign), nullptr);
 }
 
 TEST(NodeTree, RecursiveFindGoesDepthFirstInDocumentOrder) {
@@ -46,19 +120,13 @@ TEST(NodeTree, FindChildByAttributeValue) {
               nullptr);
 }
 
-TEST(NodeTree, DeleteAndDetach) {
+TEST(NodeTree, LeavesAreDeletedWhereTheyStandOrBelowWhenAsked) {
     CNode root(QStringLiteral("Root"));
-    CNode* a = root.AddChild(QStringLiteral("A"));
-    CNode* b = root.AddChild(QStringLiteral("B"));
-    CLeaf* leaf = b->AddLeaf(QStringLiteral("K"), QStringLiteral("v"));
+    CLeaf* leaf = root.AddChild(QStringLiteral("B"))->AddLeaf(QStringLiteral("K"), QStringLiteral("v"));
     EXPECT_FALSE(root.DeleteLeaf(leaf));
+    EXPECT_EQ(root.FindLeaf(QStringLiteral("K"), nullptr, true), leaf);
     EXPECT_TRUE(root.DeleteLeaf(leaf, true));
-    EXPECT_EQ(b->NrOfLeaves(), 0);
-    EXPECT_TRUE(root.DeleteChild(a));
-    EXPECT_EQ(root.GetFirstChild(), b);
-    std::unique_ptr<CNode> detached(root.DetachChild(b));
-    EXPECT_EQ(root.NrOfChildren(), 0);
-    EXPECT_EQ(detached->GetParent(), nullptr);
+    EXPECT_EQ(root.GetFirstChild()->NrOfLeaves(), 0);
 }
 
 TEST(NodeTree, LeafPositionsVisitAllLeavesInOrder) {
