@@ -236,9 +236,15 @@ public:
         if (!root)
             return nullptr;
         skipBlanksAndComments();
-        if (!atEnd())
-            return fail(m_pos, QStringLiteral("unexpected text after the root node"));
-        return root.release();
+        if (atEnd())
+            return root.release();
+        // A '}' too many closed the root early, wherever it stands; its indentation tells.
+        if (m_strayBrace >= 0)
+            return fail(m_strayBrace, QStringLiteral("stray '}': it closes the node '%1' of line %2, "
+                                                     "whose indentation differs")
+                                          .arg(m_strayClosed)
+                                          .arg(NodeFormats::ErrorAt(m_text, m_strayOpened, {}).line));
+        return fail(m_pos, QStringLiteral("unexpected text after the root node"));
     }
 
 private:
@@ -259,14 +265,8 @@ private:
     }
 
     CNode* fail(qsizetype offset, const QString& message) {
-        if (m_error && !m_failed) {
-            offset = std::min(offset, m_text.size());
-            const QByteArrayView before = m_text.first(offset);
-            const int line = int(before.count('\n')) + 1;
-            const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-            const int column = int(QString::fromUtf8(before.sliced(lineStart)).size()) + 1;
-            *m_error = TreeReadError{QString(), line, column, message};
-        }
+        if (m_error && !m_failed)
+            *m_error = NodeFormats::ErrorAt(m_text, offset, message);
         m_failed = true;
         return nullptr;
     }
@@ -284,6 +284,28 @@ private:
             } else {
                 break;
             }
+        }
+    }
+
+    // The indentation of the line at `at` when only blanks stand before it there, else -1.
+    int indentationBefore(qsizetype at) const {
+        qsizetype start = at;
+        while (start > 0 && (m_text[start - 1] == ' ' || m_text[start - 1] == '\t'))
+            --start;
+        const bool first = start == 0 || m_text[start - 1] == '\n' || (start == 3 && byteOrderMarkAt(0));
+        return first ? int(at - start) : -1;
+    }
+
+    // Notes the first '}' that closes a node at another indentation than the node's name
+    // stands at, each on a line of its own: the likely stray one when the braces do not match.
+    void noteClosingBrace(qsizetype nameAt, int nameIndentation, const QString& name) {
+        if (m_strayBrace >= 0 || nameIndentation < 0)
+            return;
+        const int braceIndentation = indentationBefore(m_pos);
+        if (braceIndentation >= 0 && braceIndentation != nameIndentation) {
+            m_strayBrace = m_pos;
+            m_strayOpened = nameAt;
+            m_strayClosed = name;
         }
     }
 
@@ -412,6 +434,7 @@ private:
             return fail(m_pos, QStringLiteral("the nodes are nested too deeply"));
         bool ok = false;
         const qsizetype nameAt = m_pos;
+        const int nameIndentation = indentationBefore(nameAt);
         QString name = readName(ok);
         if (!ok)
             return nullptr;
@@ -425,6 +448,7 @@ private:
             if (atEnd())
                 return fail(open, QStringLiteral("the node '%1' is not closed").arg(name));
             if (peek() == '}') {
+                noteClosingBrace(nameAt, nameIndentation, name);
                 ++m_pos;
                 node->ShrinkToFit();
                 return node.release();
@@ -484,6 +508,9 @@ private:
     QHash<QByteArrayView, QString> m_names;
     const NodeFormats::ReleaseBytes& m_release;
     qsizetype m_released = 0;
+    qsizetype m_strayBrace = -1; // see noteClosingBrace
+    qsizetype m_strayOpened = 0;
+    QString m_strayClosed;
     static constexpr qsizetype kReleaseStep = 1 << 20;
 };
 
@@ -507,18 +534,8 @@ bool WriteText(const CNode& root, const TextSink& sink) {
 }
 
 CNode* ReadText(const QByteArray& utf8, TreeReadError* error, const ReleaseBytes& release) {
-    const qsizetype bad = FindInvalidUtf8(utf8);
-    if (bad >= 0) {
-        const QByteArray before = utf8.left(bad);
-        const int line = int(before.count('\n')) + 1;
-        const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-        const int column = int(QString::fromUtf8(before.mid(lineStart)).size()) + 1;
-        if (error)
-            *error = TreeReadError{QString(), line, column,
-                                   QStringLiteral("invalid UTF-8 (byte 0x%1)")
-                                       .arg(uint(uchar(utf8[bad])), 2, 16, QLatin1Char('0'))};
+    if (!CheckBytes(utf8, error))
         return nullptr;
-    }
     // The check has read every byte; the reader reads them again as it goes.
     if (release)
         release(utf8.size());

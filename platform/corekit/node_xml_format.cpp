@@ -213,7 +213,8 @@ public:
 private:
     CNode* fail(const QString& message) {
         if (m_error)
-            *m_error = TreeReadError{QString(), int(m_xml.lineNumber()), int(m_xml.columnNumber()), message};
+            *m_error =
+                TreeReadError{QString(), int(m_xml.lineNumber()), int(m_xml.columnNumber()) + 1, message};
         return nullptr;
     }
 
@@ -324,6 +325,30 @@ private:
     TreeReadError* m_error;
 };
 
+// Whether the document is UTF-8: no XML declaration, or one without an encoding or with UTF-8.
+bool declaresUtf8(const QByteArray& bytes) {
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (!QByteArrayView(bytes).sliced(start).startsWith("<?xml"))
+        return true;
+    const qsizetype end = bytes.indexOf("?>", start);
+    const QByteArrayView declaration =
+        QByteArrayView(bytes).sliced(start, (end < 0 ? bytes.size() : end) - start);
+    const qsizetype at = declaration.indexOf("encoding");
+    if (at < 0)
+        return true;
+    qsizetype quote = at + 8;
+    while (quote < declaration.size() && declaration[quote] != '"' && declaration[quote] != '\'')
+        ++quote;
+    if (quote >= declaration.size())
+        return true;
+    const qsizetype close = declaration.indexOf(declaration[quote], quote + 1);
+    const QByteArray name =
+        declaration.sliced(quote + 1, (close < 0 ? declaration.size() : close) - quote - 1)
+            .toByteArray()
+            .toLower();
+    return name == "utf-8" || name == "utf8";
+}
+
 } // namespace
 
 namespace NodeFormats {
@@ -347,6 +372,11 @@ bool WriteXml(const CNode& root, QIODevice& device) {
 }
 
 CNode* ReadXml(const QByteArray& utf8, TreeReadError* error) {
+    // The stream reader reports a malformed byte where it happened to be decoding (often line
+    // 1) and a NUL byte as an unnamed character; a UTF-8 document is looked over first, so
+    // that both are named where they stand.
+    if (declaresUtf8(utf8) && !CheckBytes(utf8, error))
+        return nullptr;
     return XmlReader(utf8, error).read();
 }
 

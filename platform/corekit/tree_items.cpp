@@ -1,5 +1,6 @@
 #include "tree_items.h"
 
+#include "utf8_check.h"
 #include "whole_file.h"
 
 #include <QDir>
@@ -34,6 +35,28 @@ bool LooksLikeXml(const QByteArray& utf8) {
     while (i < utf8.size() && (utf8[i] == ' ' || utf8[i] == '\t' || utf8[i] == '\r' || utf8[i] == '\n'))
         ++i;
     return i < utf8.size() && utf8[i] == '<';
+}
+
+TreeReadError ErrorAt(QByteArrayView text, qsizetype offset, const QString& message) {
+    offset = std::clamp(offset, qsizetype(0), text.size());
+    const QByteArrayView before = text.first(offset);
+    const int line = int(before.count('\n')) + 1;
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    const int column = int(Utf8ToString(before.sliced(lineStart)).size()) + 1;
+    return TreeReadError{QString(), line, column, message};
+}
+
+bool CheckBytes(const QByteArray& utf8, TreeReadError* error) {
+    const qsizetype bad = FindInvalidUtf8OrNul(utf8);
+    if (bad < 0)
+        return true;
+    const uchar byte = uchar(utf8[bad]);
+    if (error)
+        *error = ErrorAt(
+            utf8, bad,
+            byte == 0 ? QStringLiteral("a NUL byte")
+                      : QStringLiteral("invalid UTF-8 (byte 0x%1)").arg(uint(byte), 2, 16, QLatin1Char('0')));
+    return false;
 }
 
 int TreeDepth(const CNode& root) {

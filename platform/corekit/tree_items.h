@@ -63,5 +63,10 @@ CNode* ReadText(const QByteArray& utf8, TreeReadError* error, const ReleaseBytes
 CNode* ReadXml(const QByteArray& utf8, TreeReadError* error);
 // True when the bytes look like the XML form (first non-blank character '<').
 bool LooksLikeXml(const QByteArray& utf8);
+// An error at a byte offset of a text, its line and column (in characters) worked out.
+TreeReadError ErrorAt(QByteArrayView text, qsizetype offset, const QString& message);
+// Looks for the first byte neither reader takes, a NUL byte or one that is not well-formed
+// UTF-8; false, with where it stands and what it is in `error`, when there is one.
+bool CheckBytes(const QByteArray& utf8, TreeReadError* error);
 
 } // namespace NodeFormats

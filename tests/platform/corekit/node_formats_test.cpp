@@ -179,6 +179,24 @@ TEST(NodeXmlErrors, ReportPosition) {
     EXPECT_EQ(NodeFormats::ReadXml("<node name=\"R\"/><node name=\"S\"/>", &error), nullptr);
 }
 
+// Only a UTF-8 document is looked over for bytes that are not UTF-8; a declared other encoding
+// is read as declared.
+TEST(NodeXmlErrors, DeclaredEncodingIsHonoured) {
+    for (const char* declaration :
+         {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>", "<?xml version='1.0' encoding='latin1'?>"}) {
+        TreeReadError error;
+        std::unique_ptr<CNode> root(NodeFormats::ReadXml(QByteArray(declaration) + "\n<node name=\"Gr\xF6\xDF"
+                                                                                   "e\"/>",
+                                                         &error));
+        ASSERT_TRUE(root) << declaration << qPrintable(error.ToString());
+        EXPECT_EQ(root->GetName(), QStringLiteral("Größe"));
+    }
+    TreeReadError error;
+    EXPECT_FALSE(
+        NodeFormats::ReadXml("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<node name=\"Gr\xF6\"/>", &error));
+    EXPECT_EQ(error.ToString(), QStringLiteral("2:15: invalid UTF-8 (byte 0xf6)"));
+}
+
 TEST_F(FolderTest, FailedReadKeepsTheFileAndNamesIt) {
     const QByteArray garbage("Root {\n  K = \"v\"\n  \x80\x81 binary");
     const QString path = folder.write(QStringLiteral("bad.inf"), garbage);
