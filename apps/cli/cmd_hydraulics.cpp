@@ -4,6 +4,8 @@
 #include "cli_command.h"
 #include "cli_output.h"
 
+#include "corekit/atomic_save.h"
+
 #include "hydraulics/circuit_model.h"
 #include "hydraulics/schematic_builder.h"
 #include "hydraulics/schematic_listing.h"
@@ -11,7 +13,6 @@
 
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -106,7 +107,7 @@ std::optional<tRequest> ReadRequest(const ArgReader& reader, QString& error) {
 int Render(const tRequest& request, const QString& out, CommandIo& io) {
     const bool svg = out.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
     const auto schematic = Hydraulics::BuildSchematic(request.size, request.model);
-    QSaveFile file(out);
+    AtomicSave file(out);
     if (!file.open(QIODevice::WriteOnly)) {
         io.err << out << ": cannot be written\n";
         return WorkFailed;

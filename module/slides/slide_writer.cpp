@@ -1,6 +1,6 @@
 #include "slide_writer.h"
 
-#include <QSaveFile>
+#include "corekit/atomic_save.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ QByteArray CSlideWriter::ToBytes(bool withEnd) const {
 }
 
 bool CSlideWriter::WriteToFile(const QString& path) const {
-    QSaveFile file(path);
+    AtomicSave file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = ToBytes();

@@ -3,10 +3,11 @@
 #include "daten_row.h"
 #include "station_text.h"
 
+#include "corekit/atomic_save.h"
+
 #include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -163,7 +164,7 @@ QImage RenderFailureDiagram(const tFailureDiagram& d, QSize size, qreal scale, c
 
 bool WriteFailureDiagram(const tFailureDiagram& d, const QString& path, QSize size, QString* error) {
     const tDiagramColors colors{Qt::black, Qt::darkGray, QColor(30, 90, 200), QColor(255, 0, 0)};
-    QSaveFile file(path);
+    AtomicSave file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();

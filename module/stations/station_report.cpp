@@ -2,11 +2,11 @@
 
 #include "station_text.h"
 
+#include "corekit/atomic_save.h"
 #include "corekit/node.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextDocument>
 
@@ -151,7 +151,7 @@ QString StationReportHtml(const tWizardState& w, const CNode* draw) {
 }
 
 bool WriteStationReport(const tWizardState& wizard, const CNode* draw, const QString& path, QString* error) {
-    QSaveFile file(path);
+    AtomicSave file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();

@@ -1,12 +1,12 @@
 #include "tree_items.h"
 
+#include "atomic_save.h"
 #include "utf8_check.h"
 #include "whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -145,9 +145,9 @@ bool CNode::WriteToFile(const QString& path, bool asXml, bool asText, bool creat
         return false;
     if (createFolders)
         QDir().mkpath(QFileInfo(path).absolutePath());
-    // QSaveFile writes beside the target and renames on commit: a failed write leaves the
-    // old file untouched. The text goes to it as the tree is walked.
-    QSaveFile file(path);
+    // The save writes beside the target and renames on commit: a failed write leaves the old
+    // file untouched. The text goes to it as the tree is walked.
+    AtomicSave file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const bool written =
