@@ -99,9 +99,9 @@ struct Fixture {
             std::fprintf(stderr, "cannot build the catalogue: %s\n", error.toString().c_str());
             std::abort();
         }
-        if (!orvmat::Session::instance().attach(kKey, path)) {
+        if (!orvmat::Session::GetInstance().attach(kKey, path)) {
             std::fprintf(stderr, "cannot attach the catalogue: %s\n",
-                         orvmat::Session::instance().lastError().c_str());
+                         orvmat::Session::GetInstance().lastError().c_str());
             std::abort();
         }
         CatalogueSource source;
@@ -263,14 +263,14 @@ void LoadCatalogFresh(benchmark::State& state) {
     } source;
     fixture();
     for (auto _ : state) {
-        if (!orvmat::Session::instance().attach(key, fixture().path)) {
+        if (!orvmat::Session::GetInstance().attach(key, fixture().path)) {
             state.SkipWithError("cannot attach the catalogue");
             return;
         }
         WoSt::tCatalogList catalogs;
         if (WoSt::ListCatalogs(catalogs, QString(), source) != 1 || !WoSt::LoadCatalog(*catalogs[0]))
             state.SkipWithError("the catalogue does not load");
-        orvmat::Session::instance().detach(key);
+        orvmat::Session::GetInstance().detach(key);
     }
 }
 

@@ -51,7 +51,7 @@ QList<HostVariable> Read() {
                         "Ordnername der Symbolleisten dieses Gewerks (leer: Vorgabe)");
         names << list.last().name;
     }
-    for (const auto& [name, value] : COrvaneInstallation::Current().Variables())
+    for (const auto& [name, value] : COrvaneInstallation::GetInstance().Variables())
         if (!names.contains(name, Qt::CaseInsensitive)) {
             list << ReadOne(name, 0, "Variable der Installation");
             names << name;

@@ -34,7 +34,7 @@ InstallationReport LoadInstallation(const QString& folder) {
     }
     const QString file = root + QStringLiteral("/installation.inf");
     QString error;
-    COrvaneInstallation& installation = COrvaneInstallation::Current();
+    COrvaneInstallation& installation = COrvaneInstallation::GetInstance();
     if (!installation.Load(file, &error)) {
         report.problems << sformat(HostText("Die Installationsdatei %s kann nicht gelesen werden: %s"),
                                    QDir::toNativeSeparators(file), error);

@@ -12,6 +12,6 @@ struct InstallationReport {
     int catalogs = 0;     // catalogue descriptors
 };
 
-// Reads `folder`/installation.inf into COrvaneInstallation::Current() and checks the supplied
+// Reads `folder`/installation.inf into COrvaneInstallation::GetInstance() and checks the supplied
 // symbol files and the catalogue descriptors.
 InstallationReport LoadInstallation(const QString& folder);

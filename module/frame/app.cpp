@@ -22,7 +22,7 @@ int CApp::InitInstance() {
 
     m_dllModule.Init(g_hModuleInstance);
 
-    QString base = COrvaneInstallation::Current().RegistryBasePath();
+    QString base = COrvaneInstallation::GetInstance().RegistryBasePath();
     if (!base.isEmpty() && !base.endsWith(u'\\') && !base.endsWith(u'/'))
         base += u'\\';
     m_regPath = base + QStringLiteral("OrvanePlanungUI20\\");

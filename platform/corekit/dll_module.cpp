@@ -33,9 +33,9 @@ QString CDllModule::Get(int kind) const {
     case kProgramDir:
         return m_file.isEmpty() ? QString() : QFileInfo(m_file).path();
     case kSupportDir:
-        return COrvaneInstallation::Current().SupportFolder();
+        return COrvaneInstallation::GetInstance().SupportFolder();
     case kStandardsDir:
-        return COrvaneInstallation::Current().StandardsFolder();
+        return COrvaneInstallation::GetInstance().StandardsFolder();
     default:
         return QString();
     }
@@ -52,7 +52,7 @@ std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance)
     CDllModule coreKit;
     if (coreKit.Init(&anchor))
         folders << coreKit.Get(CDllModule::kProgramDir);
-    folders << COrvaneInstallation::Current().LibraryFolder();
+    folders << COrvaneInstallation::GetInstance().LibraryFolder();
     for (const QString& folder : folders) {
         if (folder.isEmpty())
             continue;

@@ -25,7 +25,7 @@ QString resolveFolder(const QString& root, const QString& value) {
 
 } // namespace
 
-COrvaneInstallation& COrvaneInstallation::Current() {
+COrvaneInstallation& COrvaneInstallation::GetInstance() {
     static COrvaneInstallation installation;
     return installation;
 }

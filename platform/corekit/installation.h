@@ -11,7 +11,7 @@
 // was loaded explicitly.
 class COrvaneInstallation {
 public:
-    static COrvaneInstallation& Current();
+    static COrvaneInstallation& GetInstance();
 
     // Reads the file; false (and the previous state kept) when it cannot be read. The error
     // text, when given, says why.

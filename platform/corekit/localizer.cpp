@@ -9,10 +9,10 @@ CLocalizer& CLocalizer::instance() {
 
 QString CLocalizer::GetVersionName() const {
     const QString fromEnvironment = qEnvironmentVariable("ORVANE_VERSION_NAME");
-    return fromEnvironment.isEmpty() ? COrvaneInstallation::Current().VersionName() : fromEnvironment;
+    return fromEnvironment.isEmpty() ? COrvaneInstallation::GetInstance().VersionName() : fromEnvironment;
 }
 
 QString CLocalizer::GetMyRegionsToken() const {
     const QString fromEnvironment = qEnvironmentVariable("ORVANE_REGION");
-    return fromEnvironment.isEmpty() ? COrvaneInstallation::Current().Region() : fromEnvironment;
+    return fromEnvironment.isEmpty() ? COrvaneInstallation::GetInstance().Region() : fromEnvironment;
 }

@@ -25,7 +25,7 @@ COrvaneVarsMgr::COrvaneVarsMgr() {
 }
 
 void COrvaneVarsMgr::SeedFromInstallation() {
-    for (const auto& [name, value] : COrvaneInstallation::Current().Variables())
+    for (const auto& [name, value] : COrvaneInstallation::GetInstance().Variables())
         m_values.insert(keyOf(name), value);
 }
 

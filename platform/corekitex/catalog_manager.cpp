@@ -20,7 +20,7 @@ void orvCatalogManager::setDatabaseFolders(const QStringList& folders) {
 }
 
 QString orvCatalogManager::getCatalogFolder() const {
-    return m_folder.isEmpty() ? COrvaneInstallation::Current().CatalogFolder() : m_folder;
+    return m_folder.isEmpty() ? COrvaneInstallation::GetInstance().CatalogFolder() : m_folder;
 }
 
 void orvCatalogManager::reload() {

@@ -18,7 +18,7 @@ using orvmat::ValueType;
 namespace {
 
 Session& session() {
-    return Session::instance();
+    return Session::GetInstance();
 }
 
 int fail(const std::string& reason) {

@@ -85,7 +85,7 @@ void SelectionDialog::accept() {
 
 extern "C" int OrvMat_ListShowSelectionDialog(OrvMatList* list, const char* title, int reserved1,
                                               int reserved2, int editQuantities) {
-    orvmat::Session& session = orvmat::Session::instance();
+    orvmat::Session& session = orvmat::Session::GetInstance();
     if (!list) {
         session.fail("no list given");
         return 0;

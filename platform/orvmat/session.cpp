@@ -5,7 +5,7 @@
 
 namespace orvmat {
 
-Session& Session::instance() {
+Session& Session::GetInstance() {
     static Session session;
     return session;
 }

@@ -13,7 +13,7 @@ namespace orvmat {
 // table handles handed out and the reason of the last failure. One per process.
 class Session {
 public:
-    static Session& instance();
+    static Session& GetInstance();
 
     bool attach(const std::string& key, const std::string& path);
     bool detach(const std::string& key);

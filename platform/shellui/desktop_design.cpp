@@ -31,7 +31,7 @@ CDesktopDesignManager::CDesktopDesignManager(const QString& designsFolder) {
 
 CDesktopDesignManager* CDesktopDesignManager::GetInstance() {
     static CDesktopDesignManager manager([] {
-        const QString support = COrvaneInstallation::Current().SupportFolder();
+        const QString support = COrvaneInstallation::GetInstance().SupportFolder();
         return support.isEmpty() ? QString() : QDir(support).filePath(QStringLiteral("Designs"));
     }());
     return &manager;

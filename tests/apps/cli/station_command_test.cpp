@@ -111,7 +111,7 @@ TEST(StationCommand, UnknownCatalogueProductOrAGroup) {
 class StationFolderTest : public FolderTest {
 protected:
     // The tool runs in this process: a database it attached would outlive the test's folder.
-    void TearDown() override { orvmat::Session::instance().detach("SMALL_WOST"); }
+    void TearDown() override { orvmat::Session::GetInstance().detach("SMALL_WOST"); }
 
     void SetUp() override {
         folder.write("Catalogs/SMALL_WOST.inf",
@@ -178,7 +178,7 @@ TEST_F(StationFolderTest, UnusableCataloguesTellWhy) {
                                                  {"Waermeuebertrager", "no table \"Waermeuebertrager\""},
                                                  {"Logik.Auswahl1_1", "its selection tree is empty"}};
     for (const auto& [table, reason] : cases) {
-        orvmat::Session::instance().detach("SMALL_WOST");
+        orvmat::Session::GetInstance().detach("SMALL_WOST");
         const QString renamed = "table Heizung.Wohnungsstationen." + table;
         QByteArray source = smallCatalogue(2);
         source.replace((renamed + '\n').toUtf8(), (renamed + "_weg\n").toUtf8());

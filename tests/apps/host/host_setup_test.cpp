@@ -72,11 +72,11 @@ TEST_F(HostSetupTest, AnInstallationWithMissingPartsSaysWhichAndWhere) {
                                     [](const HostVariable& v) { return v.name == "EXTRA_VAR"; });
     ASSERT_NE(extra, variables.end());
     EXPECT_EQ(extra->value, "7");
-    COrvaneInstallation::Current().Clear();
+    COrvaneInstallation::GetInstance().Clear();
 }
 
 TEST_F(HostSetupTest, TheVariablesEditorWritesOnlyChangesWithTheModulesSaveType) {
-    COrvaneInstallation::Current().Clear();
+    COrvaneInstallation::GetInstance().Clear();
     COrvaneVarsMgr::GetInstance().Reset();
     QList<HostVariable> variables = HostVariables::Read();
     for (HostVariable& v : variables) {
@@ -96,7 +96,7 @@ TEST_F(HostSetupTest, TheVariablesEditorWritesOnlyChangesWithTheModulesSaveType)
 }
 
 TEST_F(HostSetupTest, SymbolOptionsRoundTripThroughTheHostVariables) {
-    COrvaneInstallation::Current().Clear();
+    COrvaneInstallation::GetInstance().Clear();
     COrvaneVarsMgr::GetInstance().Reset();
     EXPECT_EQ(HostVariables::ReadSymbolOptions(), SymbolOptions{}); // nothing set: the window's defaults
     const SymbolOptions changed{false, true, 0x123456};

@@ -37,17 +37,17 @@ TEST_F(AppTest, TheModuleDescriptorNamesTheFileHoldingTheModule) {
 }
 
 TEST_F(AppTest, TheSettingsKeyStartsWithTheInstallationsBasePath) {
-    ASSERT_TRUE(COrvaneInstallation::Current().Load(
+    ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(
         folder.write("inst.inf", "Installation { RegistryBasePath = \"Firma\\\\Suite\\\\\" }\n")));
     StartAs(QString());
     EXPECT_EQ(theApp.m_regPath, "Firma\\Suite\\OrvanePlanungUI20\\");
 
-    ASSERT_TRUE(COrvaneInstallation::Current().Load(
+    ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(
         folder.write("no-sep.inf", "Installation { RegistryBasePath = \"Firma\" }\n")));
     theApp.InitInstance();
     EXPECT_EQ(theApp.m_regPath, "Firma\\OrvanePlanungUI20\\");
 
-    COrvaneInstallation::Current().Clear();
+    COrvaneInstallation::GetInstance().Clear();
     theApp.InitInstance();
     EXPECT_EQ(theApp.m_regPath, "OrvanePlanungUI20\\");
 }

@@ -28,7 +28,7 @@ protected:
         HostDetection::SetRevitProgramFolder(QString());
         qputenv("ORVANE_LANGUAGE", m_previousLanguage);
         CTranslationManager::GetInstance().Reload();
-        COrvaneInstallation::Current().Clear();
+        COrvaneInstallation::GetInstance().Clear();
     }
 
 private:

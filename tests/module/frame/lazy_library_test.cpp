@@ -33,7 +33,7 @@ private:
 class LazyLibraryTest : public StartedModuleTest {
 protected:
     void SetUp() override {
-        COrvaneInstallation::Current().Clear();
+        COrvaneInstallation::GetInstance().Clear();
         StartAs(QString());
     }
     CRecordingUiServices ui;

@@ -56,13 +56,13 @@ protected:
     void SetUp() override {
         m_previousLanguage = qgetenv("ORVANE_LANGUAGE");
         SetLanguage("de");
-        ASSERT_TRUE(COrvaneInstallation::Current().Load(
+        ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(
             folder.write("inst.inf", "Installation { RegistryBasePath = \"Firma\\\\Suite\\\\\" }\n")));
         ASSERT_NE(theApp.InitInstance(), 0);
     }
     void TearDown() override {
         SetLanguage(m_previousLanguage);
-        COrvaneInstallation::Current().Clear();
+        COrvaneInstallation::GetInstance().Clear();
     }
     static void SetLanguage(const QByteArray& language) {
         qputenv("ORVANE_LANGUAGE", language);

@@ -48,8 +48,8 @@ protected:
             orvmat::SourceError error;
             ASSERT_TRUE(orvmat::readCatalogueSource(source.toStdString(), parsed, error)) << error.toString();
             ASSERT_TRUE(orvmat::writeDatabase(parsed, db.toStdString(), error)) << error.toString();
-            ASSERT_TRUE(orvmat::Session::instance().attach(sample.key, db.toStdString()))
-                << orvmat::Session::instance().lastError();
+            ASSERT_TRUE(orvmat::Session::GetInstance().attach(sample.key, db.toStdString()))
+                << orvmat::Session::GetInstance().lastError();
             databases << db;
             items.push_back({QString::fromLatin1(sample.displayName), QString::fromLatin1(sample.key), root});
         }
@@ -60,7 +60,7 @@ protected:
     }
     void TearDown() override {
         for (const Sample& sample : kSamples)
-            orvmat::Session::instance().detach(sample.key);
+            orvmat::Session::GetInstance().detach(sample.key);
     }
 
     // Every entry of the tree that has no children: the products the wizard offers.
@@ -207,7 +207,7 @@ TEST_F(SampleCatalogsTest, ProductsAreFoundAgainByTheirKeys) {
 
 TEST_F(SampleCatalogsTest, AFileThatIsNoDatabaseIsSkipped) {
     const QString bogus = folder.write("bogus.omdb", "this is no database\n");
-    EXPECT_FALSE(orvmat::Session::instance().attach("BOGUS", bogus.toStdString()));
+    EXPECT_FALSE(orvmat::Session::GetInstance().attach("BOGUS", bogus.toStdString()));
     FixedCatalogs withBogus({{"Bogus", "BOGUS", folder.path()}, {"Auenhof", "AUENHOF_WOST", folder.path()}},
                             WoSt::LibraryMaterialDb());
     WoSt::tCatalogList list;

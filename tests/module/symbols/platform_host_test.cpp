@@ -67,11 +67,11 @@ class PlatformHostTest : public orvane::test::FolderTest {
 protected:
     void load(const QByteArray& installation) {
         const QString path = folder.write(QStringLiteral("installation.inf"), installation);
-        ASSERT_TRUE(COrvaneInstallation::Current().Load(path));
+        ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(path));
         forgetHostState();
     }
     ~PlatformHostTest() override {
-        COrvaneInstallation::Current().Clear();
+        COrvaneInstallation::GetInstance().Clear();
         forgetHostState();
     }
     static void forgetHostState() {

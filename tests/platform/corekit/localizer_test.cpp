@@ -5,7 +5,7 @@
 
 TEST(Localizer, VersionNameAndRegionComeFromTheInstallationUnlessOverridden) {
     orvane::test::TestFolder folder;
-    auto& inst = COrvaneInstallation::Current();
+    auto& inst = COrvaneInstallation::GetInstance();
     ASSERT_TRUE(
         inst.Load(folder.write("i.inf", "Installation { VersionName = \"OrvaneDT\" Region = \"UKR\" }\n")));
     EXPECT_EQ(CLocalizer::instance().GetVersionName(), "OrvaneDT");

@@ -33,11 +33,11 @@ class HostVariablesTest : public FolderTest {
 protected:
     void SetUp() override {
         installFile = folder.write("inst/installation.inf", kInstallation);
-        ASSERT_TRUE(COrvaneInstallation::Current().Load(installFile));
+        ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(installFile));
         vars().Reset();
     }
     void TearDown() override {
-        COrvaneInstallation::Current().Clear();
+        COrvaneInstallation::GetInstance().Clear();
         vars().Reset();
     }
     static COrvaneVarsMgr& vars() { return COrvaneVarsMgr::GetInstance(); }
@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_F(HostVariablesTest, InstallationFileGivesFoldersAndNames) {
-    const auto& inst = COrvaneInstallation::Current();
+    const auto& inst = COrvaneInstallation::GetInstance();
     const QString root = QDir(folder.path()).filePath("inst");
     EXPECT_EQ(inst.RootFolder(), root);
     EXPECT_EQ(inst.ProgramFolder(), root + "/bin");
@@ -114,7 +114,7 @@ TEST_F(HostVariablesTest, KeptValuesBelongToTheSettingsFileInUse) {
 
 TEST(InstallationFile, AFileThatCannotBeReadKeepsThePreviousInstallation) {
     orvane::test::TestFolder folder;
-    auto& inst = COrvaneInstallation::Current();
+    auto& inst = COrvaneInstallation::GetInstance();
     ASSERT_TRUE(inst.Load(folder.write("good.inf", "Installation { Region = \"CHE\" }\n")));
     QString error;
     EXPECT_FALSE(inst.Load(folder.write("bad.inf", "Installation { Region = \"x\"\n"), &error));
@@ -128,7 +128,7 @@ TEST(InstallationFile, AFileThatCannotBeReadKeepsThePreviousInstallation) {
 
 TEST(InstallationFile, TheEnvironmentNamesTheFileWhenTheHostDidNot) {
     orvane::test::TestFolder folder;
-    auto& inst = COrvaneInstallation::Current();
+    auto& inst = COrvaneInstallation::GetInstance();
     inst.Clear();
     qputenv("ORVANE_INSTALLATION",
             folder.write("env.inf", "Installation { VersionName = \"Env\" }\n").toUtf8());
@@ -139,7 +139,7 @@ TEST(InstallationFile, TheEnvironmentNamesTheFileWhenTheHostDidNot) {
 }
 
 TEST(InstallationFile, TheSampleInstallationLoads) {
-    auto& inst = COrvaneInstallation::Current();
+    auto& inst = COrvaneInstallation::GetInstance();
     QString error;
     ASSERT_TRUE(inst.Load(orvane::test::sampleInstallationPath("installation.inf"), &error))
         << error.toStdString();

@@ -106,7 +106,7 @@ TEST_F(CatalogManagerTest, FiltersByKindAndTheOptionalConditions) {
 
 TEST_F(CatalogManagerTest, TheInstallationNamesTheFolderAndReloadSeesChanges) {
     manager()->setCatalogFolder(QString());
-    ASSERT_TRUE(COrvaneInstallation::Current().Load(folder.write(
+    ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(folder.write(
         "inst/installation.inf", "Installation { Folders { Catalogs = \"..\\\\Kataloge\" } }\n")));
     EXPECT_EQ(manager()->getCatalogFolder(), base());
     EXPECT_EQ(manager()->getAllCatalogs().size(), 3);
@@ -115,17 +115,17 @@ TEST_F(CatalogManagerTest, TheInstallationNamesTheFolderAndReloadSeesChanges) {
     EXPECT_EQ(manager()->findCatalogInfo("NEU"), nullptr) << "kept until reload";
     manager()->reload();
     EXPECT_NE(manager()->findCatalogInfo("NEU"), nullptr);
-    COrvaneInstallation::Current().Clear();
+    COrvaneInstallation::GetInstance().Clear();
 }
 
 TEST(SampleCatalogues, TheSampleInstallationKnowsItsManufacturerCatalogue) {
     ASSERT_TRUE(
-        COrvaneInstallation::Current().Load(orvane::test::sampleInstallationPath("installation.inf")));
+        COrvaneInstallation::GetInstance().Load(orvane::test::sampleInstallationPath("installation.inf")));
     orvCatalogManager::getInstance()->reload();
     const orvCatalogInfo* valves = orvCatalogManager::getInstance()->findCatalogInfo("<ORV_HZ_ARMATUREN>");
     ASSERT_NE(valves, nullptr);
     EXPECT_TRUE(QFileInfo::exists(valves->getStrRootPath() + "/Symbole/Hersteller_Armaturen.inf"));
     EXPECT_TRUE(orvCatalogManager::getInstance()->getLoadErrors().isEmpty());
-    COrvaneInstallation::Current().Clear();
+    COrvaneInstallation::GetInstance().Clear();
     orvCatalogManager::getInstance()->reload();
 }

@@ -49,7 +49,7 @@ protected:
     }
 
     // The session the loaded database library shares with this program.
-    static orvmat::Session& session() { return orvmat::Session::instance(); }
+    static orvmat::Session& session() { return orvmat::Session::GetInstance(); }
 
     // The version text of the attached database, empty when it cannot be read.
     static QString attachedVersion() {

@@ -134,7 +134,7 @@ TEST_F(OrvMatTest, SelectionModelOffersTheSourceRowsWithTheListsQuantities) {
     OrvMat_ListAdd(list.get(), 1.0, OrvMat_IdOfKey("ART_PIPE"), 4);
     OrvMat_ListAdd(list.get(), 2.0, OrvMat_IdOfKey("ART_PIPE"), 0);
 
-    orvmat::Session::TableRef source = orvmat::Session::instance().table(accessories);
+    orvmat::Session::TableRef source = orvmat::Session::GetInstance().table(accessories);
     ASSERT_TRUE(source.db);
     auto model = orvmat::SelectionModel::fromList(*list, *source.db, source.table);
     ASSERT_EQ(model.lines().size(), 3u);
