@@ -106,10 +106,10 @@ TEST_F(LazyLibraryTest, TheMaterialLibraryReportsThroughTheModuleFlag) {
     CLazyLibrary& orvMat = OrvMatLibrary();
     orvMat.Reset();
     g_loadErrorShown = 0;
-    if (orvMat.IsAvailable())
-        GTEST_SKIP() << "a material library lies beside the test program";
+    // The library lies beside CoreKit in the build, so a function it lacks makes the report.
+    const char* function = orvMat.IsAvailable() ? "OrvMat_NoSuchFunction" : "OrvMat_SelectDatabase";
+    EXPECT_EQ(orvMat.Call<int(const char*)>(function, "KEY"), 0);
     EXPECT_EQ(g_loadErrorShown, 1);
-    EXPECT_EQ(orvMat.Call<int(const char*)>("OrvMat_SelectDatabase", "KEY"), 0);
     EXPECT_EQ(ui.MessageCount(), 1);
     orvMat.Reset();
 }
