@@ -159,10 +159,6 @@
         <translation>Temperature, supply</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Anforderung Fußbodenheizung</source>
         <translation>Floor-heating requirement</translation>
     </message>
@@ -237,10 +233,6 @@
     <message>
         <source>Produktbild</source>
         <translation>Product picture</translation>
-    </message>
-    <message>
-        <source>Beschreibung</source>
-        <translation>Description</translation>
     </message>
     <message>
         <source>Datenblatt ...</source>

@@ -4,46 +4,6 @@
 <context>
     <name>OrvanePlanungUI</name>
     <message>
-        <source>Symbole</source>
-        <translation>Symbols</translation>
-    </message>
-    <message>
-        <source>zurück</source>
-        <translation>back</translation>
-    </message>
-    <message>
-        <source>weiter</source>
-        <translation>next</translation>
-    </message>
-    <message>
-        <source>Optionen</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Symbol suchen</source>
-        <translation>Find symbol</translation>
-    </message>
-    <message>
-        <source>Nächstes Symbol suchen</source>
-        <translation>Find next symbol</translation>
-    </message>
-    <message>
-        <source>Seiten</source>
-        <translation>Pages</translation>
-    </message>
-    <message>
-        <source>Symbolsuche</source>
-        <translation>Symbol search</translation>
-    </message>
-    <message>
-        <source>Text eingeben</source>
-        <translation>Enter text</translation>
-    </message>
-    <message>
-        <source>'%s' wurde nicht gefunden.</source>
-        <translation>'%s' was not found.</translation>
-    </message>
-    <message>
         <source>Symbolhilfe</source>
         <translation>Symbol help</translation>
     </message>
@@ -74,10 +34,6 @@
     <message>
         <source>Blockname</source>
         <translation>block name</translation>
-    </message>
-    <message>
-        <source>Eigenschaften</source>
-        <translation>Properties</translation>
     </message>
     <message>
         <source>Namen</source>
@@ -138,10 +94,6 @@
     <message>
         <source>Kürzel</source>
         <translation>Abbreviation</translation>
-    </message>
-    <message>
-        <source>Beschreibung</source>
-        <translation>Description</translation>
     </message>
     <message>
         <source>Befehl absetzen</source>
@@ -220,10 +172,6 @@
         <translation>without Z</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Datei wählen</source>
         <translation>Choose file</translation>
     </message>
@@ -254,10 +202,6 @@
     <message>
         <source>Zeichnung ist schon vorhanden. Überschreiben?</source>
         <translation>The drawing exists already. Overwrite?</translation>
-    </message>
-    <message>
-        <source>Änderungen konnten nicht gespeichert werden.</source>
-        <translation>The changes could not be saved.</translation>
     </message>
 </context>
 </TS>

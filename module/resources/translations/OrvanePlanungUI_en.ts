@@ -61,5 +61,61 @@
         <source>Materialliste der Station</source>
         <translation>Material list of the station</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Symbole</source>
+        <translation>Symbols</translation>
+    </message>
+    <message>
+        <source>zurück</source>
+        <translation>back</translation>
+    </message>
+    <message>
+        <source>weiter</source>
+        <translation>next</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Symbol suchen</source>
+        <translation>Find symbol</translation>
+    </message>
+    <message>
+        <source>Nächstes Symbol suchen</source>
+        <translation>Find next symbol</translation>
+    </message>
+    <message>
+        <source>Seiten</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Symbolsuche</source>
+        <translation>Symbol search</translation>
+    </message>
+    <message>
+        <source>Text eingeben</source>
+        <translation>Enter text</translation>
+    </message>
+    <message>
+        <source>'%s' wurde nicht gefunden.</source>
+        <translation>'%s' was not found.</translation>
+    </message>
+    <message>
+        <source>Eigenschaften</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Änderungen konnten nicht gespeichert werden.</source>
+        <translation>The changes could not be saved.</translation>
+    </message>
 </context>
 </TS>

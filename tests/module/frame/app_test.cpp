@@ -4,7 +4,11 @@
 #include "frame/resource_scope.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QXmlStreamReader>
 
 #include <stdexcept>
 
@@ -67,6 +71,43 @@ TEST_F(AppTest, TheEnglishTranslationShipsWithTheModule) {
     EXPECT_EQ(ModuleText("Kein Eintrag hierfür"), "Kein Eintrag hierfür");
     EXPECT_EQ(ModuleText("@Kontext@Ohne Übersetzung"), "Ohne Übersetzung");
     EXPECT_EQ(ModuleDataText("@Gewerk@Heizung"), "Heating");
+}
+
+// Every English text of the module's Linguist files, shared ones and those of the parts alike,
+// reaches the module's lookup (an entry kept once in the shared file serves every part).
+TEST_F(AppTest, EveryEnglishEntryOfTheModulesFilesIsFound) {
+    StartAs(QString(), "en");
+    const QDir folder(QStringLiteral(ORVANE_SOURCE_DIR "/module/resources/translations"));
+    const QStringList files = folder.entryList({QStringLiteral("OrvanePlanungUI*_en.ts")}, QDir::Files);
+    ASSERT_GE(files.size(), 2);
+    int checked = 0;
+    QHash<QString, QString> fileOf;
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
+        QXmlStreamReader xml(&file);
+        QString source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"source") {
+                source = xml.readElementText();
+                // One entry serves every part: a text kept in two files would drift apart.
+                EXPECT_FALSE(fileOf.contains(source)) << qPrintable(source) << " in " << qPrintable(name)
+                                                      << " and " << qPrintable(fileOf.value(source));
+                fileOf.insert(source, name);
+            } else if (xml.name() == u"translation" &&
+                       xml.attributes().value(QStringLiteral("type")).isEmpty()) {
+                const QString english = xml.readElementText();
+                if (english.isEmpty())
+                    continue;
+                EXPECT_EQ(ModuleText(source.toUtf8().constData()), english) << qPrintable(name);
+                ++checked;
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << qPrintable(name) << ": " << qPrintable(xml.errorString());
+    }
+    EXPECT_GT(checked, 100);
 }
 
 TEST_F(AppTest, StartUpRunsOnceUntilStopped) {
