@@ -1,8 +1,12 @@
 #include "registry.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
+
+Q_LOGGING_CATEGORY(lcSettings, "orvane.settings")
 
 namespace {
 
@@ -31,7 +35,21 @@ QString OrvaneSettingsFile() {
 }
 
 std::unique_ptr<QSettings> OpenOrvaneSettings() {
-    return std::make_unique<QSettings>(OrvaneSettingsFile(), QSettings::IniFormat);
+    const QString file = OrvaneSettingsFile();
+    // QSettings reads its file whole on first use: a FIFO there would wait for a writer for
+    // ever and a device would never end. Such a file is left alone: the settings object gets a
+    // name below it, which can be neither read nor created, so every write reports failure. A
+    // folder needs no such help: QSettings can neither read nor replace it.
+    const QFileInfo info(file);
+    if (info.exists() && (!info.isFile() || info.size() > kMaxSettingsFileBytes)) {
+        qCWarning(lcSettings).noquote()
+            << file
+            << (info.isFile() ? "is too large to be a settings file"
+                              : "is no regular file; settings are not read or kept");
+        if (!info.isDir())
+            return std::make_unique<QSettings>(file + QStringLiteral("/unusable.ini"), QSettings::IniFormat);
+    }
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
 QString RegistryKeyToGroup(const QString& key) {

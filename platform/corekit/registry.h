@@ -21,9 +21,14 @@ using DWORD = quint32;
 // Only the current user's settings exist here; the root is kept so that calls read as usual.
 enum HKEY { HKEY_CURRENT_USER = 1 };
 
+// A settings file larger than this is not read (the user's settings are a few kilobytes).
+inline constexpr qint64 kMaxSettingsFileBytes = qint64(16) << 20;
+
 // The settings file in use right now.
 QString OrvaneSettingsFile();
 // A settings object on that file (INI format). Callers that write must sync and check status.
+// When the name leads to no regular file (a folder, FIFO or device) or to one larger than
+// kMaxSettingsFileBytes, the object reads nothing and cannot be written, and a warning says so.
 std::unique_ptr<QSettings> OpenOrvaneSettings();
 // The group path of a registry key ("A\\B\\" -> "A/B").
 QString RegistryKeyToGroup(const QString& key);

@@ -2,8 +2,12 @@
 
 #include "test_folder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <sys/stat.h>
 
 using orvane::test::FolderTest;
 using orvane::test::TestFolder;
@@ -90,6 +94,23 @@ TEST(RegistryRedirection, EachCallFollowsTheCurrentSettingsFile) {
     EXPECT_EQ(RegQueryValueW(HKEY_CURRENT_USER, kKey, "Where", where), 1);
     EXPECT_EQ(where, "first");
     EXPECT_TRUE(QFile::exists(firstFile));
+}
+
+TEST(RegistryFailure, ASettingsNameThatIsNoRegularFileIsNeitherReadNorWritten) {
+    TestFolder folder;
+    const QString fifo = folder.path() + "/fifo.ini";
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString directory = folder.path() + "/folder.ini";
+    ASSERT_TRUE(QDir().mkpath(directory));
+    for (const QString& settings : {fifo, directory}) {
+        SCOPED_TRACE(settings.toStdString());
+        qputenv("ORVANE_SETTINGS_FILE", settings.toUtf8());
+        // Reading the FIFO would block this test for ever.
+        QString value;
+        EXPECT_EQ(RegQueryValueW(HKEY_CURRENT_USER, kKey, "V", value), 0);
+        EXPECT_EQ(RegSetValueW(HKEY_CURRENT_USER, kKey, "V", DWORD(1)), 0);
+    }
+    EXPECT_TRUE(QFileInfo(directory).isDir());
 }
 
 TEST(RegistryFailure, AWriteThatCannotReachTheDiskReportsFailure) {
