@@ -15,7 +15,12 @@ void CSymbolButton::SetSlideFile(const QString& file) {
     // On the button face the slide's foreground colours draw black.
     m_pSlide->SetForegroundColor(0x000000);
     m_pSlide->Load(QString(), file);
-    m_scaledValid = false;
+    m_scaledSlide = QPixmap();
+}
+
+void CSymbolButton::SetKeepDrawing(bool keep) {
+    m_keepDrawing = keep;
+    m_scaledSlide = QPixmap();
 }
 
 void CSymbolButton::SetMarkCorner(int mark, int scale) {
@@ -32,40 +37,50 @@ bool CSymbolButton::event(QEvent* event) {
     return handled;
 }
 
-const QImage& CSymbolButton::ScaledSlide(const QRect& target) {
-    if (m_scaledValid && m_scaledFor == target)
+const QPixmap& CSymbolButton::ScaledSlide(const QSize& deviceSize, qreal ratio) {
+    if (!m_scaledSlide.isNull() && m_scaledFor == deviceSize && m_scaledRatio == ratio)
         return m_scaledSlide;
-    m_scaledFor = target;
-    m_scaledValid = true;
-    m_scaledSlide = QImage(target.size() + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
+    m_scaledFor = deviceSize;
+    m_scaledRatio = ratio;
+    m_scaledSlide = QPixmap(deviceSize + QSize(2, 2));
     m_scaledSlide.fill(Qt::transparent);
-    QPainter painter(&m_scaledSlide);
-    m_pSlide->Draw(painter, QRect(QPoint(1, 1), target.size()), 0);
+    {
+        QPainter painter(&m_scaledSlide);
+        m_pSlide->Draw(painter, QRect(QPoint(1, 1), deviceSize), 0);
+    }
+    m_scaledSlide.setDevicePixelRatio(ratio);
     return m_scaledSlide;
+}
+
+void CSymbolButton::PaintSlide(QPainter& painter, const QRect& client) {
+    // The slide is mapped onto device pixels, so that on a high-density screen its lines keep
+    // their full detail instead of being drawn on the coarser logical grid. Where the painter
+    // only moves and scales, its scale says how many device pixels a logical one covers, also
+    // where the device says otherwise (a widget rendered into an image of a higher ratio).
+    const QTransform& transform = painter.deviceTransform();
+    const bool scalesOnly = transform.type() <= QTransform::TxScale && transform.m11() > 0 &&
+                            qFuzzyCompare(transform.m11(), transform.m22());
+    const qreal ratio = scalesOnly ? transform.m11() : painter.device()->devicePixelRatioF();
+    const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
+                             QSize(qRound(client.width() * ratio), qRound(client.height() * ratio)));
+    if (scalesOnly && m_keepDrawing) {
+        // The kept drawing has one pixel of room on every side (rounding may put a line end
+        // just beyond the rectangle); its pixel ratio makes it cover device pixels one to one.
+        painter.drawPixmap(QPointF(deviceClient.topLeft() - QPoint(1, 1)) / ratio,
+                           ScaledSlide(deviceClient.size(), ratio));
+        return;
+    }
+    painter.save();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    m_pSlide->Draw(painter, deviceClient, 0);
+    painter.restore();
 }
 
 void CSymbolButton::PaintButton(QPainter& painter) {
     CDesktopButton::PaintButton(painter);
     const QRect client = rect().adjusted(1, 1, -1, -1);
-
-    // The slide is mapped onto device pixels, so that on a high-density screen its lines keep
-    // their full detail instead of being drawn on the coarser logical grid.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.save();
-    painter.scale(1.0 / ratio, 1.0 / ratio);
-    const QRect deviceClient(QPoint(qRound(client.left() * ratio), qRound(client.top() * ratio)),
-                             QSize(qRound(client.width() * ratio), qRound(client.height() * ratio)));
-    // Where this painter maps device pixels one to one (a window's paint), the drawing kept for
-    // this rectangle is copied over the face, with one pixel of room on every side: rounding
-    // may put a line end just beyond the rectangle. Painters that scale further (a widget
-    // rendered into an image of a higher ratio) get the slide drawn through their scaling.
-    if (painter.deviceTransform().type() <= QTransform::TxTranslate) {
-        if (m_pSlide->IsLoaded())
-            painter.drawImage(deviceClient.topLeft() - QPoint(1, 1), ScaledSlide(deviceClient));
-    } else {
-        m_pSlide->Draw(painter, deviceClient, 0);
-    }
-    painter.restore();
+    if (m_pSlide->IsLoaded())
+        PaintSlide(painter, client);
 
     if (m_bMarkCorner) {
         painter.save();

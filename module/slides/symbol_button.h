@@ -5,7 +5,7 @@
 
 #include "corekit/widgets/desktop_button.h"
 
-#include <QImage>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -26,6 +26,13 @@ public:
     void SetSlideFile(const QString& file);
     void SetMarkCorner(int mark, int scale);
 
+    // Whether the slide's drawing is kept between paints (the default); without, every paint
+    // draws the slide anew, as it always does for a painter that rotates or shears.
+    void SetKeepDrawing(bool keep);
+    // The drawing kept from the last paint: the slide at device pixels, with one pixel of room
+    // on every side and the painter's scale as its pixel ratio; null when none is kept.
+    const QPixmap& KeptDrawing() const { return m_scaledSlide; }
+
     const QString& SlideFile() const { return m_slideFile; }
     const CSlide& Slide() const { return *m_pSlide; }
     int MarkCorner() const { return m_bMarkCorner; }
@@ -37,15 +44,17 @@ protected:
     void PaintButton(QPainter& painter) override;
 
 private:
-    // The slide drawn for the device rectangle target, kept until the rectangle, the pixel
-    // ratio or the slide changes: a repaint then only copies it over the face.
-    const QImage& ScaledSlide(const QRect& target);
+    void PaintSlide(QPainter& painter, const QRect& client);
+    // The slide drawn for `deviceSize` device pixels at `ratio` of them per logical pixel, kept
+    // until the size, the ratio or the slide changes: a repaint then only copies it.
+    const QPixmap& ScaledSlide(const QSize& deviceSize, qreal ratio);
 
     int m_bMarkCorner = 0;
     int m_bScaleMark = 0;
     std::unique_ptr<CSlide> m_pSlide;
     QString m_slideFile;
-    QImage m_scaledSlide; // transparent where the face shows through
-    QRect m_scaledFor;
-    bool m_scaledValid = false;
+    bool m_keepDrawing = true;
+    QPixmap m_scaledSlide; // transparent where the face shows through
+    QSize m_scaledFor;
+    qreal m_scaledRatio = 0;
 };

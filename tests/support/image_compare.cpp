@@ -41,14 +41,40 @@ QString FlatName(const QString& name) {
     return QString(name).replace(u'/', u'_');
 }
 
-// Beside the image, the file scripts/accept-references reads to know where it belongs.
 void WriteBeside(const QString& name, const char* suffix, const QImage& image) {
     QDir folder(ImageOutputFolder());
     folder.mkpath(QStringLiteral("."));
     image.save(folder.filePath(FlatName(name) + QString::fromLatin1(suffix)), "PNG");
-    QFile target(folder.filePath(FlatName(name) + QStringLiteral(".target")));
+}
+
+// Beside the images of a reference that failed, the file scripts/accept-references reads to
+// know where the actual image belongs.
+void WriteTarget(const QString& name) {
+    QFile target(QDir(ImageOutputFolder()).filePath(FlatName(name) + QStringLiteral(".target")));
     if (target.open(QIODevice::WriteOnly))
         target.write(QStringLiteral("tests/data/%1.png\n").arg(name).toUtf8());
+}
+
+// Compares two images of the format ARGB32; on a mismatch writes the actual image and, when
+// the sizes agree, the difference image.
+::testing::AssertionResult Compare(const QImage& actual, const QImage& expected, const QString& name,
+                                   ImageTolerance tolerance) {
+    if (expected.size() != actual.size()) {
+        WriteBeside(name, ".actual.png", actual);
+        return ::testing::AssertionFailure()
+               << name.toStdString() << ": size " << actual.width() << "x" << actual.height()
+               << " instead of " << expected.width() << "x" << expected.height();
+    }
+    qsizetype differing = 0;
+    const QImage diff = DifferenceImage(actual, expected, tolerance.channel, differing);
+    const qsizetype allowed = qsizetype(tolerance.fraction * actual.width() * actual.height());
+    if (differing <= allowed)
+        return ::testing::AssertionSuccess();
+    WriteBeside(name, ".actual.png", actual);
+    WriteBeside(name, ".diff.png", diff);
+    return ::testing::AssertionFailure()
+           << name.toStdString() << ": " << differing << " pixels differ, " << allowed
+           << " allowed; actual and difference images are in " << ImageOutputFolder().toStdString();
 }
 
 } // namespace
@@ -67,26 +93,25 @@ QString ImageOutputFolder() {
     const QImage reference = QImage(referencePath).convertToFormat(QImage::Format_ARGB32);
     if (reference.isNull()) {
         WriteBeside(name, ".actual.png", actual);
+        WriteTarget(name);
         return ::testing::AssertionFailure()
                << "no reference image " << referencePath.toStdString() << "; the actual image is in "
                << ImageOutputFolder().toStdString();
     }
-    if (reference.size() != actual.size()) {
-        WriteBeside(name, ".actual.png", actual);
-        return ::testing::AssertionFailure()
-               << name.toStdString() << ": size " << actual.width() << "x" << actual.height()
-               << " instead of " << reference.width() << "x" << reference.height();
-    }
-    qsizetype differing = 0;
-    const QImage diff = DifferenceImage(actual, reference, tolerance.channel, differing);
-    const qsizetype allowed = qsizetype(tolerance.fraction * actual.width() * actual.height());
-    if (differing <= allowed)
-        return ::testing::AssertionSuccess();
-    WriteBeside(name, ".actual.png", actual);
-    WriteBeside(name, ".diff.png", diff);
-    return ::testing::AssertionFailure()
-           << name.toStdString() << ": " << differing << " pixels differ, " << allowed
-           << " allowed; actual and difference images are in " << ImageOutputFolder().toStdString();
+    const ::testing::AssertionResult result = Compare(actual, reference, name, tolerance);
+    if (!result)
+        WriteTarget(name);
+    return result;
+}
+
+::testing::AssertionResult MatchesImage(const QImage& actual, const QImage& expected, const QString& name,
+                                        ImageTolerance tolerance) {
+    const ::testing::AssertionResult result =
+        Compare(actual.convertToFormat(QImage::Format_ARGB32),
+                expected.convertToFormat(QImage::Format_ARGB32), name, tolerance);
+    if (!result)
+        WriteBeside(name, ".expected.png", expected);
+    return result;
 }
 
 } // namespace orvane::test

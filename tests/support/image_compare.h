@@ -29,6 +29,11 @@ constexpr ImageTolerance kLineDrawingTolerance{24, 0.002};
 ::testing::AssertionResult MatchesReference(const QImage& actual, const QString& name,
                                             ImageTolerance tolerance = {});
 
+// Compares an image with another painted in the same test; on a mismatch both images and the
+// differing pixels are written as <flat name>.actual.png, .expected.png and .diff.png.
+::testing::AssertionResult MatchesImage(const QImage& actual, const QImage& expected, const QString& name,
+                                        ImageTolerance tolerance = {});
+
 // The folder failing comparisons write to.
 QString ImageOutputFolder();
 

@@ -5,6 +5,7 @@
 #include "image_compare.h"
 #include "test_folder.h"
 
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 
@@ -14,6 +15,7 @@ namespace {
 
 using orvane::test::FolderTest;
 using orvane::test::kLineDrawingTolerance;
+using orvane::test::MatchesImage;
 using orvane::test::MatchesReference;
 
 // A valve-like figure: two triangles meeting in the middle, in blue and red, and a black stem.
@@ -78,6 +80,44 @@ TEST_F(SymbolButtonTest, ReferenceImagesAtScaleOneAndTwo) {
     design.WaitForModalDialog(1, 0);
     EXPECT_TRUE(MatchesReference(design.RenderToImage(1.0),
                                  QStringLiteral("slides/button_design_highlighted"), kLineDrawingTolerance));
+}
+
+// The drawing a button keeps is made at device pixels for the painter's ratio, whatever it is,
+// and paints exactly what the slide drawn anew gives; a new size, ratio or slide makes it again.
+TEST_F(SymbolButtonTest, KeptDrawingPaintsWhatTheSlideDrawnAnewPaintsAtEveryRatio) {
+    const QString valve = folder.filePath(QStringLiteral("valve.sld"));
+    const QString redStem = folder.filePath(QStringLiteral("red_stem.sld"));
+    writeValve(valve);
+    writeValve(redStem, 1);
+    CSymbolButton kept;
+    CSymbolButton anew;
+    anew.SetKeepDrawing(false);
+    const struct {
+        QSize size;
+        qreal ratio;
+        const QString& slide;
+    } steps[] = {
+        {{36, 36}, 2.0, valve},   {{36, 36}, 2.0, valve},   {{48, 40}, 2.0, valve},
+        {{48, 40}, 2.0, redStem}, {{48, 40}, 1.5, redStem}, {{48, 40}, 1.0, redStem},
+    };
+    for (const auto& step : steps) {
+        for (CSymbolButton* button : {&kept, &anew}) {
+            button->resize(step.size);
+            if (button->SlideFile() != step.slide)
+                button->SetSlideFile(step.slide);
+        }
+        const QString name = QStringLiteral("slides/kept_%1x%2_x%3_%4")
+                                 .arg(step.size.width())
+                                 .arg(step.size.height())
+                                 .arg(step.ratio)
+                                 .arg(QFileInfo(step.slide).baseName());
+        EXPECT_TRUE(
+            MatchesImage(kept.RenderToImage(step.ratio), anew.RenderToImage(step.ratio), name, {0, 0.0}));
+        EXPECT_EQ(kept.KeptDrawing().devicePixelRatio(), step.ratio) << qPrintable(name);
+        EXPECT_EQ(kept.KeptDrawing().size(), (step.size - QSize(2, 2)) * step.ratio + QSize(2, 2))
+            << qPrintable(name);
+        EXPECT_TRUE(anew.KeptDrawing().isNull());
+    }
 }
 
 TEST_F(SymbolButtonTest, ScreenPaintingMatchesTheRenderedImage) {
