@@ -102,8 +102,9 @@ TEST_F(UsageTest, HelpSucceedsAndWrongCallsFailWithTwoAndAReason) {
         EXPECT_EQ(result.status, c.status) << c.line;
         EXPECT_TRUE((c.status ? result.err : result.out).contains(QString::fromUtf8(c.said)))
             << c.line << ": " << qPrintable(result.err);
-        if (c.status)
+        if (c.status) {
             EXPECT_FALSE(result.err.isEmpty()) << c.line;
+        }
     }
     EXPECT_FALSE(QFile::exists(folder.filePath("out.png")));
 }

@@ -106,10 +106,12 @@ TEST(OptionRules, EachTypeShowsItsOptionsAndLabels) {
         EXPECT_EQ(rules.valveOptionsShown, c.valveOptions) << c.type;
         EXPECT_EQ(rules.extraOption, c.extra) << c.type;
         EXPECT_EQ(ExtraOptionBinding(c.type), c.binding) << c.type;
-        if (c.firstRadio)
+        if (c.firstRadio) {
             EXPECT_STREQ(rules.radioLabels[0], c.firstRadio) << c.type;
-        if (c.extraLabel)
+        }
+        if (c.extraLabel) {
             EXPECT_STREQ(rules.extraLabel, c.extraLabel) << c.type;
+        }
     }
 }
 

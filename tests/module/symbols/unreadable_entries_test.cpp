@@ -80,10 +80,11 @@ TEST_P(UnreadableEntry, IsNamedWithTheReason) {
     supplied(QStringLiteral("Heizung/a.inf"), symbolFile({"A"}));
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/Slides/A.sld"), "x");
     host.catalogs.insert(QStringLiteral("KAT"), folder.filePath(QStringLiteral("Katalog")));
-    if (QByteArrayView(place.what) == "ListEntry")
+    if (QByteArrayView(place.what) == "ListEntry") {
         ASSERT_TRUE(
             QFile::copy(orvane::test::testDataPath(QStringLiteral("symbols/list-naming-bad-entries.inf")),
                         folder.filePath(QStringLiteral("Support/Symbol Toolbars/Heizung/liste.inf"))));
+    }
     const QString path = folder.filePath(QString::fromLatin1(place.path));
     makeBad(path, entry.kind);
     if (HasFatalFailure())
