@@ -10,7 +10,6 @@
 #include "frame/app.h"
 #include "shellui/desktop_design.h"
 #include "slides/slide_writer.h"
-#include "symbols/node_filters.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
@@ -85,14 +84,17 @@ void BM_FillPage200(benchmark::State& state) {
     QTemporaryDir dir;
     writeLibrary(dir.path());
     BenchHost host(dir.path());
-    SymbolsHost::Install(&host);
-    NodeFilters::ForgetHostValues();
     theApp.m_isAcadHost = 1;
     const HostSymbolLibraryContext library(host);
     CSymbolFileManager manager(library);
     CDesktopDesignManager designs{QString()};
-    SymbolsWindowContext context{
-        &manager, &designs, SymbolViewRules::Platform(), QStringLiteral("OrvaneBench\\"), QString(), 1.0};
+    SymbolsWindowContext context{&manager,
+                                 &designs,
+                                 &host,
+                                 SymbolViewRules::Platform(library.Filters()),
+                                 QStringLiteral("OrvaneBench\\"),
+                                 QString(),
+                                 1.0};
     CDlgSymbols window(context);
     window.resize(400, 2000);
     window.LoadPages();
@@ -104,7 +106,6 @@ void BM_FillPage200(benchmark::State& state) {
     }
     if (window.SymbolButtons().size() != 200)
         state.SkipWithError("the page did not fill");
-    SymbolsHost::Install(nullptr);
 }
 BENCHMARK(BM_FillPage200)->Unit(benchmark::kMillisecond);
 

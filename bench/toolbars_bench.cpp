@@ -7,7 +7,6 @@
 
 #include "symbolui/dlg_symbol_toolbar.h"
 
-#include "symbols/node_filters.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
@@ -79,8 +78,6 @@ struct Toolbar {
                 QStringLiteral(ORVANE_SOURCE_DIR "/data/sample-installation/Support/Slides/Heizung/") + name,
                 heating + QStringLiteral("/Toolbar_/Slides/") + name);
         }
-        SymbolsHost::Install(&host);
-        NodeFilters::ForgetHostValues();
         SymbolToolbarContext context;
         context.fileManager = &files;
         window = std::make_unique<CDlgSymbolToolbar>(context);
@@ -91,10 +88,7 @@ struct Toolbar {
         if (window->UsedButtonCount() != kButtons)
             qFatal("the bench page has %d buttons, not %d", window->UsedButtonCount(), kButtons);
     }
-    ~Toolbar() {
-        window.reset();
-        SymbolsHost::Install(nullptr);
-    }
+    ~Toolbar() { window.reset(); }
 };
 
 // Made on first use and let go in main(), while the application that its window needs still lives.

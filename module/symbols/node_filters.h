@@ -10,18 +10,11 @@ struct SymbolFilterValues;
 // Version and region filters on pages and symbols.
 namespace NodeFilters {
 
-// 1 when the page is shown: version filter, then region filter.
-ORVANE_EXPORT int CheckPageFilters(const CNode* page);
+// 1 when the page is shown: version filter, then region filter. The values come from the
+// context of the manager or check that holds the page.
+ORVANE_EXPORT int CheckPageFilters(const CNode* page, const SymbolFilterValues& values);
 // 1 when the symbol is shown: version filter only.
-ORVANE_EXPORT int CheckSymbolFilters(const CNode* symbol);
-
-// The same on given filter values, as the symbol file manager and the library check apply them.
-int CheckPageFilters(const CNode* page, const SymbolFilterValues& values);
-int CheckSymbolFilters(const CNode* symbol, const SymbolFilterValues& values);
-
-// The version name and region token are fetched from the host once and kept; this forgets
-// them so that the next check fetches again (a new host, a test).
-void ForgetHostValues();
+ORVANE_EXPORT int CheckSymbolFilters(const CNode* symbol, const SymbolFilterValues& values);
 
 // The two rules on given values, used by the checks above.
 bool PassesVersionFilter(const CNode* node, const QString& versionName);

@@ -34,7 +34,7 @@ bool CSymbolFile::IsSupportPath(const QString& path) {
     return path.indexOf(QStringLiteral("/Support/")) > 0 || path.indexOf(QStringLiteral("\\Support\\")) > 0;
 }
 
-int CSymbolFile::Load(TreeReadError* error, const SymbolFilterValues* filters) {
+int CSymbolFile::Load(const SymbolFilterValues& filters, TreeReadError* error) {
     Clear();
     CNode* root = nullptr;
     const int read = TreeItems::ReadFromFile(m_path, root, 0, error);
@@ -46,9 +46,7 @@ int CSymbolFile::Load(TreeReadError* error, const SymbolFilterValues* filters) {
     if (const CNode* pages = m_pRoot->FindChild(QStringLiteral("Pages"))) {
         const QString page = QStringLiteral("Page");
         for (const CNode* p = pages->FindChild(page); p; p = pages->FindChild(page, p))
-            m_nPages +=
-                (filters ? NodeFilters::CheckPageFilters(p, *filters) : NodeFilters::CheckPageFilters(p)) ? 1
-                                                                                                          : 0;
+            m_nPages += NodeFilters::CheckPageFilters(p, filters);
     }
     if (m_nPages == 0)
         return 0;

@@ -26,8 +26,8 @@ public:
     int Create();
     // Reads the file; 0 when it cannot be read or no page passes the page filters (the tree
     // then stays loaded, so that a list file's entries can be read). `error` tells why a read
-    // failed. Without `filters` the host's version and region apply.
-    int Load(TreeReadError* error = nullptr, const SymbolFilterValues* filters = nullptr);
+    // failed. The pages are counted against `filters`, the manager's filter values.
+    int Load(const SymbolFilterValues& filters, TreeReadError* error = nullptr);
     // Writes the tree, in the XML form when the extension ends in 'x'; atomic, so a failed
     // write leaves the file on disk as it was.
     int Save() const;

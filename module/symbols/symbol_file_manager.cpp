@@ -157,9 +157,8 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
     }
 
     CSymbolFile* const previousParent = file->m_pParent;
-    const SymbolFilterValues filters = m_context.Filters();
     TreeReadError error;
-    if (file->Load(&error, &filters)) {
+    if (file->Load(m_context.Filters(), &error)) {
         IndexFile(file);
         m_bIndexChanged = 1;
         if (m_listFiles.value(path) == file)

@@ -53,8 +53,7 @@ QString CSymbolFileManager::UserSettingsPath() const {
 
 void CSymbolFileManager::LoadUserSettings(const QString& path) {
     auto file = std::make_unique<CSymbolFile>(path);
-    const SymbolFilterValues filters = m_context.Filters();
-    if (!file->Load(nullptr, &filters)) {
+    if (!file->Load(m_context.Filters())) {
         // The old file is kept beside as a backup; when even that fails, or the user
         // settings are only looked at, it is left alone and no user settings are held.
         if (!m_userSettingsReadOnly && moveAside(path))

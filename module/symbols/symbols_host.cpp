@@ -32,27 +32,17 @@ public:
     }
 };
 
-ISymbolsHost*& installed() {
-    static ISymbolsHost* host = nullptr;
-    return host;
-}
-
 } // namespace
 
 namespace SymbolsHost {
 
 ISymbolsHost& Get() {
     static PlatformSymbolsHost platform;
-    ISymbolsHost* host = installed();
-    return host ? *host : platform;
+    return platform;
 }
 
-void Install(ISymbolsHost* host) {
-    installed() = host;
-}
-
-int VariableInt(const QString& name, int saveType, int defaultValue) {
-    const auto text = Get().Variable(name, saveType);
+int VariableInt(ISymbolsHost& host, const QString& name, int saveType, int defaultValue) {
+    const auto text = host.Variable(name, saveType);
     if (!text)
         return defaultValue;
     bool ok = false;
@@ -60,8 +50,16 @@ int VariableInt(const QString& name, int saveType, int defaultValue) {
     return ok ? value : defaultValue;
 }
 
+QString VariableText(ISymbolsHost& host, const QString& name, int saveType) {
+    return host.Variable(name, saveType).value_or(QString());
+}
+
+int VariableInt(const QString& name, int saveType, int defaultValue) {
+    return VariableInt(Get(), name, saveType, defaultValue);
+}
+
 QString VariableText(const QString& name, int saveType) {
-    return Get().Variable(name, saveType).value_or(QString());
+    return VariableText(Get(), name, saveType);
 }
 
 std::optional<QString> CatalogManagerRoot(const QString& name) {

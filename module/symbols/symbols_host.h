@@ -26,12 +26,14 @@ public:
 
 namespace SymbolsHost {
 
-// The host in use: the one installed last, else the platform services.
+// The platform services: what the module's process-wide objects are built on. Everything
+// below them is given its host or context by whoever makes it.
 ISymbolsHost& Get();
-// Installs a host (not owned); null returns to the platform services.
-void Install(ISymbolsHost* host);
 
-// Convenience over Get(): an integer variable, `defaultValue` when missing or not a number.
+// An integer variable of `host`, `defaultValue` when missing or not a number.
+int VariableInt(ISymbolsHost& host, const QString& name, int saveType, int defaultValue);
+QString VariableText(ISymbolsHost& host, const QString& name, int saveType);
+// The same of the platform services.
 int VariableInt(const QString& name, int saveType, int defaultValue);
 QString VariableText(const QString& name, int saveType);
 

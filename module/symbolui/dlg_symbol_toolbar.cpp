@@ -20,6 +20,7 @@
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_folders.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbol_toolbar_settings.h"
 #include "symbols/symbols_host.h"
 
@@ -173,6 +174,10 @@ void CDlgSymbolToolbar::UpdateStretchFace() {
         m_stretch->setText(m_stretchButtons ? QStringLiteral("\u2192\u2190") : QStringLiteral("\u2194"));
 }
 
+SymbolFilterValues CDlgSymbolToolbar::Filters() const {
+    return m_context.fileManager ? m_context.fileManager->Context().Filters() : SymbolFilterValues{};
+}
+
 void CDlgSymbolToolbar::LoadPages() {
     m_curFile = -1;
     m_pages->clear();
@@ -187,7 +192,7 @@ void CDlgSymbolToolbar::LoadPages() {
         files->GetFilesForTrade(m_name, m_files, subFolder, 1);
         files->m_bIndexChanged = 0;
     }
-    for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files))
+    for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files, Filters()))
         m_pages->addItem(ModuleDataText(entry.title), QVariant::fromValue(static_cast<void*>(entry.page)));
     m_pageIndexValue = SymbolToolbarSettings::PageIndexValue(m_name);
 
@@ -325,9 +330,11 @@ void CDlgSymbolToolbar::FillPage() {
             slideSize = QSize(m_pBackground->m_width, m_pBackground->m_height);
         CToolbarPlacer placer(frame, fixed, FixedLayoutReferenceSize(page, slideSize));
         const ButtonFace plainFace;
+        const SymbolFilterValues filters = Filters();
         for (const auto& child : page->Children()) {
             const CNode* symbol = child.get();
-            if (symbol->GetName() != QLatin1String("Symbol") || !NodeFilters::CheckSymbolFilters(symbol))
+            if (symbol->GetName() != QLatin1String("Symbol") ||
+                !NodeFilters::CheckSymbolFilters(symbol, filters))
                 continue;
             const ToolbarPlacement placement = placer.Place(symbol, file);
             if (placement.kind == ToolbarPlacement::Kind::Skipped)

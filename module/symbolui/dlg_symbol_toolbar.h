@@ -21,6 +21,7 @@ class CSymbolFile;
 class CSymbolFileManager;
 class CSymbolToolbarManager;
 class QComboBox;
+struct SymbolFilterValues;
 
 // What a symbol toolbar needs of its surroundings.
 struct SymbolToolbarContext {
@@ -108,6 +109,8 @@ protected:
     void reject() override;
 
 private:
+    // The filter values of the file manager's context; none without a manager.
+    SymbolFilterValues Filters() const;
     void CreateControls();
     void PlaceControls();
     void UpdateStretchFace();

@@ -13,6 +13,7 @@
 #include "slides/symbol_button.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
 
 #include "corekit/node.h"
@@ -71,7 +72,8 @@ SymbolsWindowContext SymbolsWindowContext::Module() {
     SymbolsWindowContext context;
     context.manager = CSymbolFileManager::GetInstance();
     context.designs = CDesktopDesignManager::GetInstance();
-    context.rules = SymbolViewRules::Platform();
+    context.host = &SymbolsHost::Get();
+    context.rules = SymbolViewRules::Platform(context.manager->Context().Filters());
     context.regPath = theApp.m_regPath;
     context.supportFolder = SymbolsHost::Get().DefaultFolder(6);
     return context;
@@ -96,7 +98,7 @@ CDlgSymbols::CDlgSymbols(SymbolsWindowContext context, QWidget* parent)
     setObjectName(QStringLiteral("DlgSymbols"));
     setAccessibleName(ModuleText("Symbole"));
     resize(160, 400);
-    m_extras = SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_WINDOW_EXTRAS"), 0, 1) != 0;
+    m_extras = SymbolsHost::VariableInt(*m_context.host, QStringLiteral("SYMBOLE_WINDOW_EXTRAS"), 0, 1) != 0;
     CreateControls();
     if (m_extras)
         CreateExtras();
@@ -203,8 +205,10 @@ void CDlgSymbols::LoadPages() {
     m_pageCount = 0;
     m_curFile = -1;
     m_cmbPages->clear();
-    m_fileListSupport = SymbolsHost::VariableText(QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), 1);
-    const QString standards = SymbolsHost::VariableText(QStringLiteral("SYMBOLS_FILELIST_STANDARDS"), 1);
+    m_fileListSupport =
+        SymbolsHost::VariableText(*m_context.host, QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), 1);
+    const QString standards =
+        SymbolsHost::VariableText(*m_context.host, QStringLiteral("SYMBOLS_FILELIST_STANDARDS"), 1);
     m_files.clear();
     m_context.manager->CollectFiles();
     m_context.manager->GetListedFiles(m_fileListSupport, standards, m_files);
@@ -344,7 +348,7 @@ void CDlgSymbols::FillPage() {
         if (DesignApplies())
             g_cornerMarkColor = kDesignCornerMark;
         const QString slides = SlidesFolderOf(*file);
-        const SymbolColourSettings colours = SymbolColourSettings::FromHost(DesignApplies());
+        const SymbolColourSettings colours = SymbolColourSettings::FromHost(*m_context.host, DesignApplies());
         for (std::size_t i = 0; i < m_placed.size(); ++i) {
             CSymbolButton* button = ButtonAt(i);
             const SymbolButtonSlot& slot = m_placed[i];
@@ -449,7 +453,8 @@ QString CDlgSymbols::SearchCaption() const {
 }
 
 void CDlgSymbols::OnRefreshFileList() {
-    const QString support = SymbolsHost::VariableText(QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), 1);
+    const QString support =
+        SymbolsHost::VariableText(*m_context.host, QStringLiteral("SYMBOLS_FILELIST_SUPPORT"), 1);
     if (!m_fileListSupport.isEmpty() && m_fileListSupport != support)
         LoadPages();
 }

@@ -22,6 +22,7 @@ class CNode;
 class CSymbolButton;
 class CSymbolFile;
 class CSymbolFileManager;
+class ISymbolsHost;
 struct SymbolColourSettings;
 class QComboBox;
 class QFileSystemWatcher;
@@ -36,6 +37,8 @@ class QTimer;
 struct SymbolsWindowContext {
     CSymbolFileManager* manager = nullptr;
     CDesktopDesignManager* designs = nullptr;
+    // Asked for the window's host variables (file lists, extras); must be set.
+    ISymbolsHost* host = nullptr;
     SymbolViewRules rules;
     QString regPath;
     QString supportFolder;

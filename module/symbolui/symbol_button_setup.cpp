@@ -49,11 +49,13 @@ QString SlidesFolderOf(const CSymbolFile& file) {
     return folderOf(file) + QStringLiteral("Slides/");
 }
 
-SymbolColourSettings SymbolColourSettings::FromHost(bool designApplies) {
+SymbolColourSettings SymbolColourSettings::FromHost(ISymbolsHost& host, bool designApplies) {
     SymbolColourSettings settings;
-    settings.markCorner = SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_MARK_CORNER"), 0, 1);
-    settings.useButtonColour = SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), 0, 0);
-    settings.buttonColour = ColorRef(SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_BUTTON_COLOR"), 0, 0));
+    settings.markCorner = SymbolsHost::VariableInt(host, QStringLiteral("SYMBOLE_MARK_CORNER"), 0, 1);
+    settings.useButtonColour =
+        SymbolsHost::VariableInt(host, QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), 0, 0);
+    settings.buttonColour =
+        ColorRef(SymbolsHost::VariableInt(host, QStringLiteral("SYMBOLE_BUTTON_COLOR"), 0, 0));
     settings.designApplies = designApplies;
     return settings;
 }

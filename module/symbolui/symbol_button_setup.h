@@ -7,6 +7,7 @@
 
 class CNode;
 class CSymbolFile;
+class ISymbolsHost;
 
 // What a symbol button shows: its preview file, colours, corner mark and help document,
 // decided from the symbol, the host variables and the desktop design.
@@ -35,8 +36,8 @@ struct SymbolColourSettings {
     ColorRef buttonColour = 0;
     bool designApplies = false;
 
-    // The variables as the host has them (defaults 1, 0, 0).
-    static SymbolColourSettings FromHost(bool designApplies);
+    // The variables as `host` has them (defaults 1, 0, 0).
+    static SymbolColourSettings FromHost(ISymbolsHost& host, bool designApplies);
 };
 
 // Colours of the design look: the face gradient and the corner mark.

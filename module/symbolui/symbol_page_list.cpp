@@ -3,6 +3,7 @@
 #include "frame/app.h"
 #include "symbols/node_filters.h"
 #include "symbols/symbol_file.h"
+#include "symbols/symbol_library_context.h"
 
 #include "corekit/node.h"
 #include "corekit/registry.h"
@@ -17,9 +18,9 @@ QString dialogsKey(const QString& regPath) {
 
 } // namespace
 
-SymbolViewRules SymbolViewRules::Platform() {
-    return {[](const CNode* page) { return NodeFilters::CheckPageFilters(page) != 0; },
-            [](const CNode* symbol) { return NodeFilters::CheckSymbolFilters(symbol) != 0; },
+SymbolViewRules SymbolViewRules::Platform(const SymbolFilterValues& filters) {
+    return {[filters](const CNode* page) { return NodeFilters::CheckPageFilters(page, filters) != 0; },
+            [filters](const CNode* symbol) { return NodeFilters::CheckSymbolFilters(symbol, filters) != 0; },
             [](const QString& text) { return ModuleDataText(text); }};
 }
 

@@ -8,17 +8,19 @@
 
 class CNode;
 class CSymbolFile;
+struct SymbolFilterValues;
 
 // What the symbols window and the toolbars ask about pages and symbols besides the files
 // themselves: which pages and symbols the filters show, and how data texts (display names)
-// read in the user's language. Tests give their own answers; Platform() asks the module.
+// read in the user's language. Tests give their own answers; Platform() applies the filter
+// values of a manager's context and the module's translations.
 struct SymbolViewRules {
     std::function<bool(const CNode* page)> pageShown;
     std::function<bool(const CNode* symbol)> symbolShown;
     std::function<QString(const QString& text)> dataText;
 
-    // The version and region filters and the module's data translations.
-    static SymbolViewRules Platform();
+    // The version and region filters on `filters` and the module's data translations.
+    static SymbolViewRules Platform(const SymbolFilterValues& filters);
 };
 
 // One entry of the pages list: the page's translated display name and its node.

@@ -13,7 +13,7 @@ QString PageTitle(const CNode* page) {
     return page->GetStrLeafValue(QString(), QStringLiteral("DisplayName"), 1, u':');
 }
 
-std::vector<Entry> CollectPages(const std::vector<CSymbolFile*>& files) {
+std::vector<Entry> CollectPages(const std::vector<CSymbolFile*>& files, const SymbolFilterValues& filters) {
     std::vector<Entry> entries;
     for (int index = 0; index < int(files.size()); ++index) {
         const CSymbolFile* file = files[std::size_t(index)];
@@ -22,7 +22,8 @@ std::vector<Entry> CollectPages(const std::vector<CSymbolFile*>& files) {
         if (!pages)
             continue;
         for (const auto& child : pages->Children()) {
-            if (child->GetName() != QLatin1String("Page") || !NodeFilters::CheckPageFilters(child.get()))
+            if (child->GetName() != QLatin1String("Page") ||
+                !NodeFilters::CheckPageFilters(child.get(), filters))
                 continue;
             entries.push_back(Entry{PageTitle(child.get()), child.get(), index});
         }

@@ -9,6 +9,7 @@
 
 class CNode;
 class CSymbolFile;
+struct SymbolFilterValues;
 
 // The pages a toolbar offers and the stepping between them, without any window.
 namespace ToolbarPages {
@@ -21,8 +22,9 @@ struct Entry {
     int fileIndex = -1;
 };
 
-// Every page of the files, in order, that passes the page filters.
-ORVANE_EXPORT std::vector<Entry> CollectPages(const std::vector<CSymbolFile*>& files);
+// Every page of the files, in order, that passes the page filters on `filters`.
+ORVANE_EXPORT std::vector<Entry> CollectPages(const std::vector<CSymbolFile*>& files,
+                                              const SymbolFilterValues& filters);
 
 // The index of the file that holds entry `selection`: the first file whose running count of
 // shown pages exceeds it. `current` when there is no selection or no such file.

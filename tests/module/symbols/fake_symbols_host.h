@@ -1,6 +1,5 @@
 #pragma once
 
-#include "symbols/node_filters.h"
 #include "symbols/symbols_host.h"
 
 #include <QHash>
@@ -8,31 +7,16 @@
 
 namespace orvane::test {
 
-// Host answers scripted by a test; installed for the life of the object.
+// Host answers scripted by a test, given to a HostSymbolLibraryContext or a window's context.
 class FakeSymbolsHost final : public ISymbolsHost {
 public:
-    FakeSymbolsHost() {
-        SymbolsHost::Install(this);
-        NodeFilters::ForgetHostValues();
-    }
-    ~FakeSymbolsHost() override {
-        SymbolsHost::Install(nullptr);
-        NodeFilters::ForgetHostValues();
-    }
-
     std::optional<QString> Variable(const QString& name, int) override {
         if (!variables.contains(name))
             return std::nullopt;
         return variables.value(name);
     }
-    QString VersionName() override {
-        ++versionRequests;
-        return version;
-    }
-    QString RegionToken() override {
-        ++regionRequests;
-        return region;
-    }
+    QString VersionName() override { return version; }
+    QString RegionToken() override { return region; }
     QString DefaultFolder(int kind) override { return defaultFolders.value(kind); }
     std::optional<QString> CatalogRoot(const QString& name) override {
         if (!catalogs.contains(name))
@@ -47,8 +31,6 @@ public:
     QString version = QStringLiteral("Basic");
     QString region = QStringLiteral("DEU");
     QStringList scannedFolders;
-    int versionRequests = 0;
-    int regionRequests = 0;
 };
 
 } // namespace orvane::test

@@ -1,12 +1,11 @@
-#include "fake_symbols_host.h"
+#include "symbols/node_filters.h"
+#include "symbols/symbol_library_context.h"
 
 #include "corekit/node.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using orvane::test::FakeSymbolsHost;
 
 using Leaves = std::initializer_list<std::pair<const char*, const char*>>;
 
@@ -17,7 +16,7 @@ CNode* nodeWith(CNode& parent, Leaves leaves) {
     return node;
 }
 
-// Pages of a host with version "Basic" and region "DEU" (or "UKR").
+// Pages against version "Basic" and region "DEU" (or "UKR").
 TEST(NodeFilters, PagesByVersionAndRegion) {
     struct Case {
         const char* region;
@@ -51,40 +50,21 @@ TEST(NodeFilters, PagesByVersionAndRegion) {
         {"UKR", {{"Region", "+:UKR"}}, 0, ""},
     };
     for (const Case& c : cases) {
-        FakeSymbolsHost host;
-        host.version = QStringLiteral("Basic");
-        host.region = QString::fromLatin1(c.region);
+        const SymbolFilterValues values{QStringLiteral("Basic"), QString::fromLatin1(c.region)};
         CNode pages(QStringLiteral("Pages"));
         const CNode* page = nodeWith(pages, c.leaves);
-        EXPECT_EQ(NodeFilters::CheckPageFilters(page), c.shown)
+        EXPECT_EQ(NodeFilters::CheckPageFilters(page, values), c.shown)
             << c.region << " " << c.why << " #" << (&c - cases);
     }
 }
 
 TEST(NodeFilters, SymbolsIgnoreRegionLeaves) {
-    FakeSymbolsHost host;
+    const SymbolFilterValues values{QStringLiteral("Basic"), QStringLiteral("DEU")};
     CNode symbol(QStringLiteral("Symbol"));
     symbol.AddLeaf(QStringLiteral("Region"), QStringLiteral("+:XXX"));
-    EXPECT_EQ(NodeFilters::CheckSymbolFilters(&symbol), 1);
+    EXPECT_EQ(NodeFilters::CheckSymbolFilters(&symbol, values), 1);
     symbol.AddLeaf(QStringLiteral("Version"), QStringLiteral("-Basic"));
-    EXPECT_EQ(NodeFilters::CheckSymbolFilters(&symbol), 0);
-}
-
-TEST(NodeFilters, HostValuesAreFetchedOnceAndOnlyWhenNeeded) {
-    FakeSymbolsHost host;
-    CNode pages(QStringLiteral("Pages"));
-    NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "Basic"}}));
-    EXPECT_EQ(host.regionRequests, 0) << "no region leaf, no region";
-
-    host.version = QStringLiteral("Pro");
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Region", "+:DEU"}, {"Version", "Basic"}})), 1)
-        << "values stay as fetched first";
-    EXPECT_EQ(host.versionRequests, 1);
-    EXPECT_EQ(host.regionRequests, 1);
-
-    NodeFilters::ForgetHostValues();
-    EXPECT_EQ(NodeFilters::CheckPageFilters(nodeWith(pages, {{"Version", "Pro"}})), 1);
-    EXPECT_EQ(host.versionRequests, 2);
+    EXPECT_EQ(NodeFilters::CheckSymbolFilters(&symbol, values), 0);
 }
 
 } // namespace

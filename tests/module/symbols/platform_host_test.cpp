@@ -1,6 +1,5 @@
 #include "test_folder.h"
 
-#include "symbols/node_filters.h"
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_file_manager.h"
 #include "symbols/symbol_folders.h"
@@ -76,7 +75,6 @@ protected:
     }
     static void forgetHostState() {
         COrvaneVarsMgr::GetInstance().Reset();
-        NodeFilters::ForgetHostValues();
         orvCatalogManager::getInstance()->reload();
     }
     QString symbolFile(const QString& relative, const char* pageLeaves, const char* blockName) {

@@ -56,7 +56,7 @@ TEST_F(EditContextTest, InPlaceEditOfAUserFile) {
     EXPECT_EQ(manager.LookupSymbol(QStringLiteral("HZ_PUMPE_NEU")), symbol);
     EXPECT_FALSE(QFile::exists(userSettingsPath()));
     CSymbolFile back(path);
-    ASSERT_EQ(back.Load(), 1);
+    ASSERT_EQ(back.Load(context.Filters()), 1);
     const CNode* saved = back.m_pRoot->FindChild(QStringLiteral("Pages"))->GetFirstChild()->GetFirstChild();
     EXPECT_EQ(leafOf(saved, "AskRotation"), QStringLiteral("<none>"));
     EXPECT_EQ(leafOf(saved, "Osnap"), QStringLiteral("33"));

@@ -1,7 +1,7 @@
-#include "fake_symbols_host.h"
 #include "test_folder.h"
 
 #include "symbols/symbol_file.h"
+#include "symbols/symbol_library_context.h"
 #include "symbols/symbol_values.h"
 
 #include "corekit/tree_items.h"
@@ -12,11 +12,9 @@
 
 namespace {
 
-using orvane::test::FakeSymbolsHost;
-
 class SymbolFileTest : public orvane::test::FolderTest {
 protected:
-    FakeSymbolsHost host;
+    SymbolFilterValues filters{QStringLiteral("Basic"), QStringLiteral("DEU")};
 };
 
 const char* const kTwoPages = R"(Root {
@@ -38,7 +36,7 @@ const char* const kTwoPages = R"(Root {
 
 TEST_F(SymbolFileTest, LoadCountsVisiblePagesAndFallsBackToDefaults) {
     CSymbolFile file(folder.write(QStringLiteral("Heizung/a.inf"), kTwoPages));
-    ASSERT_EQ(file.Load(), 1);
+    ASSERT_EQ(file.Load(filters), 1);
     EXPECT_EQ(file.m_nPages, 2);
     EXPECT_EQ(file.m_bSupport, 0);
     ASSERT_NE(file.m_pDefaults, nullptr);
@@ -57,36 +55,36 @@ TEST_F(SymbolFileTest, LoadCountsVisiblePagesAndFallsBackToDefaults) {
 }
 
 TEST_F(SymbolFileTest, FilesWithoutVisiblePagesOrUnreadableDoNotLoad) {
-    host.region = QStringLiteral("AUT");
+    filters.regionToken = QStringLiteral("AUT");
     CSymbolFile filtered(folder.write(QStringLiteral("f.inf"),
                                       "Root { SymbolFile = \"<KAT>x.inf\" Pages { Page { Version = \"Pro\" } "
                                       "Page { Region = \"-:AUT\" } } }"));
-    EXPECT_EQ(filtered.Load(), 0);
+    EXPECT_EQ(filtered.Load(filters), 0);
     ASSERT_NE(filtered.m_pRoot, nullptr) << "a list file's entries must stay readable";
     EXPECT_NE(filtered.m_pRoot->FindLeaf(QStringLiteral("SymbolFile")), nullptr);
     EXPECT_EQ(filtered.m_nPages, 0);
 
     CSymbolFile noPages(folder.write(QStringLiteral("n.inf"), "Root { }"));
-    EXPECT_EQ(noPages.Load(), 0);
+    EXPECT_EQ(noPages.Load(filters), 0);
 
     CSymbolFile corrupt(folder.write(QStringLiteral("c.inf"), "Root { Pages { Page { "));
     TreeReadError error;
-    EXPECT_EQ(corrupt.Load(&error), 0);
+    EXPECT_EQ(corrupt.Load(filters, &error), 0);
     EXPECT_EQ(corrupt.m_pRoot, nullptr);
     EXPECT_GT(error.line, 0);
 
     CSymbolFile missing(folder.filePath(QStringLiteral("missing.inf")));
-    EXPECT_EQ(missing.Load(), 0);
+    EXPECT_EQ(missing.Load(filters), 0);
 }
 
 TEST_F(SymbolFileTest, ReloadStartsFromAClearedObject) {
     const QString path = folder.write(QStringLiteral("a.inf"), kTwoPages);
     CSymbolFile file(path);
-    ASSERT_EQ(file.Load(), 1);
+    ASSERT_EQ(file.Load(filters), 1);
     CSymbolFile parent(QStringLiteral("list.inf"));
     file.m_pParent = &parent;
     folder.write(QStringLiteral("a.inf"), "Root { Pages { Page { } } }");
-    ASSERT_EQ(file.Load(), 1);
+    ASSERT_EQ(file.Load(filters), 1);
     EXPECT_EQ(file.m_nPages, 1);
     EXPECT_EQ(file.m_pDefaults, nullptr);
     EXPECT_EQ(file.m_pParent, nullptr);
@@ -104,7 +102,7 @@ TEST(SymbolFilePaths, SupportFolderCountsOnlyAfterTheFirstCharacter) {
 
 TEST_F(SymbolFileTest, SupportFlagIsSetByLoad) {
     CSymbolFile file(folder.write(QStringLiteral("Support/Symbol Toolbars/Gas/g.inf"), kTwoPages));
-    ASSERT_EQ(file.Load(), 1);
+    ASSERT_EQ(file.Load(filters), 1);
     EXPECT_EQ(file.m_bSupport, 1);
 }
 
@@ -121,7 +119,7 @@ TEST_F(SymbolFileTest, CreateAndSaveChooseTheFormByExtension) {
     EXPECT_FALSE(created("noext").startsWith("<?xml"));
 
     CSymbolFile back(folder.filePath(QStringLiteral("u.INFX")));
-    ASSERT_EQ(back.Load(), 1);
+    ASSERT_EQ(back.Load(filters), 1);
     const CNode* page = back.m_pRoot->FindChild(QStringLiteral("Pages"))->FindChild(QStringLiteral("Page"));
     ASSERT_NE(page, nullptr);
     ASSERT_NE(page->FindLeaf(QStringLiteral("DisplayName")), nullptr);
@@ -131,7 +129,7 @@ TEST_F(SymbolFileTest, CreateAndSaveChooseTheFormByExtension) {
 TEST_F(SymbolFileTest, FailedSaveKeepsFileOnDiskAndEditInMemory) {
     const QString path = folder.write(QStringLiteral("s.inf"), kTwoPages);
     CSymbolFile file(path);
-    ASSERT_EQ(file.Load(), 1);
+    ASSERT_EQ(file.Load(filters), 1);
     CNode* pump = file.m_pRoot->FindChild(QStringLiteral("Pages"))->GetFirstChild()->GetFirstChild();
     Symbols::SetSymbolValue(pump, QStringLiteral("Text"), QStringLiteral("Geändert"));
 
@@ -150,7 +148,7 @@ TEST_F(SymbolFileTest, FailedSaveKeepsFileOnDiskAndEditInMemory) {
     EXPECT_EQ(Symbols::GetSymbolValue(pump, QStringLiteral("Text")), QStringLiteral("Geändert"));
     ASSERT_EQ(file.Save(), 1);
     CSymbolFile reread(path);
-    ASSERT_EQ(reread.Load(), 1);
+    ASSERT_EQ(reread.Load(filters), 1);
     const CNode* again = reread.m_pRoot->FindChild(QStringLiteral("Pages"))->GetFirstChild()->GetFirstChild();
     EXPECT_EQ(Symbols::GetSymbolValue(again, QStringLiteral("Text")), QStringLiteral("Geändert"));
 

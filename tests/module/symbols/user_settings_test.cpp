@@ -49,7 +49,7 @@ TEST_F(UserSettingsTest, CorruptFileIsKeptAsBackupAndReplaced) {
     ASSERT_NE(manager.GetUserSettingsFile(0), nullptr);
     EXPECT_EQ(folder.read(QStringLiteral("User-Standards/Symbol Toolbars/UserSettings.inf.bak")), corrupt);
     CSymbolFile fresh(userSettingsPath());
-    EXPECT_EQ(fresh.Load(), 1);
+    EXPECT_EQ(fresh.Load(context.Filters()), 1);
     EXPECT_EQ(textOf(QStringLiteral("HZ_PUMPE")), QStringLiteral("aus Datei"));
 }
 

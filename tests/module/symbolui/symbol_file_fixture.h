@@ -11,7 +11,7 @@ class SymbolFilesTest : public SymbolLibraryTest {
 protected:
     CSymbolFile* load(const QString& relative, const QByteArray& text) {
         files.push_back(std::make_unique<CSymbolFile>(folder.write(relative, text)));
-        files.back()->Load();
+        files.back()->Load(context.Filters());
         return files.back().get();
     }
     static CNode* pageOf(const CSymbolFile* file, int index = 0) {

@@ -10,7 +10,7 @@ using orvane::test::SymbolFilesTest;
 
 class SymbolPagesTest : public SymbolFilesTest {
 protected:
-    SymbolViewRules rules = SymbolViewRules::Platform();
+    SymbolViewRules rules = SymbolViewRules::Platform(context.Filters());
 
     // The rectangles of a one-page file laid out in a 200 x 400 window with the list at (2, 20).
     std::vector<SymbolButtonSlot> layout(const char* symbols, const char* defaults = "") {
@@ -167,7 +167,7 @@ TEST(SymbolButtonLook, ColoursAndMarkWithAndWithoutTheDesign) {
 TEST_F(SymbolPagesTest, ColourSettingsAndUseFromTheHostAndTheDefaults) {
     host.variables.insert("SYMBOLE_USE_BUTTON_COLOR", "1");
     host.variables.insert("SYMBOLE_BUTTON_COLOR", "255");
-    const SymbolColourSettings settings = SymbolColourSettings::FromHost(false);
+    const SymbolColourSettings settings = SymbolColourSettings::FromHost(host, false);
     EXPECT_EQ(settings.markCorner, 1);
     EXPECT_EQ(settings.useButtonColour, 1);
     EXPECT_EQ(settings.buttonColour, 255u);

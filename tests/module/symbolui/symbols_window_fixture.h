@@ -92,7 +92,8 @@ protected:
         SymbolsWindowContext c;
         c.manager = &manager;
         c.designs = &designs;
-        c.rules = SymbolViewRules::Platform();
+        c.host = &host;
+        c.rules = SymbolViewRules::Platform(context.Filters());
         c.regPath = "Orvane\\Test\\";
         c.supportFolder = folder.path();
         c.displayScale = 1.0;

@@ -16,8 +16,8 @@ namespace {
 // page list and button rectangles from the grid.
 class CExamplePageWindow : public CDlgSymbolToolbarBase {
 public:
-    CExamplePageWindow(std::vector<CSymbolFile*> files, QWidget* parent)
-        : CDlgSymbolToolbarBase(4711, parent) {
+    CExamplePageWindow(std::vector<CSymbolFile*> files, SymbolFilterValues filters, QWidget* parent)
+        : CDlgSymbolToolbarBase(4711, parent), m_filters(std::move(filters)) {
         m_files = std::move(files);
         auto* back = new CDesktopButton(this);
         auto* forward = new CDesktopButton(this);
@@ -43,7 +43,7 @@ public:
 protected:
     void LoadPages() override {
         ++loads;
-        for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files))
+        for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files, m_filters))
             PagesComboBox()->addItem(entry.title, QVariant::fromValue(static_cast<void*>(entry.page)));
         OnSelChange_CmbPages(); // the first entry is selected already
     }
@@ -54,6 +54,9 @@ protected:
         for (const auto& symbol : page->Children())
             rects << CalcButtonRect(symbol.get());
     }
+
+private:
+    SymbolFilterValues m_filters;
 };
 
 // Records the page-change events a page window posts to its parent.
@@ -75,7 +78,7 @@ TEST_F(ToolbarTest, PageWindowOfAnotherModuleOnTheBase) {
     manager.GetFilesForTrade("H", files, "Toolbar_", 1);
     ASSERT_EQ(files.size(), 1u);
     PageEventRecorder parent;
-    auto* window = new CExamplePageWindow(files, &parent);
+    auto* window = new CExamplePageWindow(files, context.Filters(), &parent);
     window->show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->loads == 1; }, 1000));
     // Three pages: every page control shows; buttons start below the back button.

@@ -2,10 +2,10 @@
 #include "symbolui/toolbar_pages.h"
 #include "symbolui/toolbar_screens.h"
 
-#include "../symbols/fake_symbols_host.h"
 #include "test_folder.h"
 
 #include "symbols/symbol_file.h"
+#include "symbols/symbol_library_context.h"
 
 #include "corekit/node.h"
 
@@ -61,12 +61,12 @@ protected:
         text += "  }\n}\n";
         const QString path = folder.write(QStringLiteral("f%1.inf").arg(files.size()), text);
         owned.push_back(std::make_unique<CSymbolFile>(path));
-        owned.back()->Load();
+        owned.back()->Load(filters);
         files.push_back(owned.back().get());
         return files.back();
     }
 
-    FakeSymbolsHost host;
+    const SymbolFilterValues filters{QStringLiteral("Basic"), QStringLiteral("DEU")};
     std::vector<std::unique_ptr<CSymbolFile>> owned;
     std::vector<CSymbolFile*> files;
 };
@@ -75,7 +75,7 @@ TEST_F(ToolbarPagesOfFiles, PagesListAndFileIndexCountShownPagesOnly) {
     File({"A1", "-A2", "A3"});
     File({"-B1"});
     File({"C1", "C2"});
-    const auto entries = ToolbarPages::CollectPages(files);
+    const auto entries = ToolbarPages::CollectPages(files, filters);
     QStringList titles;
     for (const auto& entry : entries)
         titles << entry.title + QString::number(entry.fileIndex);
