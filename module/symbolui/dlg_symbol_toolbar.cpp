@@ -448,7 +448,7 @@ void CDlgSymbolToolbar::EditPageTitle() {
         return;
     CSymbolFile* file = m_files[std::size_t(m_curFile)];
     CDlgSymbolToolbarProperties dialog(this);
-    dialog.SetData(file, page);
+    dialog.SetData(file, page, m_context.fileManager && m_context.fileManager->Context().MasterMode());
     int result;
     {
         CModuleResourceScope scope;

@@ -5,7 +5,6 @@
 #include "frame/app.h"
 #include "frame/resource_scope.h"
 #include "symbols/symbol_file.h"
-#include "symbols/symbols_host.h"
 
 #include "corekit/node.h"
 
@@ -38,9 +37,10 @@ CDlgSymbolToolbarProperties::CDlgSymbolToolbarProperties(QWidget* parent) : CDia
     resize(380, 130);
 }
 
-void CDlgSymbolToolbarProperties::SetData(CSymbolFile* file, CNode* page) {
+void CDlgSymbolToolbarProperties::SetData(CSymbolFile* file, CNode* page, bool masterMode) {
     m_pSymbolFile = file;
     m_pPage = page;
+    m_masterMode = masterMode;
 }
 
 void CDlgSymbolToolbarProperties::OnInitDialog() {
@@ -52,8 +52,7 @@ void CDlgSymbolToolbarProperties::OnInitDialog() {
     m_fileField->setAccessibleName(ModuleText("Datei"));
     if (m_pPage)
         m_title = ModuleDataText(ToolbarPages::PageTitle(m_pPage));
-    const int masterMode = SymbolsHost::VariableInt(QStringLiteral("Q3DB_MASTERMODE"), 1, 0);
-    if (m_pSymbolFile && m_pSymbolFile->m_bSupport && masterMode == 0)
+    if (m_pSymbolFile && m_pSymbolFile->m_bSupport && !m_masterMode)
         m_titleField->setReadOnly(true);
     m_titleField->setText(m_title);
     m_fileField->setText(m_pSymbolFile ? m_pSymbolFile->m_path : QString());

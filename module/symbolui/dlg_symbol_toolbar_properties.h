@@ -17,7 +17,8 @@ public:
 
     explicit CDlgSymbolToolbarProperties(QWidget* parent = nullptr);
 
-    void SetData(CSymbolFile* file, CNode* page);
+    // The page to title; a supplied file's title is editable only in master mode.
+    void SetData(CSymbolFile* file, CNode* page, bool masterMode);
     // Runs the dialog modally with the module's resources current; QDialog::Accepted or Rejected.
     int DoModal();
 
@@ -37,6 +38,7 @@ private:
     QString m_title;
     CSymbolFile* m_pSymbolFile = nullptr;
     CNode* m_pPage = nullptr;
+    bool m_masterMode = false;
     int m_modified = 0;
     bool m_initialised = false;
     QLineEdit* m_titleField = nullptr;

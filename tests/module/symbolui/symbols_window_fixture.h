@@ -93,7 +93,7 @@ protected:
         c.manager = &manager;
         c.designs = &designs;
         c.host = &host;
-        c.rules = SymbolViewRules::Platform(context.Filters());
+        c.rules = SymbolViewRules::Platform(SymbolLibraryTest::context.Filters());
         c.regPath = "Orvane\\Test\\";
         c.supportFolder = folder.path();
         c.displayScale = 1.0;

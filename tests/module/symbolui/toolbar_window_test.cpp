@@ -242,11 +242,10 @@ TEST_F(ToolbarTitleTest, UnchangedTitleIsNotSavedAndAFailedSaveSaysSo) {
 }
 
 TEST_F(ToolbarTitleTest, UntitledPageGetsATitle) {
-    host.variables.insert("Q3DB_MASTERMODE", "1");
     CNode page("Page");
     CSymbolFile file(folder.filePath("x.inf"));
     CDlgSymbolToolbarProperties dialog;
-    dialog.SetData(&file, &page);
+    dialog.SetData(&file, &page, true);
     dialog.show();
     EXPECT_TRUE(dialog.TitleField()->text().isEmpty());
     EXPECT_FALSE(dialog.TitleField()->isReadOnly());
