@@ -314,11 +314,15 @@ void CDlgSymbolToolbar::FillPage() {
 
         ToolbarFaceContext faceContext;
         faceContext.slidesFolder = slidesFolder;
-        faceContext.markCorner = SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_MARK_CORNER"), 0, 1);
-        faceContext.useButtonColour =
-            SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), 0, 0);
-        faceContext.buttonColour =
-            quint32(SymbolsHost::VariableInt(QStringLiteral("SYMBOLE_BUTTON_COLOR"), 0, 0));
+        if (m_context.host) {
+            ISymbolsHost& host = *m_context.host;
+            faceContext.markCorner =
+                SymbolsHost::VariableInt(host, QStringLiteral("SYMBOLE_MARK_CORNER"), 0, 1);
+            faceContext.useButtonColour =
+                SymbolsHost::VariableInt(host, QStringLiteral("SYMBOLE_USE_BUTTON_COLOR"), 0, 0);
+            faceContext.buttonColour =
+                quint32(SymbolsHost::VariableInt(host, QStringLiteral("SYMBOLE_BUTTON_COLOR"), 0, 0));
+        }
         if (m_context.isRevit) {
             bool applies = false;
             faceContext.families = FamilyFoldersFor(folder + u'/', m_context.revitVersion, applies);

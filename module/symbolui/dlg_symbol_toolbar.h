@@ -20,12 +20,15 @@ class CSymbolButton;
 class CSymbolFile;
 class CSymbolFileManager;
 class CSymbolToolbarManager;
+class ISymbolsHost;
 class QComboBox;
 struct SymbolFilterValues;
 
 // What a symbol toolbar needs of its surroundings.
 struct SymbolToolbarContext {
     CSymbolFileManager* fileManager = nullptr;
+    // Asked for the button colour variables; without it their defaults apply.
+    ISymbolsHost* host = nullptr;
     CSymbolToolbarManager* manager = nullptr; // told when the planner closes the toolbar
     bool isRevit = false;
     QString revitVersion;

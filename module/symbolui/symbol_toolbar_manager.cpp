@@ -40,6 +40,7 @@ CSymbolToolbarManager* CSymbolToolbarManager::GetInstance() {
     if (!instance) {
         SymbolToolbarContext context;
         context.fileManager = CSymbolFileManager::GetInstance();
+        context.host = &SymbolsHost::Get();
         context.isRevit = theApp.m_isRevit != 0;
         context.revitVersion = theApp.m_revitVersion;
         context.designs = CDesktopDesignManager::GetInstance();
