@@ -10,6 +10,10 @@
 namespace orvmat {
 namespace {
 
+bool byPlace(const Database::Cell& a, const Database::Cell& b) {
+    return std::pair(a.column, a.valueIndex) < std::pair(b.column, b.valueIndex);
+}
+
 enum StatementSlot { kIdOfKey, kKeyOfId, kRowsOf, kCellsOf, kKeysWithoutRows, kSlotCount };
 
 // Every statement the readers use, prepared at opening: a file whose tables lack a column
@@ -252,6 +256,11 @@ void Database::loadRows(std::int64_t table, TableRows& rows) {
         row->second.push_back(std::move(cell));
     }
     sqlite3_reset(s);
+    // The look-ups search a row's cells by place. SQLite hands them over in key order, but only
+    // as far as the file's own index is sound; a damaged one is not trusted to be.
+    for (auto& [id, cells] : rows.cells)
+        if (!std::is_sorted(cells.begin(), cells.end(), byPlace))
+            std::stable_sort(cells.begin(), cells.end(), byPlace);
 }
 
 const std::vector<Database::Cell>* Database::cellsOf(std::int64_t table, std::int64_t row) {
