@@ -143,6 +143,20 @@ void DecodeSlides(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * poolBytes());
 }
 
+// 200 buttons in rows on `page`, the corner mark on, no slide yet.
+std::vector<CSymbolButton*> placeButtons(QWidget& page) {
+    page.resize(kColumns * kButtonSize, (kButtons / kColumns) * kButtonSize);
+    std::vector<CSymbolButton*> buttons;
+    for (int i = 0; i < kButtons; ++i) {
+        auto* button = new CSymbolButton(&page);
+        button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize,
+                            kButtonSize);
+        button->SetMarkCorner(1, 1);
+        buttons.push_back(button);
+    }
+    return buttons;
+}
+
 // A page as the symbols window shows it: 200 buttons in rows, each with its slide loaded and
 // the corner mark on. The first paint decodes nothing more but draws every slide at its size;
 // one iteration repaints the whole page, as a window does on every expose.
@@ -150,16 +164,9 @@ void PaintButtonPage(benchmark::State& state) {
     if (!ready(state))
         return;
     QWidget page;
-    page.resize(kColumns * kButtonSize, (kButtons / kColumns) * kButtonSize);
-    std::vector<CSymbolButton*> buttons;
-    for (int i = 0; i < kButtons; ++i) {
-        auto* button = new CSymbolButton(&page);
-        button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize,
-                            kButtonSize);
-        button->SetSlideFile(fixture().files[size_t(i)]);
-        button->SetMarkCorner(1, 1);
-        buttons.push_back(button);
-    }
+    const std::vector<CSymbolButton*> buttons = placeButtons(page);
+    for (int i = 0; i < kButtons; ++i)
+        buttons[size_t(i)]->SetSlideFile(fixture().files[size_t(i)]);
     QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
     page.render(&image);
     for (auto _ : state) {
@@ -175,15 +182,7 @@ void ReloadAndPaintButtonPage(benchmark::State& state) {
     if (!ready(state))
         return;
     QWidget page;
-    page.resize(kColumns * kButtonSize, (kButtons / kColumns) * kButtonSize);
-    std::vector<CSymbolButton*> buttons;
-    for (int i = 0; i < kButtons; ++i) {
-        auto* button = new CSymbolButton(&page);
-        button->setGeometry((i % kColumns) * kButtonSize, (i / kColumns) * kButtonSize, kButtonSize,
-                            kButtonSize);
-        button->SetMarkCorner(1, 1);
-        buttons.push_back(button);
-    }
+    const std::vector<CSymbolButton*> buttons = placeButtons(page);
     QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         for (int i = 0; i < kButtons; ++i)

@@ -54,18 +54,9 @@ tFailureDiagram FailureDiagramOf(const tWizardState& w) {
     if (w.catalog->heatExchangers == 0 || !db.OpenTable(fitted, w.catalog->heatExchangers, name) ||
         !db.OpenTable(curves, fitted, QStringLiteral("Kennlinien")))
         return d;
-    std::vector<tAnsatzKennlinieItem> items;
-    for (RowId row : RowsOf(db, fitted)) {
-        tAnsatzKennlinieItem item;
-        item.row = row;
-        db.ReadFloat(item.tVL, fitted, row, 0, 0);
-        db.ReadFloat(item.tK, fitted, row, 0, 1);
-        db.ReadFloat(item.tW, fitted, row, 0, 2);
-        items.push_back(item);
-    }
+    const std::vector<tAnsatzKennlinieItem> items = ReadFittedCurves(db, fitted);
     if (items.empty())
         return d;
-    SortAnsatzKennlinien(items);
     const int rod = DatenRowReader(db, *w.catalog, w.product).integer(DatenColumn::HeatingRodPower);
     d.valid = true;
     d.tapRate = ZapfrateOf(w.reqTw);

@@ -34,20 +34,6 @@ bool openCurveTables(MaterialDatabase& db, const tCatalog& catalog, const tProdu
     return true;
 }
 
-std::vector<tAnsatzKennlinieItem> readFittedCurves(MaterialDatabase& db, TableHandle table) {
-    std::vector<tAnsatzKennlinieItem> items;
-    for (RowId row : RowsOf(db, table)) {
-        tAnsatzKennlinieItem item;
-        item.row = row;
-        db.ReadFloat(item.tVL, table, row, 0, 0);
-        db.ReadFloat(item.tK, table, row, 0, 1);
-        db.ReadFloat(item.tW, table, row, 0, 2);
-        items.push_back(item);
-    }
-    SortAnsatzKennlinien(items);
-    return items;
-}
-
 // The characteristic's values are single precision, like the tap rate they are compared
 // with: a tap rate written as the last point (13.88) must meet it exactly, not miss it by
 // the difference between the float and the double of one decimal number.
@@ -183,7 +169,7 @@ Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitt
     const int tK = wholeDegrees(w.reqTw.tK);
     const int tW = wholeDegrees(w.reqTw.tW);
 
-    const std::vector<tAnsatzKennlinieItem> items = readFittedCurves(db, fitted);
+    const std::vector<tAnsatzKennlinieItem> items = ReadFittedCurves(db, fitted);
     const auto found = FindOperatingPoint(items, tVL, tK, tW, rodLimit > 0);
     if (!found) {
         error = noOperatingPointError(items, tVL);
@@ -226,6 +212,20 @@ Next designDrinkingWater(tWizardState& w, MaterialDatabase& db, TableHandle fitt
 }
 
 } // namespace
+
+std::vector<tAnsatzKennlinieItem> ReadFittedCurves(MaterialDatabase& db, TableHandle table) {
+    std::vector<tAnsatzKennlinieItem> items;
+    for (RowId row : RowsOf(db, table)) {
+        tAnsatzKennlinieItem item;
+        item.row = row;
+        db.ReadFloat(item.tVL, table, row, 0, 0);
+        db.ReadFloat(item.tK, table, row, 0, 1);
+        db.ReadFloat(item.tW, table, row, 0, 2);
+        items.push_back(item);
+    }
+    SortAnsatzKennlinien(items);
+    return items;
+}
 
 void CheckStation(tWizardState& w) {
     if (!w.catalog || !w.product.supported)

@@ -4,11 +4,14 @@
 // drinking-water and floor-heating requirements, and what the wizard shows about it.
 
 #include "station_catalog.h"
+#include "station_curves.h"
 #include "station_requirements.h"
 
 #include <QColor>
 #include <QPalette>
 #include <QString>
+
+#include <vector>
 
 namespace WoSt {
 
@@ -41,6 +44,10 @@ struct tWizardState {
 };
 
 void CheckStation(tWizardState& wizard);
+
+// The rows of a heat exchanger's "Ansatz_Kennlinien" table (flow, cold and hot water
+// temperatures), sorted as the curve search expects.
+std::vector<tAnsatzKennlinieItem> ReadFittedCurves(MaterialDatabase& db, TableHandle table);
 
 // Pressure losses of the drinking-water path and of the heating side at a tap rate (l/min),
 // in mbar, as the check's result text states them.

@@ -1,7 +1,9 @@
 #include "registry.h"
 
+#include "whole_file.h"
+
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QStandardPaths>
@@ -37,16 +39,17 @@ QString OrvaneSettingsFile() {
 std::unique_ptr<QSettings> OpenOrvaneSettings() {
     const QString file = OrvaneSettingsFile();
     // QSettings reads its file whole on first use: a FIFO there would wait for a writer for
-    // ever and a device would never end. Such a file is left alone: the settings object gets a
-    // name below it, which can be neither read nor created, so every write reports failure. A
-    // folder needs no such help: QSettings can neither read nor replace it.
-    const QFileInfo info(file);
-    if (info.exists() && (!info.isFile() || info.size() > kMaxSettingsFileBytes)) {
-        qCWarning(lcSettings).noquote()
-            << file
-            << (info.isFile() ? "is too large to be a settings file"
-                              : "is no regular file; settings are not read or kept");
-        if (!info.isDir())
+    // ever and a device would never end. Such a file, or one too large, is left alone: the
+    // settings object gets a name below it, which can be neither read nor created, so every
+    // write reports failure. A missing file is made by the first write; a folder needs no help,
+    // as QSettings can neither read nor replace it.
+    QFile probe;
+    WholeFileError error;
+    if (!OpenRegularFile(file, kMaxSettingsFileBytes, probe, &error) &&
+        (error.kind == WholeFileError::Directory || error.kind == WholeFileError::NotRegular ||
+         error.kind == WholeFileError::TooLarge)) {
+        qCWarning(lcSettings).noquote() << error.ToString();
+        if (error.kind != WholeFileError::Directory)
             return std::make_unique<QSettings>(file + QStringLiteral("/unusable.ini"), QSettings::IniFormat);
     }
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
