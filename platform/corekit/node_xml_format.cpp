@@ -10,6 +10,7 @@
 // cannot carry (most control characters, lone surrogates) is written in the escaped form of
 // the text format, and its element is marked escaped="1".
 
+#include "node_xml_readers.h"
 #include "tree_items.h"
 
 #include <QBuffer>
@@ -375,8 +376,16 @@ CNode* ReadXml(const QByteArray& utf8, TreeReadError* error) {
     // The stream reader reports a malformed byte where it happened to be decoding (often line
     // 1) and a NUL byte as an unnamed character; a UTF-8 document is looked over first, so
     // that both are named where they stand.
-    if (declaresUtf8(utf8) && !CheckBytes(utf8, error))
-        return nullptr;
+    if (declaresUtf8(utf8)) {
+        if (!CheckBytes(utf8, error))
+            return nullptr;
+        if (CNode* root = ReadPlainXml(utf8))
+            return root;
+    }
+    return ReadXmlWithStreamReader(utf8, error);
+}
+
+CNode* ReadXmlWithStreamReader(const QByteArray& utf8, TreeReadError* error) {
     return XmlReader(utf8, error).read();
 }
 

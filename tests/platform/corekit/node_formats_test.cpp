@@ -1,3 +1,4 @@
+#include "corekit/node_xml_readers.h"
 #include "corekit/tree_items.h"
 #include "test_folder.h"
 
@@ -195,6 +196,67 @@ TEST(NodeXmlErrors, DeclaredEncodingIsHonoured) {
     EXPECT_FALSE(
         NodeFormats::ReadXml("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<node name=\"Gr\xF6\"/>", &error));
     EXPECT_EQ(error.ToString(), QStringLiteral("2:15: invalid UTF-8 (byte 0xf6)"));
+}
+
+// The plain XML reader takes the writer's documents and simple hand-written ones and gives up
+// on the rest, which the stream reader then reads; what it takes, both read alike.
+struct PlainXmlCase {
+    const char* document;
+    bool plain;
+};
+
+class PlainXmlReader : public ::testing::TestWithParam<PlainXmlCase> {};
+
+TEST_P(PlainXmlReader, TakesOnlyWhatItReadsAsTheStreamReaderDoes) {
+    const QByteArray document(GetParam().document);
+    const std::unique_ptr<CNode> plain(NodeFormats::ReadPlainXml(document));
+    ASSERT_EQ(plain != nullptr, GetParam().plain);
+    if (!plain)
+        return;
+    const std::unique_ptr<CNode> full(NodeFormats::ReadXmlWithStreamReader(document, nullptr));
+    ASSERT_TRUE(full);
+    EXPECT_EQ(NodeFormats::WriteText(*plain), NodeFormats::WriteText(*full));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, PlainXmlReader,
+    ::testing::Values(
+        PlainXmlCase{
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<node name=\"R\">\n  <leaf key=\"a\">1</leaf>\n"
+            "  <node name=\"C\"/>\n  <leaf key=\"a\"></leaf>\n</node>\n",
+            true},
+        PlainXmlCase{"\xEF\xBB\xBF<!-- a -- b? no --><node name='R'/>", false},
+        PlainXmlCase{"\xEF\xBB\xBF<?xml version=\"1.0\"?><!-- c --><node name='R' ><leaf key = \"k\"/>"
+                     "<node\nname=\"E\" ></node ></node><!-- after -->\n",
+                     true},
+        PlainXmlCase{"<node name=\"a&amp;b&lt;&gt;&quot;&apos;\"><leaf key='\"'>x &amp; &#65;&#x1F600; ]] >"
+                     "\xEF\xBB\xBF\xC2\x85\t\n</leaf></node>",
+                     true},
+        PlainXmlCase{"<node name=\"R\"><leaf escaped=\"1\" key=\"a\\u0001\">x</leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\"><![CDATA[<x>]]></leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\">a<!-- c -->b</leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\">a\r\nb</leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\">a]]>b</leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\">\xEF\xBF\xBE</leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"a\tb\"/></node>", false},
+        PlainXmlCase{"<node name=\"&#65;\"/>", false}, PlainXmlCase{"<node name=\"R\" name=\"S\"/>", false},
+        PlainXmlCase{"<node name=\"R\" other=\"1\"/>", false},
+        PlainXmlCase{"<!DOCTYPE node><node name=\"R\"/>", false},
+        PlainXmlCase{"<node name=\"R\"><?pi x?></node>", false},
+        PlainXmlCase{"<?xml version='1.0' encoding='utf-8'?><node name=\"R\"/>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\"><leaf key=\"j\"/></leaf></node>", false},
+        PlainXmlCase{"<node name=\"R\">text</node>", false},
+        PlainXmlCase{"<node name=\"R\"/><node name=\"S\"/>", false},
+        PlainXmlCase{"<node name=\"R\"><leaf key=\"k\">x</node>", false}));
+
+TEST(PlainXmlReader, TakesWhatTheWriterWrites) {
+    CNode root(QStringLiteral("Root"));
+    for (const QString& text : hostileTexts())
+        if (!text.contains(u'\r') && !text.contains(QChar(0x01)) && !text.contains(QChar(0xD800)))
+            root.AddChild(text)->AddLeaf(text, text);
+    const std::unique_ptr<CNode> read(NodeFormats::ReadPlainXml(NodeFormats::WriteXml(root)));
+    ASSERT_TRUE(read);
+    expectSameTree(root, *read);
 }
 
 TEST_F(FolderTest, FailedReadKeepsTheFileAndNamesIt) {
