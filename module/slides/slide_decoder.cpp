@@ -101,6 +101,12 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
             ++n.vectors;
             return 8;
         }
+        // Solid fills first: they come in runs that fill much of a real drawing.
+        if (kind == 0xFD) {
+            lastEnd = kNoPoint;
+            ++n.solidFills;
+            return 6;
+        }
         switch (kind) {
         case 0xFB: {
             const uint32_t fromX = offset(lastX, low);
@@ -113,10 +119,6 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
         }
         case kEndRecordKind:
             return 0;
-        case 0xFD:
-            lastEnd = kNoPoint;
-            ++n.solidFills;
-            return 6;
         case 0xFE: {
             const uint32_t toX = offset(lastX, low);
             const uint32_t toY = offset(lastY, at[2]);
