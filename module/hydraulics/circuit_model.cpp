@@ -19,10 +19,6 @@ const std::array<tCircuitTypeEntry, kCircuitTypeCount>& CircuitTypeList() {
     return list;
 }
 
-bool IsValidCircuitType(int type) {
-    return type >= 0 && type < kCircuitTypeCount;
-}
-
 QString CircuitTypeName(int type) {
     for (const auto& entry : CircuitTypeList())
         if (entry.type == type)

@@ -38,8 +38,6 @@ const std::array<tCircuitTypeEntry, kCircuitTypeCount>& CircuitTypeList();
 // The untranslated display name of a type; empty for any value outside 0 ... 6.
 QString CircuitTypeName(int type);
 
-bool IsValidCircuitType(int type);
-
 } // namespace Hydraulics
 
 // What the planner chose in the hydraulic circuit dialog, plus the valve position that only

@@ -98,7 +98,9 @@ public:
 private:
     bool atEnd() const { return m_p >= m_end; }
     std::size_t left() const { return std::size_t(m_end - m_p); }
-    bool startsWith(std::string_view s) const { return left() >= s.size() && std::memcmp(m_p, s.data(), s.size()) == 0; }
+    bool startsWith(std::string_view s) const {
+        return left() >= s.size() && std::memcmp(m_p, s.data(), s.size()) == 0;
+    }
     bool skip(std::string_view s) {
         if (!startsWith(s))
             return false;

@@ -79,10 +79,6 @@ TEST(CircuitModel, TypeListIsInDisplayOrderWithNamesForValidTypesOnly) {
     EXPECT_EQ(CircuitTypeName(4), "Hydraulische Weiche");
     EXPECT_TRUE(CircuitTypeName(7).isEmpty());
     EXPECT_TRUE(CircuitTypeName(-1).isEmpty());
-    EXPECT_TRUE(IsValidCircuitType(0));
-    EXPECT_TRUE(IsValidCircuitType(kCircuitTypeCount - 1));
-    EXPECT_FALSE(IsValidCircuitType(kCircuitTypeCount));
-    EXPECT_FALSE(IsValidCircuitType(-1));
 }
 
 TEST(OptionRules, EachTypeShowsItsOptionsAndLabels) {
