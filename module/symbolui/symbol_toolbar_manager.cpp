@@ -106,6 +106,15 @@ int CSymbolToolbarManager::OpenToolbar(const QString& code) {
     return 1;
 }
 
+int CSymbolToolbarManager::OpenToolbarOfCommand(const QString& command) {
+    const bool revit = m_toolbarContext.isRevit;
+    const QString current =
+        revit || !m_toolbarContext.host
+            ? QString()
+            : SymbolsHost::VariableText(*m_toolbarContext.host, QStringLiteral("CUR_GLOBAL_GEWERK_KZL"), 0);
+    return OpenToolbar(SymbolToolbars::TradeOfCommand(command, revit, current));
+}
+
 void CSymbolToolbarManager::CloseToolbar(CDlgSymbolToolbar* toolbar) {
     if (!toolbar)
         return;
@@ -147,10 +156,7 @@ QString TradeOfCommand(const QString& command, bool revit, const QString& curren
 }
 
 void OnOpenToolbar(const QString& command) {
-    const bool revit = theApp.m_isRevit != 0;
-    const QString current =
-        revit ? QString() : SymbolsHost::VariableText(QStringLiteral("CUR_GLOBAL_GEWERK_KZL"), 0);
-    CSymbolToolbarManager::GetInstance()->OpenToolbar(TradeOfCommand(command, revit, current));
+    CSymbolToolbarManager::GetInstance()->OpenToolbarOfCommand(command);
 }
 
 void OnOpenUserToolbar(const QString&) {

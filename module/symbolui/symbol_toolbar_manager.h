@@ -33,6 +33,9 @@ public:
     void StoreToolbars();
     // 1 when a toolbar for the trade code is open afterwards, 0 when its window failed.
     int OpenToolbar(const QString& code);
+    // Opens the toolbar a host command names (see SymbolToolbars::OnOpenToolbar); the current
+    // trade is asked of the host in the toolbar context.
+    int OpenToolbarOfCommand(const QString& command);
     // The planner closed the toolbar: it goes, and stays closed at the next start.
     void CloseToolbar(CDlgSymbolToolbar* toolbar);
 
@@ -52,7 +55,7 @@ private:
 // The host's commands that open a toolbar.
 namespace SymbolToolbars {
 // The current trade ("CUR_GLOBAL_GEWERK_KZL") in the drawing host; in Revit the last letter of
-// the command, whose names end in the trade letter.
+// the command, whose names end in the trade letter. Opened by the process-wide manager.
 ORVANE_EXPORT void OnOpenToolbar(const QString& command);
 // The toolbar of the planner's own symbols ("USER"); the command is not used.
 ORVANE_EXPORT void OnOpenUserToolbar(const QString& command);

@@ -20,6 +20,7 @@ protected:
     std::unique_ptr<CSymbolToolbarManager> makeManager(bool revit = false) {
         SymbolToolbarContext context;
         context.fileManager = &manager;
+        context.host = &host;
         context.isRevit = revit;
         return std::make_unique<CSymbolToolbarManager>(kModuleKey, context);
     }
@@ -101,7 +102,7 @@ TEST_F(ToolbarManagerTest, ToolbarFromAGoneScreenComesBackWhole) {
             << toolbar->Name().toStdString() << " at " << toolbar->x() << "," << toolbar->y();
 }
 
-TEST_F(ToolbarManagerTest, TitlesAndTradesOfCommands) {
+TEST_F(ToolbarManagerTest, TitlesOfTrades) {
     const struct {
         const char* code;
         const char* title;
@@ -110,11 +111,23 @@ TEST_F(ToolbarManagerTest, TitlesAndTradesOfCommands) {
     auto toolbars = makeManager();
     for (const auto& t : titles)
         EXPECT_EQ(toolbars->Title(QString::fromUtf8(t.code)), QString::fromUtf8(t.title));
-
-    EXPECT_EQ(SymbolToolbars::TradeOfCommand("OPENTOOLBARL", true, "H"), "L");
-    EXPECT_EQ(SymbolToolbars::TradeOfCommand(QString(), true, "H"), "");
-    EXPECT_EQ(SymbolToolbars::TradeOfCommand("OPENTOOLBARL", false, "H"), "H");
     EXPECT_TRUE(makeManager(true)->m_regKey.endsWith("DlgSymbolToolbarRevit"));
+}
+
+// The drawing host's current trade is asked of the host in the manager's context; in Revit the
+// command's last letter names it.
+TEST_F(ToolbarManagerTest, CommandsOpenTheTradeOfTheirContext) {
+    host.variables.insert("CUR_GLOBAL_GEWERK_KZL", "S");
+    const struct {
+        bool revit;
+        const char* command;
+        const char* opened;
+    } cases[] = {{false, "ORVSYMBOLLEISTE_L", "S"}, {true, "ORVSYMBOLLEISTE_L", "L"}};
+    for (const auto& c : cases) {
+        auto toolbars = makeManager(c.revit);
+        toolbars->OpenToolbarOfCommand(c.command);
+        EXPECT_EQ(names(*toolbars), QStringList({c.opened})) << c.command;
+    }
 }
 
 } // namespace
