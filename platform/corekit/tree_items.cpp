@@ -41,8 +41,17 @@ TreeReadError ErrorAt(QByteArrayView text, qsizetype offset, const QString& mess
     offset = std::clamp(offset, qsizetype(0), text.size());
     const QByteArrayView before = text.first(offset);
     const int line = int(before.count('\n')) + 1;
-    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
-    const int column = int(Utf8ToString(before.sliced(lineStart)).size()) + 1;
+    qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    // A byte-order mark that starts the text only tells the encoding: it takes no column. A
+    // U+FEFF anywhere else is a character like any other.
+    if (lineStart == 0 && before.startsWith(QByteArrayView("\xEF\xBB\xBF", 3)))
+        lineStart = 3;
+    // Characters, not UTF-16 units (a character beyond U+FFFF takes two): every byte of the
+    // well-formed UTF-8 before the error starts one, except the continuation bytes.
+    const QByteArrayView onLine = before.sliced(lineStart);
+    const auto characters =
+        std::count_if(onLine.begin(), onLine.end(), [](char c) { return (uchar(c) & 0xC0) != 0x80; });
+    const int column = int(characters) + 1;
     return TreeReadError{QString(), line, column, message};
 }
 

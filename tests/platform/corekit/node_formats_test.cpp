@@ -141,23 +141,27 @@ TEST_P(NodeTextErrors, ReportLineAndColumn) {
     TreeReadError error;
     std::unique_ptr<CNode> root(NodeFormats::ReadText(QByteArray(bad.text), &error));
     EXPECT_FALSE(root);
-    EXPECT_EQ(error.line, bad.line) << qPrintable(error.message);
-    EXPECT_EQ(error.column, bad.column) << qPrintable(error.message);
+    EXPECT_EQ(std::pair(error.line, error.column), std::pair(bad.line, bad.column))
+        << qPrintable(error.message);
     EXPECT_TRUE(error.message.contains(QLatin1String(bad.messagePart))) << qPrintable(error.message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NodeTextErrors,
-    ::testing::Values(BadInput{"", 1, 1, "no node"},
-                      BadInput{"Root {\n  K = \"a\\q\"\n}", 2, 9, "unknown escape"},
-                      BadInput{"Root {\n  K = \"open\n}", 2, 7, "not closed"},
-                      BadInput{"Root {\n  A {\n}", 1, 6, "not closed"},
-                      BadInput{"Root {}\n}", 2, 1, "after the root"},
-                      BadInput{"Root {\n  K = 5\n}", 2, 7, "quoted value"},
-                      BadInput{"Root {\n  K \"v\"\n}", 2, 5, "'=' or '{'"},
-                      BadInput{"Root {\n  K = \"\\u12G4\"\n}", 2, 8, "hexadecimal"},
-                      BadInput{"Root {\n  K = \"ok\xC3\x28\"\n}", 2, 10, "invalid UTF-8"},
-                      BadInput{"Root {\n  \x01 = \"v\"\n}", 2, 3, "unexpected character"}));
+const BadInput kBadInputs[] = {
+    {"", 1, 1, "no node"},
+    {"Root {\n  K = \"a\\q\"\n}", 2, 9, "unknown escape"},
+    {"Root {\n  K = \"open\n}", 2, 7, "not closed"},
+    {"Root {\n  A {\n}", 1, 6, "not closed"},
+    {"Root {}\n}", 2, 1, "after the root"},
+    {"Root {\n  K = 5\n}", 2, 7, "quoted value"},
+    {"Root {\n  K \"v\"\n}", 2, 5, "'=' or '{'"},
+    {"Root {\n  K = \"\\u12G4\"\n}", 2, 8, "hexadecimal"},
+    {"Root {\n  K = \"ok\xC3\x28\"\n}", 2, 10, "invalid UTF-8"},
+    {"Root {\n  \x01 = \"v\"\n}", 2, 3, "unexpected character"},
+    // A byte-order mark takes no column; U+FEFF after it does, and U+1F600 counts once.
+    {"\xEF\xBB\xBFRoot x", 1, 6, "'{' expected"},
+    {"Root {\n  \"a\xEF\xBB\xBF\" = \"\xF0\x9F\x98\x80\\q\"\n}", 2, 12, "unknown escape"},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, NodeTextErrors, ::testing::ValuesIn(kBadInputs));
 
 TEST(NodeTextErrors, DeepNestingFailsInsteadOfOverflowing) {
     QByteArray text;
