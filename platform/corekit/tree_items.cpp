@@ -1,6 +1,7 @@
 #include "tree_items.h"
 
 #include "atomic_save.h"
+#include "mapped_read_guard.h"
 #include "utf8_check.h"
 #include "whole_file.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -102,6 +104,31 @@ namespace TreeItems {
 // Files from this size on are mapped rather than read (see ReadFromFile).
 constexpr qint64 kMapFrom = 4 << 20;
 
+namespace {
+
+// Reads the tree from a file mapped whole, handing back the pages the text reader is done
+// with as it goes. Another process may cut the file short meanwhile: the guard turns what
+// would be SIGBUS into an error, and a size that changed tells of a cut the reader did not
+// run into (inside the last page, or after it was read).
+CNode* readMapped(QFile& file, uchar* mapped, qint64 size, TreeReadError* error) {
+    const MappedReadGuard guard(mapped, size_t(size));
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size);
+    const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
+    const auto release = [&](qsizetype done) { madvise(mapped, size_t(done - done % page), MADV_DONTNEED); };
+    CNode* root = NodeFormats::LooksLikeXml(bytes) ? NodeFormats::ReadXml(bytes, error)
+                                                   : NodeFormats::ReadText(bytes, error, release);
+    struct stat st {};
+    if (guard.Faulted() || ::fstat(file.handle(), &st) != 0 || st.st_size != size) {
+        delete root;
+        if (error)
+            *error = TreeReadError{QString(), 0, 0, QStringLiteral("was cut short while it was read")};
+        return nullptr;
+    }
+    return root;
+}
+
+} // namespace
+
 int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
     root = nullptr;
     QFile file;
@@ -111,32 +138,23 @@ int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
             *error = TreeReadError{path, 0, 0, openError.message};
         return 0;
     }
-    // A large file is mapped instead of read, and the pages the text reader is done with are
-    // handed back as it goes: the file and the tree it becomes are not held whole side by side.
-    if (file.size() >= kMapFrom) {
-        if (uchar* mapped = file.map(0, file.size())) {
-            const QByteArray bytes =
-                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size());
-            const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
-            const auto release = [&](qsizetype done) {
-                madvise(mapped, size_t(done - done % page), MADV_DONTNEED);
-            };
-            root = NodeFormats::LooksLikeXml(bytes) ? NodeFormats::ReadXml(bytes, error)
-                                                    : NodeFormats::ReadText(bytes, error, release);
-            file.unmap(mapped);
-            if (!root && error)
-                error->file = path;
-            return root ? 1 : 0;
+    // A large file is mapped instead of read: the file and the tree it becomes are not held
+    // whole side by side.
+    const qint64 size = file.size();
+    uchar* mapped = size >= kMapFrom ? file.map(0, size) : nullptr;
+    if (mapped) {
+        root = readMapped(file, mapped, size, error);
+        file.unmap(mapped);
+    } else {
+        const std::optional<QByteArray> bytes =
+            ReadOpenedFile(file, path, NodeFormats::kMaxFileBytes, &openError);
+        if (!bytes) {
+            if (error)
+                *error = TreeReadError{path, 0, 0, openError.message};
+            return 0;
         }
+        root = readBytes(*bytes, error);
     }
-    const std::optional<QByteArray> bytes =
-        ReadOpenedFile(file, path, NodeFormats::kMaxFileBytes, &openError);
-    if (!bytes) {
-        if (error)
-            *error = TreeReadError{path, 0, 0, openError.message};
-        return 0;
-    }
-    root = readBytes(*bytes, error);
     if (!root && error)
         error->file = path;
     return root ? 1 : 0;

@@ -6,11 +6,17 @@
 #include "test_folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -54,6 +60,37 @@ TEST(NodeBadInput, EveryKeptBadFileFailsWhereItsFaultStands) {
         EXPECT_TRUE(error.message.contains(QLatin1String(bad.says)))
             << bad.file << ": " << qPrintable(error.message);
     }
+}
+
+// A large file is mapped while it is read; another program that cuts it short meanwhile must
+// make the read fail, not end this one with SIGBUS. Here a thread cuts it as soon as the
+// mapping shows in /proc/self/maps, while the reader is still going through the bytes.
+TEST(NodeBadInput, FileCutShortWhileMappedFailsTheRead) {
+    const orvane::test::TestFolder folder;
+    QByteArray text = "Root {\n";
+    while (text.size() < (8 << 20))
+        text += "  Symbol { BlockName = \"HZ_PUMP_0001\" }\n";
+    const QString path = folder.write(QStringLiteral("big.inf"), text + "}\n");
+    const QByteArray name = QFile::encodeName(path);
+    std::atomic<bool> cut = false;
+    std::thread cutter([&] {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < until) {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            if (maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name)) {
+                cut = ::truncate(name.constData(), 0) == 0;
+                return;
+            }
+        }
+    });
+    CNode* root = nullptr;
+    TreeReadError error;
+    const int read = TreeItems::ReadFromFile(path, root, 0, &error);
+    cutter.join();
+    ASSERT_TRUE(cut) << "the file was never seen mapped";
+    EXPECT_EQ(read, 0);
+    EXPECT_EQ(root, nullptr);
+    EXPECT_EQ(error.ToString(), path + QStringLiteral(": was cut short while it was read"));
 }
 
 // A chain of `depth` nodes below one root; each level holds one short leaf.
