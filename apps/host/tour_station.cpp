@@ -48,7 +48,9 @@ const CNode* Tour::RunStation(const QList<int>& buttons, StationCheck* check) {
                     *check = CheckOf(modal);
                 if (index + 1 < buttons.size())
                     (*press)(index + 1);
-                if (button)
+                // A button that cannot be pressed (a failed check disables drawing) would leave
+                // the wizard open for good: the window is closed instead, and the step says why.
+                if (button && button->isEnabled())
                     button->click();
                 else
                     modal->close();
