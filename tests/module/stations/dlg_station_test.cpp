@@ -89,12 +89,7 @@ TEST_F(StationDialogTest, TwFieldsConvertOnLeavingAndRefusalsKeepTheFocus) {
 }
 
 TEST_F(StationDialogTest, HzDialogGreysCircuitFieldsAndStaysOpenOnARefusedField) {
-    tReqHz req;
-    req.tVLMin = 25;
-    req.tVLMax = 45;
-    req.tVL = 35;
-    req.tRL = 28;
-    CDlgAnforderungHz dialog(req);
+    CDlgAnforderungHz dialog(floorHeatingRequest());
     showActive(dialog);
     EXPECT_EQ(dialog.GetDlgItem(HzControl::Group)->property("title").toString(), "Sekundärseite: 25-45 °C");
     EXPECT_FALSE(dialog.Field(HzControl::HeatOutput)->isEnabled());
@@ -282,12 +277,7 @@ private:
 TEST_F(StationScreenshot, RequirementDialogs) {
     CDlgAnforderungTw tw(tReqTw{}, {true, 0});
     EXPECT_TRUE(MatchesReference(shot(tw, {360, 260}), "stations/dialog_anforderung_tw"));
-    tReqHz req;
-    req.tVLMin = 25;
-    req.tVLMax = 45;
-    req.tVL = 35;
-    req.tRL = 28;
-    CDlgAnforderungHz hz(req);
+    CDlgAnforderungHz hz(floorHeatingRequest());
     EXPECT_TRUE(MatchesReference(shot(hz, {360, 300}), "stations/dialog_anforderung_hz"));
 }
 

@@ -114,12 +114,7 @@ TEST(RequirementForms, TapRateChoices) {
 }
 
 TEST(RequirementForms, FloorHeatingRanges) {
-    tReqHz req;
-    req.tVLMin = 25;
-    req.tVLMax = 45;
-    req.tVL = 35;
-    req.tRL = 28;
-    CHzRequirementForm form(req);
+    CHzRequirementForm form(floorHeatingRequest());
     EXPECT_EQ(form.GroupTitle("Sekundärseite"), "Sekundärseite: 25-45 °C");
     EXPECT_FALSE(CHzRequirementForm::CircuitFieldsEnabled(0));
     EXPECT_TRUE(CHzRequirementForm::CircuitFieldsEnabled(1));

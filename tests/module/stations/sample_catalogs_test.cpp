@@ -195,16 +195,6 @@ TEST_F(SampleCatalogsTest, FloorHeatingDistributorOfTheDevice) {
     EXPECT_EQ(items[2].quantity, 4.0);
 }
 
-TEST_F(SampleCatalogsTest, ProductsAreFoundAgainByTheirKeys) {
-    std::vector<int> path;
-    EXPECT_TRUE(WoSt::FindProductPath(*catalogs[0], "AH_WS_C30E", path));
-    EXPECT_EQ(path, (std::vector<int>{0, 1, 1}));
-    // Version 3 finds a product by its article set, too.
-    EXPECT_TRUE(WoSt::FindProductPath(*catalogs[1], "QW_D_FWS70", path));
-    EXPECT_EQ(path, (std::vector<int>{2, 1}));
-    EXPECT_FALSE(WoSt::FindProductPath(*catalogs[1], "AH_WS_C30E", path));
-}
-
 TEST_F(SampleCatalogsTest, AFileThatIsNoDatabaseIsSkipped) {
     const QString bogus = folder.write("bogus.omdb", "this is no database\n");
     EXPECT_FALSE(orvmat::Session::GetInstance().attach("BOGUS", bogus.toStdString()));

@@ -65,10 +65,8 @@ struct TwoGroupCatalog {
                 s.product(QString::fromLatin1(k), wt);
         }
 
+        catalog = s.catalog();
         catalog.info = {nullptr, "ACME", kRoot, "ACME"};
-        catalog.db = &s.db;
-        catalog.mmdKey = key;
-        catalog.stations = s.stations;
     }
 
     const WoSt::tSelLevel& node(std::initializer_list<int> path) const {
@@ -163,24 +161,9 @@ TEST_F(CatalogTest, ManufacturerLinkAndLogo) {
     EXPECT_EQ(c.catalog.logo, kRoot + QStringLiteral("/Bmp/acme_logo.bmp"));
 }
 
-TEST_F(CatalogTest, VersionThreeLoadsAndVersionFourIsRefused) {
-    TwoGroupCatalog three(memory, "V3", 3);
-    EXPECT_TRUE(WoSt::LoadCatalog(three.catalog));
-    EXPECT_TRUE(messages.entries().empty());
-
-    TwoGroupCatalog four(memory, "V4", 4);
-    EXPECT_FALSE(WoSt::LoadCatalog(four.catalog));
-    ASSERT_EQ(messages.entries().size(), 1u);
-    EXPECT_EQ(messages.entries()[0].text,
-              "Der Datensatz ACME kann in dieser Programmversion nicht verwendet werden.");
-    EXPECT_EQ(messages.entries()[0].icon, WoSt::MessageIcon::Exclamation);
-    // A refused catalogue does not count as loaded the next time.
-    EXPECT_FALSE(WoSt::LoadCatalog(four.catalog));
-    EXPECT_EQ(messages.entries().size(), 2u);
-}
-
 // The version is the whole number the text starts with, as catalogue makers write it
-// ("4.0", " 3"); a text without a number leaves the catalogue at version 1.
+// ("4.0", " 3"); a text without a number leaves the catalogue at version 1. From version 4 a
+// catalogue is refused, each time it is loaded.
 TEST_F(CatalogTest, VersionTextIsReadUpToItsWholeNumber) {
     const std::pair<QString, int> cases[] = {{"4.0", 4}, {" 3 ", 3}, {"2.5", 2},
                                              {"+2", 2},  {"neu", 1}, {QString(), 1}};
@@ -188,11 +171,14 @@ TEST_F(CatalogTest, VersionTextIsReadUpToItsWholeNumber) {
     for (const auto& [text, version] : cases) {
         TwoGroupCatalog c(memory, QStringLiteral("VT%1").arg(++n), 0);
         memory.set(c.s.logik, memory.addRow(c.s.logik, "Versionsnummer"), 0, {text});
-        EXPECT_EQ(WoSt::LoadCatalog(c.catalog), version < 4) << qPrintable(text);
+        for (int attempt = 0; attempt < 2; ++attempt)
+            EXPECT_EQ(WoSt::LoadCatalog(c.catalog), version < 4) << qPrintable(text);
         EXPECT_EQ(c.catalog.version, version) << qPrintable(text);
     }
-    ASSERT_EQ(messages.entries().size(), 1u);
-    EXPECT_TRUE(messages.entries()[0].text.startsWith("Der Datensatz ACME kann"));
+    ASSERT_EQ(messages.entries().size(), 2u);
+    EXPECT_EQ(messages.entries()[1].text,
+              "Der Datensatz ACME kann in dieser Programmversion nicht verwendet werden.");
+    EXPECT_EQ(messages.entries()[1].icon, WoSt::MessageIcon::Exclamation);
 }
 
 // A catalogue with one entry loads; without any one of its three tables it is refused.
@@ -299,11 +285,8 @@ TEST_F(CatalogTest, FilePathsAreCompletedForTheHost) {
     s.selectionCell(list, row, 6, {"HS_FWS_P_3D"});
     s.selectionCell(list, row, 7, {"/abs/sheet"});
     s.selectionCell(list, row, 8, {"https://example.org/p"});
-    WoSt::tCatalog catalog;
-    catalog.db = &memory;
+    WoSt::tCatalog catalog = s.catalog();
     catalog.info.rootPath = kRoot;
-    catalog.mmdKey = s.key;
-    catalog.stations = s.stations;
     ASSERT_TRUE(WoSt::LoadCatalog(catalog));
 
     WoSt::tProduct p;

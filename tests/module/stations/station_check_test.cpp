@@ -1,3 +1,4 @@
+#include "../../platform/corekit/language_scope.h"
 #include "station_test_support.h"
 
 #include "stations/station_check.h"
@@ -31,9 +32,7 @@ protected:
         s.daten(daten, WoSt::DatenColumn::OpeningPwh, {50});
         s.daten(daten, WoSt::DatenColumn::DpSecMin, {200.0});
         s.daten(daten, WoSt::DatenColumn::OperatingMode, {1});
-        catalog.db = &memory;
-        catalog.mmdKey = s.key;
-        catalog.stations = s.stations;
+        catalog = s.catalog();
         catalog.data = s.datenTable;
         catalog.heatExchangers = s.exchangers;
         catalog.distributorSets = s.table("VerteilerSets");
@@ -79,6 +78,9 @@ const QString kDesignText = QStringLiteral("VL/RL-Temp.\t65/25 °C\r\n"
                                            "Druckverlust-TW\t409 mbar\r\n"
                                            "Druckverlust-HZ\t230 mbar\r\n"
                                            "Schaltung\t\tParallel");
+
+const QString kNoCurve =
+    QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht ausgelegt werden.");
 
 } // namespace
 
@@ -148,15 +150,13 @@ TEST_F(CheckTest, OperatingModes) {
 TEST_F(CheckTest, TemperaturesNoCurveReaches) {
     wizard.reqTw.tVL = 80.0;
     expectError("Die Vorlauftemperatur reicht nicht aus. Der größtmögliche Wert beträgt 70 °C.");
-    const QString noCurve =
-        "Das gewählte Gerät kann für die angegebenen Temperaturen nicht ausgelegt werden.";
     for (double tVL : {55.0, -5.0}) {
         wizard.reqTw.tVL = tVL;
-        expectError(noCurve);
+        expectError(kNoCurve);
     }
     wizard.reqTw.tVL = 65.0;
     wizard.reqTw.tK = 12.0;
-    expectError(noCurve);
+    expectError(kNoCurve);
 }
 
 QString tooLarge(double fr, double largest) {
@@ -207,15 +207,10 @@ TEST_F(CheckTest, MissingCurveTablesStopWithAMessageAndKeepTheResult) {
 }
 
 TEST_F(CheckTest, EmptyOrBrokenHeatExchangerData) {
-    const QString missing = "Heat exchanger dataset is not available!";
-    const std::pair<std::vector<TestCurve>, QString> cases[] = {
-        {{}, missing},
-        {{{65, 10, 50, {}}}, missing},
-    };
     int n = 0;
-    for (const auto& [curves, error] : cases) {
+    for (const std::vector<TestCurve>& curves : {std::vector<TestCurve>{}, {{65, 10, 50, {}}}}) {
         wizard.product.heatExchangerId = s.exchanger(QStringLiteral("WT_BAD%1").arg(++n), curves);
-        expectError(error);
+        expectError("Heat exchanger dataset is not available!");
     }
 }
 
@@ -225,6 +220,7 @@ TEST_F(CheckTest, SegmentRuleForAnyOrderAndExactPoints) {
     const std::vector<WoSt::tKennlinieItem> unsorted{{12, 700, 25}, {6, 300, 22}, {18, 1200, 30}};
     const std::vector<WoSt::tKennlinieItem> decimal{{5, 300, 20}, {9.81, 600, 24.5}, {13.88, 900, 30}};
     const std::vector<WoSt::tKennlinieItem> twoPoints{{6, 300, 22}, {19.6, 900, 29}};
+    const std::vector<WoSt::tKennlinieItem> onePoint{{10, 600, 25}};
     const struct {
         std::vector<WoSt::tKennlinieItem> points;
         double fr;
@@ -239,6 +235,9 @@ TEST_F(CheckTest, SegmentRuleForAnyOrderAndExactPoints) {
         {decimal, 13.88, 30.0, {}},
         {decimal, 9.81, 24.5, {}}, // exactly the point: prints 24, not 25
         {twoPoints, 19.6, 29.0, {}},
+        {onePoint, 10.0, 0, tooLarge(10.0, 10.0)}, // a single point is no characteristic
+        {onePoint, 14.0, 0, tooLarge(14.0, 10.0)},
+        {onePoint, 9.0, 0, tooSmall(10.0)},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -251,25 +250,15 @@ TEST_F(CheckTest, SegmentRuleForAnyOrderAndExactPoints) {
             EXPECT_EQ(wizard.design.tRLPrim, float(c.tRLPrim)) << c.fr;
         } else {
             EXPECT_EQ(shown().result, errorText(c.error)) << c.fr;
+            EXPECT_FALSE(shown().drawEnabled) << c.fr;
         }
     }
-}
-
-TEST_F(CheckTest, SinglePointCharacteristic) {
-    wizard.product.heatExchangerId = s.exchanger("WT_ONE", {{65, 10, 50, {{10, 600, 25}}}});
-    for (double fr : {10.0, 14.0}) {
-        wizard.reqTw.fr = fr;
-        expectError(tooLarge(fr, 10.0));
-    }
-    wizard.reqTw.fr = 9.0;
-    expectError(tooSmall(10.0));
 }
 
 TEST_F(CheckTest, HeatingRodCoversTheLastDegrees) {
     wizard.product.heatExchangerId = s.exchanger("WT_LOW", {{65, 10, 45, {{6, 300, 22}, {18, 1200, 30}}}});
     wizard.reqTw.tW = 50.0;
-    expectError(QStringLiteral("Das gewählte Gerät kann für die angegebenen Temperaturen nicht "
-                               "ausgelegt werden.")); // no rod: no second search
+    expectError(kNoCurve); // no rod: no second search
 
     // 1000 kg/m³ · 4200 J/(kg·K) · 0.2 l/s · 5 K = 4200 W
     s.daten(daten, WoSt::DatenColumn::HeatingRodPower, {3000});
@@ -366,26 +355,15 @@ TEST_F(CheckTest, DrinkingWaterSummaryThenCheck) {
     EXPECT_EQ(shown().result, kDesignText);
 }
 
-// The module's translation in the planner's language for one test, as the module's start-up
-// registers it.
+// The module's translation in the planner's language, as the module's start-up registers it.
 class EnglishModule {
 public:
-    EnglishModule() : m_previousLanguage(qgetenv("ORVANE_LANGUAGE")), m_previousModule(g_pTranslationModule) {
-        qputenv("ORVANE_LANGUAGE", "en");
-        CTranslationManager::GetInstance().Reload();
-        g_pTranslationModule = CTranslationManager::GetInstance().AddModule(QString::fromLatin1(kModuleName));
-    }
-    ~EnglishModule() {
-        g_pTranslationModule = m_previousModule;
-        qputenv("ORVANE_LANGUAGE", m_previousLanguage);
-        CTranslationManager::GetInstance().Reload();
-    }
-    EnglishModule(const EnglishModule&) = delete;
-    EnglishModule& operator=(const EnglishModule&) = delete;
+    EnglishModule() { g_pTranslationModule = CTranslationManager::GetInstance().AddModule(kModuleName); }
+    ~EnglishModule() { g_pTranslationModule = m_previousModule; }
 
 private:
-    QByteArray m_previousLanguage;
-    CTranslationModule* m_previousModule;
+    LanguageScope m_language{"en"};
+    CTranslationModule* m_previousModule = g_pTranslationModule;
 };
 
 TEST_F(CheckTest, TextsAreShownInThePlannersLanguage) {

@@ -19,19 +19,16 @@ using WoSt::RowId;
 
 namespace {
 
-// Every node and leaf below `node` in order, as "Path/Key=value" lines.
-void flatten(const CNode& node, const QString& path, QStringList& out) {
+// The node's name, then every node and leaf below it in order, as "Path/Key=value" lines.
+QStringList flat(const CNode& node, const QString& path = {}) {
+    QStringList out;
+    if (path.isEmpty())
+        out << node.GetName();
+    const QString at = path.isEmpty() ? node.GetName() : path;
     for (const auto& leaf : node.Leaves())
-        out << path + u'/' + leaf->GetKey() + u'=' + leaf->GetRawData();
-    for (const auto& child : node.Children()) {
-        out << path + u'/' + child->GetName();
-        flatten(*child, path + u'/' + child->GetName(), out);
-    }
-}
-
-QStringList flat(const CNode& root) {
-    QStringList out{root.GetName()};
-    flatten(root, root.GetName(), out);
+        out << at + u'/' + leaf->GetKey() + u'=' + leaf->GetRawData();
+    for (const auto& child : node.Children())
+        out << at + u'/' + child->GetName() << flat(*child, at + u'/' + child->GetName());
     return out;
 }
 
@@ -61,12 +58,10 @@ protected:
         for (const auto& [column, value] : columns)
             s.daten(daten, column, {value});
         selectionRow = memory.idOf("SEL_1");
+        catalog = s.catalog();
         catalog.info.id = "CAT_OUT";
         catalog.info.displayName = "Testwerk";
-        catalog.db = &memory;
-        catalog.mmdKey = s.key;
         catalog.version = 3;
-        catalog.stations = s.stations;
         catalog.data = s.datenTable;
         catalog.heatExchangers = s.exchangers;
         catalog.distributorSets = s.table("VerteilerSets");

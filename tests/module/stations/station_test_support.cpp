@@ -93,10 +93,8 @@ WoSt::RowId StationDb::exchanger(const QString& rowKey, const std::vector<TestCu
 
 WoSt::RowId StationDb::distributorSet(const QString& setKey,
                                       const std::vector<std::tuple<QString, double, int>>& rows) {
-    const WoSt::TableHandle sets = table("VerteilerSets");
     const WoSt::RowId id = db.idOf(setKey);
     const WoSt::TableHandle set = table(QStringLiteral("VerteilerSets/") + setKey);
-    (void)sets;
     for (const auto& [article, quantity, circuits] : rows) {
         const WoSt::RowId row = db.addRow(set, article);
         db.set(set, row, 0, {quantity});

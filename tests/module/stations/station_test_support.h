@@ -9,6 +9,7 @@
 
 #include "stations/station_catalog.h"
 #include "stations/station_curves.h"
+#include "stations/station_requirements.h"
 #include "stations/station_text.h"
 #include "stations/water_properties.h"
 
@@ -81,6 +82,11 @@ public:
     const int version;
     WoSt::TableHandle stations, logik, datenTable, exchangers;
 };
+
+// A floor-heating requirement of 35/28 °C on a device that allows 25 to 45 °C.
+inline WoSt::tReqHz floorHeatingRequest() {
+    return {25, 45, 35.0, 28.0};
+}
 
 // Catalogues as a catalogue manager would list them.
 class FixedCatalogs : public WoSt::CatalogSource {
