@@ -2,12 +2,15 @@
 // damage to a valid file. Every read must fail cleanly or succeed; none may crash, hang or read
 // past the data (the sanitizer build runs these too).
 
+#include "corekit/mapped_read_guard.h"
 #include "corekit/tree_items.h"
 #include "test_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +94,30 @@ TEST(NodeBadInput, FileCutShortWhileMappedFailsTheRead) {
     EXPECT_EQ(read, 0);
     EXPECT_EQ(root, nullptr);
     EXPECT_EQ(error.ToString(), path + QStringLiteral(": was cut short while it was read"));
+}
+
+// The guard alone: a fault inside its range reads zeros and is noted; one outside every guard
+// still ends the program, as it would without the guard's handler.
+TEST(NodeBadInputDeathTest, MappedReadGuardTakesOnlyFaultsInsideItsRange) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const orvane::test::TestFolder folder;
+    const QString path = folder.filePath(QStringLiteral("pages.bin"));
+    // The first byte of a mapped file of two pages, read after the file was cut to nothing.
+    const auto readAfterCut = [&](bool guarded, bool* faulted) {
+        folder.write(QStringLiteral("pages.bin"), QByteArray(8192, 'x'));
+        QFile file(path);
+        uchar* mapped = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
+        char other = 0;
+        const MappedReadGuard guard(guarded ? static_cast<void*>(mapped) : &other, 8192);
+        EXPECT_EQ(::truncate(QFile::encodeName(path).constData(), 0), 0);
+        const uchar first = *static_cast<volatile uchar*>(mapped);
+        *faulted = guard.Faulted();
+        return first;
+    };
+    bool faulted = false;
+    EXPECT_EQ(readAfterCut(true, &faulted), 0);
+    EXPECT_TRUE(faulted);
+    EXPECT_EXIT(readAfterCut(false, &faulted), ::testing::KilledBySignal(SIGBUS), "");
 }
 
 // A chain of `depth` nodes below one root; each level holds one short leaf.
