@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -60,6 +61,13 @@ CSymbolFileManager::~CSymbolFileManager() {
 }
 
 void CSymbolFileManager::Reset() {
+    // A holder may stop being told while the others are (the current symbol does), so each is
+    // told only while it is still listed.
+    const auto notices = m_resetNotices;
+    for (const auto& [notice, letGo] : notices)
+        if (std::any_of(m_resetNotices.begin(), m_resetNotices.end(),
+                        [&](const auto& listed) { return listed.first == notice; }))
+            letGo();
     qDeleteAll(m_mapFiles);
     qDeleteAll(m_listFiles);
     m_mapFiles.clear();
@@ -69,6 +77,15 @@ void CSymbolFileManager::Reset() {
     m_pUserSettings.reset();
     m_readErrors.clear();
     m_bIndexChanged = 0;
+}
+
+int CSymbolFileManager::NotifyBeforeReset(std::function<void()> letGo) {
+    m_resetNotices.emplace_back(++m_lastNotice, std::move(letGo));
+    return m_lastNotice;
+}
+
+void CSymbolFileManager::StopNotifying(int notice) {
+    std::erase_if(m_resetNotices, [&](const auto& listed) { return listed.first == notice; });
 }
 
 void CSymbolFileManager::NoteReadError(const TreeReadError& error) {

@@ -10,7 +10,9 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CNode;
@@ -44,8 +46,13 @@ public:
     void GetSymbolsForTrade(const QString& trade, QHash<QString, CNode*>& symbols);
     // The indexed symbol for a block name or its key, or null.
     CNode* LookupSymbol(const QString& name) const;
-    // Forgets every file, the index and the user settings.
+    // Forgets every file, the index and the user settings. Whoever asked to be told
+    // (NotifyBeforeReset) lets go of its pointers into them first.
     void Reset();
+    // `letGo` runs at every Reset, and when the manager ends, before the files are deleted;
+    // the number returned stops it (StopNotifying), at the latest when its holder goes.
+    int NotifyBeforeReset(std::function<void()> letGo);
+    void StopNotifying(int notice);
 
     // The files named by the two ';'-separated file lists, in list order.
     void GetListedFiles(const QString& supportList, const QString& userList,
@@ -122,4 +129,6 @@ private:
     bool m_listCut = false; // the expansion running now met the depth limit or a loop
     bool m_userSettingsReadOnly = false;
     std::vector<TreeReadError> m_readErrors;
+    std::vector<std::pair<int, std::function<void()>>> m_resetNotices;
+    int m_lastNotice = 0;
 };

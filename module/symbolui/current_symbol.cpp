@@ -3,6 +3,7 @@
 #include "symbolui/symbol_insertion.h"
 
 #include "frame/app.h"
+#include "symbols/symbol_file_manager.h"
 
 #include "corekit/node.h"
 
@@ -10,6 +11,36 @@ CDesktopButton* g_pCurSymbolButton = nullptr;
 CSymbolFile* g_pCurSymbolFile = nullptr;
 CNode* g_pCurSymbolNode = nullptr;
 ShowSymbolOptionsFunc g_pfnShowSymbolOptions = nullptr;
+
+namespace {
+
+// The manager the current file and node belong to, and its notice to us.
+struct CurrentSource {
+    CSymbolFileManager* manager = nullptr;
+    int notice = 0;
+};
+CurrentSource g_source;
+
+// The manager resets or ends: nothing current points into it any more, and it may be gone
+// before the next symbol is made current.
+void ForgetCurrentFile() {
+    g_pCurSymbolFile = nullptr;
+    g_pCurSymbolNode = nullptr;
+    g_source.manager->StopNotifying(g_source.notice);
+    g_source = {};
+}
+
+} // namespace
+
+void SetCurrentSymbol(CSymbolFileManager* manager, CSymbolFile* file, CNode* symbol) {
+    g_pCurSymbolFile = file;
+    g_pCurSymbolNode = symbol;
+    if (manager == g_source.manager)
+        return;
+    if (g_source.manager)
+        g_source.manager->StopNotifying(g_source.notice);
+    g_source = {manager, manager ? manager->NotifyBeforeReset(ForgetCurrentFile) : 0};
+}
 
 namespace DlgSymbols {
 

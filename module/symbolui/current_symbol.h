@@ -7,13 +7,19 @@
 class CDesktopButton;
 class CNode;
 class CSymbolFile;
+class CSymbolFileManager;
 
 // The module's current symbol: the button last clicked or right-clicked in the symbols window
 // or a symbol toolbar, its file and its node. The host reads it after an insertion command.
-// None of them is owned; they stay until the next click.
+// None of them is owned; they stay until the next click, the file and node until their
+// manager resets (SetCurrentSymbol).
 extern CDesktopButton* g_pCurSymbolButton;
 extern CSymbolFile* g_pCurSymbolFile;
 extern CNode* g_pCurSymbolNode;
+
+// Makes `symbol` of `file` (either may be null) the current symbol; both are forgotten when
+// `manager`, which loaded the file, resets or ends.
+void SetCurrentSymbol(CSymbolFileManager* manager, CSymbolFile* file, CNode* symbol);
 
 // The host's callback behind the Options button of the symbols window; null until registered.
 class QWidget;

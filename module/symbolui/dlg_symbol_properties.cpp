@@ -405,7 +405,7 @@ bool EditSymbol(QWidget* window, CDesktopButton* button, CNode* symbol, CSymbolF
                 CSymbolFileManager* manager) {
     if (manager->m_bIndexChanged)
         return false;
-    g_pCurSymbolNode = symbol;
+    SetCurrentSymbol(manager, file, symbol);
     if (!symbol)
         return false;
     CModuleResourceScope resources;
@@ -415,7 +415,6 @@ bool EditSymbol(QWidget* window, CDesktopButton* button, CNode* symbol, CSymbolF
         button->WaitForModalDialog(1, 400);
     if (!file)
         return false;
-    g_pCurSymbolFile = file;
     dialog.SetData(file, symbol);
     if (dialog.DoModal() != 1 || !dialog.IsModifiedByUser())
         return false;

@@ -40,6 +40,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -74,9 +76,13 @@ CDlgSymbolToolbar::CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidge
     // Buttons move on every resize; painting the whole window at once avoids flicker.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     resize(480, 172);
+    if (m_context.fileManager)
+        m_resetNotice = m_context.fileManager->NotifyBeforeReset([this] { ForgetFiles(); });
 }
 
 CDlgSymbolToolbar::~CDlgSymbolToolbar() {
+    if (m_context.fileManager)
+        m_context.fileManager->StopNotifying(m_resetNotice);
     if (!m_pageIndexValue.isEmpty())
         StorePageIndex();
     // The current symbol outlives the window; its button does not.
@@ -285,6 +291,26 @@ void CDlgSymbolToolbar::ClearMarks() {
     m_markedButtons.clear();
 }
 
+void CDlgSymbolToolbar::ForgetFiles() {
+    ClearMarks();
+    if (m_pages) {
+        const QSignalBlocker blocker(m_pages);
+        m_pages->clear(); // its items hold the pages
+    }
+    m_files.clear();
+    m_curFile = -1;
+    for (CSymbolButton* button : m_buttons) {
+        button->setProperty("symbolNode", QVariant());
+        button->setProperty("faceKey", QVariant());
+        button->hide();
+    }
+    m_usedButtons = 0;
+    QTimer::singleShot(0, this, [this] {
+        if (m_pages) // else the window is not built yet and loads its pages when it is
+            LoadPages();
+    });
+}
+
 void CDlgSymbolToolbar::FillPage() {
     ClearMarks();
     if (m_context.fileManager && m_context.fileManager->m_bIndexChanged) {
@@ -402,8 +428,7 @@ void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
     CNode* symbol = SymbolOf(button);
     g_pCurSymbolButton = button;
     button->WaitForModalDialog(1, 400);
-    g_pCurSymbolFile = file;
-    g_pCurSymbolNode = symbol;
+    SetCurrentSymbol(m_context.fileManager, file, symbol);
     for (const QString& command : SymbolClickCommands(*file, *symbol))
         PasteToCommandLine(FormatHostCommand(command), 0, 1);
 }

@@ -118,6 +118,9 @@ private:
     void PlaceControls();
     void UpdateStretchFace();
     void OnSelChange();
+    // The file manager resets: every pointer into its files goes now, and the pages are read
+    // again once the reset is over.
+    void ForgetFiles();
     void OnSymbolClicked(CSymbolButton* button);
     void OnSymbolRightClicked(CSymbolButton* button);
     void ClearMarks();
@@ -147,6 +150,7 @@ private:
     QSize m_defaultSize;
     SymbolSearchFlow m_searchFlow;
     bool m_closing = false;
+    int m_resetNotice = 0;
 
     CDesktopButton* m_back = nullptr;
     CDesktopButton* m_forward = nullptr;

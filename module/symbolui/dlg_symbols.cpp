@@ -32,6 +32,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QTimerEvent>
 #include <QToolTip>
 
@@ -106,9 +108,11 @@ CDlgSymbols::CDlgSymbols(SymbolsWindowContext context, QWidget* parent)
     if (theApp.m_isRevit)
         ShowControl(IDC_BTN_OPTIONS, false);
     m_firstLoad.start(kFirstLoadDelayMs, this);
+    m_resetNotice = m_context.manager->NotifyBeforeReset([this] { ForgetFiles(); });
 }
 
 CDlgSymbols::~CDlgSymbols() {
+    m_context.manager->StopNotifying(m_resetNotice);
     if (g_pCurSymbolButton &&
         std::find(m_buttons.begin(), m_buttons.end(), g_pCurSymbolButton) != m_buttons.end())
         g_pCurSymbolButton = nullptr;
@@ -214,8 +218,7 @@ void CDlgSymbols::LoadPages() {
     m_context.manager->GetListedFiles(m_fileListSupport, standards, m_files);
     if (m_context.manager->m_bIndexChanged) {
         // Files were read anew: the current symbol's node may be gone with its old tree.
-        g_pCurSymbolFile = nullptr;
-        g_pCurSymbolNode = nullptr;
+        SetCurrentSymbol(nullptr, nullptr, nullptr);
     }
     m_context.manager->m_bIndexChanged = 0;
 
@@ -244,6 +247,28 @@ void CDlgSymbols::LoadPages() {
         IndexQuickFind();
         WatchFiles();
     }
+}
+
+void CDlgSymbols::ForgetFiles() {
+    ClearMarks();
+    {
+        const QSignalBlocker blocker(m_cmbPages);
+        m_cmbPages->clear(); // its items hold the pages
+    }
+    m_files.clear();
+    m_curFile = m_curPage = -1;
+    m_pageCount = 0;
+    std::fill(m_buttonSymbols.begin(), m_buttonSymbols.end(), nullptr);
+    for (CSymbolButton* button : m_buttons)
+        button->hide();
+    m_placed.clear();
+    if (m_extras) {
+        m_quickIndex.Index({}, m_context.rules.dataText);
+        m_hits.clear();
+        const QSignalBlocker blocker(m_quickHits);
+        m_quickHits->clear();
+    }
+    QTimer::singleShot(0, this, [this] { LoadPages(); });
 }
 
 void CDlgSymbols::OnSelChange_CmbPages() {
@@ -396,8 +421,7 @@ void CDlgSymbols::OnSymbolClicked(int index) {
         return;
     g_pCurSymbolButton = button;
     button->WaitForModalDialog(1, kClickHighlightMs);
-    g_pCurSymbolFile = CurrentSymbolFile();
-    g_pCurSymbolNode = SymbolOf(index);
+    SetCurrentSymbol(m_context.manager, CurrentSymbolFile(), SymbolOf(index));
     if (!g_pCurSymbolFile || !g_pCurSymbolNode)
         return;
     for (const QString& command : SymbolClickCommands(*g_pCurSymbolFile, *g_pCurSymbolNode))

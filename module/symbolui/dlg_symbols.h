@@ -132,6 +132,9 @@ protected:
 
 private:
     void CreateControls();
+    // The manager resets: every pointer into its files goes now, and the pages are read again
+    // once the reset is over.
+    void ForgetFiles();
     void OnSelChange_CmbPages();
     void OnRefreshFileList();
     void PlaceControls();
@@ -173,6 +176,7 @@ private:
     std::vector<CSymbolButton*> m_markedButtons;
     std::vector<SymbolButtonSlot> m_placed;
     QBasicTimer m_firstLoad;
+    int m_resetNotice = 0;
 
     bool m_extras = true;
     QLineEdit* m_quickFind = nullptr;

@@ -216,8 +216,7 @@ void CDlgSymbols::ReloadChangedFiles() {
         if (file == m_files.end())
             continue;
         if (ours && !symbolFiles) {
-            g_pCurSymbolFile = nullptr;
-            g_pCurSymbolNode = nullptr;
+            SetCurrentSymbol(nullptr, nullptr, nullptr);
         }
         m_context.manager->AddFile(path, (*file)->m_pParent);
         symbolFiles = true;
@@ -240,8 +239,7 @@ void CDlgSymbols::ReloadChangedFiles() {
         if (!m_placed[i].hidden && m_buttonSymbols[i] &&
             m_buttonSymbols[i]->GetStrLeafValue(QString(), QStringLiteral("BlockName")) == block) {
             g_pCurSymbolButton = m_buttons[i];
-            g_pCurSymbolFile = CurrentSymbolFile();
-            g_pCurSymbolNode = m_buttonSymbols[i];
+            SetCurrentSymbol(m_context.manager, CurrentSymbolFile(), m_buttonSymbols[i]);
             break;
         }
     }

@@ -297,4 +297,24 @@ TEST_F(SymbolsWindowTest, AChangedFileOnDiskRefreshesTheWindowKeepingPageAndSymb
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), window->SymbolButtons()[0]);
 }
 
+// Resetting the library deletes its files: neither the window nor the current symbol may use
+// them afterwards, and the window reads the library again.
+TEST_F(SymbolsWindowTest, AResetLibraryIsLetGoOfAndReadAgain) {
+    writeDefaultLibrary();
+    auto window = openWindow();
+    window->SymbolButtons()[0]->click();
+    ASSERT_EQ(DlgSymbols::GetValue(L"BlockName"), "HZ_VENTIL");
+    manager.Reset();
+    EXPECT_FALSE(std::unique_ptr<CNode>(DlgSymbols::GetSymbolProps()));
+    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), QString());
+    pasted().clear();
+    window->SymbolButtons()[0]->click();
+    EXPECT_TRUE(pasted().empty());
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->PagesList()->count(), 5);
+    window->SymbolButtons()[0]->click();
+    EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), "HZ_VENTIL");
+}
+
 } // namespace

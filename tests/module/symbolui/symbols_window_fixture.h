@@ -37,8 +37,6 @@ protected:
         DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
         DlgSymbols::SetShowSymbolOptionsFunc(nullptr);
         g_pCurSymbolButton = nullptr;
-        g_pCurSymbolFile = nullptr;
-        g_pCurSymbolNode = nullptr;
         theApp.m_isAcadHost = 0;
         theApp.m_isRevit = 0;
     }

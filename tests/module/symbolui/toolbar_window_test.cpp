@@ -174,6 +174,24 @@ TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), nullptr); // no dangling button
 }
 
+// Resetting the library deletes its files: the toolbar lets go of them and reads them again.
+TEST_F(ToolbarTest, AResetLibraryIsLetGoOfAndReadAgain) {
+    auto toolbar = open();
+    manager.Reset();
+    EXPECT_TRUE(toolbar->Files().empty());
+    EXPECT_EQ(toolbar->SelectedPage(), nullptr);
+    g_pasted.clear();
+    DlgSymbols::SetOrvanePasteToCommandLineFunc(&RecordPaste);
+    toolbar->Buttons()[0]->click();
+    EXPECT_TRUE(g_pasted.empty());
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(toolbar->PagesList()->count(), 3);
+    toolbar->Buttons()[0]->click();
+    DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
+    EXPECT_EQ(g_pasted.size(), 1);
+}
+
 class ToolbarTitleTest : public ToolbarTest {
 protected:
     // Answers the title dialog: types `title` unless it is null, then OK.
