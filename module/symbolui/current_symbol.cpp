@@ -7,7 +7,6 @@
 
 #include "corekit/node.h"
 
-CDesktopButton* g_pCurSymbolButton = nullptr;
 CSymbolFile* g_pCurSymbolFile = nullptr;
 CNode* g_pCurSymbolNode = nullptr;
 ShowSymbolOptionsFunc g_pfnShowSymbolOptions = nullptr;
@@ -46,10 +45,6 @@ namespace DlgSymbols {
 
 void SetShowSymbolOptionsFunc(ShowSymbolOptionsFunc func) {
     g_pfnShowSymbolOptions = func;
-}
-
-CDesktopButton* GetSymbolButton() {
-    return g_pCurSymbolButton;
 }
 
 CNode* GetSymbolProps() {

@@ -410,7 +410,7 @@ bool EditSymbol(QWidget* window, CDesktopButton* button, CNode* symbol, CSymbolF
         return false;
     CModuleResourceScope resources;
     CDlgSymbolProperties dialog(window, manager);
-    g_pCurSymbolButton = button;
+    SetCurrentSymbolButton(button);
     if (button)
         button->WaitForModalDialog(1, 400);
     if (!file)

@@ -85,9 +85,6 @@ CDlgSymbolToolbar::~CDlgSymbolToolbar() {
         m_context.fileManager->StopNotifying(m_resetNotice);
     if (!m_pageIndexValue.isEmpty())
         StorePageIndex();
-    // The current symbol outlives the window; its button does not.
-    if (std::find(m_buttons.begin(), m_buttons.end(), g_pCurSymbolButton) != m_buttons.end())
-        g_pCurSymbolButton = nullptr;
 }
 
 void CDlgSymbolToolbar::CreateControls() {
@@ -426,7 +423,7 @@ void CDlgSymbolToolbar::OnSymbolClicked(CSymbolButton* button) {
         return;
     CSymbolFile* file = m_files[std::size_t(m_curFile)];
     CNode* symbol = SymbolOf(button);
-    g_pCurSymbolButton = button;
+    SetCurrentSymbolButton(button);
     button->WaitForModalDialog(1, 400);
     SetCurrentSymbol(m_context.fileManager, file, symbol);
     for (const QString& command : SymbolClickCommands(*file, *symbol))

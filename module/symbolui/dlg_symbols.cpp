@@ -113,9 +113,6 @@ CDlgSymbols::CDlgSymbols(SymbolsWindowContext context, QWidget* parent)
 
 CDlgSymbols::~CDlgSymbols() {
     m_context.manager->StopNotifying(m_resetNotice);
-    if (g_pCurSymbolButton &&
-        std::find(m_buttons.begin(), m_buttons.end(), g_pCurSymbolButton) != m_buttons.end())
-        g_pCurSymbolButton = nullptr;
 }
 
 void CDlgSymbols::CreateControls() {
@@ -419,7 +416,7 @@ void CDlgSymbols::OnSymbolClicked(int index) {
         index >= 0 && std::size_t(index) < m_buttons.size() ? m_buttons[std::size_t(index)] : nullptr;
     if (!button)
         return;
-    g_pCurSymbolButton = button;
+    SetCurrentSymbolButton(button);
     button->WaitForModalDialog(1, kClickHighlightMs);
     SetCurrentSymbol(m_context.manager, CurrentSymbolFile(), SymbolOf(index));
     if (!g_pCurSymbolFile || !g_pCurSymbolNode)

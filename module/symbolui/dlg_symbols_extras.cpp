@@ -238,7 +238,7 @@ void CDlgSymbols::ReloadChangedFiles() {
     for (std::size_t i = 0; i < m_placed.size() && i < m_buttons.size(); ++i) {
         if (!m_placed[i].hidden && m_buttonSymbols[i] &&
             m_buttonSymbols[i]->GetStrLeafValue(QString(), QStringLiteral("BlockName")) == block) {
-            g_pCurSymbolButton = m_buttons[i];
+            SetCurrentSymbolButton(m_buttons[i]);
             SetCurrentSymbol(m_context.manager, CurrentSymbolFile(), m_buttonSymbols[i]);
             break;
         }

@@ -72,7 +72,7 @@ TEST_F(PropertiesTest, RightClickEditsChoosesASlideAndSavesTheOwnFile) {
     EXPECT_EQ(ui.Shown()[0].kind, CRecordingUiServices::Kind::OpenFile);
     EXPECT_EQ(ui.Shown()[0].value, slides + QStringLiteral("Pumpe.sld"));
     EXPECT_TRUE(QDir(slides).exists()) << "the offered folder is made";
-    EXPECT_EQ(g_pCurSymbolButton, window->SymbolButtons()[0]);
+    EXPECT_EQ(DlgSymbols::GetSymbolButton(), window->SymbolButtons()[0]);
 
     const QByteArray saved = folder.read(ownFile);
     EXPECT_TRUE(saved.contains("Umwälzpumpe")) << saved.constData();

@@ -123,7 +123,8 @@ TEST_F(SymbolsWindowTest, ClickPastesTheCommandsInBothHostsAndSetsTheCurrentSymb
         window->FillPage();
         EXPECT_FALSE(DlgSymbols::GetSymbolProps()) << "the reload forgot the current symbol";
         EXPECT_EQ(DlgSymbols::GetValue(L"Text"), QString());
-        g_pCurSymbolButton = nullptr;
+        window.reset();
+        EXPECT_EQ(DlgSymbols::GetSymbolButton(), nullptr) << "its button went with the window";
     }
 }
 

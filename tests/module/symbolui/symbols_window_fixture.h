@@ -36,7 +36,6 @@ protected:
     ~SymbolsWindowTest() override {
         DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
         DlgSymbols::SetShowSymbolOptionsFunc(nullptr);
-        g_pCurSymbolButton = nullptr;
         theApp.m_isAcadHost = 0;
         theApp.m_isRevit = 0;
     }
