@@ -15,11 +15,11 @@ void HostStartUp(benchmark::State& state) {
     QTemporaryDir settings;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("ORVANE_SETTINGS_FILE", settings.filePath("settings.ini"));
     for (auto _ : state) {
         QProcess host;
         host.setProcessEnvironment(environment);
-        host.start(ORVANE_HOST_PROGRAM, {"--quit-after-start"});
+        host.start(ORVANE_HOST_PROGRAM,
+                   {"--settings", settings.filePath("settings.ini"), "--quit-after-start"});
         if (!host.waitForFinished(60000) || host.exitCode() != 0) {
             state.SkipWithError("the host did not start and quit");
             return;

@@ -11,6 +11,8 @@
 #include "symbols/symbol_library_context.h"
 #include "symbols/symbols_host.h"
 
+#include "corekit/registry.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -191,7 +193,7 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir settings;
-    qputenv("ORVANE_SETTINGS_FILE", settings.filePath(QStringLiteral("bench.ini")).toUtf8());
+    SetOrvaneSettingsFile(settings.filePath(QStringLiteral("bench.ini")));
     QApplication app(argc, argv);
     using orvane::bench::Ratio;
     const int status = orvane::bench::runWithRatios(

@@ -1,5 +1,8 @@
 #include "commands_entry.h"
 
+#include "corekit/registry.h"
+#include "corekit/translation.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +23,9 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 
 void runCommands(int& argc, char** argv, MakeApplication make) {
     g_defaultHandler = qInstallMessageHandler(messageHandler);
+    // The settings file and the language the user may name in the environment; read here only.
+    SetOrvaneSettingsFile(qEnvironmentVariable("ORVANE_SETTINGS_FILE"));
+    CTranslationManager::GetInstance().SetLanguage(qEnvironmentVariable("ORVANE_LANGUAGE"));
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

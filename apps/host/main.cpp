@@ -7,6 +7,7 @@
 #include "module_bridge.h"
 #include "tour.h"
 
+#include "corekit/registry.h"
 #include "corekit/translation.h"
 #include "corekitex/catalog_manager.h"
 
@@ -32,8 +33,16 @@ QStringList Arguments(int argc, char** argv) {
     return list;
 }
 
-// The settings, the language and the catalogue databases are chosen for the whole process
-// before anything reads them.
+// The settings file and the language the user may name in the environment, read here only. They
+// hold from the start, so that the help text and errors about the options are already in that
+// language; the command line overrides them.
+void ApplyEnvironment() {
+    SetOrvaneSettingsFile(qEnvironmentVariable("ORVANE_SETTINGS_FILE"));
+    CTranslationManager::GetInstance().SetLanguage(qEnvironmentVariable("ORVANE_LANGUAGE"));
+}
+
+// The settings and the catalogue databases are chosen for the whole process before anything
+// reads them.
 void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
     QString settings = options.settingsFile;
     if (settings.isEmpty() && !options.tourDir.isEmpty()) {
@@ -42,9 +51,7 @@ void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
         QFile::remove(settings);
     }
     if (!settings.isEmpty())
-        qputenv("ORVANE_SETTINGS_FILE", QFileInfo(settings).absoluteFilePath().toUtf8());
-    if (!options.language.isEmpty())
-        qputenv("ORVANE_LANGUAGE", options.language.toUtf8());
+        SetOrvaneSettingsFile(QFileInfo(settings).absoluteFilePath());
     // The module's catalogue manager finds the databases a build or an installation made
     // from the catalogue sources there.
     const QString databases = DefaultDatabaseDir(programFolder);
@@ -57,6 +64,7 @@ void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ApplyEnvironment();
     const QString programFolder = ProgramFolder(argv[0]);
     const HostOptionsResult parsed = ParseHostOptions(Arguments(argc, argv), programFolder);
     if (parsed.helpRequested) {
@@ -72,7 +80,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-host"));
-    CTranslationManager::GetInstance().Reload();
+    // Picked again, as the settings file, and with it the user's language, may have changed.
+    CTranslationManager& translation = CTranslationManager::GetInstance();
+    translation.SetLanguage(options.language.isEmpty() ? translation.RequestedLanguage() : options.language);
 
     if (!options.tourDir.isEmpty() && QFileInfo(options.installationDir).isDir()) {
         // The tour edits symbols and writes blocks and slides: into a copy of its own.

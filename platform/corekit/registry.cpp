@@ -26,12 +26,22 @@ bool syncedOk(QSettings& settings) {
     return settings.status() == QSettings::NoError;
 }
 
+// The file the program chose; the one piece of process-wide state here, as the settings
+// belong to the user of the whole process.
+QString& chosenSettingsFile() {
+    static QString file;
+    return file;
+}
+
 } // namespace
 
+void SetOrvaneSettingsFile(const QString& file) {
+    chosenSettingsFile() = file;
+}
+
 QString OrvaneSettingsFile() {
-    const QString fromEnvironment = qEnvironmentVariable("ORVANE_SETTINGS_FILE");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
+    if (!chosenSettingsFile().isEmpty())
+        return chosenSettingsFile();
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(config).filePath(QStringLiteral("orvane/settings.ini"));
 }

@@ -8,9 +8,9 @@
 class QSettings;
 
 // The user's settings, kept under the familiar registry names. Everything lives in one INI
-// file per user: the file named by the environment variable ORVANE_SETTINGS_FILE when it is
-// set (looked up on every call, so tests can redirect it at any time), else "orvane/
-// settings.ini" in the user's config folder. A key such as "Orvane\\OrvanePlanungUI20\\Dialogs"
+// file per user: the file the program chose with SetOrvaneSettingsFile (looked up on every
+// call, so tests can redirect it at any time), else "orvane/settings.ini" in the user's config
+// folder. A key such as "Orvane\\OrvanePlanungUI20\\Dialogs"
 // becomes the settings group "Orvane/OrvanePlanungUI20/Dialogs"; empty parts are dropped.
 //
 // Integers are stored as plain numbers; querying a DWORD succeeds when the stored value reads
@@ -24,6 +24,9 @@ enum HKEY { HKEY_CURRENT_USER = 1 };
 // A settings file larger than this is not read (the user's settings are a few kilobytes).
 inline constexpr qint64 kMaxSettingsFileBytes = qint64(16) << 20;
 
+// The settings file of the whole process, chosen by the program's entry point (from its
+// command line, say); empty gives back the user's own file.
+void SetOrvaneSettingsFile(const QString& file);
 // The settings file in use right now.
 QString OrvaneSettingsFile();
 // A settings object on that file (INI format). Callers that write must sync and check status.

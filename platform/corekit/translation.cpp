@@ -179,10 +179,14 @@ CTranslationManager& CTranslationManager::GetInstance() {
 
 CTranslationManager::CTranslationManager() : m_language(ChosenLanguage()) {}
 
-QString CTranslationManager::ChosenLanguage() {
-    const QString fromEnvironment = qEnvironmentVariable("ORVANE_LANGUAGE").trimmed();
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
+void CTranslationManager::SetLanguage(const QString& language) {
+    m_requested = language.trimmed();
+    Reload();
+}
+
+QString CTranslationManager::ChosenLanguage() const {
+    if (!m_requested.isEmpty())
+        return m_requested;
     const QString fromSettings =
         OpenOrvaneSettings()->value(QStringLiteral("Translation/Language")).toString().trimmed();
     if (!fromSettings.isEmpty())

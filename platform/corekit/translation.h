@@ -20,9 +20,9 @@ class QTranslator;
 // docs/translations.md). Data texts (display names in data files) come from "*_<lang>.ts" or
 // "*_<lang>.qm" files found by ScanDirectory beside the data.
 //
-// The language is the environment variable ORVANE_LANGUAGE when set, else the setting
-// "Translation/Language" of the user's settings file, else the system's language. German
-// ("de") needs no translation.
+// The language is the one the program set (CTranslationManager::SetLanguage) when it set one,
+// else the setting "Translation/Language" of the user's settings file, else the system's
+// language. German ("de") needs no translation.
 class CTranslationModule {
 public:
     explicit CTranslationModule(const QString& name);
@@ -72,14 +72,20 @@ public:
     // rule applies.
     static QString GetDataText(const QString& text, const CTranslationModule* module);
 
+    // The language the program asks for (from its command line, say), for the whole process;
+    // empty leaves the choice to the user's setting and the system. Reloads every module.
+    void SetLanguage(const QString& language);
+    const QString& RequestedLanguage() const { return m_requested; }
+
     // The language in use and the rule that picks it.
     QString Language() const { return m_language; }
-    static QString ChosenLanguage();
+    QString ChosenLanguage() const;
     // Picks the language again and reloads every module (for a changed setting, and tests).
     void Reload();
 
 private:
     CTranslationManager();
+    QString m_requested;
     QString m_language;
     std::vector<std::unique_ptr<CTranslationModule>> m_modules;
 };

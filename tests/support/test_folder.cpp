@@ -6,23 +6,9 @@
 
 namespace orvane::test {
 
-namespace {
-constexpr const char* kSettingsVariable = "ORVANE_SETTINGS_FILE";
-}
-
 TestFolder::TestFolder() {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary folder");
-    m_hadPreviousSettings = qEnvironmentVariableIsSet(kSettingsVariable);
-    m_previousSettings = qgetenv(kSettingsVariable);
-    qputenv(kSettingsVariable, settingsFile().toUtf8());
-}
-
-TestFolder::~TestFolder() {
-    if (m_hadPreviousSettings)
-        qputenv(kSettingsVariable, m_previousSettings);
-    else
-        qunsetenv(kSettingsVariable);
 }
 
 QString TestFolder::write(const QString& relative, const QByteArray& content) const {

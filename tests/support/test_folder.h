@@ -1,5 +1,7 @@
 #pragma once
 
+#include "process_choices.h"
+
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
@@ -13,7 +15,6 @@ namespace orvane::test {
 class TestFolder {
 public:
     TestFolder();
-    ~TestFolder();
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
 
@@ -27,8 +28,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_previousSettings;
-    bool m_hadPreviousSettings = false;
+    SettingsFileScope m_settings{settingsFile()};
 };
 
 // Base fixture for tests that need a folder of their own.

@@ -1,15 +1,18 @@
+#include "corekit/registry.h"
+#include "corekit/translation.h"
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// Test programs without windows: a core application, and settings that never reach the
-// user's own file even in a test that forgets to redirect them.
+// Test programs without windows: a core application, settings that never reach the user's own
+// file even in a test that forgets to redirect them, and German unless a test asks otherwise.
 int main(int argc, char** argv) {
     QTemporaryDir fallback;
-    qputenv("ORVANE_SETTINGS_FILE", fallback.filePath(QStringLiteral("fallback.ini")).toUtf8());
-    qputenv("ORVANE_LANGUAGE", "de");
+    SetOrvaneSettingsFile(fallback.filePath(QStringLiteral("fallback.ini")));
     QCoreApplication app(argc, argv);
+    CTranslationManager::GetInstance().SetLanguage(QStringLiteral("de"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,16 +1,20 @@
+#include "corekit/registry.h"
+#include "corekit/translation.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// Widget tests run on Qt's offscreen platform unless a platform is asked for explicitly.
+// Widget tests run on Qt's offscreen platform unless a platform is asked for explicitly, in
+// German, with settings that never reach the user's own file.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir fallback;
-    qputenv("ORVANE_SETTINGS_FILE", fallback.filePath(QStringLiteral("fallback.ini")).toUtf8());
-    qputenv("ORVANE_LANGUAGE", "de");
+    SetOrvaneSettingsFile(fallback.filePath(QStringLiteral("fallback.ini")));
     QApplication app(argc, argv);
+    CTranslationManager::GetInstance().SetLanguage(QStringLiteral("de"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -8,14 +8,14 @@
 
 #include "test_folder.h"
 
+#include <optional>
+
 // Runs the module's start-up afresh for one test, as the host named, and puts the module
 // back into its unstarted state afterwards.
 class StartedModuleTest : public orvane::test::FolderTest {
 protected:
-    void StartAs(const QString& revitFolder, const QByteArray& language = "de") {
-        m_previousLanguage = qgetenv("ORVANE_LANGUAGE");
-        qputenv("ORVANE_LANGUAGE", language);
-        CTranslationManager::GetInstance().Reload();
+    void StartAs(const QString& revitFolder, const QString& language = QStringLiteral("de")) {
+        m_language.emplace(language);
         HostDetection::SetRevitProgramFolder(revitFolder);
         theApp.m_isAcadHost = theApp.m_isRevit = 0;
         theApp.m_revitVersion.clear();
@@ -26,12 +26,11 @@ protected:
         if (!m_started)
             return;
         HostDetection::SetRevitProgramFolder(QString());
-        qputenv("ORVANE_LANGUAGE", m_previousLanguage);
-        CTranslationManager::GetInstance().Reload();
+        m_language.reset();
         COrvaneInstallation::GetInstance().Clear();
     }
 
 private:
-    QByteArray m_previousLanguage;
+    std::optional<orvane::test::LanguageScope> m_language;
     bool m_started = false;
 };

@@ -29,6 +29,7 @@
 namespace {
 
 using orvane::test::FolderTest;
+using orvane::test::LanguageScope;
 
 // The six fields as the node returned to the host holds them.
 std::vector<int> LeafValues(const CNode& node) {
@@ -54,20 +55,11 @@ void MoveMouse(QWidget* widget, QPoint to, Qt::MouseButtons held) {
 class DlgHydraulicsTest : public FolderTest {
 protected:
     void SetUp() override {
-        m_previousLanguage = qgetenv("ORVANE_LANGUAGE");
-        SetLanguage("de");
         ASSERT_TRUE(COrvaneInstallation::GetInstance().Load(
             folder.write("inst.inf", "Installation { RegistryBasePath = \"Firma\\\\Suite\\\\\" }\n")));
         ASSERT_NE(theApp.InitInstance(), 0);
     }
-    void TearDown() override {
-        SetLanguage(m_previousLanguage);
-        COrvaneInstallation::GetInstance().Clear();
-    }
-    static void SetLanguage(const QByteArray& language) {
-        qputenv("ORVANE_LANGUAGE", language);
-        CTranslationManager::GetInstance().Reload();
-    }
+    void TearDown() override { COrvaneInstallation::GetInstance().Clear(); }
 
     template <class T> T* Get(CDlgHydraulics& dlg, int id) {
         auto* widget = qobject_cast<T*>(dlg.GetDlgItem(id));
@@ -102,8 +94,7 @@ protected:
         return node;
     }
 
-private:
-    QByteArray m_previousLanguage;
+    LanguageScope language{QStringLiteral("de")};
 };
 
 TEST_F(DlgHydraulicsTest, SeparatorHidesEveryOptionAndStillReturnsSixLeaves) {
@@ -169,7 +160,7 @@ TEST_F(DlgHydraulicsTest, ShowRunsWithTheModulesResourcesAndGivesTheHostsBack) {
 
 // The dialog's texts go through the translation, the ones that follow the type included.
 TEST_F(DlgHydraulicsTest, EnglishTextsWhenTheEnglishTranslationIsActive) {
-    SetLanguage("en");
+    CTranslationManager::GetInstance().SetLanguage(QStringLiteral("en"));
     CDlgHydraulics dlg;
     EXPECT_EQ(dlg.windowTitle(), "Hydraulic circuits");
     auto* combo = Get<QComboBox>(dlg, CDlgHydraulics::IDC_CMB_HYDMODE);

@@ -1,4 +1,4 @@
-#include "../../platform/corekit/language_scope.h"
+#include "process_choices.h"
 #include "station_test_support.h"
 
 #include "stations/station_check.h"

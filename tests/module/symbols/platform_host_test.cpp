@@ -15,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <vector>
 
 namespace {
@@ -41,23 +40,18 @@ private:
 // `language`, or none; the previous module and language come back afterwards.
 class TranslationModuleScope {
 public:
-    explicit TranslationModuleScope(const QByteArray& language) : m_previous(g_pTranslationModule) {
-        m_language.emplace("ORVANE_LANGUAGE", language);
-        CTranslationManager::GetInstance().Reload();
+    explicit TranslationModuleScope(const QString& language)
+        : m_language(language), m_previous(g_pTranslationModule) {
         g_pTranslationModule =
             language.isEmpty()
                 ? nullptr
                 : CTranslationManager::GetInstance().AddModule(QStringLiteral("SymbolsHostTest"));
     }
-    ~TranslationModuleScope() {
-        g_pTranslationModule = m_previous;
-        m_language.reset();
-        CTranslationManager::GetInstance().Reload();
-    }
+    ~TranslationModuleScope() { g_pTranslationModule = m_previous; }
 
 private:
+    orvane::test::LanguageScope m_language;
     CTranslationModule* m_previous;
-    std::optional<EnvScope> m_language;
 };
 
 // The library on the platform's own services: host variables, version, region, default

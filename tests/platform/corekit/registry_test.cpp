@@ -104,7 +104,7 @@ TEST(RegistryFailure, ASettingsNameThatIsNoRegularFileIsNeitherReadNorWritten) {
     ASSERT_TRUE(QDir().mkpath(directory));
     for (const QString& settings : {fifo, directory}) {
         SCOPED_TRACE(settings.toStdString());
-        qputenv("ORVANE_SETTINGS_FILE", settings.toUtf8());
+        SetOrvaneSettingsFile(settings);
         // Reading the FIFO would block this test for ever.
         QString value;
         EXPECT_EQ(RegQueryValueW(HKEY_CURRENT_USER, kKey, "V", value), 0);
@@ -117,7 +117,7 @@ TEST(RegistryFailure, AWriteThatCannotReachTheDiskReportsFailure) {
     TestFolder folder;
     // A settings "file" whose folder is a plain file cannot be written.
     const QString blocker = folder.write("blocker", "x");
-    qputenv("ORVANE_SETTINGS_FILE", (blocker + "/user.ini").toUtf8());
+    SetOrvaneSettingsFile(blocker + "/user.ini");
     EXPECT_EQ(RegSetValueW(HKEY_CURRENT_USER, kKey, "V", DWORD(1)), 0);
     EXPECT_EQ(RegCreateKeyW(HKEY_CURRENT_USER, kKey), 0);
 }

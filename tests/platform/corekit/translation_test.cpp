@@ -1,7 +1,7 @@
 #include "corekit/registry.h"
 #include "corekit/translation.h"
 
-#include "language_scope.h"
+#include "process_choices.h"
 #include "test_folder.h"
 
 #include <QSettings>
@@ -93,15 +93,19 @@ TEST_F(TranslationTest, AChangedLanguageDropsWhatWasLoaded) {
     EXPECT_EQ(module->TranslateDataText("Rohr"), "Rohr");
 }
 
-TEST_F(TranslationTest, TheLanguageComesFromTheEnvironmentElseFromTheSettings) {
-    const QByteArray previous = qgetenv("ORVANE_LANGUAGE");
+TEST_F(TranslationTest, TheLanguageTheProgramSetWinsOverTheSetting) {
     {
         QSettings settings(OrvaneSettingsFile(), QSettings::IniFormat);
         settings.setValue("Translation/Language", "en");
     }
-    qputenv("ORVANE_LANGUAGE", "fr");
-    EXPECT_EQ(CTranslationManager::ChosenLanguage(), "fr");
-    qputenv("ORVANE_LANGUAGE", "");
-    EXPECT_EQ(CTranslationManager::ChosenLanguage(), "en");
-    qputenv("ORVANE_LANGUAGE", previous);
+    const CTranslationManager& manager = CTranslationManager::GetInstance();
+    struct Case {
+        const char* requested;
+        const char* expected;
+    };
+    for (const Case& c : {Case{" fr ", "fr"}, Case{"", "en"}}) {
+        LanguageScope scope(c.requested);
+        EXPECT_EQ(manager.Language(), c.expected) << c.requested;
+    }
+    EXPECT_EQ(manager.Language(), "de") << "the previous language comes back";
 }

@@ -3,7 +3,7 @@
 #include "corekit/widgets/dialog_ext.h"
 #include "corekit/widgets/qt_ui_services.h"
 
-#include "language_scope.h"
+#include "process_choices.h"
 #include "test_folder.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "orvmat_test_support.h"
 
-#include "../corekit/language_scope.h"
+#include "process_choices.h"
 
 #include <QApplication>
 #include <QCheckBox>
