@@ -6,6 +6,8 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString ShareFolder(const QString& programFolder) {
@@ -73,4 +75,16 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
     else if (!drawings.isEmpty())
         o.drawingFile = drawings.first();
     return result;
+}
+
+QString ChooseSettingsFile(const HostOptions& options) {
+    if (options.tourDir.isEmpty())
+        return options.settingsFile.isEmpty() ? QString()
+                                              : QFileInfo(options.settingsFile).absoluteFilePath();
+    QDir().mkpath(options.tourDir);
+    const QString own = QFileInfo(QDir(options.tourDir), QStringLiteral("settings.ini")).absoluteFilePath();
+    QFile::remove(own);
+    if (!options.settingsFile.isEmpty())
+        QFile::copy(options.settingsFile, own); // a named file that is not there: start from none
+    return own;
 }

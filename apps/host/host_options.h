@@ -26,6 +26,12 @@ struct HostOptionsResult {
 // to the program's folder, as installed and as in the build tree.
 HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& programFolder);
 
+// The settings file the process works with; empty for the user's own. A tour changes settings as
+// it goes (a page, a requirement), so it works on a file in its folder made anew for each run:
+// a copy of --settings when one is named, else none. A run then neither changes the named file
+// nor depends on an earlier run.
+QString ChooseSettingsFile(const HostOptions& options);
+
 QString DefaultInstallationDir(const QString& programFolder);
 // The folder of the catalogue databases a build or an installation ships beside the program.
 QString DefaultDatabaseDir(const QString& programFolder);

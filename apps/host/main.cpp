@@ -44,14 +44,9 @@ void ApplyEnvironment() {
 // The settings and the catalogue databases are chosen for the whole process before anything
 // reads them.
 void ApplyToProcess(const HostOptions& options, const QString& programFolder) {
-    QString settings = options.settingsFile;
-    if (settings.isEmpty() && !options.tourDir.isEmpty()) {
-        // Every tour starts from no settings: what an earlier run stored would change its pictures.
-        settings = QDir(options.tourDir).filePath(QStringLiteral("settings.ini"));
-        QFile::remove(settings);
-    }
+    const QString settings = ChooseSettingsFile(options);
     if (!settings.isEmpty())
-        SetOrvaneSettingsFile(QFileInfo(settings).absoluteFilePath());
+        SetOrvaneSettingsFile(settings);
     // The module's catalogue manager finds the databases a build or an installation made
     // from the catalogue sources there.
     const QString databases = DefaultDatabaseDir(programFolder);

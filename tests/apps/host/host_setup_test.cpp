@@ -36,6 +36,24 @@ TEST(HostOptionsTest, ArgumentsAndTheirDefaults) {
     }
 }
 
+// A tour works on a copy of the named settings file in its own folder, made anew for each run.
+TEST_F(HostSetupTest, ATourWorksOnAFreshCopyOfTheNamedSettings) {
+    const QByteArray mine = "[Symbols]\nPage=3\n";
+    HostOptions options;
+    options.settingsFile = folder.write(QStringLiteral("mine.ini"), mine);
+    EXPECT_EQ(ChooseSettingsFile(options), QFileInfo(options.settingsFile).absoluteFilePath());
+    options.tourDir = folder.filePath(QStringLiteral("tour"));
+    const QString own = ChooseSettingsFile(options);
+    EXPECT_EQ(own, QFileInfo(folder.filePath(QStringLiteral("tour/settings.ini"))).absoluteFilePath());
+    folder.write(QStringLiteral("tour/settings.ini"), "changed by a run");
+    ChooseSettingsFile(options);
+    EXPECT_EQ(folder.read(QStringLiteral("tour/settings.ini")), mine);
+    EXPECT_EQ(folder.read(QStringLiteral("mine.ini")), mine);
+    options.settingsFile.clear();
+    EXPECT_EQ(ChooseSettingsFile(options), own);
+    EXPECT_FALSE(QFile::exists(own)) << "without a named file a tour starts from none";
+}
+
 TEST_F(HostSetupTest, AnInstallationWithMissingPartsSaysWhichAndWhere) {
     const QByteArray file =
         "Installation {\n  Folders {\n    Support = \"Support\"\n    Catalogs = \"Catalogs\"\n"
