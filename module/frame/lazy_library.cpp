@@ -7,6 +7,8 @@
 
 #include <QLibrary>
 
+#include <utility>
+
 namespace {
 
 // The module's own file name, as the report names it (at most 260 characters).
@@ -18,8 +20,9 @@ QString moduleFileName() {
 
 } // namespace
 
-CLazyLibrary::CLazyLibrary(const QString& name, unsigned char* errorShown)
-    : m_name(name), m_errorShown(errorShown ? errorShown : &m_ownFlag) {}
+CLazyLibrary::CLazyLibrary(const QString& name, unsigned char* errorShown, QStringList firstFolders)
+    : m_name(name), m_firstFolders(std::move(firstFolders)),
+      m_errorShown(errorShown ? errorShown : &m_ownFlag) {}
 
 CLazyLibrary::~CLazyLibrary() = default;
 
@@ -34,7 +37,7 @@ bool CLazyLibrary::EnsureLoadAttempted() {
         return m_library != nullptr;
     m_attempted = true;
     *m_errorShown = 0;
-    m_library = LoadOrvaneLib(m_name, g_hModuleInstance ? g_hModuleInstance : &theApp);
+    m_library = LoadOrvaneLib(m_name, g_hModuleInstance ? g_hModuleInstance : &theApp, m_firstFolders);
     if (!m_library)
         ReportOnce(sformat(kDllMissingText, moduleFileName(), m_name));
     return m_library != nullptr;

@@ -29,7 +29,9 @@ class CLazyLibrary {
 public:
     // `name`: the library's bare name ("OrvMat"). `errorShown`: the flag that records the
     // report; cleared at every load attempt (the object keeps its own when none is given).
-    explicit CLazyLibrary(const QString& name, unsigned char* errorShown = nullptr);
+    // `firstFolders`: searched before the usual places (LoadOrvaneLib).
+    explicit CLazyLibrary(const QString& name, unsigned char* errorShown = nullptr,
+                          QStringList firstFolders = {});
     ~CLazyLibrary();
     CLazyLibrary(const CLazyLibrary&) = delete;
     CLazyLibrary& operator=(const CLazyLibrary&) = delete;
@@ -64,6 +66,7 @@ private:
     void ReportOnce(const QString& text);
 
     QString m_name;
+    QStringList m_firstFolders;
     unsigned char m_ownFlag = 0;
     unsigned char* m_errorShown;
     bool m_attempted = false;

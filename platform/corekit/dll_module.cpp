@@ -41,10 +41,11 @@ QString CDllModule::Get(int kind) const {
     }
 }
 
-std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance) {
+std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance,
+                                        const QStringList& firstFolders) {
     if (name.isEmpty())
         return nullptr;
-    QStringList folders = qEnvironmentVariable("ORVANE_LIBRARY_PATH").split(u':', Qt::SkipEmptyParts);
+    QStringList folders = firstFolders;
     CDllModule self;
     if (self.Init(instance))
         folders << self.Get(CDllModule::kProgramDir);

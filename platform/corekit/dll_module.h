@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -36,8 +37,8 @@ private:
 QString ModuleFileOf(HINSTANCE address);
 
 // Loads a library of the suite by its bare name ("OrvMat" finds libOrvMat.so). Looks, in
-// this order, in the folders of the environment variable ORVANE_LIBRARY_PATH (':'-separated),
-// beside the module `instance`, beside CoreKit (the suite's libraries lie together, also for
-// a program whose module is the program itself) and in the installation's library folder.
-// Null when none loads.
-std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance);
+// this order, in the caller's `firstFolders`, beside the module `instance`, beside CoreKit
+// (the suite's libraries lie together, also for a program whose module is the program itself)
+// and in the installation's library folder. Null when none loads.
+std::unique_ptr<QLibrary> LoadOrvaneLib(const QString& name, HINSTANCE instance,
+                                        const QStringList& firstFolders = {});

@@ -65,52 +65,10 @@ bool COrvaneInstallation::Load(const QString& path, QString* error) {
     }
     m_data = std::move(data);
     m_loaded = true;
-    m_triedEnvironment = true;
     return true;
 }
 
 void COrvaneInstallation::Clear() {
     m_data = Data();
     m_loaded = false;
-    m_triedEnvironment = false;
-}
-
-void COrvaneInstallation::EnsureLoaded() const {
-    if (m_loaded || m_triedEnvironment)
-        return;
-    m_triedEnvironment = true;
-    const QString path = qEnvironmentVariable("ORVANE_INSTALLATION");
-    if (!path.isEmpty())
-        const_cast<COrvaneInstallation*>(this)->Load(path);
-}
-
-bool COrvaneInstallation::IsLoaded() const {
-    EnsureLoaded();
-    return m_loaded;
-}
-
-#define ORVANE_INSTALLATION_GETTER(Name, member)                                                             \
-    QString COrvaneInstallation::Name() const {                                                              \
-        EnsureLoaded();                                                                                      \
-        return m_data.member;                                                                                \
-    }
-ORVANE_INSTALLATION_GETTER(FilePath, filePath)
-ORVANE_INSTALLATION_GETTER(RootFolder, root)
-ORVANE_INSTALLATION_GETTER(ProgramFolder, program)
-ORVANE_INSTALLATION_GETTER(SupportFolder, support)
-ORVANE_INSTALLATION_GETTER(StandardsFolder, standards)
-ORVANE_INSTALLATION_GETTER(CatalogFolder, catalogs)
-ORVANE_INSTALLATION_GETTER(RegistryBasePath, registryBasePath)
-ORVANE_INSTALLATION_GETTER(VersionName, versionName)
-ORVANE_INSTALLATION_GETTER(Region, region)
-#undef ORVANE_INSTALLATION_GETTER
-
-QString COrvaneInstallation::LibraryFolder() const {
-    EnsureLoaded();
-    return m_data.libraries.isEmpty() ? m_data.program : m_data.libraries;
-}
-
-const QList<QPair<QString, QString>>& COrvaneInstallation::Variables() const {
-    EnsureLoaded();
-    return m_data.variables;
 }

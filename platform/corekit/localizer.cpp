@@ -8,11 +8,9 @@ CLocalizer& CLocalizer::instance() {
 }
 
 QString CLocalizer::GetVersionName() const {
-    const QString fromEnvironment = qEnvironmentVariable("ORVANE_VERSION_NAME");
-    return fromEnvironment.isEmpty() ? COrvaneInstallation::GetInstance().VersionName() : fromEnvironment;
+    return COrvaneInstallation::GetInstance().VersionName();
 }
 
 QString CLocalizer::GetMyRegionsToken() const {
-    const QString fromEnvironment = qEnvironmentVariable("ORVANE_REGION");
-    return fromEnvironment.isEmpty() ? COrvaneInstallation::GetInstance().Region() : fromEnvironment;
+    return COrvaneInstallation::GetInstance().Region();
 }

@@ -3,8 +3,7 @@
 #include <QString>
 
 // The suite's version name ("OrvaneDT", ...) and the user's region token ("DEU", "AUT", ...),
-// as the installation file gives them (COrvaneInstallation). The environment variables
-// ORVANE_VERSION_NAME and ORVANE_REGION override them for a session.
+// as the installation file the host loaded gives them (COrvaneInstallation).
 class CLocalizer {
 public:
     static CLocalizer& instance();

@@ -43,7 +43,6 @@ run("the installed tool" ${CMAKE_COMMAND} -E env ${environment} ${prefix}/bin/or
 run("the installed tool painting" ${CMAKE_COMMAND} -E env ${environment} ${prefix}/bin/orvane hydraulics
     render --type 2 -o ${WORK_DIR}/circuit.svg)
 
-# The installed host reads no variable of this build: no library path.
-run("the installed host's tour" ${CMAKE_COMMAND} -E env --unset=ORVANE_LIBRARY_PATH
-    ${environment} ${prefix}/bin/orvane-host --tour ${WORK_DIR}/tour)
+run("the installed host's tour" ${CMAKE_COMMAND} -E env ${environment} ${prefix}/bin/orvane-host
+    --tour ${WORK_DIR}/tour)
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -14,22 +14,6 @@ int LazyProbe_Counter(void);
 int LazyProbe_Missing(int);
 }
 
-namespace {
-
-// Points the library search at one folder for a test.
-class LibraryPathScope {
-public:
-    explicit LibraryPathScope(const QByteArray& folders) : m_previous(qgetenv("ORVANE_LIBRARY_PATH")) {
-        qputenv("ORVANE_LIBRARY_PATH", folders);
-    }
-    ~LibraryPathScope() { qputenv("ORVANE_LIBRARY_PATH", m_previous); }
-
-private:
-    QByteArray m_previous;
-};
-
-} // namespace
-
 class LazyLibraryTest : public StartedModuleTest {
 protected:
     void SetUp() override {
@@ -40,8 +24,7 @@ protected:
 };
 
 TEST_F(LazyLibraryTest, CallsGoThroughToAFoundLibrary) {
-    LibraryPathScope path(LAZY_PROBE_DIR);
-    CLazyLibrary probe("LazyProbe");
+    CLazyLibrary probe("LazyProbe", nullptr, {LAZY_PROBE_DIR});
     EXPECT_EQ(ORVANE_LAZY_CALL(probe, LazyProbe_Add, 2, 40), 42);
     // An int argument reaches a 64-bit parameter whole, as in a direct call.
     EXPECT_EQ(ORVANE_LAZY_CALL(probe, LazyProbe_Wide, 3000000000LL), 6000000000LL);
@@ -58,7 +41,6 @@ TEST_F(LazyLibraryTest, CallsGoThroughToAFoundLibrary) {
 }
 
 TEST_F(LazyLibraryTest, AMissingLibraryIsReportedOnceAndEveryCallAnswersZero) {
-    LibraryPathScope path(folder.path().toUtf8());
     unsigned char shown = 0;
     CLazyLibrary missing("NoSuchSuiteLibrary", &shown);
 
@@ -86,8 +68,7 @@ TEST_F(LazyLibraryTest, AMissingLibraryIsReportedOnceAndEveryCallAnswersZero) {
 }
 
 TEST_F(LazyLibraryTest, AMissingFunctionIsReportedOnceAndTheRestStillWorks) {
-    LibraryPathScope path(LAZY_PROBE_DIR);
-    CLazyLibrary probe("LazyProbe");
+    CLazyLibrary probe("LazyProbe", nullptr, {LAZY_PROBE_DIR});
     EXPECT_EQ(ORVANE_LAZY_CALL(probe, LazyProbe_Add, 1, 2), 3);
     EXPECT_EQ(ORVANE_LAZY_CALL(probe, LazyProbe_Missing, 7), 0);
     EXPECT_EQ(ORVANE_LAZY_CALL(probe, LazyProbe_Missing, 7), 0);
@@ -102,7 +83,6 @@ TEST_F(LazyLibraryTest, AMissingFunctionIsReportedOnceAndTheRestStillWorks) {
 }
 
 TEST_F(LazyLibraryTest, TheMaterialLibraryReportsThroughTheModuleFlag) {
-    LibraryPathScope path(folder.path().toUtf8());
     CLazyLibrary& orvMat = OrvMatLibrary();
     orvMat.Reset();
     g_loadErrorShown = 0;

@@ -19,23 +19,6 @@
 
 namespace {
 
-// Sets (or, with an empty value, removes) an environment variable for one test.
-class EnvScope {
-public:
-    EnvScope(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
-        m_previous = qgetenv(name);
-        set(value);
-    }
-    ~EnvScope() { m_had ? qputenv(m_name, m_previous) : qunsetenv(m_name); }
-    void set(const QByteArray& value) const { value.isEmpty() ? qunsetenv(m_name) : qputenv(m_name, value); }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_previous;
-};
-
 // The module's translation module for one test: a fresh one reading data translations of
 // `language`, or none; the previous module and language come back afterwards.
 class TranslationModuleScope {
@@ -76,10 +59,6 @@ protected:
                                           " Symbol { BlockName = \"" + blockName + "\" } } } }");
     }
 
-    // Nothing of the machine's own environment may reach the services.
-    EnvScope installationVariable{"ORVANE_INSTALLATION", {}};
-    EnvScope versionVariable{"ORVANE_VERSION_NAME", {}};
-    EnvScope regionVariable{"ORVANE_REGION", {}};
     // The context the host's own manager is built over.
     const HostSymbolLibraryContext hostContext{SymbolsHost::Get()};
 };
@@ -101,15 +80,12 @@ TEST_F(PlatformHostTest, CollectsFromTheInstallationsFoldersWithItsFilterValues)
     EXPECT_EQ(files.size(), 1u);
 }
 
-TEST_F(PlatformHostTest, VersionAndRegionComeFromTheLocalizer) {
-    load("Installation { VersionName = \"OrvaneLT\" Region = \"DEU\" Variables { SYMBOLE_PATH = "
+TEST_F(PlatformHostTest, TheInstallationsVersionAndRegionFilterTheSymbols) {
+    load("Installation { VersionName = \"OrvanePro\" Region = \"UKR\" Variables { SYMBOLE_PATH = "
          "\"$(INSTALLDIR)\" } }\n");
     symbolFile("Support/Symbol Toolbars/Gas/pro.inf", "Version = \"+OrvanePro\"", "PRO");
     symbolFile("Support/Symbol Toolbars/Gas/rus.inf", "Region = \"+:RUS\"", "RUS");
     symbolFile("Support/Symbol Toolbars/Gas/ohne_rus.inf", "Region = \"-:RUS\"", "OHNE_RUS");
-    // The localizer lets a session override the installation's values.
-    versionVariable.set("OrvanePro");
-    regionVariable.set("UKR");
     CSymbolFileManager manager(hostContext);
     manager.CollectFiles();
     EXPECT_EQ(SymbolsHost::Get().VersionName(), QStringLiteral("OrvanePro"));

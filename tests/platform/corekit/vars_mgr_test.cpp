@@ -124,18 +124,7 @@ TEST(InstallationFile, AFileThatCannotBeReadKeepsThePreviousInstallation) {
     EXPECT_EQ(inst.Region(), "CHE");
     inst.Clear();
     EXPECT_FALSE(inst.IsLoaded());
-}
-
-TEST(InstallationFile, TheEnvironmentNamesTheFileWhenTheHostDidNot) {
-    orvane::test::TestFolder folder;
-    auto& inst = COrvaneInstallation::GetInstance();
-    inst.Clear();
-    qputenv("ORVANE_INSTALLATION",
-            folder.write("env.inf", "Installation { VersionName = \"Env\" }\n").toUtf8());
-    EXPECT_EQ(inst.VersionName(), "Env");
-    qunsetenv("ORVANE_INSTALLATION");
-    inst.Clear();
-    EXPECT_EQ(inst.VersionName(), "");
+    EXPECT_EQ(inst.Region(), "");
 }
 
 TEST(InstallationFile, TheSampleInstallationLoads) {
