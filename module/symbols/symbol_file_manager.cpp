@@ -61,13 +61,7 @@ CSymbolFileManager::~CSymbolFileManager() {
 }
 
 void CSymbolFileManager::Reset() {
-    // A holder may stop being told while the others are (the current symbol does), so each is
-    // told only while it is still listed.
-    const auto notices = m_resetNotices;
-    for (const auto& [notice, letGo] : notices)
-        if (std::any_of(m_resetNotices.begin(), m_resetNotices.end(),
-                        [&](const auto& listed) { return listed.first == notice; }))
-            letGo();
+    TellTreesGo();
     qDeleteAll(m_mapFiles);
     qDeleteAll(m_listFiles);
     m_mapFiles.clear();
@@ -79,13 +73,23 @@ void CSymbolFileManager::Reset() {
     m_bIndexChanged = 0;
 }
 
-int CSymbolFileManager::NotifyBeforeReset(std::function<void()> letGo) {
-    m_resetNotices.emplace_back(++m_lastNotice, std::move(letGo));
+int CSymbolFileManager::NotifyBeforeTreesGo(std::function<void()> letGo) {
+    m_treeNotices.emplace_back(++m_lastNotice, std::move(letGo));
     return m_lastNotice;
 }
 
 void CSymbolFileManager::StopNotifying(int notice) {
-    std::erase_if(m_resetNotices, [&](const auto& listed) { return listed.first == notice; });
+    std::erase_if(m_treeNotices, [&](const auto& listed) { return listed.first == notice; });
+}
+
+void CSymbolFileManager::TellTreesGo() {
+    // A holder may stop being told while the others are (the current symbol does), so each is
+    // told only while it is still listed.
+    const auto notices = m_treeNotices;
+    for (const auto& [notice, letGo] : notices)
+        if (std::any_of(m_treeNotices.begin(), m_treeNotices.end(),
+                        [&](const auto& listed) { return listed.first == notice; }))
+            letGo();
 }
 
 void CSymbolFileManager::NoteReadError(const TreeReadError& error) {
@@ -161,6 +165,8 @@ int CSymbolFileManager::AddFile(const QString& path, const CSymbolFile* parent) 
         }
         if (!(info.lastModified() > file->m_fileTime))
             return done(1);
+        // Windows and the current symbol may point into the tree that the reload deletes.
+        TellTreesGo();
         RemoveFromIndex(file);
     } else {
         // Anything of that name is read, so that what is wrong with it is noted.

@@ -47,11 +47,13 @@ public:
     // The indexed symbol for a block name or its key, or null.
     CNode* LookupSymbol(const QString& name) const;
     // Forgets every file, the index and the user settings. Whoever asked to be told
-    // (NotifyBeforeReset) lets go of its pointers into them first.
+    // (NotifyBeforeTreesGo) lets go of its pointers into them first.
     void Reset();
-    // `letGo` runs at every Reset, and when the manager ends, before the files are deleted;
-    // the number returned stops it (StopNotifying), at the latest when its holder goes.
-    int NotifyBeforeReset(std::function<void()> letGo);
+    // `letGo` runs before trees are deleted: at every Reset, when the manager ends, and before
+    // a loaded file is read anew (AddFile, CollectFiles in master mode), also while its holder
+    // is the one calling. It must not call the manager; a holder reads the files again later.
+    // The number returned stops it (StopNotifying), at the latest when its holder goes.
+    int NotifyBeforeTreesGo(std::function<void()> letGo);
     void StopNotifying(int notice);
 
     // The files named by the two ';'-separated file lists, in list order.
@@ -98,6 +100,7 @@ private:
     void IndexUserSettings();
     QString UserSettingsPath() const;
     void NoteReadError(const TreeReadError& error);
+    void TellTreesGo();
 
     const ISymbolLibraryContext& m_context;
     // Owned; keyed by the path exactly as given.
@@ -129,6 +132,6 @@ private:
     bool m_listCut = false; // the expansion running now met the depth limit or a loop
     bool m_userSettingsReadOnly = false;
     std::vector<TreeReadError> m_readErrors;
-    std::vector<std::pair<int, std::function<void()>>> m_resetNotices;
+    std::vector<std::pair<int, std::function<void()>>> m_treeNotices;
     int m_lastNotice = 0;
 };

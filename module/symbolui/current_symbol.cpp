@@ -20,8 +20,8 @@ struct CurrentSource {
 };
 CurrentSource g_source;
 
-// The manager resets or ends: nothing current points into it any more, and it may be gone
-// before the next symbol is made current.
+// The manager deletes trees (a reset, its end, a file read anew): nothing current points into
+// it any more, and it may be gone before the next symbol is made current.
 void ForgetCurrentFile() {
     g_pCurSymbolFile = nullptr;
     g_pCurSymbolNode = nullptr;
@@ -38,7 +38,7 @@ void SetCurrentSymbol(CSymbolFileManager* manager, CSymbolFile* file, CNode* sym
         return;
     if (g_source.manager)
         g_source.manager->StopNotifying(g_source.notice);
-    g_source = {manager, manager ? manager->NotifyBeforeReset(ForgetCurrentFile) : 0};
+    g_source = {manager, manager ? manager->NotifyBeforeTreesGo(ForgetCurrentFile) : 0};
 }
 
 namespace DlgSymbols {

@@ -12,13 +12,13 @@ class CSymbolFileManager;
 // The module's current symbol: the button last clicked or right-clicked in the symbols window
 // or a symbol toolbar, its file and its node. The host reads it after an insertion command.
 // None of them is owned; they stay until the next click, the button until it goes with its
-// window (SetCurrentSymbolButton), the file and node until their manager resets
-// (SetCurrentSymbol).
+// window (SetCurrentSymbolButton), the file and node until their manager deletes
+// trees (SetCurrentSymbol).
 extern CSymbolFile* g_pCurSymbolFile;
 extern CNode* g_pCurSymbolNode;
 
 // Makes `symbol` of `file` (either may be null) the current symbol; both are forgotten when
-// `manager`, which loaded the file, resets or ends.
+// `manager`, which loaded the file, resets, ends or reads any loaded file anew.
 void SetCurrentSymbol(CSymbolFileManager* manager, CSymbolFile* file, CNode* symbol);
 // Makes `button` (or none) the current symbol's button; DlgSymbols::GetSymbolButton gives null
 // once the button is deleted.

@@ -77,12 +77,12 @@ CDlgSymbolToolbar::CDlgSymbolToolbar(const SymbolToolbarContext& context, QWidge
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     resize(480, 172);
     if (m_context.fileManager)
-        m_resetNotice = m_context.fileManager->NotifyBeforeReset([this] { ForgetFiles(); });
+        m_treeNotice = m_context.fileManager->NotifyBeforeTreesGo([this] { ForgetFiles(); });
 }
 
 CDlgSymbolToolbar::~CDlgSymbolToolbar() {
     if (m_context.fileManager)
-        m_context.fileManager->StopNotifying(m_resetNotice);
+        m_context.fileManager->StopNotifying(m_treeNotice);
     if (!m_pageIndexValue.isEmpty())
         StorePageIndex();
 }
@@ -195,6 +195,7 @@ void CDlgSymbolToolbar::LoadPages() {
         files->GetFilesForTrade(m_name, m_files, subFolder, 1);
         files->m_bIndexChanged = 0;
     }
+    m_readAgain = false;
     for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files, Filters()))
         m_pages->addItem(ModuleDataText(entry.title), QVariant::fromValue(static_cast<void*>(entry.page)));
     m_pageIndexValue = SymbolToolbarSettings::PageIndexValue(m_name);
@@ -302,8 +303,9 @@ void CDlgSymbolToolbar::ForgetFiles() {
         button->hide();
     }
     m_usedButtons = 0;
+    m_readAgain = true;
     QTimer::singleShot(0, this, [this] {
-        if (m_pages) // else the window is not built yet and loads its pages when it is
+        if (m_pages && m_readAgain) // no pages: the window loads them once it is built
             LoadPages();
     });
 }

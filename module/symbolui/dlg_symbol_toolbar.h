@@ -118,8 +118,9 @@ private:
     void PlaceControls();
     void UpdateStretchFace();
     void OnSelChange();
-    // The file manager resets: every pointer into its files goes now, and the pages are read
-    // again once the reset is over.
+    // The manager deletes trees (NotifyBeforeTreesGo): every pointer into its files goes now,
+    // and the pages are read again on the next turn of the event loop unless this window is
+    // reading them already.
     void ForgetFiles();
     void OnSymbolClicked(CSymbolButton* button);
     void OnSymbolRightClicked(CSymbolButton* button);
@@ -150,7 +151,8 @@ private:
     QSize m_defaultSize;
     SymbolSearchFlow m_searchFlow;
     bool m_closing = false;
-    int m_resetNotice = 0;
+    int m_treeNotice = 0;
+    bool m_readAgain = false; // files were let go of and not read again yet
 
     CDesktopButton* m_back = nullptr;
     CDesktopButton* m_forward = nullptr;

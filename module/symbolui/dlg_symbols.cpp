@@ -108,11 +108,11 @@ CDlgSymbols::CDlgSymbols(SymbolsWindowContext context, QWidget* parent)
     if (theApp.m_isRevit)
         ShowControl(IDC_BTN_OPTIONS, false);
     m_firstLoad.start(kFirstLoadDelayMs, this);
-    m_resetNotice = m_context.manager->NotifyBeforeReset([this] { ForgetFiles(); });
+    m_treeNotice = m_context.manager->NotifyBeforeTreesGo([this] { ForgetFiles(); });
 }
 
 CDlgSymbols::~CDlgSymbols() {
-    m_context.manager->StopNotifying(m_resetNotice);
+    m_context.manager->StopNotifying(m_treeNotice);
 }
 
 void CDlgSymbols::CreateControls() {
@@ -214,10 +214,12 @@ void CDlgSymbols::LoadPages() {
     m_context.manager->CollectFiles();
     m_context.manager->GetListedFiles(m_fileListSupport, standards, m_files);
     if (m_context.manager->m_bIndexChanged) {
-        // Files were read anew: the current symbol's node may be gone with its old tree.
+        // A file went or was read anew: the current symbol is not kept from a library the
+        // window shows no longer.
         SetCurrentSymbol(nullptr, nullptr, nullptr);
     }
     m_context.manager->m_bIndexChanged = 0;
+    m_readAgain = false;
 
     const SymbolPageList pages = BuildPageList(m_files, m_context.rules);
     m_pageCount = pages.pageCount;
@@ -265,7 +267,11 @@ void CDlgSymbols::ForgetFiles() {
         const QSignalBlocker blocker(m_quickHits);
         m_quickHits->clear();
     }
-    QTimer::singleShot(0, this, [this] { LoadPages(); });
+    m_readAgain = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_readAgain)
+            LoadPages();
+    });
 }
 
 void CDlgSymbols::OnSelChange_CmbPages() {

@@ -132,8 +132,9 @@ protected:
 
 private:
     void CreateControls();
-    // The manager resets: every pointer into its files goes now, and the pages are read again
-    // once the reset is over.
+    // The manager deletes trees (NotifyBeforeTreesGo): every pointer into its files goes now,
+    // and the pages are read again on the next turn of the event loop unless this window is
+    // reading them already.
     void ForgetFiles();
     void OnSelChange_CmbPages();
     void OnRefreshFileList();
@@ -176,7 +177,8 @@ private:
     std::vector<CSymbolButton*> m_markedButtons;
     std::vector<SymbolButtonSlot> m_placed;
     QBasicTimer m_firstLoad;
-    int m_resetNotice = 0;
+    int m_treeNotice = 0;
+    bool m_readAgain = false; // files were let go of and not read again yet
 
     bool m_extras = true;
     QLineEdit* m_quickFind = nullptr;

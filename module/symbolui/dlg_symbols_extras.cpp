@@ -209,19 +209,18 @@ void CDlgSymbols::ReloadChangedFiles() {
                               ? g_pCurSymbolNode->GetStrLeafValue(QString(), QStringLiteral("BlockName"))
                               : QString();
     const QString page = m_cmbPages->currentText();
-    bool symbolFiles = false;
+    // Taken first: reading the first file anew lets go of m_files (ForgetFiles), and the
+    // current symbol with it.
+    std::vector<std::pair<QString, CSymbolFile*>> reload;
     for (const QString& path : changed) {
         const auto file = std::find_if(m_files.begin(), m_files.end(),
                                        [&](const CSymbolFile* f) { return f->m_path == path; });
-        if (file == m_files.end())
-            continue;
-        if (ours && !symbolFiles) {
-            SetCurrentSymbol(nullptr, nullptr, nullptr);
-        }
-        m_context.manager->AddFile(path, (*file)->m_pParent);
-        symbolFiles = true;
+        if (file != m_files.end())
+            reload.emplace_back(path, (*file)->m_pParent);
     }
-    if (!symbolFiles) {
+    for (const auto& [path, parent] : reload)
+        m_context.manager->AddFile(path, parent);
+    if (reload.empty()) {
         FillPage(); // only slides: the buttons read them again
         return;
     }

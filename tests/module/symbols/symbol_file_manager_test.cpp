@@ -77,9 +77,13 @@ TEST_F(ReloadTest, ChangedFilesAreReloadedAndRemovedFilesLeaveTheIndex) {
     CSymbolFile* file = fileAt(path);
     ASSERT_NE(file, nullptr);
     manager.m_bIndexChanged = 0;
+    // Holders are told before each reload, while the old tree is still indexed.
+    std::vector<qsizetype> toldAt;
+    const int notice = manager.NotifyBeforeTreesGo([&] { toldAt.push_back(manager.IndexSize()); });
 
     EXPECT_EQ(manager.AddFile(path, nullptr), 1) << "unchanged";
     EXPECT_EQ(manager.m_bIndexChanged, 0);
+    EXPECT_TRUE(toldAt.empty());
 
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), symbolFile({"NEU", "BLEIBT"}));
     touchLater(path);
@@ -99,6 +103,7 @@ TEST_F(ReloadTest, ChangedFilesAreReloadedAndRemovedFilesLeaveTheIndex) {
     folder.write(QStringLiteral("Support/Symbol Toolbars/Heizung/a.inf"), symbolFile({"WIEDER"}));
     EXPECT_EQ(manager.AddFile(path, nullptr), 1) << "a failed reload is tried again";
     EXPECT_NE(manager.LookupSymbol(QStringLiteral("WIEDER")), nullptr);
+    EXPECT_EQ(toldAt, (std::vector<qsizetype>{2, 2, 0}));
 
     ASSERT_TRUE(QFile::remove(path));
     manager.m_bIndexChanged = 0;
@@ -107,6 +112,8 @@ TEST_F(ReloadTest, ChangedFilesAreReloadedAndRemovedFilesLeaveTheIndex) {
     EXPECT_EQ(manager.m_bIndexChanged, 1);
     EXPECT_EQ(fileAt(path), file);
     EXPECT_EQ(manager.AddFile(folder.filePath(QStringLiteral("nie.inf")), nullptr), 0);
+    EXPECT_EQ(toldAt.size(), 3u) << "a removed file keeps its tree: nobody is told";
+    manager.StopNotifying(notice);
 }
 
 TEST_F(ReloadTest, IndexEntriesForEditedNamesDoNotOutliveTheirTree) {

@@ -17,6 +17,8 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include <functional>
+
 namespace orvane::test {
 namespace {
 
@@ -174,22 +176,38 @@ TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), nullptr); // no dangling button
 }
 
-// Resetting the library deletes its files: the toolbar lets go of them and reads them again.
-TEST_F(ToolbarTest, AResetLibraryIsLetGoOfAndReadAgain) {
-    auto toolbar = open();
-    manager.Reset();
-    EXPECT_TRUE(toolbar->Files().empty());
-    EXPECT_EQ(toolbar->SelectedPage(), nullptr);
-    g_pasted.clear();
+// Whatever deletes the trees a toolbar shows, a reset or another toolbar of the trade reading a
+// changed file anew (master mode), the toolbar and the current symbol let go of them first; the
+// toolbar reads them again.
+TEST_F(ToolbarTest, DeletedTreesAreLetGoOfAndReadAgain) {
+    host.variables.insert("Q3DB_MASTERMODE", "1");
+    auto other = open();
+    const std::function<void()> deleteTrees[] = {
+        [&] { manager.Reset(); },
+        [&] {
+            touchLater(toolbarFile);
+            other->LoadPages();
+        },
+    };
     DlgSymbols::SetOrvanePasteToCommandLineFunc(&RecordPaste);
-    toolbar->Buttons()[0]->click();
-    EXPECT_TRUE(g_pasted.empty());
+    for (const auto& deleteTreesNow : deleteTrees) {
+        auto toolbar = open();
+        toolbar->Buttons()[0]->click();
+        ASSERT_EQ(DlgSymbols::GetValue(L"BlockName"), "A");
+        deleteTreesNow();
+        EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), QString());
+        EXPECT_TRUE(toolbar->Files().empty());
+        EXPECT_EQ(toolbar->SelectedPage(), nullptr);
+        g_pasted.clear();
+        toolbar->Buttons()[0]->click();
+        EXPECT_TRUE(g_pasted.empty());
 
-    QCoreApplication::processEvents();
-    EXPECT_EQ(toolbar->PagesList()->count(), 3);
-    toolbar->Buttons()[0]->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(toolbar->PagesList()->count(), 3);
+        toolbar->Buttons()[0]->click();
+        EXPECT_EQ(g_pasted.size(), 1);
+    }
     DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
-    EXPECT_EQ(g_pasted.size(), 1);
 }
 
 class ToolbarTitleTest : public ToolbarTest {
