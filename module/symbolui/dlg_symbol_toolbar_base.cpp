@@ -5,16 +5,43 @@
 
 #include "frame/app.h"
 #include "slides/symbol_button.h"
+#include "symbols/symbol_file_manager.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QSignalBlocker>
 #include <QTimerEvent>
 
 CDlgSymbolToolbarBase::CDlgSymbolToolbarBase(int templateId, QWidget* parent)
     : CModelessDialog(templateId, parent) {}
 
-CDlgSymbolToolbarBase::~CDlgSymbolToolbarBase() = default;
+CDlgSymbolToolbarBase::~CDlgSymbolToolbarBase() {
+    FollowFilesOf(nullptr);
+}
+
+void CDlgSymbolToolbarBase::FollowFilesOf(CSymbolFileManager* manager) {
+    if (m_manager)
+        m_manager->StopNotifying(m_treeNotice);
+    m_manager = manager;
+    m_treeNotice = manager ? manager->NotifyBeforeTreesGo([this] { ForgetFiles(); }) : 0;
+}
+
+void CDlgSymbolToolbarBase::ForgetFiles() {
+    if (QComboBox* combo = PagesComboBox()) {
+        const QSignalBlocker blocker(combo);
+        combo->clear(); // its items hold the pages
+    }
+    m_files.clear();
+    m_curFile = -1;
+    // The manager may be called from a click on one of them: they go once it is handled.
+    for (std::unique_ptr<CSymbolButton>& button : m_buttons) {
+        button->hide();
+        button.release()->deleteLater();
+    }
+    m_buttons.clear();
+    StartLoadTimer(0);
+}
 
 QComboBox* CDlgSymbolToolbarBase::PagesComboBox() const {
     return qobject_cast<QComboBox*>(GetDlgItem(IDC_CMB_PAGES));

@@ -11,6 +11,7 @@
 class CNode;
 class CSymbolButton;
 class CSymbolFile;
+class CSymbolFileManager;
 class QComboBox;
 
 // The base of page windows that other modules build: a window showing one page of symbol
@@ -55,6 +56,11 @@ protected:
     virtual void LoadPages() = 0;
     // Starts the one-time delay after which LoadPages runs, once the window is up.
     void StartLoadTimer(int milliseconds = 10);
+    // For a deriving class whose m_files come from `manager` (null: from none): before the
+    // manager deletes trees (a reset, a file read anew) the window lets go of m_files, its
+    // buttons and the page list, and LoadPages runs again once the event loop turns. Other
+    // pointers into the files the deriving class keeps, it lets go of in LoadPages.
+    void FollowFilesOf(CSymbolFileManager* manager);
     void timerEvent(QTimerEvent* event) override;
 
     std::vector<CSymbolFile*> m_files;
@@ -64,8 +70,11 @@ protected:
 private:
     void OnStepPage(bool forward);
     void UpdateFileIndex();
+    void ForgetFiles();
 
     CToolbarGrid m_grid;
     double m_scaleFactor = 1.0;
     int m_loadTimer = 0;
+    CSymbolFileManager* m_manager = nullptr;
+    int m_treeNotice = 0;
 };

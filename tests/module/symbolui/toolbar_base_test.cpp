@@ -13,12 +13,12 @@ namespace orvane::test {
 namespace {
 
 // A page window as another module builds it on the exported base: its own controls, its own
-// page list and button rectangles from the grid.
+// page list of the heating toolbar files and button rectangles from the grid.
 class CExamplePageWindow : public CDlgSymbolToolbarBase {
 public:
-    CExamplePageWindow(std::vector<CSymbolFile*> files, SymbolFilterValues filters, QWidget* parent)
-        : CDlgSymbolToolbarBase(4711, parent), m_filters(std::move(filters)) {
-        m_files = std::move(files);
+    CExamplePageWindow(CSymbolFileManager& manager, QWidget* parent)
+        : CDlgSymbolToolbarBase(4711, parent), m_manager(manager) {
+        FollowFilesOf(&manager);
         auto* back = new CDesktopButton(this);
         auto* forward = new CDesktopButton(this);
         auto* pages = new QComboBox(this);
@@ -43,7 +43,10 @@ public:
 protected:
     void LoadPages() override {
         ++loads;
-        for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files, m_filters))
+        m_manager.CollectFiles();
+        m_manager.GetFilesForTrade("H", m_files, "Toolbar_", 1);
+        for (const ToolbarPages::Entry& entry :
+             ToolbarPages::CollectPages(m_files, m_manager.Context().Filters()))
             PagesComboBox()->addItem(entry.title, QVariant::fromValue(static_cast<void*>(entry.page)));
         OnSelChange_CmbPages(); // the first entry is selected already
     }
@@ -56,7 +59,7 @@ protected:
     }
 
 private:
-    SymbolFilterValues m_filters;
+    CSymbolFileManager& m_manager;
 };
 
 // Records the page-change events a page window posts to its parent.
@@ -73,12 +76,8 @@ protected:
 };
 
 TEST_F(ToolbarTest, PageWindowOfAnotherModuleOnTheBase) {
-    manager.CollectFiles();
-    std::vector<CSymbolFile*> files;
-    manager.GetFilesForTrade("H", files, "Toolbar_", 1);
-    ASSERT_EQ(files.size(), 1u);
     PageEventRecorder parent;
-    auto* window = new CExamplePageWindow(files, context.Filters(), &parent);
+    auto* window = new CExamplePageWindow(manager, &parent);
     window->show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->loads == 1; }, 1000));
     // Three pages: every page control shows; buttons start below the back button.
@@ -96,6 +95,15 @@ TEST_F(ToolbarTest, PageWindowOfAnotherModuleOnTheBase) {
     QCoreApplication::processEvents();
     EXPECT_EQ(parent.pages, QList<int>({0, 1})); // stepping tells the parent nothing
     EXPECT_EQ(window->CurrentFileIndex(), 0);
+
+    // A reset deletes the files: the window lets go of them and reads them again.
+    manager.Reset();
+    EXPECT_EQ(window->PagesComboBox()->count(), 0);
+    EXPECT_EQ(window->CurrentFileIndex(), -1);
+    window->Activate(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->loads == 2; }, 1000));
+    window->Activate(1);
+    EXPECT_EQ(window->rects.size(), 3);
 }
 
 } // namespace
