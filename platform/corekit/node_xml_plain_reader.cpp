@@ -136,7 +136,7 @@ private:
                 }
                 if (startsWith("--"))
                     return false;
-            } else if (kTextStops[c] && c != '<' && c != '&' && c != ']' && !takeStopByte(c)) {
+            } else if ((c < 0x20 && !isBlank(c)) || atNonCharacter()) {
                 return false;
             }
             ++m_p;
@@ -144,14 +144,9 @@ private:
         return false;
     }
 
-    // A stop byte that may stand in a run after all: a line break or tab for the callers that
-    // allow them, and 0xEF when it does not start U+FFFE or U+FFFF.
-    bool takeStopByte(uint8_t c) const {
-        if (c == '\r')
-            return true; // only reached in comments, whose text is dropped
-        if (c != 0xEF)
-            return false;
-        return !(left() >= 3 && m_p[1] == 0xBF && (m_p[2] == 0xBE || m_p[2] == 0xBF));
+    // Whether U+FFFE or U+FFFF starts here, two characters XML does not allow.
+    bool atNonCharacter() const {
+        return left() >= 3 && m_p[0] == 0xEF && m_p[1] == 0xBF && (m_p[2] == 0xBE || m_p[2] == 0xBF);
     }
 
     // After '&': a predefined entity or (in text) a character reference, its character
@@ -206,7 +201,7 @@ private:
                 if (!readReference(m_decoded, false))
                     return false;
                 run = m_p;
-            } else if (c == '"' || c == '\'' || (c == 0xEF && takeStopByte(c))) {
+            } else if (c == '"' || c == '\'' || (c == 0xEF && !atNonCharacter())) {
                 ++m_p;
             } else {
                 return false;
@@ -302,7 +297,7 @@ private:
                 if (!readReference(m_decoded, true))
                     return false;
                 run = m_p;
-            } else if ((c == ']' && !startsWith("]]>")) || (c == 0xEF && takeStopByte(c))) {
+            } else if ((c == ']' && !startsWith("]]>")) || (c == 0xEF && !atNonCharacter())) {
                 ++m_p;
             } else {
                 return false;
