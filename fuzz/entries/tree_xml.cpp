@@ -3,7 +3,6 @@
 
 #include "corekit/node_xml_readers.h"
 #include "corekit/tree_items.h"
-#include "corekit/utf8_check.h"
 
 #include <QByteArray>
 
@@ -16,7 +15,7 @@ namespace {
 // The plain reader may take a document only when the stream reader reads the same tree from
 // it; the text form of both is compared, since it keeps every character.
 void requirePlainReaderAgrees(const QByteArray& bytes) {
-    if (FindInvalidUtf8OrNul(bytes) >= 0)
+    if (!NodeFormats::CheckBytes(bytes, nullptr))
         return;
     const std::unique_ptr<CNode> plain(NodeFormats::ReadPlainXml(bytes));
     if (!plain)

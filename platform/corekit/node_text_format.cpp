@@ -15,8 +15,8 @@
 
 #include "tree_items.h"
 #include "utf8_check.h"
+#include "utf8_names.h"
 
-#include <QHash>
 #include <QStringView>
 
 #include <algorithm>
@@ -331,7 +331,7 @@ private:
                 ok = false;
                 return {};
             }
-            return quoted.escaped ? quoted.decoded : intern(quoted.bytes);
+            return quoted.escaped ? quoted.decoded : m_names.Intern(quoted.bytes);
         }
         const qsizetype start = m_pos;
         while (!atEnd() && isBareChar(peek()))
@@ -341,17 +341,7 @@ private:
             fail(m_pos, QStringLiteral("unexpected character '%1'").arg(characterAt(m_pos)));
             return {};
         }
-        return intern(m_text.sliced(start, m_pos - start));
-    }
-
-    // Names and keys repeat a lot; sharing one copy keeps big trees small.
-    QString intern(QByteArrayView bytes) {
-        auto it = m_names.constFind(bytes);
-        if (it != m_names.constEnd())
-            return it.value();
-        QString copy = Utf8ToString(bytes);
-        m_names.insert(bytes, copy);
-        return copy;
+        return m_names.Intern(m_text.sliced(start, m_pos - start));
     }
 
     bool readQuoted(Quoted& out) {
@@ -505,7 +495,7 @@ private:
     TreeReadError* m_error;
     qsizetype m_pos = 0;
     bool m_failed = false;
-    QHash<QByteArrayView, QString> m_names;
+    Utf8Names m_names;
     const NodeFormats::ReleaseBytes& m_release;
     qsizetype m_released = 0;
     qsizetype m_strayBrace = -1; // see noteClosingBrace

@@ -24,16 +24,12 @@
 
 namespace {
 
-bool isXmlChar(char16_t c) {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD);
-}
-
 bool needsEscaping(const QString& text) {
     const QChar* p = text.constData();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i].unicode();
-        if (isXmlChar(c))
+        if (NodeFormats::IsXmlChar(c))
             continue;
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode())) {
             ++i;
@@ -53,7 +49,7 @@ QString escape(const QString& text) {
             out += QStringLiteral("\\\\");
         else if (c == u'\r')
             out += QStringLiteral("\\r");
-        else if (isXmlChar(c) && !QChar::isSurrogate(c))
+        else if (NodeFormats::IsXmlChar(c) && !QChar::isSurrogate(c))
             out += ch;
         else
             out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));

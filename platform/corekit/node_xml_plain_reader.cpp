@@ -16,8 +16,7 @@
 
 #include "tree_items.h"
 #include "utf8_check.h"
-
-#include <QHash>
+#include "utf8_names.h"
 
 #include <array>
 #include <cstring>
@@ -52,29 +51,6 @@ constexpr StopTable kValueStops = stopsWith("<&\"'\t\n\r");
 
 bool isBlank(uint8_t c) {
     return c == ' ' || c == '\n' || c == '\t' || c == '\r';
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-bool isXmlChar(char32_t c) {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
-           (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 class PlainXmlReader {
@@ -176,9 +152,10 @@ private:
                 return false;
             code = code * (hex ? 16 : 10) + char32_t(digit);
         }
-        if (digits == 0 || !skip(";") || !isXmlChar(code))
+        if (digits == 0 || !skip(";") || !NodeFormats::IsXmlChar(code))
             return false;
-        appendUtf8(out, code);
+        const QByteArray character = QStringView(QChar::fromUcs4(code)).toUtf8();
+        out.append(character.constData(), std::size_t(character.size()));
         return true;
     }
 
@@ -261,22 +238,11 @@ private:
                     return false; // decoded by the stream reader's path
                 seenEscaped = true;
             } else {
-                out = decoded ? Utf8ToString(QByteArrayView(value)) : intern(value);
+                const QByteArrayView bytes(value.data(), qsizetype(value.size()));
+                out = decoded ? Utf8ToString(bytes) : m_names.Intern(bytes);
                 found = true;
             }
         }
-    }
-
-    // Names and keys repeat a lot; sharing one copy keeps big trees small. The table's keys
-    // are views of the document.
-    QString intern(std::string_view bytes) {
-        const QByteArrayView view(bytes.data(), qsizetype(bytes.size()));
-        auto it = m_names.constFind(view);
-        if (it != m_names.constEnd())
-            return it.value();
-        QString copy = Utf8ToString(view);
-        m_names.insert(view, copy);
-        return copy;
     }
 
     // A leaf's text after its start tag, up to and past "</leaf>".
@@ -373,7 +339,7 @@ private:
     const uint8_t* m_p;
     const uint8_t* m_end;
     std::string m_decoded; // a value holding references, decoded
-    QHash<QByteArrayView, QString> m_names;
+    Utf8Names m_names;
 };
 
 } // namespace

@@ -87,9 +87,10 @@ int TreeDepth(const CNode& root) {
 
 namespace {
 
-CNode* readBytes(const QByteArray& bytes, TreeReadError* error) {
+CNode* readBytes(const QByteArray& bytes, TreeReadError* error,
+                 const NodeFormats::ReleaseBytes& release = {}) {
     return NodeFormats::LooksLikeXml(bytes) ? NodeFormats::ReadXml(bytes, error)
-                                            : NodeFormats::ReadText(bytes, error);
+                                            : NodeFormats::ReadText(bytes, error, release);
 }
 
 bool endsInX(const QString& path) {
@@ -115,8 +116,7 @@ CNode* readMapped(QFile& file, uchar* mapped, qint64 size, TreeReadError* error)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size);
     const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
     const auto release = [&](qsizetype done) { madvise(mapped, size_t(done - done % page), MADV_DONTNEED); };
-    CNode* root = NodeFormats::LooksLikeXml(bytes) ? NodeFormats::ReadXml(bytes, error)
-                                                   : NodeFormats::ReadText(bytes, error, release);
+    CNode* root = readBytes(bytes, error, release);
     struct stat st {};
     if (guard.Faulted() || ::fstat(file.handle(), &st) != 0 || st.st_size != size) {
         delete root;
