@@ -148,6 +148,43 @@ void writeTree(QXmlStreamWriter& xml, const CNode& root) {
     }
 }
 
+// Whether the document is UTF-8: no XML declaration, or one without an encoding or with UTF-8.
+bool declaresUtf8(const QByteArray& bytes) {
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (!QByteArrayView(bytes).sliced(start).startsWith("<?xml"))
+        return true;
+    const qsizetype end = bytes.indexOf("?>", start);
+    const QByteArrayView declaration =
+        QByteArrayView(bytes).sliced(start, (end < 0 ? bytes.size() : end) - start);
+    const qsizetype at = declaration.indexOf("encoding");
+    if (at < 0)
+        return true;
+    qsizetype quote = at + 8;
+    while (quote < declaration.size() && declaration[quote] != '"' && declaration[quote] != '\'')
+        ++quote;
+    if (quote >= declaration.size())
+        return true;
+    const qsizetype close = declaration.indexOf(declaration[quote], quote + 1);
+    const QByteArray name =
+        declaration.sliced(quote + 1, (close < 0 ? declaration.size() : close) - quote - 1)
+            .toByteArray()
+            .toLower();
+    return name == "utf-8" || name == "utf8";
+}
+
+// The byte offset of UTF-8 bytes at which `units` UTF-16 units of their text end, a
+// byte-order mark that starts them left out (the stream reader does not count it).
+qsizetype byteOffsetOfUnits(QByteArrayView utf8, qint64 units) {
+    qsizetype i = utf8.startsWith(QByteArrayView("\xEF\xBB\xBF", 3)) ? 3 : 0;
+    while (i < utf8.size() && units > 0) {
+        const uchar lead = uchar(utf8[i++]);
+        units -= lead >= 0xF0 ? 2 : 1; // a character beyond U+FFFF is a surrogate pair
+        while (i < utf8.size() && (uchar(utf8[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return i;
+}
+
 // Reads the XML form. The document is handed to the stream reader through a device, which
 // decodes it piece by piece instead of turning all of it into UTF-16 first (which also measured
 // slower). Nearly all the time goes to the stream reader itself, so the rest stays out of its
@@ -208,8 +245,16 @@ public:
     }
 
 private:
+    // The stream reader counts its position in UTF-16 units; a UTF-8 document has it turned
+    // into a byte offset, so that line and column are counted as for the text form. A document
+    // in another declared encoding keeps the reader's own line and column.
     CNode* fail(const QString& message) {
-        if (m_error)
+        if (!m_error)
+            return nullptr;
+        if (declaresUtf8(m_bytes))
+            *m_error =
+                NodeFormats::ErrorAt(m_bytes, byteOffsetOfUnits(m_bytes, m_xml.characterOffset()), message);
+        else
             *m_error =
                 TreeReadError{QString(), int(m_xml.lineNumber()), int(m_xml.columnNumber()) + 1, message};
         return nullptr;
@@ -321,30 +366,6 @@ private:
     QHash<QStringView, QString> m_names;
     TreeReadError* m_error;
 };
-
-// Whether the document is UTF-8: no XML declaration, or one without an encoding or with UTF-8.
-bool declaresUtf8(const QByteArray& bytes) {
-    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    if (!QByteArrayView(bytes).sliced(start).startsWith("<?xml"))
-        return true;
-    const qsizetype end = bytes.indexOf("?>", start);
-    const QByteArrayView declaration =
-        QByteArrayView(bytes).sliced(start, (end < 0 ? bytes.size() : end) - start);
-    const qsizetype at = declaration.indexOf("encoding");
-    if (at < 0)
-        return true;
-    qsizetype quote = at + 8;
-    while (quote < declaration.size() && declaration[quote] != '"' && declaration[quote] != '\'')
-        ++quote;
-    if (quote >= declaration.size())
-        return true;
-    const qsizetype close = declaration.indexOf(declaration[quote], quote + 1);
-    const QByteArray name =
-        declaration.sliced(quote + 1, (close < 0 ? declaration.size() : close) - quote - 1)
-            .toByteArray()
-            .toLower();
-    return name == "utf-8" || name == "utf8";
-}
 
 } // namespace
 

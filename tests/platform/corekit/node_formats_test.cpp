@@ -134,16 +134,19 @@ struct BadInput {
     const char* messagePart;
 };
 
-class NodeTextErrors : public ::testing::TestWithParam<BadInput> {};
-
-TEST_P(NodeTextErrors, ReportLineAndColumn) {
-    const BadInput bad = GetParam();
-    TreeReadError error;
-    std::unique_ptr<CNode> root(NodeFormats::ReadText(QByteArray(bad.text), &error));
+void expectErrorAt(CNode* read, const TreeReadError& error, const BadInput& bad) {
+    const std::unique_ptr<CNode> root(read);
     EXPECT_FALSE(root);
     EXPECT_EQ(std::pair(error.line, error.column), std::pair(bad.line, bad.column))
         << qPrintable(error.message);
     EXPECT_TRUE(error.message.contains(QLatin1String(bad.messagePart))) << qPrintable(error.message);
+}
+
+class NodeTextErrors : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(NodeTextErrors, ReportLineAndColumn) {
+    TreeReadError error;
+    expectErrorAt(NodeFormats::ReadText(QByteArray(GetParam().text), &error), error, GetParam());
 }
 
 const BadInput kBadInputs[] = {
@@ -172,17 +175,30 @@ TEST(NodeTextErrors, DeepNestingFailsInsteadOfOverflowing) {
     EXPECT_TRUE(error.message.contains(QLatin1String("nested")));
 }
 
-TEST(NodeXmlErrors, ReportPosition) {
+// Columns count characters as in the text form: a byte-order mark takes none, U+FEFF after it
+// one, and a character beyond U+FFFF one (the stream reader itself counts UTF-16 units). The
+// stream reader stands just past what it could not read.
+class NodeXmlErrors : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(NodeXmlErrors, ReportLineAndColumn) {
     TreeReadError error;
-    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"Root\">\n  <leaf>x</leaf>\n</node>", &error), nullptr);
-    EXPECT_EQ(error.line, 2);
-    EXPECT_TRUE(error.message.contains(QLatin1String("key")));
-    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"Root\">\n  <leaf key=\"a\">x</leaf>\n", &error), nullptr);
-    EXPECT_GE(error.line, 2);
-    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"R\"><other/></node>", &error), nullptr);
-    EXPECT_TRUE(error.message.contains(QLatin1String("other")));
-    EXPECT_EQ(NodeFormats::ReadXml("<node name=\"R\"/><node name=\"S\"/>", &error), nullptr);
+    expectErrorAt(NodeFormats::ReadXml(QByteArray(GetParam().text), &error), error, GetParam());
 }
+
+const BadInput kBadXml[] = {
+    {"<node name=\"Root\">\n  <leaf>x</leaf>\n</node>", 2, 9, "key"},
+    {"<node name=\"Root\">\n  <leaf key=\"a\">x</leaf>\n", 3, 1, "end of document"},
+    {"<node name=\"R\"><other/></node>", 1, 24, "other"},
+    {"<node name=\"R\"/><node name=\"S\"/>", 1, 33, "Extra content"},
+    {"<node name=\"\xC3\xA4\">&</node>", 1, 18, "got '<'"},
+    {"<node name=\"R\">\n<leaf key=\"\xE2\x82\xAC\xE2\x82\xAC\">&</leaf></node>", 2, 18, "got '<'"},
+    {"<node name=\"R\">\n<leaf key=\"\xF0\x9F\x98\x80\">x</leaf>&</node>", 2, 25, "got '<'"},
+    {"<node name=\"\xF0\x9F\x98\x80\xF0\x9F\x98\x80\"><bad/></node>", 1, 23, "bad"},
+    {"\xEF\xBB\xBF<node name=\"\xEF\xBB\xBF\">&</node>", 1, 18, "got '<'"},
+    // A declared other encoding keeps the stream reader's count.
+    {"<?xml version='1.0' encoding='latin1'?>\n<node name=\"\xE4\">&</node>", 2, 18, "got '<'"},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, NodeXmlErrors, ::testing::ValuesIn(kBadXml));
 
 // Only a UTF-8 document is looked over for bytes that are not UTF-8; a declared other encoding
 // is read as declared.
