@@ -105,13 +105,11 @@ namespace TreeItems {
 // Files from this size on are mapped rather than read (see ReadFromFile).
 constexpr qint64 kMapFrom = 4 << 20;
 
-namespace {
-
-// Reads the tree from a file mapped whole, handing back the pages the text reader is done
-// with as it goes. Another process may cut the file short meanwhile: the guard turns what
-// would be SIGBUS into an error, and a size that changed tells of a cut the reader did not
-// run into (inside the last page, or after it was read).
-CNode* readMapped(QFile& file, uchar* mapped, qint64 size, TreeReadError* error) {
+// Hands back the pages the text reader is done with as it goes. Another process may cut the
+// file short meanwhile: the guard turns what would be SIGBUS into an error, and a size that
+// changed tells of a change the reader did not run into (a cut inside the last page or after
+// it was read, or the file grown).
+CNode* ReadMapped(const QFile& file, uchar* mapped, qint64 size, TreeReadError* error) {
     const MappedReadGuard guard(mapped, size_t(size));
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size);
     const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
@@ -127,8 +125,6 @@ CNode* readMapped(QFile& file, uchar* mapped, qint64 size, TreeReadError* error)
     return root;
 }
 
-} // namespace
-
 int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
     root = nullptr;
     QFile file;
@@ -143,7 +139,7 @@ int ReadFromFile(const QString& path, CNode*& root, int, TreeReadError* error) {
     const qint64 size = file.size();
     uchar* mapped = size >= kMapFrom ? file.map(0, size) : nullptr;
     if (mapped) {
-        root = readMapped(file, mapped, size, error);
+        root = ReadMapped(file, mapped, size, error);
         file.unmap(mapped);
     } else {
         const std::optional<QByteArray> bytes =

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QFile;
 class QIODevice;
 
 // Reading node trees from files and texts. The text form is used for ".inf" files and for
@@ -29,6 +30,10 @@ namespace TreeItems {
 int ReadFromFile(const QString& path, CNode*& root, int flags = 0, TreeReadError* error = nullptr);
 // Reads a tree from a text in either form (XML when it starts with '<'); null on failure.
 CNode* ReadFromString(const QString& text, int flags = 1, TreeReadError* error = nullptr);
+// Reads a tree from the first `size` bytes of `file`, mapped whole at `mapped`, as ReadFromFile
+// does for a large file. Fails, as cut short, when the file is no longer `size` bytes long once
+// it has been read, or was cut short under a page being read.
+CNode* ReadMapped(const QFile& file, uchar* mapped, qint64 size, TreeReadError* error = nullptr);
 
 } // namespace TreeItems
 

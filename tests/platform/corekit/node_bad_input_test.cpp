@@ -96,6 +96,24 @@ TEST(NodeBadInput, FileCutShortWhileMappedFailsTheRead) {
     EXPECT_EQ(error.ToString(), path + QStringLiteral(": was cut short while it was read"));
 }
 
+// A change the reader does not run into, here a file grown after it was mapped, shows only in
+// the file's size once the read is done.
+TEST(NodeBadInput, MappedFileThatChangedSizeFailsTheRead) {
+    const orvane::test::TestFolder folder;
+    const QString path = folder.write(QStringLiteral("tree.inf"), "Root {\n  K = \"v\"\n}\n");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const qint64 size = file.size();
+    uchar* mapped = file.map(0, size);
+    ASSERT_TRUE(mapped);
+    EXPECT_TRUE(std::unique_ptr<CNode>(TreeItems::ReadMapped(file, mapped, size)));
+    folder.write(QStringLiteral("tree.inf"), "Root {\n  K = \"v\"\n}\n# grown\n");
+    TreeReadError error;
+    EXPECT_FALSE(std::unique_ptr<CNode>(TreeItems::ReadMapped(file, mapped, size, &error)));
+    EXPECT_EQ(error.message, QStringLiteral("was cut short while it was read"));
+    file.unmap(mapped);
+}
+
 // The guard alone: a fault inside its range reads zeros and is noted; one outside every guard
 // still ends the program, as it would without the guard's handler (with SIGBUS, or through the
 // sanitizer's own handler, which was there before).
