@@ -13,6 +13,13 @@ namespace {
 QString ShareFolder(const QString& programFolder) {
     return QDir::cleanPath(programFolder + QStringLiteral("/../share/OrvanePlanungUI"));
 }
+
+// A path as typed ("x", "./x/", "../x") made absolute against the folder the host was started
+// in, once: what later works with it (a copy, a tour that changes folders, messages) sees one
+// full path. Empty stays empty.
+QString Resolved(const QString& typed) {
+    return typed.isEmpty() ? typed : QDir::cleanPath(QFileInfo(typed).absoluteFilePath());
+}
 } // namespace
 
 QString DefaultInstallationDir(const QString& programFolder) {
@@ -60,12 +67,12 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
         return result;
     }
     HostOptions& o = result.options;
-    o.installationDir =
-        parser.isSet(installation) ? parser.value(installation) : DefaultInstallationDir(programFolder);
-    o.settingsFile = parser.value(settings);
+    o.installationDir = Resolved(parser.isSet(installation) ? parser.value(installation)
+                                                            : DefaultInstallationDir(programFolder));
+    o.settingsFile = Resolved(parser.value(settings));
     o.language = parser.value(language);
-    o.revitFolder = parser.value(revit);
-    o.tourDir = parser.value(tour);
+    o.revitFolder = Resolved(parser.value(revit));
+    o.tourDir = Resolved(parser.value(tour));
     o.quitAfterStart = parser.isSet(quit);
     if (!o.language.isEmpty() && o.language != u"de" && o.language != u"en")
         result.error = sformat(HostText("Unbekannte Sprache '%s' (de oder en)."), o.language);
@@ -73,7 +80,7 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
     if (drawings.size() > 1)
         result.error = HostText("Höchstens eine Zeichnung angeben.");
     else if (!drawings.isEmpty())
-        o.drawingFile = drawings.first();
+        o.drawingFile = Resolved(drawings.first());
     return result;
 }
 

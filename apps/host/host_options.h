@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the host was started with.
+// What the host was started with. Paths are absolute, resolved against the folder the host was
+// started in.
 struct HostOptions {
     QString installationDir;     // the installation folder (its "installation.inf" is read)
     QString settingsFile;        // empty: the user's settings file

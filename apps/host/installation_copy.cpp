@@ -8,22 +8,44 @@
 #include <QDirIterator>
 #include <QFile>
 
+namespace {
+
+// The path with links resolved where it exists; a folder still to be made as given.
+QString RealPath(const QString& absolute) {
+    const QString real = QFileInfo(absolute).canonicalFilePath();
+    return real.isEmpty() ? absolute : real;
+}
+
+bool Within(const QString& path, const QString& folder) {
+    return path == folder || path.startsWith(folder + u'/');
+}
+
+} // namespace
+
 bool CopyInstallation(const QString& from, const QString& to, QString* error) {
-    const auto fail = [error](const QString& path) {
+    const auto say = [error](const QString& text, const QString& path) {
         if (error)
-            *error = sformat(HostText("Die Installation konnte nicht kopiert werden: %s"), path);
+            *error = sformat(text, path);
         return false;
     };
-    QDir target(to);
-    if (target.exists() && !target.removeRecursively())
-        return fail(to);
-    const QDir source(from);
-    if (!source.exists() || !QDir().mkpath(to))
-        return fail(source.exists() ? to : from);
+    const auto fail = [&say](const QString& path) {
+        return say(HostText("Die Installation konnte nicht kopiert werden: %s"), path);
+    };
+    // Both named from their absolute paths: the entries of a relative source (as typed on the
+    // command line) would otherwise keep their relative names and nest below the copy.
+    const QDir source(QDir::cleanPath(QFileInfo(from).absoluteFilePath()));
+    const QDir target(QDir::cleanPath(QFileInfo(to).absoluteFilePath()));
+    if (!source.exists())
+        return fail(source.path());
+    // Emptying the target first would delete the source, or the copy would copy itself.
+    const QString root = source.canonicalPath();
+    if (Within(RealPath(target.path()), root) || Within(root, RealPath(target.path())))
+        return say(HostText("Die Installation und ihre Kopie liegen ineinander: %s"), target.path());
+    if ((target.exists() && !QDir(target).removeRecursively()) || !QDir().mkpath(target.path()))
+        return fail(target.path());
     // A link stays a link: the trades' slide folders link to one folder of the installation, and
     // the copy's links point into the copy. A link out of the installation keeps its target.
-    const QString root = QFileInfo(from).canonicalFilePath();
-    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+    QDirIterator entries(source.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QFileInfo entry = entries.nextFileInfo();

@@ -252,6 +252,10 @@
         <translation>The installation could not be copied: %s</translation>
     </message>
     <message>
+        <source>Die Installation und ihre Kopie liegen ineinander: %s</source>
+        <translation>The installation and its copy lie one inside the other: %s</translation>
+    </message>
+    <message>
         <source>Hydraulische Schaltungen</source>
         <translation>Hydraulic circuits</translation>
     </message>

@@ -14,25 +14,36 @@ class HostSetupTest : public orvane::test::FolderTest {};
 TEST(HostOptionsTest, ArgumentsAndTheirDefaults) {
     const struct {
         QStringList args;
-        const char* installation;
+        const char* installation; // relative ones are expected against the current folder
         const char* language;
         const char* tour;
+        const char* drawing;
         bool error;
     } cases[] = {
-        {{}, "/p/share/OrvanePlanungUI/sample-installation", "", "", false},
-        {{"--installation", "/x", "--language", "en", "--tour", "/t"}, "/x", "en", "/t", false},
-        {{"--language", "fr"}, "", "", "", true},
-        {{"--bogus"}, "", "", "", true},
-        {{"a.inf", "b.inf"}, "", "", "", true},
+        {{}, "/p/share/OrvanePlanungUI/sample-installation", "", "", "", false},
+        {{"--installation", "/x", "--language", "en", "--tour", "/t"}, "/x", "en", "/t", "", false},
+        {{"--installation", "./inst/", "--tour", "../t ä", "Zeichnung ä.inf"},
+         "inst",
+         "",
+         "../t ä",
+         "Zeichnung ä.inf",
+         false},
+        {{"--language", "fr"}, "", "", "", "", true},
+        {{"--bogus"}, "", "", "", "", true},
+        {{"a.inf", "b.inf"}, "", "", "", "", true},
+    };
+    const auto resolved = [](const char* path) {
+        return *path ? QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromUtf8(path))) : QString();
     };
     for (const auto& c : cases) {
         const HostOptionsResult r = ParseHostOptions(QStringList{"orvane-host"} + c.args, "/p/bin");
         EXPECT_EQ(!r.error.isEmpty(), c.error) << c.args.join(' ').toStdString();
         if (c.error)
             continue;
-        EXPECT_EQ(r.options.installationDir, c.installation);
+        EXPECT_EQ(r.options.installationDir, resolved(c.installation));
         EXPECT_EQ(r.options.language, c.language);
-        EXPECT_EQ(r.options.tourDir, c.tour);
+        EXPECT_EQ(r.options.tourDir, resolved(c.tour));
+        EXPECT_EQ(r.options.drawingFile, resolved(c.drawing));
     }
 }
 
@@ -126,23 +137,39 @@ TEST_F(HostSetupTest, SymbolOptionsRoundTripThroughTheHostVariables) {
     EXPECT_EQ(text, QString::number(0x123456));
 }
 
+// The copy is the same for a source named in full and for one typed relative to the current folder.
 TEST_F(HostSetupTest, TheTourCopiesTheInstallationWithItsLinks) {
     folder.write("inst/installation.inf", "I");
     folder.write("inst/Support/Slides/Heizung/a.sld", "S");
     ASSERT_TRUE(QDir(folder.filePath("inst/Support/Heizung")).mkpath("."));
     ASSERT_TRUE(QFile::link("../Slides/Heizung", folder.filePath("inst/Support/Heizung/Slides")));
-    folder.write("copy/stale.txt", "old");
-    ASSERT_TRUE(CopyInstallation(folder.filePath("inst"), folder.filePath("copy")));
-    EXPECT_FALSE(QFileInfo::exists(folder.filePath("copy/stale.txt")));
-    // The link points into the copy: a slide written through it lands in the copy only.
-    const QFileInfo link(folder.filePath("copy/Support/Heizung/Slides"));
-    EXPECT_TRUE(link.isSymLink());
-    EXPECT_EQ(link.canonicalFilePath(),
-              QFileInfo(folder.filePath("copy/Support/Slides/Heizung")).canonicalFilePath());
-    QFile copied(folder.filePath("copy/Support/Heizung/Slides/a.sld"));
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), "S");
-    QString error;
-    EXPECT_FALSE(CopyInstallation(folder.filePath("gone"), folder.filePath("copy2"), &error));
-    EXPECT_TRUE(error.contains("gone")) << error.toStdString();
+    const struct CurrentFolder {
+        const QString before = QDir::currentPath();
+        ~CurrentFolder() { QDir::setCurrent(before); }
+    } restore;
+    ASSERT_TRUE(QDir::setCurrent(folder.filePath("inst/Support")));
+    for (const QString& source : {folder.filePath("inst"), QString("../../inst/")}) {
+        folder.write("copy/stale.txt", "old");
+        ASSERT_TRUE(CopyInstallation(source, folder.filePath("copy"))) << source.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(folder.filePath("copy/installation.inf"))) << source.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder.filePath("copy/stale.txt")));
+        // The link points into the copy: a slide written through it lands in the copy only.
+        const QFileInfo link(folder.filePath("copy/Support/Heizung/Slides"));
+        EXPECT_TRUE(link.isSymLink());
+        EXPECT_EQ(link.canonicalFilePath(),
+                  QFileInfo(folder.filePath("copy/Support/Slides/Heizung")).canonicalFilePath());
+        EXPECT_EQ(folder.read("copy/Support/Heizung/Slides/a.sld"), "S");
+    }
+    // Refused, naming the folder: no source; a copy that would delete its source or copy itself.
+    const struct {
+        QString from, to;
+        const char* named;
+    } refused[] = {
+        {"../../gone", "../../copy2", "gone"}, {"..", "../copy", "copy"}, {"../Support", "..", "inst"}};
+    for (const auto& r : refused) {
+        QString error;
+        EXPECT_FALSE(CopyInstallation(r.from, r.to, &error)) << r.to.toStdString();
+        EXPECT_TRUE(error.contains(r.named)) << error.toStdString();
+    }
+    EXPECT_EQ(folder.read("inst/installation.inf"), "I");
 }
