@@ -4,12 +4,12 @@
 #include "symbolui/dlg_symbol_properties.h"
 #include "symbolui/dlg_symbol_toolbar_properties.h"
 #include "symbolui/symbol_insertion.h"
+#include "symbolui/symbol_page_list.h"
 #include "symbolui/symbol_search.h"
 #include "symbolui/symbol_toolbar_manager.h"
 #include "symbolui/toolbar_button_face.h"
 #include "symbolui/toolbar_events.h"
 #include "symbolui/toolbar_layout.h"
-#include "symbolui/toolbar_pages.h"
 
 #include "frame/app.h"
 #include "frame/host_command.h"
@@ -196,7 +196,7 @@ void CDlgSymbolToolbar::LoadPages() {
         files->m_bIndexChanged = 0;
     }
     m_readAgain = false;
-    for (const ToolbarPages::Entry& entry : ToolbarPages::CollectPages(m_files, Filters()))
+    for (const SymbolPageEntry& entry : CollectPages(m_files, SymbolViewRules::Platform(Filters()).pageShown))
         m_pages->addItem(ModuleDataText(entry.title), QVariant::fromValue(static_cast<void*>(entry.page)));
     m_pageIndexValue = SymbolToolbarSettings::PageIndexValue(m_name);
 
@@ -211,7 +211,7 @@ void CDlgSymbolToolbar::LoadPages() {
         if (RegQueryValueW(HKEY_CURRENT_USER, GetRegistryKey(), m_pageIndexValue, stored) &&
             stored <= INT_MAX)
             index = int(stored);
-        m_pages->setCurrentIndex(ToolbarPages::RestoredPageIndex(index, m_pages->count()));
+        m_pages->setCurrentIndex(RestoredPageIndex(index, m_pages->count()));
         OnSelChange();
     }
     for (int id : {IDC_BTN_BACK, IDC_BTN_FORWARD, IDC_CMB_PAGES})
@@ -221,7 +221,7 @@ void CDlgSymbolToolbar::LoadPages() {
 void CDlgSymbolToolbar::OnSelChange() {
     const std::optional<int> selection =
         m_pages->currentIndex() >= 0 ? std::optional<int>(m_pages->currentIndex()) : std::nullopt;
-    m_curFile = ToolbarPages::FileIndexOfSelection(m_files, selection, m_curFile);
+    m_curFile = FileIndexOfPage(m_files, selection, m_curFile);
     FillPage();
 }
 
@@ -235,7 +235,7 @@ void CDlgSymbolToolbar::SelectPage(int index) {
 void CDlgSymbolToolbar::StepPage(bool forward) {
     const std::optional<int> selection =
         m_pages->currentIndex() >= 0 ? std::optional<int>(m_pages->currentIndex()) : std::nullopt;
-    if (const auto next = ToolbarPages::StepPage(selection, m_pages->count(), forward))
+    if (const auto next = ::StepPage(selection, m_pages->count(), forward))
         SelectPage(*next);
 }
 

@@ -1,7 +1,7 @@
 #include "dlg_symbol_toolbar_base.h"
 
+#include "symbolui/symbol_page_list.h"
 #include "symbolui/toolbar_events.h"
-#include "symbolui/toolbar_pages.h"
 
 #include "frame/app.h"
 #include "slides/symbol_button.h"
@@ -106,7 +106,7 @@ void CDlgSymbolToolbarBase::UpdateFileIndex() {
     QComboBox* combo = PagesComboBox();
     const std::optional<int> selection =
         combo && combo->currentIndex() >= 0 ? std::optional<int>(combo->currentIndex()) : std::nullopt;
-    m_curFile = ToolbarPages::FileIndexOfSelection(m_files, selection, m_curFile);
+    m_curFile = FileIndexOfPage(m_files, selection, m_curFile);
 }
 
 void CDlgSymbolToolbarBase::OnSelChange_CmbPages() {
@@ -125,7 +125,7 @@ void CDlgSymbolToolbarBase::OnStepPage(bool forward) {
         return;
     const std::optional<int> selection =
         combo->currentIndex() >= 0 ? std::optional<int>(combo->currentIndex()) : std::nullopt;
-    const std::optional<int> next = ToolbarPages::StepPage(selection, combo->count(), forward);
+    const std::optional<int> next = ::StepPage(selection, combo->count(), forward);
     if (!next)
         return;
     combo->setCurrentIndex(*next);

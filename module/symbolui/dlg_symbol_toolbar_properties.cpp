@@ -1,6 +1,6 @@
 #include "dlg_symbol_toolbar_properties.h"
 
-#include "symbolui/toolbar_pages.h"
+#include "symbolui/symbol_page_list.h"
 
 #include "frame/app.h"
 #include "frame/resource_scope.h"
@@ -51,7 +51,7 @@ void CDlgSymbolToolbarProperties::OnInitDialog() {
     m_titleField->setAccessibleName(ModuleText("Titel"));
     m_fileField->setAccessibleName(ModuleText("Datei"));
     if (m_pPage)
-        m_title = ModuleDataText(ToolbarPages::PageTitle(m_pPage));
+        m_title = ModuleDataText(PageTitle(m_pPage));
     if (m_pSymbolFile && m_pSymbolFile->m_bSupport && !m_masterMode)
         m_titleField->setReadOnly(true);
     m_titleField->setText(m_title);

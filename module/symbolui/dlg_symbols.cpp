@@ -221,16 +221,19 @@ void CDlgSymbols::LoadPages() {
     m_context.manager->m_bIndexChanged = 0;
     m_readAgain = false;
 
-    const SymbolPageList pages = BuildPageList(m_files, m_context.rules);
-    m_pageCount = pages.pageCount;
+    m_pageCount = PageCountOf(m_files);
     if (m_pageCount >= 1) {
         m_curPage = 0;
         m_curFile = 0;
     }
-    for (const SymbolPageEntry& entry : pages.entries)
-        m_cmbPages->addItem(entry.title, QVariant::fromValue(static_cast<void*>(entry.page)));
+    QStringList titles;
+    for (const SymbolPageEntry& entry : CollectPages(m_files, m_context.rules.pageShown)) {
+        titles << m_context.rules.dataText(entry.title);
+        m_cmbPages->addItem(titles.last(), QVariant::fromValue(static_cast<void*>(entry.page)));
+    }
 
-    const int index = RememberedPageIndex(pages.entries, ReadLastPageName(m_context.regPath));
+    // The window remembers its page by the name it shows.
+    const int index = RememberedPageIndex(titles, ReadLastPageName(m_context.regPath));
     if (index < 0) {
         for (CSymbolButton* button : m_buttons)
             button->hide();
@@ -284,14 +287,15 @@ void CDlgSymbols::OnSelChange_CmbPages() {
 }
 
 void CDlgSymbols::UpdateFileIndex() {
-    if (!m_files.empty())
-        m_curFile = FileIndexForPage(m_files, m_curPage, m_curFile);
+    m_curFile = FileIndexOfPage(m_files, m_curPage, m_curFile);
 }
 
 void CDlgSymbols::OnStepPage(bool forward) {
-    if (m_pageCount == 0)
+    // The window steps among the pages as the files count them, not among the list entries.
+    const std::optional<int> next = StepPage(m_curPage, m_pageCount, forward);
+    if (!next)
         return;
-    m_curPage = StepPage(m_curPage, m_pageCount, forward);
+    m_curPage = *next;
     if (m_curPage >= 0 && m_curPage < m_cmbPages->count())
         m_cmbPages->setCurrentIndex(m_curPage);
     UpdateFileIndex();

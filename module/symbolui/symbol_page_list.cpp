@@ -24,48 +24,70 @@ SymbolViewRules SymbolViewRules::Platform(const SymbolFilterValues& filters) {
             [](const QString& text) { return ModuleDataText(text); }};
 }
 
-SymbolPageList BuildPageList(const std::vector<CSymbolFile*>& files, const SymbolViewRules& rules) {
-    SymbolPageList list;
-    for (const CSymbolFile* file : files) {
-        list.pageCount += file->m_nPages;
-        const CNode* pages = file->m_pRoot ? file->m_pRoot->FindChild(QStringLiteral("Pages")) : nullptr;
+std::vector<SymbolPageEntry> CollectPages(const std::vector<CSymbolFile*>& files,
+                                          const std::function<bool(const CNode*)>& pageShown) {
+    std::vector<SymbolPageEntry> entries;
+    for (int index = 0; index < int(files.size()); ++index) {
+        const CSymbolFile* file = files[std::size_t(index)];
+        const CNode* pages =
+            file && file->m_pRoot ? file->m_pRoot->FindChild(QStringLiteral("Pages")) : nullptr;
         if (!pages)
             continue;
-        for (const auto& page : pages->Children()) {
-            if (page->GetName() != QLatin1String("Page") || !rules.pageShown(page.get()))
+        for (const auto& child : pages->Children()) {
+            if (child->GetName() != QLatin1String("Page") || !pageShown(child.get()))
                 continue;
-            const QString name = page->GetStrLeafValue(QString(), QStringLiteral("DisplayName"));
-            list.entries.push_back({rules.dataText(name), page.get()});
+            entries.push_back({PageTitle(child.get()), child.get(), index});
         }
     }
-    return list;
+    return entries;
 }
 
-int FileIndexForPage(const std::vector<CSymbolFile*>& files, int page, int current) {
-    int sum = 0;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        sum += files[i]->m_nPages;
-        if (sum > page)
-            return int(i);
+int PageCountOf(const std::vector<CSymbolFile*>& files) {
+    int count = 0;
+    for (const CSymbolFile* file : files)
+        count += file ? file->m_nPages : 0;
+    return count;
+}
+
+int FileIndexOfPage(const std::vector<CSymbolFile*>& files, std::optional<int> page, int current) {
+    if (!page)
+        return current;
+    int shown = 0;
+    for (int index = 0; index < int(files.size()); ++index) {
+        shown += files[std::size_t(index)] ? files[std::size_t(index)]->m_nPages : 0;
+        if (shown > *page)
+            return index;
     }
     return current;
 }
 
-int StepPage(int current, int pageCount, bool forward) {
-    if (pageCount <= 0)
-        return current;
-    return forward ? (current + 1) % pageCount : (current - 1 + pageCount) % pageCount;
+std::optional<int> StepPage(std::optional<int> selection, int count, bool forward) {
+    if (!selection || count <= 0)
+        return std::nullopt;
+    const int next = forward ? (*selection + 1) % count : (*selection - 1 + count) % count;
+    if (next < 0 || next >= count)
+        return std::nullopt;
+    return next;
 }
 
-int RememberedPageIndex(const std::vector<SymbolPageEntry>& entries,
-                        const std::optional<QString>& remembered) {
-    if (entries.empty())
+QString PageTitle(const CNode* page) {
+    if (!page)
+        return QString();
+    return page->GetStrLeafValue(QString(), QStringLiteral("DisplayName"));
+}
+
+int RestoredPageIndex(std::optional<int> stored, int count) {
+    if (stored && *stored >= 0 && *stored < count)
+        return *stored;
+    return 0;
+}
+
+int RememberedPageIndex(const QStringList& titles, const std::optional<QString>& remembered) {
+    if (titles.isEmpty())
         return -1;
-    if (remembered) {
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            if (entries[i].title.compare(*remembered, Qt::CaseInsensitive) == 0)
-                return int(i);
-    }
+    for (int i = 0; remembered && i < titles.size(); ++i)
+        if (titles[i].compare(*remembered, Qt::CaseInsensitive) == 0)
+            return i;
     return 0;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "orvane_export.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -23,35 +26,43 @@ struct SymbolViewRules {
     static SymbolViewRules Platform(const SymbolFilterValues& filters);
 };
 
-// One entry of the pages list: the page's translated display name and its node.
+// The pages list of the symbols window and of the symbol toolbars, without any window. Both
+// list the same pages and step and find files alike; they remember the page differently: the
+// window by the name it shows, a toolbar by its index.
+
+// One entry of the pages list: the page's title as found in the data (the caller translates
+// it), its node and the index of the file that holds it.
 struct SymbolPageEntry {
     QString title;
     CNode* page = nullptr;
+    int fileIndex = -1;
 };
 
-// The pages of a window's symbol files, in file order.
-struct SymbolPageList {
-    std::vector<SymbolPageEntry> entries;
-    // Pages over all files as the files count them (their visible pages); page stepping
-    // and the file index count with this number.
-    int pageCount = 0;
-};
+// Every "Page" under "Pages" of every file, in order, that `pageShown` passes.
+ORVANE_EXPORT std::vector<SymbolPageEntry> CollectPages(const std::vector<CSymbolFile*>& files,
+                                                        const std::function<bool(const CNode*)>& pageShown);
 
-// Every shown "Page" under "Pages" of every file, in order.
-SymbolPageList BuildPageList(const std::vector<CSymbolFile*>& files, const SymbolViewRules& rules);
+// Pages over all files as the files count them (their visible pages).
+int PageCountOf(const std::vector<CSymbolFile*>& files);
 
-// The index of the file that holds page `page`: the first file whose running sum of pages
-// exceeds it. `current` when no file does (or there are no files).
-int FileIndexForPage(const std::vector<CSymbolFile*>& files, int page, int current);
+// The index of the file that holds page `page`: the first file whose running count of visible
+// pages exceeds it. `current` when there is no page or no such file.
+ORVANE_EXPORT int FileIndexOfPage(const std::vector<CSymbolFile*>& files, std::optional<int> page,
+                                  int current);
 
-// The page after (or before) `current` among `pageCount` pages, wrapping at both ends;
-// `current` unchanged when there are no pages.
-int StepPage(int current, int pageCount, bool forward);
+// Forward or back from `selection` among `count` pages, wrapping at both ends; nothing without
+// a selection or pages.
+ORVANE_EXPORT std::optional<int> StepPage(std::optional<int> selection, int count, bool forward);
 
-// The entry to show first: the one named `remembered` (ignoring case), else the first; -1
-// for an empty list.
-int RememberedPageIndex(const std::vector<SymbolPageEntry>& entries,
-                        const std::optional<QString>& remembered);
+// The page's title key: the first value of "DisplayName", empty when absent.
+ORVANE_EXPORT QString PageTitle(const CNode* page);
+
+// A toolbar's page at start: the stored index when it names one of `count` pages, else the first.
+ORVANE_EXPORT int RestoredPageIndex(std::optional<int> stored, int count);
+
+// The window's page at start: the title equal to `remembered` (ignoring case), else the first;
+// -1 without titles.
+int RememberedPageIndex(const QStringList& titles, const std::optional<QString>& remembered);
 
 // The remembered page name of the symbols window under the module's settings key, and
 // writing it; the write answers false when the settings cannot be written.

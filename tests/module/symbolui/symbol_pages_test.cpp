@@ -21,38 +21,61 @@ protected:
     }
 };
 
-TEST_F(SymbolPagesTest, PagesOfTwoFilesWithRunningFileIndex) {
-    const CSymbolFile* a = load("U/a.inf", pagesFile({"", ""}));
-    const CSymbolFile* b = load("U/b.inf", pagesFile({"", "Version = \"-Basic\"", "", ""}));
-    const std::vector<CSymbolFile*> files{const_cast<CSymbolFile*>(a), const_cast<CSymbolFile*>(b)};
-    const SymbolPageList list = BuildPageList(files, rules);
-    ASSERT_EQ(list.entries.size(), 5u) << "the page hidden by the version filter takes no entry";
-    EXPECT_EQ(list.pageCount, 5);
-    EXPECT_EQ(list.entries[2].title, "Seite 0");
-    EXPECT_EQ(list.entries[3].title, "Seite 2");
-    EXPECT_EQ(list.entries[3].page, pageOf(b, 2));
+TEST_F(SymbolPagesTest, PagesOfAllFilesWithTheFileThatHoldsThem) {
+    const char* hidden = "Version = \"-Basic\"";
+    load("U/a.inf", pagesFile({"", hidden, ""}));
+    load("U/b.inf", pagesFile({hidden}));
+    load("U/c.inf", pagesFile({"", ""}));
+    std::vector<CSymbolFile*> all;
+    for (const auto& file : files)
+        all.push_back(file.get());
+    const std::vector<SymbolPageEntry> entries = CollectPages(all, rules.pageShown);
+    QStringList listed;
+    for (const SymbolPageEntry& entry : entries)
+        listed << entry.title + " in " + QString::number(entry.fileIndex);
+    EXPECT_EQ(listed, QStringList({"Seite 0 in 0", "Seite 2 in 0", "Seite 0 in 2", "Seite 1 in 2"}));
+    EXPECT_EQ(entries[1].page, pageOf(all[0], 2));
+    EXPECT_EQ(PageCountOf(all), 4) << "hidden pages are not counted";
 
-    const std::pair<int, int> fileOfPage[] = {{0, 0}, {1, 0}, {2, 1}, {4, 1}, {5, 7}};
+    const std::pair<std::optional<int>, int> fileOfPage[] = {{0, 0}, {1, 0}, {2, 2}, {3, 2}, {4, 7}, {{}, 7}};
     for (auto [page, file] : fileOfPage)
-        EXPECT_EQ(FileIndexForPage(files, page, 7), file) << "page " << page;
-    EXPECT_EQ(FileIndexForPage({}, 0, -1), -1);
+        EXPECT_EQ(FileIndexOfPage(all, page, 7), file) << "page " << page.value_or(-1);
+    EXPECT_EQ(FileIndexOfPage({}, 0, -1), -1);
 }
 
 TEST(SymbolPageStepping, WrapsAtBothEnds) {
     struct Case {
-        int current, count;
+        std::optional<int> selection;
+        int count;
         bool forward;
-        int expected;
-    } const cases[] = {{4, 5, true, 0}, {0, 5, false, 4}, {2, 5, true, 3}, {2, 5, false, 1}, {3, 0, true, 3}};
+        std::optional<int> expected;
+    } const cases[] = {
+        {4, 5, true, 0},
+        {0, 5, false, 4},
+        {2, 5, true, 3},
+        {2, 5, false, 1},
+        {0, 1, true, 0},
+        {0, 1, false, 0},
+        {{}, 3, true, std::nullopt},
+        {0, 0, true, std::nullopt},
+    };
     for (const Case& c : cases)
-        EXPECT_EQ(StepPage(c.current, c.count, c.forward), c.expected) << c.current << " of " << c.count;
+        EXPECT_EQ(StepPage(c.selection, c.count, c.forward), c.expected)
+            << c.selection.value_or(-1) << " of " << c.count << (c.forward ? " forward" : " back");
 }
 
-TEST_F(SymbolPagesTest, RememberedPageIgnoresCaseAndIsKeptInTheSettings) {
-    const std::vector<SymbolPageEntry> entries{{"Heizung", nullptr}, {"Lüftung", nullptr}};
-    EXPECT_EQ(RememberedPageIndex(entries, "LÜFTUNG"), 1);
-    EXPECT_EQ(RememberedPageIndex(entries, "Sanitär"), 0);
-    EXPECT_EQ(RememberedPageIndex(entries, std::nullopt), 0);
+TEST(SymbolStartPage, ToolbarByIndexWithinThePages) {
+    EXPECT_EQ(RestoredPageIndex(2, 3), 2);
+    EXPECT_EQ(RestoredPageIndex(3, 3), 0);
+    EXPECT_EQ(RestoredPageIndex(-1, 3), 0);
+    EXPECT_EQ(RestoredPageIndex(std::nullopt, 3), 0);
+}
+
+TEST_F(SymbolPagesTest, WindowByTheNameIgnoringCaseKeptInTheSettings) {
+    const QStringList titles{"Heizung", "Lüftung"};
+    EXPECT_EQ(RememberedPageIndex(titles, "LÜFTUNG"), 1);
+    EXPECT_EQ(RememberedPageIndex(titles, "Sanitär"), 0);
+    EXPECT_EQ(RememberedPageIndex(titles, std::nullopt), 0);
     EXPECT_EQ(RememberedPageIndex({}, "Heizung"), -1);
 
     const QString key = "Orvane\\OrvanePlanungUI20\\";

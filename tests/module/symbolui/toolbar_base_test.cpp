@@ -1,8 +1,8 @@
 #include "toolbar_fixture.h"
 
 #include "symbolui/dlg_symbol_toolbar_base.h"
+#include "symbolui/symbol_page_list.h"
 #include "symbolui/toolbar_events.h"
-#include "symbolui/toolbar_pages.h"
 
 #include "corekit/widgets/desktop_button.h"
 
@@ -45,8 +45,8 @@ protected:
         ++loads;
         m_manager.CollectFiles();
         m_manager.GetFilesForTrade("H", m_files, "Toolbar_", 1);
-        for (const ToolbarPages::Entry& entry :
-             ToolbarPages::CollectPages(m_files, m_manager.Context().Filters()))
+        for (const SymbolPageEntry& entry :
+             CollectPages(m_files, SymbolViewRules::Platform(m_manager.Context().Filters()).pageShown))
             PagesComboBox()->addItem(entry.title, QVariant::fromValue(static_cast<void*>(entry.page)));
         OnSelChange_CmbPages(); // the first entry is selected already
     }

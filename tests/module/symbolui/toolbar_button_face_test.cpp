@@ -1,11 +1,7 @@
 #include "symbolui/toolbar_button_face.h"
-#include "symbolui/toolbar_pages.h"
 #include "symbolui/toolbar_screens.h"
 
 #include "test_folder.h"
-
-#include "symbols/symbol_file.h"
-#include "symbols/symbol_library_context.h"
 
 #include "corekit/node.h"
 
@@ -14,81 +10,6 @@
 namespace {
 
 using namespace orvane::test;
-
-TEST(ToolbarPages, StepWrapsAtBothEnds) {
-    const struct {
-        std::optional<int> selection;
-        int count;
-        bool forward;
-        std::optional<int> expected;
-    } cases[] = {
-        {0, 3, true, 1},
-        {2, 3, true, 0},
-        {0, 3, false, 2},
-        {1, 3, false, 0},
-        {0, 1, true, 0},
-        {0, 1, false, 0},
-        {std::nullopt, 3, true, std::nullopt},
-        {0, 0, true, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.selection.value_or(-1) << " of " << c.count << " " << c.forward);
-        EXPECT_EQ(ToolbarPages::StepPage(c.selection, c.count, c.forward), c.expected);
-    }
-}
-
-TEST(ToolbarPages, StoredPageIndexOutsideThePagesGivesTheFirst) {
-    EXPECT_EQ(ToolbarPages::RestoredPageIndex(2, 3), 2);
-    EXPECT_EQ(ToolbarPages::RestoredPageIndex(3, 3), 0);
-    EXPECT_EQ(ToolbarPages::RestoredPageIndex(-1, 3), 0);
-    EXPECT_EQ(ToolbarPages::RestoredPageIndex(std::nullopt, 3), 0);
-    EXPECT_EQ(ToolbarPages::RestoredPageIndex(0, 0), 0);
-}
-
-class ToolbarPagesOfFiles : public FolderTest {
-protected:
-    // A file whose pages are given by their titles; a title starting with '-' is for another
-    // region and filtered out.
-    CSymbolFile* File(std::initializer_list<const char*> titles) {
-        QByteArray text = "Root {\n  Pages {\n";
-        for (const char* title : titles) {
-            const bool filtered = title[0] == '-';
-            text += QByteArray("    Page { DisplayName = \"") + (filtered ? title + 1 : title) + "\"";
-            if (filtered)
-                text += " Region = \"-:DEU\"";
-            text += " Symbol { BlockName = \"B\" } }\n";
-        }
-        text += "  }\n}\n";
-        const QString path = folder.write(QStringLiteral("f%1.inf").arg(files.size()), text);
-        owned.push_back(std::make_unique<CSymbolFile>(path));
-        owned.back()->Load(filters);
-        files.push_back(owned.back().get());
-        return files.back();
-    }
-
-    const SymbolFilterValues filters{QStringLiteral("Basic"), QStringLiteral("DEU")};
-    std::vector<std::unique_ptr<CSymbolFile>> owned;
-    std::vector<CSymbolFile*> files;
-};
-
-TEST_F(ToolbarPagesOfFiles, PagesListAndFileIndexCountShownPagesOnly) {
-    File({"A1", "-A2", "A3"});
-    File({"-B1"});
-    File({"C1", "C2"});
-    const auto entries = ToolbarPages::CollectPages(files, filters);
-    QStringList titles;
-    for (const auto& entry : entries)
-        titles << entry.title + QString::number(entry.fileIndex);
-    EXPECT_EQ(titles, QStringList({"A10", "A30", "C12", "C22"}));
-
-    const struct {
-        std::optional<int> selection;
-        int expected;
-    } cases[] = {{0, 0}, {1, 0}, {2, 2}, {3, 2}, {4, -7}, {std::nullopt, -7}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ToolbarPages::FileIndexOfSelection(files, c.selection, -7), c.expected)
-            << c.selection.value_or(-1);
-}
 
 TEST(ToolbarButtonFace, PreviewFromSlideNameElseBlockName) {
     const struct {
