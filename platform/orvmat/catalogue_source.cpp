@@ -216,14 +216,47 @@ private:
 
     static bool isName(const SourceToken& t) { return t.kind == Kind::Word || t.kind == Kind::Text; }
 
-    std::uint32_t keyIndex(std::string_view key) {
-        const auto known = m_keyIndex.find(key);
-        if (known != m_keyIndex.end())
+    // A key's index in m_out.keys, and the table of the key's last row (table index + 1, 0
+    // before its first row), which tells most duplicate rows (isNewRowKey).
+    struct KeyEntry {
+        std::uint32_t index = 0;
+        std::uint32_t lastRowTable = 0;
+    };
+
+    KeyEntry& keyEntry(std::string_view key) {
+        const auto known = m_keys.find(key);
+        if (known != m_keys.end())
             return known->second;
         const auto index = std::uint32_t(m_out.keys.size());
         m_out.keys.emplace_back(key);
-        m_keyIndex.emplace(m_out.keys.back(), index);
-        return index;
+        return m_keys.emplace(m_out.keys.back(), KeyEntry{index, 0}).first->second;
+    }
+
+    std::uint32_t keyIndex(std::string_view key) { return keyEntry(key).index; }
+
+    // Whether the current table has no row with the key yet. While a table's rows are read in
+    // one run, the table of the key's last row tells. A table entered again once it holds rows
+    // (named again, or the includer's table after an include) keeps its row keys in a set from
+    // then on, for its earlier rows were followed by rows of other tables.
+    bool isNewRowKey(KeyEntry& key) {
+        const auto table = std::uint32_t(m_table);
+        const bool isNew = m_keptTables[m_table]
+                               ? m_rowKeys.insert((std::uint64_t(table) << 32) | key.index).second
+                               : key.lastRowTable != table + 1;
+        key.lastRowTable = table + 1;
+        return isNew;
+    }
+
+    void enterTable(std::size_t table) {
+        m_table = table;
+        m_haveTable = true;
+        const std::deque<SourceRow>& rows = m_out.tables[table].rows;
+        if (m_keptTables[table] || rows.empty())
+            return;
+        m_keptTables[table] = true;
+        for (const SourceRow& row : rows)
+            if (row.key != kNoKey)
+                m_rowKeys.insert((std::uint64_t(table) << 32) | row.key);
     }
 
     bool statement(const SourceToken& first, int depth) {
@@ -291,8 +324,9 @@ private:
         m_including.insert(id);
         const bool ok = readFile(target.string(), depth + 1);
         m_including.erase(id);
-        m_table = table;
-        m_haveTable = haveTable;
+        m_haveTable = false;
+        if (haveTable)
+            enterTable(table);
         m_file = file;
         m_lexer = lexer;
         return ok;
@@ -307,10 +341,11 @@ private:
         for (const std::string& p : path)
             id += p + '\x1f';
         const auto [it, added] = m_tableIndex.emplace(id, m_out.tables.size());
-        if (added)
+        if (added) {
             m_out.tables.push_back(SourceTable{std::move(path), {}});
-        m_table = it->second;
-        m_haveTable = true;
+            m_keptTables.push_back(false);
+        }
+        enterTable(it->second);
         return true;
     }
 
@@ -324,10 +359,12 @@ private:
         SourceToken t;
         if (!read(t))
             return false;
+        KeyEntry* key = nullptr;
         if (isName(t)) {
             if (t.text.empty())
                 return fail(line, "a row key must not be empty");
-            row.key = keyIndex(t.text);
+            key = &keyEntry(t.text);
+            row.key = key->index;
             if (!read(t))
                 return false;
         }
@@ -337,7 +374,7 @@ private:
         } else if (t.kind != Kind::LineEnd && t.kind != Kind::End) {
             return fail(line, "expected ':' before the cells of the row");
         }
-        if (row.key != kNoKey && !m_rowKeys.insert((std::uint64_t(m_table) << 32) | row.key).second)
+        if (key && !isNewRowKey(*key))
             return fail(line, "the table already has a row \"" + m_out.keys[row.key] + "\"");
         row.cellCount = std::uint32_t(m_out.cells.size() - row.firstCell);
         m_out.tables[m_table].rows.push_back(row);
@@ -474,8 +511,9 @@ private:
     SourceLexer* m_lexer = nullptr;
     std::uint32_t m_file = 0;
     // Views into m_out.keys, whose strings never move.
-    std::unordered_map<std::string_view, std::uint32_t> m_keyIndex;
+    std::unordered_map<std::string_view, KeyEntry> m_keys;
     std::map<std::string, std::size_t> m_tableIndex;
+    std::vector<bool> m_keptTables;              // by table: whether m_rowKeys holds its row keys
     std::unordered_set<std::uint64_t> m_rowKeys; // table << 32 | key
     std::set<std::string> m_including;
     std::size_t m_table = 0;

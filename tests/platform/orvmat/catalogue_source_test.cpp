@@ -62,9 +62,10 @@ TEST(CatalogueSource, ReadsValuesAndPlacesThemInTheirColumns) {
 }
 
 TEST(CatalogueSource, ReadsTablePathsKeysAndTheDatabaseKey) {
-    const auto s = read("\xEF\xBB\xBF"
-                        "database RS_A\nkey K1 \"K 2\"\n"
-                        "table A.\"B.C\".D # a comment\nrow X\ntable Other\ntable A.\"B.C\".D\nrow Y\n");
+    const auto s =
+        read("\xEF\xBB\xBF"
+             "database RS_A\nkey K1 \"K 2\"\n"
+             "table A.\"B.C\".D # a comment\nrow X\ntable Other\nrow X\ntable A.\"B.C\".D\nrow Y\n");
     EXPECT_EQ(s.key, "RS_A");
     ASSERT_EQ(s.declaredKeys.size(), 2u);
     EXPECT_EQ(s.keys[s.declaredKeys[1]], "K 2");
@@ -95,6 +96,9 @@ TEST(CatalogueSource, ErrorsNameFileLineAndWhatIsWrong) {
         {"table T\nrow R: +-5\n", "test.orvsrc:2: \"+-5\" is no number"},
         {"key A |\n", "test.orvsrc:1: key takes key texts only"},
         {"table T\nrow \"\": 1\n", "test.orvsrc:2: a row key must not be empty"},
+        {"table A\nrow X: 1\nrow Y\nrow X\n", "test.orvsrc:4: the table already has a row \"X\""},
+        {"table A\nrow X\ntable B\nrow X\ntable A\nrow X\n",
+         "test.orvsrc:6: the table already has a row \"X\""},
     };
     for (const auto& [text, message] : cases) {
         CatalogueSource source;
@@ -143,6 +147,13 @@ TEST_F(FolderTest, IncludedFilesKeepTheIncludersCurrentTable) {
     EXPECT_EQ(s.placeOf(s.tables[0].rows[1]).file, main.toStdString());
     EXPECT_EQ(s.placeOf(s.tables[1].rows.at(0)).file,
               folder.filePath(QStringLiteral("sub/part.orvsrc")).toStdString());
+
+    // The includer's table goes on after the include: its earlier rows still count.
+    const QString again = folder.write(QStringLiteral("again.orvsrc"),
+                                       "table Outer\nrow P: 1\ninclude \"sub/part.orvsrc\"\nrow P: 2\n");
+    CatalogueSource u;
+    EXPECT_FALSE(readCatalogueSource(again.toStdString(), u, error));
+    EXPECT_EQ(error.toString(), again.toStdString() + ":4: the table already has a row \"P\"");
 
     folder.write(QStringLiteral("rowonly.orvsrc"), "row Z: 1\n");
     const QString bad = folder.write(QStringLiteral("bad.orvsrc"), "table Outer\ninclude rowonly.orvsrc\n");
