@@ -95,3 +95,13 @@ QString ChooseSettingsFile(const HostOptions& options) {
         QFile::copy(options.settingsFile, own); // a named file that is not there: start from none
     return own;
 }
+
+QString PrepareOutputPaths(const HostOptions& options) {
+    if (!options.tourDir.isEmpty() && !QDir().mkpath(options.tourDir))
+        return sformat(HostText("Der Ordner des Rundgangs %s kann nicht angelegt werden."), options.tourDir);
+    const QFileInfo settings(options.settingsFile);
+    if (!options.settingsFile.isEmpty() && (settings.isDir() || !QDir().mkpath(settings.absolutePath())))
+        return sformat(HostText("Die Einstellungsdatei %s kann nicht angelegt werden."),
+                       options.settingsFile);
+    return {};
+}

@@ -33,6 +33,11 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
 // nor depends on an earlier run.
 QString ChooseSettingsFile(const HostOptions& options);
 
+// Makes the tour's folder and the settings file's folder when missing; empty when the run can
+// write there, else what cannot be made, naming the path. Checked before the run starts, so that
+// a tour does not run without its log and settings are not silently lost on leaving.
+QString PrepareOutputPaths(const HostOptions& options);
+
 QString DefaultInstallationDir(const QString& programFolder);
 // The folder of the catalogue databases a build or an installation ships beside the program.
 QString DefaultDatabaseDir(const QString& programFolder);

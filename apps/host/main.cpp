@@ -71,6 +71,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     HostOptions options = parsed.options;
+    if (const QString error = PrepareOutputPaths(options); !error.isEmpty()) {
+        std::fprintf(stderr, "orvane-host: %s\n", qPrintable(error));
+        return 1;
+    }
     ApplyToProcess(options, programFolder);
 
     QApplication app(argc, argv);
@@ -82,11 +86,13 @@ int main(int argc, char** argv) {
     if (!options.tourDir.isEmpty() && QFileInfo(options.installationDir).isDir()) {
         // The tour edits symbols and writes blocks and slides: into a copy of its own.
         const QString copy = QDir(options.tourDir).filePath(QStringLiteral("installation"));
+        // Without the copy the tour does not run: it would change the installation itself.
         QString error;
-        if (CopyInstallation(options.installationDir, copy, &error))
-            options.installationDir = copy;
-        else
+        if (!CopyInstallation(options.installationDir, copy, &error)) {
             std::fprintf(stderr, "orvane-host: %s\n", qPrintable(error));
+            return 1;
+        }
+        options.installationDir = copy;
     }
     if (!options.tourDir.isEmpty()) {
         // Pictures that stay the same from run to run: one font, a cursor that does not blink.

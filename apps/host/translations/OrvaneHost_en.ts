@@ -252,6 +252,14 @@
         <translation>The installation could not be copied: %s</translation>
     </message>
     <message>
+        <source>Der Ordner des Rundgangs %s kann nicht angelegt werden.</source>
+        <translation>The tour's folder %s cannot be made.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %s kann nicht angelegt werden.</source>
+        <translation>The settings file %s cannot be made.</translation>
+    </message>
+    <message>
         <source>Die Installation und ihre Kopie liegen ineinander: %s</source>
         <translation>The installation and its copy lie one inside the other: %s</translation>
     </message>

@@ -65,6 +65,30 @@ TEST_F(HostSetupTest, ATourWorksOnAFreshCopyOfTheNamedSettings) {
     EXPECT_FALSE(QFile::exists(own)) << "without a named file a tour starts from none";
 }
 
+// What a run writes must have a place: the tour's folder, the settings file's folder.
+TEST_F(HostSetupTest, OutputPathsThatCannotBeMadeAreNamedBeforeTheRun) {
+    folder.write("plain", "a file, not a folder");
+    const struct {
+        const char* tour;
+        const char* settings;
+        const char* named; // empty: the run can start
+    } cases[] = {
+        {"neu ä/Rundgang", "Einstellungen ä/user.ini", ""},
+        {"plain/tour", "", "plain/tour"},
+        {"", "plain/user.ini", "plain/user.ini"},
+        {"", "neu ä", "neu ä"}, // a folder
+    };
+    for (const auto& c : cases) {
+        HostOptions options;
+        options.tourDir = *c.tour ? folder.filePath(c.tour) : QString();
+        options.settingsFile = *c.settings ? folder.filePath(c.settings) : QString();
+        const QString error = PrepareOutputPaths(options);
+        EXPECT_EQ(error.isEmpty(), !*c.named) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.named))) << error.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(folder.filePath("neu ä/Rundgang")).isDir());
+}
+
 TEST_F(HostSetupTest, AnInstallationWithMissingPartsSaysWhichAndWhere) {
     const QByteArray file =
         "Installation {\n  Folders {\n    Support = \"Support\"\n    Catalogs = \"Catalogs\"\n"
