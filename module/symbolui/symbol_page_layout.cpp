@@ -17,14 +17,39 @@ int bottomOf(const QRect& r) {
     return r.y() + r.height();
 }
 
+int factorOf(const CSymbolFile* file, const CNode* symbol, const QString& key, int highest) {
+    const QString text = file ? file->GetSymbolValue(symbol, key) : Symbols::GetSymbolValue(symbol, key);
+    return std::clamp(Symbols::IntegerOfText(text), 1, highest);
+}
+
 int spanned(int cell, int factor) {
     return factor > 1 ? (cell + kGap) * factor - kGap : cell;
 }
 
 } // namespace
 
-QPoint ButtonOrigin(const QRect& list) {
-    return {list.x(), bottomOf(list) + 5};
+QPoint ButtonOrigin(const QRect& control) {
+    return {control.x(), bottomOf(control) + 5};
+}
+
+QSize FlowButtonSize(const CSymbolFile* file, const CNode* symbol, const SymbolCellSize& cell) {
+    return {spanned(cell.width, factorOf(file, symbol, QStringLiteral("ButtonSizeWidthFactor"), 4)),
+            spanned(cell.height, factorOf(file, symbol, QStringLiteral("ButtonSizeHeightFactor"), 8))};
+}
+
+CButtonFlow::CButtonFlow(QPoint origin, int right, int rowHeight)
+    : m_origin(origin), m_right(right), m_x(origin.x()), m_y(origin.y()), m_rowHeight(rowHeight) {}
+
+QRect CButtonFlow::Next(const QSize& size, bool newRow) {
+    if (newRow || m_x + size.width() > m_right) {
+        m_x = m_origin.x();
+        m_y += kGap + m_rowHeight;
+        m_rowHeight = size.height();
+    }
+    const QRect rect(QPoint(m_x, m_y), size);
+    m_x += size.width() + kGap;
+    m_rowHeight = std::max(m_rowHeight, size.height());
+    return rect;
 }
 
 SymbolCellSize CellSizeFor(bool drawingHost, const QSize& client, const QRect& list, double displayScale) {
@@ -41,36 +66,18 @@ SymbolCellSize CellSizeFor(bool drawingHost, const QSize& client, const QRect& l
     return cell;
 }
 
-int ClampedFactor(int factor, int max) {
-    return std::clamp(factor, 1, max);
-}
-
 std::vector<SymbolButtonSlot> LayoutPage(const CSymbolFile& file, const CNode& page,
                                          const SymbolCellSize& cell, QPoint origin, int clientRight,
                                          const std::function<bool(const CNode*)>& symbolShown) {
     std::vector<SymbolButtonSlot> placed;
-    int x = origin.x();
-    int y = origin.y();
-    int rowHeight = cell.rowHeight;
+    CButtonFlow flow(origin, clientRight, cell.rowHeight);
     for (const auto& child : page.Children()) {
         CNode* symbol = child.get();
         if (symbol->GetName() != QLatin1String("Symbol") || !symbolShown(symbol))
             continue;
-        const auto factor = [&](const char* key, int max) {
-            return ClampedFactor(
-                Symbols::IntegerOfText(file.GetSymbolValue(symbol, QString::fromLatin1(key))), max);
-        };
-        const int w = spanned(cell.width, factor("ButtonSizeWidthFactor", 4));
-        const int h = spanned(cell.height, factor("ButtonSizeHeightFactor", 8));
-        if (x + w > clientRight || symbol->FindLeaf(QStringLiteral("NewRow"))) {
-            x = origin.x();
-            y += kGap + rowHeight;
-            rowHeight = h;
-        }
-        placed.push_back(
-            {symbol, QRect(x, y, w, h), symbol->FindLeaf(QStringLiteral("HideButton")) != nullptr});
-        x += w + kGap;
-        rowHeight = std::max(rowHeight, h);
+        const QRect rect = flow.Next(FlowButtonSize(&file, symbol, cell),
+                                     symbol->FindLeaf(QStringLiteral("NewRow")) != nullptr);
+        placed.push_back({symbol, rect, symbol->FindLeaf(QStringLiteral("HideButton")) != nullptr});
     }
     return placed;
 }

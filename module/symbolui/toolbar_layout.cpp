@@ -5,14 +5,11 @@
 
 #include "corekit/node.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
-
-constexpr int kSpacing = 3;
 
 int RightOf(const QRect& r) {
     return r.x() + r.width();
@@ -21,28 +18,15 @@ int BottomOf(const QRect& r) {
     return r.y() + r.height();
 }
 
-int FactorOf(const CSymbolFile* file, const CNode* symbol, const QString& key, int highest) {
-    const QString text = file ? file->GetSymbolValue(symbol, key) : Symbols::GetSymbolValue(symbol, key);
-    return std::clamp(Symbols::IntegerOfText(text), 1, highest);
-}
-
-int SpanOf(int cell, int factor) {
-    return factor > 1 ? (cell + kSpacing) * factor - kSpacing : cell;
-}
-
 } // namespace
 
 int RoundLayoutValue(double value) {
     return int(std::floor(value + 0.5));
 }
 
-QPoint ToolbarLayoutOrigin(const ToolbarFrame& frame) {
-    return QPoint(frame.backButton.x(), BottomOf(frame.backButton) + 5);
-}
-
-ToolbarCellSize ComputeToolbarCellSize(const ToolbarFrame& frame) {
-    ToolbarCellSize cell;
-    const QPoint origin = ToolbarLayoutOrigin(frame);
+SymbolCellSize ComputeToolbarCellSize(const ToolbarFrame& frame) {
+    SymbolCellSize cell;
+    const QPoint origin = ButtonOrigin(frame.backButton);
     if (frame.stretch) {
         cell.width = int((frame.client.width() - origin.x() - 39) / 13.0);
         cell.height = int((frame.client.height() - origin.y() - 9) / 3.0);
@@ -93,8 +77,7 @@ std::optional<QSize> FixedLayoutReferenceSize(const CNode* page, std::optional<Q
 
 CToolbarPlacer::CToolbarPlacer(const ToolbarFrame& frame, bool fixedLayout, std::optional<QSize> reference)
     : m_frame(frame), m_fixed(fixedLayout), m_cell(ComputeToolbarCellSize(frame)),
-      m_origin(ToolbarLayoutOrigin(frame)), m_x(m_origin.x()), m_y(m_origin.y()),
-      m_rowHeight(m_cell.rowHeight) {
+      m_flow(ButtonOrigin(frame.backButton), RightOf(frame.client), m_cell.rowHeight) {
     if (reference)
         m_scale = QSizeF(double(RightOf(frame.client)) / reference->width(),
                          double(BottomOf(frame.client)) / reference->height());
@@ -113,7 +96,7 @@ ToolbarPlacement CToolbarPlacer::Place(const CNode* symbol, const CSymbolFile* f
         placement.rect = fixed.rect;
     } else {
         placement.kind = ToolbarPlacement::Kind::Placed;
-        placement.rect = PlaceFlow(symbol, file);
+        placement.rect = m_flow.Next(FlowButtonSize(file, symbol, m_cell), false);
     }
     if (placement.placeholder && placement.kind == ToolbarPlacement::Kind::Placed)
         placement.kind = ToolbarPlacement::Kind::Hidden;
@@ -135,22 +118,4 @@ ToolbarPlacement CToolbarPlacer::PlaceFixed(const CNode* symbol, const CSymbolFi
     placement.rect = QRect(RoundLayoutValue((*pos)[0] * sx), RoundLayoutValue((*pos)[1] * sy),
                            RoundLayoutValue((*pos)[2] * sx), RoundLayoutValue((*pos)[3] * sy));
     return placement;
-}
-
-QRect CToolbarPlacer::PlaceFlow(const CNode* symbol, const CSymbolFile* file) {
-    const int widthFactor = FactorOf(file, symbol, QStringLiteral("ButtonSizeWidthFactor"), 4);
-    const int heightFactor = FactorOf(file, symbol, QStringLiteral("ButtonSizeHeightFactor"), 8);
-    const int width = SpanOf(m_cell.width, widthFactor);
-    const int height = SpanOf(m_cell.height, heightFactor);
-    // Tested for the first button of a row too: a button wider than the window starts a new
-    // row every time.
-    if (m_x + width > RightOf(m_frame.client)) {
-        m_x = m_origin.x();
-        m_y += kSpacing + m_rowHeight;
-        m_rowHeight = height;
-    }
-    const QRect rect(m_x, m_y, width, height);
-    m_x += width + kSpacing;
-    m_rowHeight = std::max(m_rowHeight, height);
-    return rect;
 }

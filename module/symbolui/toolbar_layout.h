@@ -2,6 +2,8 @@
 
 #include "orvane_export.h"
 
+#include "symbolui/symbol_page_layout.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -11,10 +13,10 @@
 class CNode;
 class CSymbolFile;
 
-// The two layouts of the floating symbol toolbar: buttons in rows from left to right (flow),
-// or at positions given in slide units over the page's background slide (fixed), with the
-// buttons optionally stretched to the window. Rectangles are window edges as the window
-// system reports them: the right edge of QRect(x, y, w, h) is x + w here.
+// The two layouts of the floating symbol toolbar: buttons in rows from left to right (the flow
+// the symbols window uses too), or at positions given in slide units over the page's background
+// slide (fixed), with the buttons optionally stretched to the window. Rectangles are window
+// edges as the window system reports them: the right edge of QRect(x, y, w, h) is x + w here.
 
 // What the toolbar measures of itself at the start of a page fill.
 struct ToolbarFrame {
@@ -27,18 +29,9 @@ struct ToolbarFrame {
     double scaleFactor = 1.0; // 1.0 exactly at the standard resolution
 };
 
-struct ToolbarCellSize {
-    int width = 36;
-    int height = 40;
-    int rowHeight = 40;
-};
-
 // The cell size of a page fill: 13 cells across and 3 rows fill the window when stretching,
 // fill the default window size at any display scale otherwise, else 36 x 40.
-ORVANE_EXPORT ToolbarCellSize ComputeToolbarCellSize(const ToolbarFrame& frame);
-
-// The first button's corner: below the back button.
-ORVANE_EXPORT QPoint ToolbarLayoutOrigin(const ToolbarFrame& frame);
+ORVANE_EXPORT SymbolCellSize ComputeToolbarCellSize(const ToolbarFrame& frame);
 
 // Reads "a,b,..." as C's "%i" does (sign, decimal, 0x hexadecimal or leading-zero octal,
 // blanks before each number, the comma right after it); nothing unless `count` numbers came.
@@ -57,7 +50,9 @@ struct ToolbarPlacement {
     bool placeholder = false; // "HideButton": the button stays hidden but keeps its place
 };
 
-// Places the symbols of one page one after the other, from the layout origin.
+// Places the symbols of one page one after the other, from below the back button. Unlike the
+// symbols window, a toolbar's flow knows no "NewRow", and a "HideButton" placeholder keeps its
+// place only while the buttons are stretched.
 class ORVANE_EXPORT CToolbarPlacer {
 public:
     // `reference` is used by fixed layouts only; without one every fixed position is taken in
@@ -66,20 +61,16 @@ public:
 
     ToolbarPlacement Place(const CNode* symbol, const CSymbolFile* file);
 
-    const ToolbarCellSize& CellSize() const { return m_cell; }
+    const SymbolCellSize& CellSize() const { return m_cell; }
 
 private:
     ToolbarPlacement PlaceFixed(const CNode* symbol, const CSymbolFile* file) const;
-    QRect PlaceFlow(const CNode* symbol, const CSymbolFile* file);
 
     ToolbarFrame m_frame;
     bool m_fixed;
     QSizeF m_scale{1.0, 1.0};
-    ToolbarCellSize m_cell;
-    QPoint m_origin;
-    int m_x;
-    int m_y;
-    int m_rowHeight;
+    SymbolCellSize m_cell;
+    CButtonFlow m_flow;
 };
 
 // floor(v + 0.5) truncated toward zero, the rounding of the layouts.

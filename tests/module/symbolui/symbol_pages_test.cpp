@@ -106,18 +106,37 @@ TEST(SymbolCellSize, FollowsTheHostAndTheDisplayScale) {
     }
 }
 
-TEST_F(SymbolPagesTest, ButtonsSpanCellsAndClampTheirFactors) {
-    const auto placed = layout(R"(Symbol { BlockName = "A" ButtonSizeWidthFactor = "2" }
-        Symbol { BlockName = "B" ButtonSizeWidthFactor = "9" ButtonSizeHeightFactor = "-1" }
-        Symbol { BlockName = "C" ButtonSizeHeightFactor = "2x" }
-        Symbol { BlockName = "D" })",
-                               "ButtonSizeWidthFactor = \"1\"");
-    ASSERT_EQ(placed.size(), 4u);
-    EXPECT_EQ(placed[0].rect, QRect(2, 45, 95, 40));
-    // 4 cells would pass the right edge (2 + 95 + 3 + 193 > 200): a new row, 40 below.
-    EXPECT_EQ(placed[1].rect, QRect(2, 88, 46 * 4 + 9, 40));
-    EXPECT_EQ(placed[2].rect, QRect(2, 131, 46, 83)) << "factor read from its leading digits";
-    EXPECT_EQ(placed[3].rect, QRect(51, 131, 46, 40));
+TEST_F(SymbolPagesTest, ButtonsSpanClampedFactorsOfCellsWithTheFileDefaults) {
+    const CSymbolFile* file = load("U/f.inf", pagesFile({R"(Symbol { }
+        Symbol { ButtonSizeWidthFactor = "2" ButtonSizeHeightFactor = "3" }
+        Symbol { ButtonSizeWidthFactor = "7" ButtonSizeHeightFactor = "0" }
+        Symbol { ButtonSizeWidthFactor = "x" ButtonSizeHeightFactor = "9" }
+        Symbol { ButtonSizeWidthFactor = "-2" ButtonSizeHeightFactor = "1" }
+        Symbol { ButtonSizeWidthFactor = "2x" })"},
+                                                        "ButtonSizeHeightFactor = \"2\""));
+    const QSize expected[] = {{36, 83}, {75, 126}, {153, 40}, {36, 341}, {36, 40}, {75, 83}};
+    const CNode* page = pageOf(file);
+    for (int i = 0; i < page->NrOfChildren(); ++i)
+        EXPECT_EQ(FlowButtonSize(file, page->GetChild(i), SymbolCellSize()), expected[i]) << i;
+    EXPECT_EQ(FlowButtonSize(nullptr, page->GetChild(0), SymbolCellSize()), QSize(36, 40))
+        << "no defaults without a file";
+}
+
+TEST(SymbolButtonFlow, RowsEndAtTheRightEdgeOrOnRequestAndAreAsHighAsTheirHighestButton) {
+    struct Step {
+        QSize size;
+        bool newRow;
+        QRect expected;
+    } const steps[] = {
+        {{36, 40}, false, {4, 29, 36, 40}},    {{36, 83}, false, {43, 29, 36, 83}},
+        {{36, 40}, false, {82, 29, 36, 40}},   {{36, 40}, false, {4, 115, 36, 40}}, // 82 + 39 + 36 > 118
+        {{153, 40}, false, {4, 158, 153, 40}}, // wider than the window: a row of its own,
+        {{153, 40}, false, {4, 201, 153, 40}}, // every time
+        {{36, 40}, true, {4, 244, 36, 40}},
+    };
+    CButtonFlow flow(ButtonOrigin(QRect(4, 4, 20, 20)), 118, 40); // 82 + 36 still fits
+    for (const Step& step : steps)
+        EXPECT_EQ(flow.Next(step.size, step.newRow), step.expected);
 }
 
 TEST_F(SymbolPagesTest, HiddenButtonsKeepTheirPlaceFilteredSymbolsTakeNone) {
@@ -126,8 +145,9 @@ TEST_F(SymbolPagesTest, HiddenButtonsKeepTheirPlaceFilteredSymbolsTakeNone) {
         Symbol { BlockName = "X" Version = "-Basic" }
         Symbol { BlockName = "C" }
         Symbol { BlockName = "D" NewRow = "" ButtonSizeHeightFactor = "2" }
-        Symbol { BlockName = "E" })");
-    ASSERT_EQ(placed.size(), 5u);
+        Symbol { BlockName = "E" }
+        Symbol { BlockName = "F" ButtonSizeWidthFactor = "4" })");
+    ASSERT_EQ(placed.size(), 6u);
     EXPECT_EQ(placed[0].rect.topLeft(), QPoint(2, 88))
         << "NewRow on the first button leaves the first row empty";
     EXPECT_TRUE(placed[1].hidden);
@@ -135,6 +155,7 @@ TEST_F(SymbolPagesTest, HiddenButtonsKeepTheirPlaceFilteredSymbolsTakeNone) {
     EXPECT_EQ(placed[2].rect.topLeft(), QPoint(100, 88)) << "the filtered symbol leaves no gap";
     EXPECT_EQ(placed[3].rect, QRect(2, 131, 46, 83));
     EXPECT_EQ(placed[4].rect.topLeft(), QPoint(51, 131));
+    EXPECT_EQ(placed[5].rect, QRect(2, 217, 193, 40)) << "4 cells pass the window's right edge at 200";
 }
 
 TEST_F(SymbolPagesTest, PreviewPaths) {

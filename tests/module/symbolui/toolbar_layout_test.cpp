@@ -47,63 +47,29 @@ TEST(ToolbarLayout, CellSizeFollowsStretchingAndDisplayScale) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const ToolbarCellSize cell = ComputeToolbarCellSize(c.frame);
+        const SymbolCellSize cell = ComputeToolbarCellSize(c.frame);
         EXPECT_EQ(cell.width, c.width);
         EXPECT_EQ(cell.height, c.height);
         EXPECT_EQ(cell.rowHeight, c.height);
     }
 }
 
-TEST(ToolbarLayout, FlowFactorsAreClampedAndSpanTheirGaps) {
-    const struct {
-        const char *width, *height;
-        QSize size;
-    } cases[] = {
-        {"", "", {36, 40}},    {"2", "3", {75, 126}}, {"7", "0", {153, 40}},
-        {"x", "9", {36, 341}}, {"-2", "1", {36, 40}}, {"4", "8", {153, 341}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
-        auto symbol = Symbol({});
-        if (*c.width)
-            symbol->AddLeaf("ButtonSizeWidthFactor", QString::fromUtf8(c.width));
-        if (*c.height)
-            symbol->AddLeaf("ButtonSizeHeightFactor", QString::fromUtf8(c.height));
-        CToolbarPlacer placer(Frame(1000, 500), false, std::nullopt);
-        const ToolbarPlacement placement = placer.Place(symbol.get(), nullptr);
-        EXPECT_EQ(placement.kind, Kind::Placed);
-        EXPECT_EQ(placement.rect, QRect(QPoint(4, 29), c.size));
-    }
-}
-
-TEST(ToolbarLayout, FlowWrapsRowsByTheTallestButton) {
-    // Client 120 wide: three 36-pixel buttons from x = 4 fit (4, 43, 82).
-    CToolbarPlacer placer(Frame(120, 300), false, std::nullopt);
-    const auto plain = Symbol({});
-    const auto tall = Symbol({{"ButtonSizeHeightFactor", "2"}});
-    const auto wide = Symbol({{"ButtonSizeWidthFactor", "4"}});
-    EXPECT_EQ(placer.Place(plain.get(), nullptr).rect, QRect(4, 29, 36, 40));
-    EXPECT_EQ(placer.Place(tall.get(), nullptr).rect, QRect(43, 29, 36, 83));
-    EXPECT_EQ(placer.Place(plain.get(), nullptr).rect, QRect(82, 29, 36, 40));
-    EXPECT_EQ(placer.Place(plain.get(), nullptr).rect, QRect(4, 29 + 83 + 3, 36, 40));
-    // Wider than the client: a row of its own, every time.
-    EXPECT_EQ(placer.Place(wide.get(), nullptr).rect, QRect(4, 115 + 43, 153, 40));
-    EXPECT_EQ(placer.Place(wide.get(), nullptr).rect, QRect(4, 158 + 43, 153, 40));
-}
-
-TEST(ToolbarLayout, HiddenButtonsTakeAPlaceOnlyWhenStretched) {
+TEST(ToolbarLayout, FlowSkipsPlaceholdersUnlessStretchedAndKnowsNoNewRow) {
     const auto plain = Symbol({});
     const auto hidden = Symbol({{"HideButton", "1"}});
+    const auto newRow = Symbol({{"NewRow", ""}});
     for (const bool stretch : {false, true}) {
         SCOPED_TRACE(stretch);
         CToolbarPlacer placer(Frame(600, 200, stretch), false, std::nullopt);
-        const int cell = placer.CellSize().width;
+        const SymbolCellSize cell = placer.CellSize();
         placer.Place(plain.get(), nullptr);
         const ToolbarPlacement gap = placer.Place(hidden.get(), nullptr);
-        const ToolbarPlacement next = placer.Place(plain.get(), nullptr);
+        const ToolbarPlacement next = placer.Place(newRow.get(), nullptr);
         EXPECT_EQ(gap.kind, stretch ? Kind::Hidden : Kind::Skipped);
         EXPECT_EQ(gap.placeholder, stretch);
-        EXPECT_EQ(next.rect.x(), 4 + (cell + 3) * (stretch ? 2 : 1));
+        EXPECT_EQ(next.kind, Kind::Placed);
+        // Below the back button, one or two cells on, in the first row.
+        EXPECT_EQ(next.rect, QRect(4 + (cell.width + 3) * (stretch ? 2 : 1), 29, cell.width, cell.height));
     }
 }
 
