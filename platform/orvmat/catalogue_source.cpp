@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
@@ -25,9 +26,14 @@ std::string SourceError::toString() const {
     return where + " " + message;
 }
 
+std::string_view CatalogueSource::keyOf(std::uint32_t key) const {
+    const std::size_t start = key == 0 ? 0 : keyEnds[key - 1];
+    return std::string_view(keyTexts).substr(start, keyEnds[key] - start);
+}
+
 std::string_view CatalogueSource::textOf(const SourceCell& cell) const {
     if (cell.type == std::uint8_t(ValueType::Ref))
-        return keys[cell.first];
+        return keyOf(cell.first);
     if (cell.type == std::uint8_t(ValueType::Text))
         return std::string_view(texts).substr(cell.first, cell.second);
     return {};
@@ -153,6 +159,23 @@ bool readTablePath(std::string_view rest, std::vector<std::string>& path, std::s
     return true;
 }
 
+// The reader's key map holds key indices only; these let it find a key by its text, which
+// stays in the source.
+struct KeyHash {
+    using is_transparent = void;
+    const CatalogueSource* source;
+    std::size_t operator()(std::string_view key) const noexcept { return std::hash<std::string_view>{}(key); }
+    std::size_t operator()(std::uint32_t key) const noexcept { return (*this)(source->keyOf(key)); }
+};
+
+struct KeyEqual {
+    using is_transparent = void;
+    const CatalogueSource* source;
+    bool operator()(std::uint32_t a, std::uint32_t b) const { return a == b; }
+    bool operator()(std::string_view a, std::uint32_t b) const { return a == source->keyOf(b); }
+    bool operator()(std::uint32_t a, std::string_view b) const { return source->keyOf(a) == b; }
+};
+
 class Reader {
 public:
     Reader(CatalogueSource& out, SourceError& error) : m_out(out), m_error(error) {}
@@ -216,20 +239,22 @@ private:
 
     static bool isName(const SourceToken& t) { return t.kind == Kind::Word || t.kind == Kind::Text; }
 
-    // A key's index in m_out.keys, and the table of the key's last row (table index + 1, 0
-    // before its first row), which tells most duplicate rows (isNewRowKey).
+    // A key's index, and the table of the key's last row (table index + 1, 0 before its first
+    // row), which tells most duplicate rows (isNewRowKey).
     struct KeyEntry {
         std::uint32_t index = 0;
         std::uint32_t lastRowTable = 0;
     };
 
-    KeyEntry& keyEntry(std::string_view key) {
+    KeyEntry keyEntry(std::string_view key) {
         const auto known = m_keys.find(key);
         if (known != m_keys.end())
-            return known->second;
-        const auto index = std::uint32_t(m_out.keys.size());
-        m_out.keys.emplace_back(key);
-        return m_keys.emplace(m_out.keys.back(), KeyEntry{index, 0}).first->second;
+            return {known->first, known->second};
+        const auto index = std::uint32_t(m_out.keyCount());
+        m_out.keyTexts += key;
+        m_out.keyEnds.push_back(m_out.keyTexts.size());
+        m_keys.emplace(index, 0);
+        return {index, 0};
     }
 
     std::uint32_t keyIndex(std::string_view key) { return keyEntry(key).index; }
@@ -238,12 +263,12 @@ private:
     // one run, the table of the key's last row tells. A table entered again once it holds rows
     // (named again, or the includer's table after an include) keeps its row keys in a set from
     // then on, for its earlier rows were followed by rows of other tables.
-    bool isNewRowKey(KeyEntry& key) {
+    bool isNewRowKey(const KeyEntry& key) {
         const auto table = std::uint32_t(m_table);
         const bool isNew = m_keptTables[m_table]
                                ? m_rowKeys.insert((std::uint64_t(table) << 32) | key.index).second
                                : key.lastRowTable != table + 1;
-        key.lastRowTable = table + 1;
+        m_keys[key.index] = table + 1;
         return isNew;
     }
 
@@ -359,11 +384,11 @@ private:
         SourceToken t;
         if (!read(t))
             return false;
-        KeyEntry* key = nullptr;
+        std::optional<KeyEntry> key;
         if (isName(t)) {
             if (t.text.empty())
                 return fail(line, "a row key must not be empty");
-            key = &keyEntry(t.text);
+            key = keyEntry(t.text);
             row.key = key->index;
             if (!read(t))
                 return false;
@@ -375,7 +400,7 @@ private:
             return fail(line, "expected ':' before the cells of the row");
         }
         if (key && !isNewRowKey(*key))
-            return fail(line, "the table already has a row \"" + m_out.keys[row.key] + "\"");
+            return fail(line, "the table already has a row \"" + std::string(m_out.keyOf(row.key)) + "\"");
         row.cellCount = std::uint32_t(m_out.cells.size() - row.firstCell);
         m_out.tables[m_table].rows.push_back(row);
         return true;
@@ -510,8 +535,9 @@ private:
     SourceError& m_error;
     SourceLexer* m_lexer = nullptr;
     std::uint32_t m_file = 0;
-    // Views into m_out.keys, whose strings never move.
-    std::unordered_map<std::string_view, KeyEntry> m_keys;
+    // Key index to the table of its last row, found by the key's text too.
+    std::unordered_map<std::uint32_t, std::uint32_t, KeyHash, KeyEqual> m_keys{0, KeyHash{&m_out},
+                                                                               KeyEqual{&m_out}};
     std::map<std::string, std::size_t> m_tableIndex;
     std::vector<bool> m_keptTables;              // by table: whether m_rowKeys holds its row keys
     std::unordered_set<std::uint64_t> m_rowKeys; // table << 32 | key

@@ -30,7 +30,7 @@ struct SourceError {
 // bytes: its column, its type and two words whose meaning depends on the type:
 //   Int, Float  the 64 bits of the number, low word first
 //   Text        offset and length in CatalogueSource::texts
-//   Ref         the key's index in CatalogueSource::keys, and the line it was written on
+//   Ref         the key's index (CatalogueSource::keyOf), and the line it was written on
 struct SourceCell {
     std::uint16_t column = 0;
     std::uint8_t type = 0; // a ValueType
@@ -44,7 +44,7 @@ constexpr std::uint32_t kNoKey = UINT32_MAX;
 // A source may hold millions of rows too; the members are ordered so that a row packs into
 // 24 bytes.
 struct SourceRow {
-    std::uint32_t key = kNoKey; // index in CatalogueSource::keys
+    std::uint32_t key = kNoKey; // the key's index (CatalogueSource::keyOf)
     std::uint32_t file = 0;     // index in CatalogueSource::files
     int line = 0;
     // The row's values are cells[firstCell, firstCell + cellCount): by column, the values of
@@ -61,14 +61,19 @@ struct SourceTable {
 // Everything a source (with its included files) holds, in the order written. A table named
 // twice collects the rows of both places.
 struct CatalogueSource {
-    std::string key;                         // the "database" line, empty when missing
-    std::vector<std::string> files;          // every file read, in the order they were read
-    std::deque<std::string> keys;            // every key written (row keys, key lines, references) once
+    std::string key;                // the "database" line, empty when missing
+    std::vector<std::string> files; // every file read, in the order they were read
+    // Every key written (row keys, key lines, references) once, its text in keyTexts up to
+    // keyEnds[index]: a source of many short rows holds about as many keys as rows.
+    std::string keyTexts;
+    std::vector<std::size_t> keyEnds;
     std::vector<std::uint32_t> declaredKeys; // the keys of "key" lines, in order
     std::vector<SourceTable> tables;
     std::deque<SourceCell> cells; // the values of every row
     std::string texts;            // the text values, one after the other
 
+    std::size_t keyCount() const { return keyEnds.size(); }
+    std::string_view keyOf(std::uint32_t key) const;
     // A value as written; a reference's text holds its key.
     Value valueOf(const SourceCell& cell) const;
     std::string_view textOf(const SourceCell& cell) const; // a Text's text, a Ref's key

@@ -87,7 +87,12 @@ private:
     // Keys get identifiers in the order they first appear, rows without key after them, so
     // the same source always gives the same numbers. A key only referred to keeps 0.
     bool assignIdentifiers() {
-        m_keyIds.assign(m_source.keys.size(), 0);
+        m_keyIds.assign(m_source.keyCount(), 0);
+        m_keyOrder.reserve(m_source.keyCount());
+        std::size_t rows = 0;
+        for (const SourceTable& table : m_source.tables)
+            rows += table.rows.size();
+        m_rowIds.reserve(rows);
         for (std::uint32_t key : m_source.declaredKeys)
             keyId(key);
         for (const SourceTable& table : m_source.tables)
@@ -109,7 +114,7 @@ private:
 
     bool writeIdentifiers() {
         for (std::uint32_t key : m_keyOrder) {
-            const std::string& text = m_source.keys[key];
+            const std::string_view text = m_source.keyOf(key);
             sqlite3_bind_int64(m_ident, 1, m_keyIds[key]);
             sqlite3_bind_text(m_ident, 2, text.data(), int(text.size()), SQLITE_STATIC);
             if (!step(m_ident))
@@ -202,7 +207,8 @@ private:
                 sqlite3_reset(m_cell);
                 SourcePlace place = m_source.placeOf(row);
                 place.line = int(cell.second);
-                m_error = {place, "reference to the unknown key \"" + m_source.keys[cell.first] + "\""};
+                m_error = {place, "reference to the unknown key \"" +
+                                      std::string(m_source.keyOf(cell.first)) + "\""};
                 return false;
             }
             sqlite3_bind_int64(m_cell, 6, m_keyIds[cell.first]);

@@ -54,7 +54,7 @@ TEST(CatalogueSource, ReadsValuesAndPlacesThemInTheirColumns) {
         const auto& rows = s.tables.at(0).rows;
         ASSERT_EQ(rows.size(), 3u) << row;
         EXPECT_EQ(describe(s, rows[0]), values);
-        EXPECT_EQ(s.keys[rows[1].key], "S");
+        EXPECT_EQ(s.keyOf(rows[1].key), "S");
         EXPECT_EQ(rows[1].cellCount, 0u);
         EXPECT_EQ(rows[2].key, kNoKey);
         EXPECT_EQ(s.placeOf(rows[2]).line, std::count(row.begin(), row.end(), '\n') + 4) << row;
@@ -68,7 +68,7 @@ TEST(CatalogueSource, ReadsTablePathsKeysAndTheDatabaseKey) {
              "table A.\"B.C\".D # a comment\nrow X\ntable Other\nrow X\ntable A.\"B.C\".D\nrow Y\n");
     EXPECT_EQ(s.key, "RS_A");
     ASSERT_EQ(s.declaredKeys.size(), 2u);
-    EXPECT_EQ(s.keys[s.declaredKeys[1]], "K 2");
+    EXPECT_EQ(s.keyOf(s.declaredKeys[1]), "K 2");
     ASSERT_EQ(s.tables.size(), 2u) << "naming a table again adds to it";
     EXPECT_EQ(s.tables[0].path, (std::vector<std::string>{"A", "B.C", "D"}));
     EXPECT_EQ(s.tables[0].rows.size(), 2u);
