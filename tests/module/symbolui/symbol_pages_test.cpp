@@ -71,17 +71,12 @@ TEST(SymbolStartPage, ToolbarByIndexWithinThePages) {
     EXPECT_EQ(RestoredPageIndex(std::nullopt, 3), 0);
 }
 
-TEST_F(SymbolPagesTest, WindowByTheNameIgnoringCaseKeptInTheSettings) {
+TEST(SymbolStartPage, WindowByTheNameIgnoringCase) {
     const QStringList titles{"Heizung", "Lüftung"};
     EXPECT_EQ(RememberedPageIndex(titles, "LÜFTUNG"), 1);
     EXPECT_EQ(RememberedPageIndex(titles, "Sanitär"), 0);
     EXPECT_EQ(RememberedPageIndex(titles, std::nullopt), 0);
     EXPECT_EQ(RememberedPageIndex({}, "Heizung"), -1);
-
-    const QString key = "Orvane\\OrvanePlanungUI20\\";
-    EXPECT_FALSE(ReadLastPageName(key));
-    ASSERT_TRUE(WriteLastPageName(key, "Lüftung"));
-    EXPECT_EQ(ReadLastPageName(key), "Lüftung");
 }
 
 TEST(SymbolCellSize, FollowsTheHostAndTheDisplayScale) {
