@@ -1,5 +1,8 @@
 #include "cli_output.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace orvane::cli {
 
 ArgReader::ArgReader(const QStringList& args, const QStringList& valueOptions, const QStringList& switches) {
@@ -41,6 +44,43 @@ std::optional<QString> ArgReader::value(const QString& option) const {
 
 QString ArgReader::value(const QString& option, const QString& fallback) const {
     return value(option).value_or(fallback);
+}
+
+namespace {
+
+// What stands where a folder on the way to `folder` should be: the first of it and the folders
+// above it that exists, when it is no folder; empty otherwise.
+QString fileInTheWay(QString folder) {
+    for (;;) {
+        const QFileInfo at(folder);
+        if (at.exists())
+            return at.isDir() ? QString() : at.filePath();
+        if (at.path() == folder)
+            return {};
+        folder = at.path();
+    }
+}
+
+} // namespace
+
+bool readyOutputFile(const QString& path, QTextStream& err, const QStringList& inputs) {
+    const QFileInfo file(path);
+    if (file.isDir() || path.endsWith(u'/')) {
+        err << path << ": is a folder; a file name is needed\n";
+        return false;
+    }
+    for (const QString& input : inputs)
+        if (file.exists() && file.canonicalFilePath() == QFileInfo(input).canonicalFilePath()) {
+            err << path << ": is the input " << input << " too; the output would replace it\n";
+            return false;
+        }
+    if (!QDir().mkpath(file.absolutePath())) {
+        const QString blocker = fileInTheWay(file.path());
+        err << path << ": cannot be written: its folder " << file.path() << " cannot be made"
+            << (blocker.isEmpty() ? QString() : QStringLiteral(" (%1 is a file)").arg(blocker)) << "\n";
+        return false;
+    }
+    return true;
 }
 
 void writeJson(QTextStream& out, const QJsonDocument& document) {

@@ -28,6 +28,12 @@ private:
     QString m_error;
 };
 
+// Readies the place of a file a command writes: its folder is made when missing. False after
+// telling on `err` why the file cannot go there, naming the path: a folder of that name, a
+// folder that cannot be made (with the file in the way), or one of `inputs`, which the output
+// would replace before it was ever read again.
+bool readyOutputFile(const QString& path, QTextStream& err, const QStringList& inputs = {});
+
 // Writes a JSON document indented, followed by a line break.
 void writeJson(QTextStream& out, const QJsonDocument& document);
 

@@ -38,6 +38,8 @@ int build(const QStringList& args, CommandIo& io) {
                << kCatalogHelp;
         return UsageError;
     }
+    if (!readyOutputFile(output, io.err, reader.positional()))
+        return WorkFailed;
     // A build that was killed left its partial file; it goes even when this build fails early.
     orvmat::removeBuildLeftovers(local(output));
     orvmat::CatalogueSource source;

@@ -107,6 +107,8 @@ std::optional<tRequest> ReadRequest(const ArgReader& reader, QString& error) {
 int Render(const tRequest& request, const QString& out, CommandIo& io) {
     const bool svg = out.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
     const auto schematic = Hydraulics::BuildSchematic(request.size, request.model);
+    if (!readyOutputFile(out, io.err))
+        return WorkFailed;
     AtomicSave file(out);
     if (!file.open(QIODevice::WriteOnly)) {
         io.err << out << ": cannot be written\n";

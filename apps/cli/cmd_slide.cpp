@@ -206,6 +206,8 @@ int runRender(const QStringList& args, CommandIo& io) {
         io.err << "orvane slide render: --size wants WxH, e.g. 64x64\n";
         return UsageError;
     }
+    if (!readyOutputFile(*out, io.err, reader.positional()))
+        return WorkFailed;
     auto decoded = readSlide(reader.positional().first(), io);
     if (!decoded)
         return WorkFailed;

@@ -13,6 +13,8 @@ int runDiagram(const ArgReader& args, CommandIo& io) {
         io.err << "orvane station diagram: -o diagram.png or -o diagram.svg is needed\n";
         return UsageError;
     }
+    if (!readyOutputFile(*file, io.err))
+        return WorkFailed;
     MessagesToStream messages(io.err);
     Catalogues catalogs;
     WoSt::tWizardState wizard;

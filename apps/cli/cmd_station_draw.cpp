@@ -44,6 +44,8 @@ bool readAccessories(const ArgReader& args, WoSt::tWizardState& wizard, CommandI
 
 bool writeNode(const CNode& node, const ArgReader& args, CommandIo& io) {
     if (const auto file = args.value(QStringLiteral("-o"))) {
+        if (!readyOutputFile(*file, io.err))
+            return false;
         if (node.WriteToFile(*file, args.has(QStringLiteral("--xml")), !args.has(QStringLiteral("--xml")),
                              true)) {
             io.err << "wrote " << *file << "\n";

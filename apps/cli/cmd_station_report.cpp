@@ -14,6 +14,8 @@ int runReport(const ArgReader& args, CommandIo& io) {
         io.err << "orvane station report: -o report.html or -o report.pdf is needed\n";
         return UsageError;
     }
+    if (!readyOutputFile(*file, io.err))
+        return WorkFailed;
     MessagesToStream messages(io.err);
     Catalogues catalogs;
     WoSt::tWizardState wizard;

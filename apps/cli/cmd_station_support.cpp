@@ -63,7 +63,13 @@ bool useCatalogFolder(const ArgReader& args, CommandIo& io, int& status, Catalog
         status = WorkFailed;
         return false;
     }
-    if (const auto databases = args.value(QStringLiteral("--databases")))
+    const auto databases = args.value(QStringLiteral("--databases"));
+    if (databases && !QFileInfo(*databases).isDir()) {
+        io.err << *databases << ": no folder\n";
+        status = WorkFailed;
+        return false;
+    }
+    if (databases)
         catalogs.manager.setDatabaseFolders({*databases});
     catalogs.manager.setCatalogFolder(*dir);
     for (const QString& error : catalogs.manager.getLoadErrors())

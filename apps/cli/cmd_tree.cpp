@@ -61,6 +61,9 @@ int runTree(const QStringList& args, CommandIo& io) {
         const auto tree = readTree(rest[0], io);
         if (!tree)
             return WorkFailed;
+        // Onto IN itself is allowed: IN is read whole first, and the form may change in place.
+        if (!readyOutputFile(rest[1], io.err))
+            return WorkFailed;
         if (!tree->WriteToFile(rest[1], false, false)) {
             io.err << rest[1] << ": cannot be written\n";
             return WorkFailed;

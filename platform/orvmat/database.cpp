@@ -40,7 +40,7 @@ std::string childKey(std::int64_t parent, std::string_view name) {
 std::unique_ptr<Database> Database::open(const std::string& path, std::string* error) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        *error = path + ": no such file";
+        *error = path + (std::filesystem::is_directory(path, ec) ? ": is a directory" : ": no such file");
         return nullptr;
     }
     std::unique_ptr<Database> db(new Database);

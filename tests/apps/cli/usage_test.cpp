@@ -109,4 +109,37 @@ TEST_F(UsageTest, HelpSucceedsAndWrongCallsFailWithTwoAndAReason) {
     EXPECT_FALSE(QFile::exists(folder.filePath("out.png")));
 }
 
+// A file is written into a folder that is not there yet; where it cannot go, the path is named.
+TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
+    folder.write("plain", "a file, not a folder");
+    const QByteArray source = "database U\ntable Heizung.Texte\nrow T: \"Text\"\n"; // a source that builds
+    folder.write("src.orvsrc", source);
+    const struct {
+        const char* line;
+        int status;
+        const char* said; // on the error stream
+        const char* made; // the file written, if any
+    } cases[] = {
+        {"slide render @slide -o @neu-ä/a/s.png", 0, "", "neu-ä/a/s.png"},
+        {"hydraulics render -o @neu-ä/h.svg", 0, "", "neu-ä/h.svg"},
+        {"station diagram @samples --catalog AUENHOF_WOST --product AH_WS_K20 --fr 400 -o @neu-ä/d.png", 0,
+         "", "neu-ä/d.png"},
+        {"hydraulics render -o @plain/h.png", 1, "plain is a file", ""},
+        {"station report @samples --catalog AUENHOF_WOST --product AH_WS_K20 -o @neu-ä/", 1, "is a folder",
+         ""},
+        {"catalog build @src.orvsrc -o @src.orvsrc", 1, "would replace it", ""},
+        {"catalog show @neu-ä", 1, "neu-ä: is a directory", ""},
+        {"station list @samples --databases @gone", 1, "gone: no folder", ""},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = run(c.line);
+        EXPECT_EQ(result.status, c.status) << c.line << ": " << qPrintable(result.err);
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.said)))
+            << c.line << ": " << qPrintable(result.err);
+        if (*c.made)
+            EXPECT_TRUE(QFileInfo(folder.filePath(QString::fromUtf8(c.made))).isFile()) << c.line;
+    }
+    EXPECT_EQ(folder.read("src.orvsrc"), source);
+}
+
 } // namespace
