@@ -259,7 +259,9 @@ int runBuild(const QStringList& args, CommandIo& io) {
     for (const DescribedSlide& slide : slides) {
         const QDir folder(QDir(*outDir).filePath(slide.folder));
         const QString path = folder.filePath(slide.name + QStringLiteral(".sld"));
-        if (!QDir().mkpath(folder.path()) || !slide.writer.WriteToFile(path)) {
+        if (!readyOutputFile(path, io.err, {descPath}))
+            return WorkFailed;
+        if (!slide.writer.WriteToFile(path)) {
             io.err << path << ": cannot be written\n";
             return WorkFailed;
         }

@@ -266,10 +266,12 @@ int runSymbols(const QStringList& args, CommandIo& io) {
     options.base = reader.value(QStringLiteral("--base"), QString());
     if (options.base.isEmpty())
         return usage(QStringLiteral("--base DIR is needed"));
-    if (!QFileInfo(options.base).isDir()) {
-        io.err << "orvane symbols: " << options.base << ": no such folder\n";
-        return WorkFailed;
-    }
+    // A folder named but not there would only show as entries that lead nowhere.
+    for (const QString& folder : {options.base, reader.value(QStringLiteral("--catalogs"), options.base)})
+        if (!QFileInfo(folder).isDir()) {
+            io.err << "orvane symbols: " << folder << ": no folder\n";
+            return WorkFailed;
+        }
     options.base = QFileInfo(options.base).canonicalFilePath();
     options.json = reader.has(QStringLiteral("--json"));
     SymbolLibraryContext& context = options.context;

@@ -114,6 +114,7 @@ TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
     folder.write("plain", "a file, not a folder");
     const QByteArray source = "database U\ntable Heizung.Texte\nrow T: \"Text\"\n"; // a source that builds
     folder.write("src.orvsrc", source);
+    folder.write("slides.txt", "folder F\nslide S\nline 0 0 9 9\nend\n");
     const struct {
         const char* line;
         int status;
@@ -130,6 +131,9 @@ TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
         {"catalog build @src.orvsrc -o @src.orvsrc", 1, "would replace it", ""},
         {"catalog show @neu-ä", 1, "neu-ä: is a directory", ""},
         {"station list @samples --databases @gone", 1, "gone: no folder", ""},
+        {"symbols check --base @ --catalogs @gone", 1, "gone: no folder", ""},
+        {"slide build @slides.txt -o @plain", 1, "plain is a file", ""},
+        {"slide build @slides.txt -o @neu-ä/", 0, "", "neu-ä/F/S.sld"},
     };
     for (const auto& c : cases) {
         const CliResult result = run(c.line);
