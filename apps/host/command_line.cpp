@@ -5,6 +5,31 @@
 #include "corekit/text_utils.h"
 
 namespace {
+// The words of a typed line; a stretch in double quotes is one word as it stands, so that a
+// path with blanks ("Zeichnung  ä.inf") arrives whole. An open quote runs to the end.
+QStringList Words(const QString& line) {
+    QStringList words;
+    QString word;
+    bool quoted = false, started = false;
+    for (const QChar c : line) {
+        if (c == u'"') {
+            quoted = !quoted;
+            started = true;
+        } else if (c == u' ' && !quoted) {
+            if (started)
+                words << word;
+            word.clear();
+            started = false;
+        } else {
+            word += c;
+            started = true;
+        }
+    }
+    if (started)
+        words << word;
+    return words;
+}
+
 QString Canonical(const QString& name) {
     QString n = name.trimmed();
     if (n.startsWith(u'_'))
@@ -52,7 +77,7 @@ void CommandLine::Paste(const QString& text) {
 }
 
 void CommandLine::Type(const QString& line) {
-    QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+    QStringList words = Words(line);
     if (words.isEmpty())
         return;
     const QString name = words.takeFirst();

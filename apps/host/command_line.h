@@ -25,7 +25,8 @@ public:
 
     // A text the module pasted: the command, then its argument, each ended by '\r'.
     void Paste(const QString& text);
-    // A line the planner typed: the command and its arguments separated by blanks.
+    // A line the planner typed: the command and its arguments separated by blanks; an argument
+    // in double quotes may hold blanks (a path).
     void Type(const QString& line);
     // Runs a command; false (and a message) when no command of that name is registered.
     bool Execute(const QString& name, const QStringList& arguments);

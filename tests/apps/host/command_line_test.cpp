@@ -20,6 +20,7 @@ TEST(HostCommandLineTest, PastedAndTypedTextsReachTheirCommand) {
         {true, "\r", ""},
         {true, "Unknown\r", ""},
         {false, "  toolbar   L  x ", "TOOLBAR|L|x"},
+        {false, "toolbar \"Zeichnung  ä.inf\" \"\" x", "TOOLBAR|Zeichnung  ä.inf||x"},
         {false, "   ", ""},
     };
     for (const auto& c : cases) {
