@@ -64,6 +64,10 @@ QString fileInTheWay(QString folder) {
 } // namespace
 
 bool readyOutputFile(const QString& path, QTextStream& err, const QStringList& inputs) {
+    if (path.isEmpty()) {
+        err << "the output file name is empty\n";
+        return false;
+    }
     const QFileInfo file(path);
     if (file.isDir() || path.endsWith(u'/')) {
         err << path << ": is a folder; a file name is needed\n";

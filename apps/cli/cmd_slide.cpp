@@ -239,7 +239,7 @@ int runRender(const QStringList& args, CommandIo& io) {
 int runBuild(const QStringList& args, CommandIo& io) {
     const ArgReader reader(args, {QStringLiteral("-o")}, {});
     const auto outDir = reader.value(QStringLiteral("-o"));
-    if (!reader.ok() || reader.positional().size() != 1 || !outDir) {
+    if (!reader.ok() || reader.positional().size() != 1 || !outDir || outDir->isEmpty()) {
         io.err << "orvane slide build: DESCRIPTION and -o FOLDER expected\n" << kSlideHelp;
         return UsageError;
     }

@@ -20,13 +20,15 @@ TEST(CommandIndex, LauncherOverviewEqualsTheRegisteredGroups) {
 }
 
 // "@out" stands for a file in the test's folder, "@slide" for a slide there, "@samples" for the
-// sample catalogues.
+// sample catalogues, '' for an empty argument.
 class UsageTest : public FolderTest {
 protected:
     CliResult run(const char* line) {
         QStringList args;
         for (const QString& word : QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts)) {
-            if (word == "@samples")
+            if (word == "''")
+                args << QString();
+            else if (word == "@samples")
                 args += sampleStation({}).mid(2);
             else if (word.startsWith('@'))
                 args << folder.filePath(word.mid(1));
@@ -134,6 +136,8 @@ TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
         {"symbols check --base @ --catalogs @gone", 1, "gone: no folder", ""},
         {"slide build @slides.txt -o @plain", 1, "plain is a file", ""},
         {"slide build @slides.txt -o @neu-ä/", 0, "", "neu-ä/F/S.sld"},
+        {"slide build @slides.txt -o ''", 2, "-o FOLDER", ""},
+        {"station draw @samples --catalog AUENHOF_WOST --product AH_WS_K20 -o ''", 1, "name is empty", ""},
     };
     for (const auto& c : cases) {
         const CliResult result = run(c.line);
