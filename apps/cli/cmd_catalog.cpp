@@ -38,14 +38,23 @@ int build(const QStringList& args, CommandIo& io) {
                << kCatalogHelp;
         return UsageError;
     }
-    if (!readyOutputFile(output, io.err, reader.positional()))
+    if (!readyOutputFile(output, io.err))
         return WorkFailed;
     // A build that was killed left its partial file; it goes even when this build fails early.
     orvmat::removeBuildLeftovers(local(output));
     orvmat::CatalogueSource source;
     orvmat::SourceError error;
-    if (!orvmat::readCatalogueSource(local(reader.positional()[0]), source, error) ||
-        !orvmat::writeDatabase(source, local(output), error)) {
+    if (!orvmat::readCatalogueSource(local(reader.positional()[0]), source, error)) {
+        io.err << QString::fromStdString(error.toString()) << "\n";
+        return WorkFailed;
+    }
+    // Not onto the source or a file it includes: that file would be gone for the next build.
+    QStringList read;
+    for (const std::string& file : source.files)
+        read << QString::fromLocal8Bit(file);
+    if (!readyOutputFile(output, io.err, read))
+        return WorkFailed;
+    if (!orvmat::writeDatabase(source, local(output), error)) {
         io.err << QString::fromStdString(error.toString()) << "\n";
         return WorkFailed;
     }

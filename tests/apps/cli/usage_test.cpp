@@ -114,8 +114,10 @@ TEST_F(UsageTest, HelpSucceedsAndWrongCallsFailWithTwoAndAReason) {
 // A file is written into a folder that is not there yet; where it cannot go, the path is named.
 TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
     folder.write("plain", "a file, not a folder");
-    const QByteArray source = "database U\ntable Heizung.Texte\nrow T: \"Text\"\n"; // a source that builds
+    const QByteArray source = "database U\ninclude \"texts.orvsrc\"\n"; // a source that builds
+    const QByteArray texts = "table Heizung.Texte\nrow T: \"Text\"\n";
     folder.write("src.orvsrc", source);
+    folder.write("texts.orvsrc", texts);
     folder.write("slides.txt", "folder F\nslide S\nline 0 0 9 9\nend\n");
     const struct {
         const char* line;
@@ -131,6 +133,7 @@ TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
         {"station report @samples --catalog AUENHOF_WOST --product AH_WS_K20 -o @neu-ä/", 1, "is a folder",
          ""},
         {"catalog build @src.orvsrc -o @src.orvsrc", 1, "would replace it", ""},
+        {"catalog build @src.orvsrc -o @texts.orvsrc", 1, "would replace it", ""},
         {"catalog show @neu-ä", 1, "neu-ä: is a directory", ""},
         {"station list @samples --databases @gone", 1, "gone: no folder", ""},
         {"symbols check --base @ --catalogs @gone", 1, "gone: no folder", ""},
@@ -148,6 +151,7 @@ TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
             EXPECT_TRUE(QFileInfo(folder.filePath(QString::fromUtf8(c.made))).isFile()) << c.line;
     }
     EXPECT_EQ(folder.read("src.orvsrc"), source);
+    EXPECT_EQ(folder.read("texts.orvsrc"), texts);
 }
 
 } // namespace
