@@ -30,6 +30,23 @@ TEST_F(SymbolsWindowTest, PagesLoadOnceTheWindowIsUpAndTheLastPageComesBack) {
     EXPECT_EQ(visibleNames(*window), QStringList{"U_VENTIL"});
 }
 
+// Page titles are data texts: the list shows them translated and remembers the name it shows.
+TEST_F(SymbolsWindowTest, PageTitlesAreShownAndRememberedTranslated) {
+    writeDefaultLibrary();
+    SymbolsWindowContext c = context();
+    c.rules.dataText = [](const QString& text) { return QStringLiteral("» ") + text; };
+    {
+        CDlgSymbols window(c);
+        window.LoadPages();
+        EXPECT_EQ(window.PagesList()->itemText(3), "» Eigene 2");
+        selectPage(window, 3);
+    }
+    EXPECT_EQ(ReadLastPageName(c.regPath), "» Eigene 2");
+    CDlgSymbols again(c);
+    again.LoadPages();
+    EXPECT_EQ(again.CurrentPage(), 3);
+}
+
 TEST_F(SymbolsWindowTest, StepButtonsWrapAndEmptyListsDisableThem) {
     writeDefaultLibrary();
     auto window = openWindow();
