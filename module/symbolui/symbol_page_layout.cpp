@@ -1,5 +1,7 @@
 #include "symbol_page_layout.h"
 
+#include "rect_edges.h"
+
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_values.h"
 
@@ -11,11 +13,6 @@
 namespace {
 
 constexpr int kGap = 3;
-
-// Windows' exclusive bottom edge, which the arithmetic below counts with.
-int bottomOf(const QRect& r) {
-    return r.y() + r.height();
-}
 
 int factorOf(const CSymbolFile* file, const CNode* symbol, const QString& key, int highest) {
     const QString text = file ? file->GetSymbolValue(symbol, key) : Symbols::GetSymbolValue(symbol, key);
@@ -29,7 +26,7 @@ int spanned(int cell, int factor) {
 } // namespace
 
 QPoint ButtonOrigin(const QRect& control) {
-    return {control.x(), bottomOf(control) + 5};
+    return {control.x(), BottomOf(control) + 5};
 }
 
 QSize FlowButtonSize(const CSymbolFile* file, const CNode* symbol, const SymbolCellSize& cell) {

@@ -1,21 +1,12 @@
 #include "toolbar_grid.h"
 
+#include "rect_edges.h"
+
 #include "symbols/symbol_values.h"
 
 #include "corekit/node.h"
 
 #include <algorithm>
-
-namespace {
-
-int RightOf(const QRect& r) {
-    return r.x() + r.width();
-}
-int BottomOf(const QRect& r) {
-    return r.y() + r.height();
-}
-
-} // namespace
 
 ToolbarGridControls CToolbarGrid::RecalcLayout(const QSize& buttonSize, const ToolbarGridFrame& frame) {
     ToolbarGridControls controls;

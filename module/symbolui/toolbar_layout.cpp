@@ -1,5 +1,7 @@
 #include "toolbar_layout.h"
 
+#include "rect_edges.h"
+
 #include "symbols/symbol_file.h"
 #include "symbols/symbol_values.h"
 
@@ -8,17 +10,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-
-namespace {
-
-int RightOf(const QRect& r) {
-    return r.x() + r.width();
-}
-int BottomOf(const QRect& r) {
-    return r.y() + r.height();
-}
-
-} // namespace
 
 int RoundLayoutValue(double value) {
     return int(std::floor(value + 0.5));
