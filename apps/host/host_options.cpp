@@ -74,6 +74,9 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
     o.revitFolder = Resolved(parser.value(revit));
     o.tourDir = Resolved(parser.value(tour));
     o.quitAfterStart = parser.isSet(quit);
+    for (const QCommandLineOption* path : {&installation, &settings, &revit, &tour})
+        if (parser.isSet(*path) && parser.value(*path).isEmpty())
+            result.error = sformat(HostText("--%s braucht einen Pfad."), path->names().first());
     if (!o.language.isEmpty() && o.language != u"de" && o.language != u"en")
         result.error = sformat(HostText("Unbekannte Sprache '%s' (de oder en)."), o.language);
     const QStringList drawings = parser.positionalArguments();

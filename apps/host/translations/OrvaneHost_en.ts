@@ -260,6 +260,10 @@
         <translation>The settings file %s cannot be made.</translation>
     </message>
     <message>
+        <source>--%s braucht einen Pfad.</source>
+        <translation>--%s needs a path.</translation>
+    </message>
+    <message>
         <source>Die Installation und ihre Kopie liegen ineinander: %s</source>
         <translation>The installation and its copy lie one inside the other: %s</translation>
     </message>

@@ -30,6 +30,7 @@ TEST(HostOptionsTest, ArgumentsAndTheirDefaults) {
          false},
         {{"--language", "fr"}, "", "", "", "", true},
         {{"--bogus"}, "", "", "", "", true},
+        {{"--installation", ""}, "", "", "", "", true},
         {{"a.inf", "b.inf"}, "", "", "", "", true},
     };
     const auto resolved = [](const char* path) {
