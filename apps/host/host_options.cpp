@@ -42,6 +42,9 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
                                       QStringLiteral("FILE"));
     const QCommandLineOption language(QStringLiteral("language"), HostText("Sprache: de oder en"),
                                       QStringLiteral("de|en"));
+    const QCommandLineOption palette(QStringLiteral("palette"),
+                                     HostText("Farben der Fenster: light (die des Systems) oder dark"),
+                                     QStringLiteral("light|dark"));
     const QCommandLineOption revit(QStringLiteral("revit"),
                                    HostText("Als Revit laufen, mit diesem Programmordner"),
                                    QStringLiteral("DIR"));
@@ -52,7 +55,7 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
     const QCommandLineOption quit(
         QStringLiteral("quit-after-start"),
         HostText("Beenden, sobald das Fenster gefüllt gezeigt wird (Startzeit messen)"));
-    parser.addOptions({help, installation, settings, language, revit, tour, quit});
+    parser.addOptions({help, installation, settings, language, palette, revit, tour, quit});
     parser.addPositionalArgument(QStringLiteral("drawing"), HostText("Zeichnung, die geöffnet wird"),
                                  QStringLiteral("[DRAWING]"));
 
@@ -71,6 +74,8 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
                                                             : DefaultInstallationDir(programFolder));
     o.settingsFile = Resolved(parser.value(settings));
     o.language = parser.value(language);
+    const QString paletteName = parser.value(palette);
+    o.darkPalette = paletteName == u"dark";
     o.revitFolder = Resolved(parser.value(revit));
     o.tourDir = Resolved(parser.value(tour));
     o.quitAfterStart = parser.isSet(quit);
@@ -79,6 +84,8 @@ HostOptionsResult ParseHostOptions(const QStringList& arguments, const QString& 
             result.error = sformat(HostText("--%s braucht einen Pfad."), path->names().first());
     if (!o.language.isEmpty() && o.language != u"de" && o.language != u"en")
         result.error = sformat(HostText("Unbekannte Sprache '%s' (de oder en)."), o.language);
+    if (!paletteName.isEmpty() && paletteName != u"light" && !o.darkPalette)
+        result.error = sformat(HostText("Unbekannte Farben '%s' (light oder dark)."), paletteName);
     const QStringList drawings = parser.positionalArguments();
     if (drawings.size() > 1)
         result.error = HostText("Höchstens eine Zeichnung angeben.");

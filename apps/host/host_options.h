@@ -9,6 +9,7 @@ struct HostOptions {
     QString installationDir;     // the installation folder (its "installation.inf" is read)
     QString settingsFile;        // empty: the user's settings file
     QString language;            // "de", "en" or empty (the usual choice)
+    bool darkPalette = false;    // dark windows instead of the platform's own colours
     QString revitFolder;         // non-empty: act as Revit with its program in this folder
     QString tourDir;             // non-empty: run the scripted tour off-screen into this folder
     QString drawingFile;         // a drawing to open at start

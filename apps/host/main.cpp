@@ -1,5 +1,6 @@
 // orvane-host: a demo CAD host around the planning module.
 #include "host_options.h"
+#include "host_palette.h"
 #include "host_text.h"
 #include "host_window.h"
 #include "installation_copy.h"
@@ -79,6 +80,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-host"));
+    if (options.darkPalette)
+        QApplication::setPalette(DarkPalette());
     // Picked again, as the settings file, and with it the user's language, may have changed.
     CTranslationManager& translation = CTranslationManager::GetInstance();
     translation.SetLanguage(options.language.isEmpty() ? translation.RequestedLanguage() : options.language);

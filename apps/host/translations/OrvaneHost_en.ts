@@ -96,6 +96,14 @@
         <translation>Drawing to open</translation>
     </message>
     <message>
+        <source>Farben der Fenster: light (die des Systems) oder dark</source>
+        <translation>Window colours: light (the system's) or dark</translation>
+    </message>
+    <message>
+        <source>Unbekannte Farben '%s' (light oder dark).</source>
+        <translation>Unknown colours '%s' (light or dark).</translation>
+    </message>
+    <message>
         <source>Unbekannte Sprache '%s' (de oder en).</source>
         <translation>Unknown language '%s' (de or en).</translation>
     </message>

@@ -21,14 +21,20 @@ TEST(HostOptionsTest, ArgumentsAndTheirDefaults) {
         bool error;
     } cases[] = {
         {{}, "/p/share/OrvanePlanungUI/sample-installation", "", "", "", false},
-        {{"--installation", "/x", "--language", "en", "--tour", "/t"}, "/x", "en", "/t", "", false},
-        {{"--installation", "./inst/", "--tour", "../t ä", "Zeichnung ä.inf"},
+        {{"--installation", "/x", "--language", "en", "--tour", "/t", "--palette", "dark"},
+         "/x",
+         "en",
+         "/t",
+         "",
+         false},
+        {{"--installation", "./inst/", "--tour", "../t ä", "--palette", "light", "Zeichnung ä.inf"},
          "inst",
          "",
          "../t ä",
          "Zeichnung ä.inf",
          false},
         {{"--language", "fr"}, "", "", "", "", true},
+        {{"--palette", "Dark"}, "", "", "", "", true},
         {{"--bogus"}, "", "", "", "", true},
         {{"--installation", ""}, "", "", "", "", true},
         {{"a.inf", "b.inf"}, "", "", "", "", true},
@@ -45,6 +51,7 @@ TEST(HostOptionsTest, ArgumentsAndTheirDefaults) {
         EXPECT_EQ(r.options.language, c.language);
         EXPECT_EQ(r.options.tourDir, resolved(c.tour));
         EXPECT_EQ(r.options.drawingFile, resolved(c.drawing));
+        EXPECT_EQ(r.options.darkPalette, c.args.contains("dark"));
     }
 }
 
