@@ -31,7 +31,7 @@ void DrawAdmixture(CSchematicCanvas& c, bool constant) {
         if (m.m_throttle == 1) {
             c.Pipe(sx, y40, c.X(47), y40, kCold);
             c.Pipe(c.X(53), y40, rx, y40, kCold);
-            c.ThrottleValve(c.X(47), c.X(53), y40, kBlack);
+            c.ThrottleValve(c.X(47), c.X(53), y40, c.Ink());
         } else {
             c.Pipe(sx, y40, rx, y40, kCold);
         }
@@ -49,7 +49,7 @@ void DrawAdmixture(CSchematicCanvas& c, bool constant) {
     c.Pipe(rx, y25, rx, c.Y(80), kCold);
     c.Pipe(sx, y25, rx, y25, kCold);
     c.Arrow(c.X(50), y25, -90, kCold);
-    c.Pump(sx, c.Y(45), c.Y(55), kBlack);
+    c.Pump(sx, c.Y(45), c.Y(55), c.Ink());
     c.PlacedControlValve(20, 30, false, true);
     c.ConsumerConnection(upper);
     if (!c.FlowsShown())
@@ -80,10 +80,10 @@ void DrawSeparator(CSchematicCanvas& c) {
     c.Arrow(sx, c.Y(70), 0, mixed);
     c.Pipe(rx, c.Y(35), rx, c.Y(2), kCold);
     c.Pipe(rx, c.Y(45), rx, c.Y(80), kCold);
-    c.Pump(sx, c.Y(15), c.Y(25), kBlack);
-    c.Pump(sx, c.Y(55), c.Y(65), kBlack);
+    c.Pump(sx, c.Y(15), c.Y(25), c.Ink());
+    c.Pump(sx, c.Y(55), c.Y(65), c.Ink());
     c.ConsumerConnection(mixed);
-    c.Separator(sx, rx, c.Y(45), c.Y(35), kBlack);
+    c.Separator(sx, rx, c.Y(45), c.Y(35), c.Ink());
     if (over < 0)
         c.Arrow(c.X(50), c.Y(40), 90, kHot);
     else
@@ -112,7 +112,7 @@ void DrawDiverting(CSchematicCanvas& c) {
     c.Pipe(rx, c.Y(50), rx, c.Y(2), c.FlowsShown() ? MixedColour(1 - s) : kCold);
     c.Pipe(sx, c.Y(50), rx, c.Y(50), bypass);
     c.Arrow(c.X(50), c.Y(50), 90, bypass);
-    c.Pump(sx, c.Y(20), c.Y(30), kBlack);
+    c.Pump(sx, c.Y(20), c.Y(30), c.Ink());
     c.Arrow(sx, c.Y(35), 0, kHot);
     c.PlacedControlValve(45, 55, true, true);
     c.ConsumerConnection(hotOrCold);
@@ -133,7 +133,7 @@ void DrawThrottling(CSchematicCanvas& c) {
     c.Pipe(sx, c.Y(2), sx, c.Y(80), hotOrCold);
     c.Arrow(sx, (c.Y(50) + c.Y(80)) / 2, 0, share > 0 ? kHot : kCold);
     c.Pipe(rx, c.Y(2), rx, c.Y(80), kCold);
-    c.Pump(sx, c.Y(20), c.Y(30), kBlack);
+    c.Pump(sx, c.Y(20), c.Y(30), c.Ink());
     c.PlacedControlValve(45, 55, false, false);
     c.ConsumerConnection(hotOrCold);
     if (c.FlowsShown())
@@ -148,7 +148,7 @@ void DrawInjectionCrossing(CSchematicCanvas& c, double y45) {
     if (c.Model().m_checkValve == 1) {
         c.Pipe(sx, y45, c.X(47), y45, kCold);
         c.Pipe(c.X(53), y45, rx, y45, kCold);
-        c.CheckValve(c.X(47), c.X(53), y45, kBlack);
+        c.CheckValve(c.X(47), c.X(53), y45, c.Ink());
         c.Arrow(c.X(44), y45, -90, kCold);
     } else {
         c.Pipe(sx, y45, rx, y45, kCold);
@@ -198,8 +198,8 @@ void DrawInjection(CSchematicCanvas& c, bool threeWay) {
         c.Arrow(c.X(50), y30, 90, crossing);
     }
     c.ConsumerConnection(upper);
-    c.Pump(sx, c.Y(5), c.Y(15), kBlack);
-    c.Pump(sx, c.Y(55), c.Y(65), kBlack);
+    c.Pump(sx, c.Y(5), c.Y(15), c.Ink());
+    c.Pump(sx, c.Y(55), c.Y(65), c.Ink());
     c.PlacedControlValve(25, 35, threeWay, threeWay);
     if (!c.FlowsShown())
         return;
@@ -230,8 +230,8 @@ double ControlAnchorY(const CSchematicCanvas& c, int type) {
 
 } // namespace
 
-tSchematic BuildSchematic(QSize clientSize, const CHydraulicsModel& model, QRgb background) {
-    CSchematicCanvas canvas(clientSize, model, background);
+tSchematic BuildSchematic(QSize clientSize, const CHydraulicsModel& model, QRgb background, QRgb ink) {
+    CSchematicCanvas canvas(clientSize, model, background, ink);
     const int type = model.m_circuitType;
     switch (type) {
     case Beimischung:

@@ -25,8 +25,8 @@ QPointF Rotated(QPointF p, QPointF centre, double degrees) {
 }
 } // namespace
 
-CSchematicCanvas::CSchematicCanvas(QSize size, const CHydraulicsModel& model, QRgb background)
-    : m_model(model), m_width(std::max(0, size.width())), m_height(std::max(0, size.height())) {
+CSchematicCanvas::CSchematicCanvas(QSize size, const CHydraulicsModel& model, QRgb background, QRgb ink)
+    : m_model(model), m_width(std::max(0, size.width())), m_height(std::max(0, size.height())), m_ink(ink) {
     m_w0 = std::max(1.0, m_width * kBasePenFactor / kReferenceWidth);
     m_fontSize = m_width * 6 / kReferenceWidth;
     m_arrowSize = X(3);
@@ -84,7 +84,7 @@ void CSchematicCanvas::AddPolygon(Element element, QList<QPointF> points, QRgb p
 void CSchematicCanvas::AddText(Element element, const QString& text, QPointF centre, double size) {
     tPrimitive& p = Add(element, Shape::Text);
     p.points = {centre};
-    p.penColour = kBlack;
+    p.penColour = m_ink;
     p.text = text;
     p.fontFamily = kFontFamily;
     p.fontSize = size;
@@ -203,14 +203,14 @@ void CSchematicCanvas::ConsumerConnection(QRgb supplyColour) {
     const double y = Y(80);
     Pipe(m_supplyX - m_w0, y, m_supplyX + X(3), y, supplyColour);
     Pipe(m_returnX + m_w0, y, m_returnX - X(3), y, kCold);
-    Consumer(m_supplyX + X(3), m_returnX - X(3), y, kBlack);
+    Consumer(m_supplyX + X(3), m_returnX - X(3), y, m_ink);
 }
 
 void CSchematicCanvas::PlacedControlValve(double yFrom, double yTo, bool swap, bool threeWay) {
     if (m_model.m_valveInSupply == 1)
-        ControlValve(m_supplyX, Y(yFrom), Y(yTo), SidePort::Right, kBlack, swap, threeWay);
+        ControlValve(m_supplyX, Y(yFrom), Y(yTo), SidePort::Right, m_ink, swap, threeWay);
     else
-        ControlValve(m_returnX, Y(yFrom), Y(yTo), SidePort::Left, kBlack, swap, threeWay);
+        ControlValve(m_returnX, Y(yFrom), Y(yTo), SidePort::Left, m_ink, swap, threeWay);
 }
 
 void CSchematicCanvas::ValveControl(double x, double y) {
@@ -223,13 +223,13 @@ void CSchematicCanvas::ValveControl(double x, double y) {
     const QList<QPointF> upTriangle{{up.center().x(), up.top()}, up.bottomLeft(), up.bottomRight()};
     const QList<QPointF> downTriangle{{down.center().x(), down.bottom()}, down.topRight(), down.topLeft()};
     if (position >= kValveMax)
-        AddPolygon(Element::ValveControl, upTriangle, kBlack, 0.5 * m_w0, std::nullopt);
+        AddPolygon(Element::ValveControl, upTriangle, m_ink, 0.5 * m_w0, std::nullopt);
     else
-        AddPolygon(Element::ValveControl, upTriangle, kBlack, 0, kBlack);
+        AddPolygon(Element::ValveControl, upTriangle, m_ink, 0, m_ink);
     if (position < 1)
-        AddPolygon(Element::ValveControl, downTriangle, kBlack, 0.5 * m_w0, std::nullopt);
+        AddPolygon(Element::ValveControl, downTriangle, m_ink, 0.5 * m_w0, std::nullopt);
     else
-        AddPolygon(Element::ValveControl, downTriangle, kBlack, 0, kBlack);
+        AddPolygon(Element::ValveControl, downTriangle, m_ink, 0, m_ink);
     if (position >= 0)
         Percent(position, x, y);
 }

@@ -13,11 +13,13 @@ enum class SidePort { None, Right, Left };
 // the client width against a reference width of 400 pixels.
 class CSchematicCanvas {
 public:
-    CSchematicCanvas(QSize size, const CHydraulicsModel& model, QRgb background);
+    CSchematicCanvas(QSize size, const CHydraulicsModel& model, QRgb background, QRgb ink);
 
     double X(double p) const { return m_width * p / 100; }
     double Y(double p) const { return m_height - m_height * p / 100; }
 
+    // The colour of outlines, arrows and labels.
+    QRgb Ink() const { return m_ink; }
     double PenWidth() const { return m_w0; }
     double FontSize() const { return m_fontSize; }
     double SupplyX() const { return m_supplyX; }
@@ -74,6 +76,7 @@ private:
     double m_supplyX;
     double m_returnX;
     double m_consumerY;
+    QRgb m_ink;
     tSchematic m_schematic;
 };
 

@@ -20,7 +20,9 @@ CSchematicView::CSchematicView(CHydraulicsModel& model, QWidget* parent) : QWidg
 }
 
 QRegion CSchematicView::Refresh() {
-    return m_buffer.Update(BuildSchematic(size(), m_model, palette().color(QPalette::Button).rgba()),
+    const QPalette& colours = palette();
+    return m_buffer.Update(BuildSchematic(size(), m_model, colours.color(QPalette::Button).rgba(),
+                                          colours.color(QPalette::ButtonText).rgba()),
                            devicePixelRatioF());
 }
 

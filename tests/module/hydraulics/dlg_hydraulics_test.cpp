@@ -1,3 +1,4 @@
+#include "hydraulics/circuit_model.h"
 #include "hydraulics/dlg_hydraulics.h"
 #include "hydraulics/schematic_view.h"
 
@@ -96,6 +97,30 @@ protected:
 
     LanguageScope language{QStringLiteral("de")};
 };
+
+// The outlines, arrows and labels take the palette's button text: on a dark face they are
+// light, not black.
+TEST(SchematicViewColours, TheSymbolsStandOutOnLightAndDarkFaces) {
+    const struct {
+        QColor face, text;
+    } palettes[] = {{QColor(0xF0, 0xF0, 0xF0), QColor(Qt::black)},
+                    {QColor(0x35, 0x35, 0x35), QColor(0xE6, 0xE6, 0xE6)}};
+    for (const auto& colours : palettes) {
+        CHydraulicsModel model;
+        CSchematicView view(model);
+        QPalette palette(colours.face);
+        palette.setColor(QPalette::ButtonText, colours.text);
+        view.setPalette(palette);
+        view.resize(400, 300);
+        const QImage image = view.grab().toImage();
+        // The up arrow of the valve position is filled with the ink while it can step up.
+        const QRectF up = view.LastSchematic().upRect;
+        const QRgb arrow = image.pixel(QPointF(up.center().x(), up.top() + 0.75 * up.height()).toPoint());
+        const QRgb face = image.pixel(2, 2);
+        EXPECT_EQ(QColor(face), colours.face);
+        EXPECT_GT(std::abs(qGray(arrow) - qGray(face)), 128) << colours.face.name().toStdString();
+    }
+}
 
 TEST_F(DlgHydraulicsTest, SeparatorHidesEveryOptionAndStillReturnsSixLeaves) {
     const auto node = RunShow([&](CDlgHydraulics& dlg) {
