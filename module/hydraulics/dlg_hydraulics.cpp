@@ -62,9 +62,8 @@ CDlgHydraulics::~CDlgHydraulics() {
 }
 
 void CDlgHydraulics::CreateControls() {
-    // The schematic fills the client area underneath every control.
-    m_view = new CSchematicView(m_model, this);
     m_cmbType = new QComboBox(this);
+    m_cmbType->setAccessibleName(ModuleText("Schaltungsart"));
     SetControl(IDC_CMB_HYDMODE, m_cmbType);
     m_cmbType->setGeometry(kMargin, kMargin, 300, m_cmbType->sizeHint().height());
     m_valveGroup = new QButtonGroup(this);
@@ -96,6 +95,11 @@ void CDlgHydraulics::CreateControls() {
         button->resize(std::max(100, button->sizeHint().width()), button->sizeHint().height());
     connect(m_btnDraw, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    // The schematic fills the client area underneath every control; made last, it comes last
+    // in the Tab order.
+    m_view = new CSchematicView(m_model, this);
+    m_view->setAccessibleName(ModuleText("Schaltbild"));
+    m_view->lower();
 }
 
 void CDlgHydraulics::FillTypeList() {

@@ -4,6 +4,7 @@
 #include "hydraulics/schematic_builder.h"
 #include "hydraulics/schematic_painter.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,6 +15,8 @@ CSchematicView::CSchematicView(CHydraulicsModel& model, QWidget* parent) : QWidg
     // The buffer covers every pixel, so nothing needs erasing before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    // The arrow keys step the valve position as the arrows on the schematic do.
+    setFocusPolicy(Qt::StrongFocus);
     m_repeatTimer.setInterval(kRepeatIntervalMs);
     m_repeatTimer.setObjectName(QStringLiteral("RepeatTimer%1").arg(kRepeatTimerId));
     connect(&m_repeatTimer, &QTimer::timeout, this, &CSchematicView::OnRepeatTimer);
@@ -76,6 +79,17 @@ void CSchematicView::mousePressEvent(QMouseEvent* event) {
 void CSchematicView::mouseMoveEvent(QMouseEvent* event) {
     m_lastMouse = event->position();
     UpdateCursor(m_lastMouse);
+}
+
+void CSchematicView::keyPressEvent(QKeyEvent* event) {
+    const tSchematic& shown = LastSchematic();
+    const bool up = event->key() == Qt::Key_Up || event->key() == Qt::Key_Plus;
+    const bool down = event->key() == Qt::Key_Down || event->key() == Qt::Key_Minus;
+    const QRectF& target = up ? shown.upRect : shown.downRect;
+    if ((up || down) && !target.isEmpty())
+        ClickAt(target.center());
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void CSchematicView::mouseReleaseEvent(QMouseEvent* event) {

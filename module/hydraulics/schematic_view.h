@@ -9,7 +9,8 @@ class CHydraulicsModel;
 
 // The drawing surface of the hydraulic circuit dialog: paints the schematic of the model
 // through an off-screen buffer and turns presses on the up and down arrows of the valve-
-// position control into steps of the valve position, repeated while the button is held.
+// position control into steps of the valve position, repeated while the button is held; the
+// up and down keys step it as well.
 class CSchematicView : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -253,7 +253,8 @@ CSymbolButton* CDlgSymbolToolbar::ButtonAt(int index) {
     button->setObjectName(QString::number(kFirstSymbolButtonId + index));
     button->SetNoDefaultButton(1);
     button->SetDrawRoundCorners(0);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the symbols, but a click leaves the focus in the drawing.
+    button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QAbstractButton::clicked, this, [this, button] { OnSymbolClicked(button); });
     m_buttons.push_back(button);
     button->show();
@@ -380,7 +381,11 @@ void CDlgSymbolToolbar::FillPage() {
             button->SetMarkCorner(face.markCorner, face.scaleMark);
             button->SetColor(0, face.colour ? face.colour : plainFace.color(0));
             button->setToolTip(face.toolTipKey.isEmpty() ? QString() : ModuleDataText(face.toolTipKey));
-            button->setAccessibleName(button->toolTip().isEmpty() ? face.toolTipKey : button->toolTip());
+            // A symbol without display name is called by its block, as on its face.
+            button->setAccessibleName(!button->toolTip().isEmpty() ? button->toolTip()
+                                      : !face.toolTipKey.isEmpty()
+                                          ? face.toolTipKey
+                                          : file->GetSymbolValue(symbol, QStringLiteral("BlockName")));
             button->setProperty("symbolNode",
                                 QVariant::fromValue(static_cast<void*>(const_cast<CNode*>(symbol))));
             button->setGeometry(placement.rect);

@@ -9,6 +9,14 @@
         <translation>Hydraulic circuits</translation>
     </message>
     <message>
+        <source>Schaltungsart</source>
+        <translation>Circuit type</translation>
+    </message>
+    <message>
+        <source>Schaltbild</source>
+        <translation>Schematic</translation>
+    </message>
+    <message>
         <source>Beimischschaltung</source>
         <translation>Admixing circuit</translation>
     </message>

@@ -325,6 +325,21 @@ TEST_F(DlgHydraulicsTest, HeldArrowsStepTheValvePositionOnEveryTick) {
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
+TEST_F(DlgHydraulicsTest, TheSchematicComesLastByTabAndItsArrowKeysStepTheValve) {
+    CDlgHydraulics dlg;
+    CSchematicView* view = dlg.SchematicView();
+    EXPECT_EQ(dlg.GetDlgItem(CDlgHydraulics::IDC_BTN_SCHLIESSEN)->nextInFocusChain(), view);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    view->repaint();
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Up, 0},   {Qt::Key_Up, 1},    {Qt::Key_Plus, 2},
+                                             {Qt::Key_Down, 1}, {Qt::Key_Minus, 0}, {Qt::Key_Down, 0}};
+    for (auto [key, position] : steps) {
+        QTest::keyClick(view, key);
+        EXPECT_EQ(dlg.Model().ValvePosition(), position) << key;
+    }
+}
+
 TEST_F(DlgHydraulicsTest, TinyDrawingAreasNeitherFailNorBreakTheResult) {
     const auto node = RunShow([&](CDlgHydraulics& dlg) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

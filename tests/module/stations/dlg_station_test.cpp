@@ -111,27 +111,7 @@ namespace {
 // One catalogue: a group with a station with meters and one without, and a fresh-water group.
 class WizardDialogTest : public StationDialogTest {
 protected:
-    WizardDialogTest() {
-        StationDb a(memory, "A", 2);
-        const RowId wt = a.exchanger("WT", {{65, 10, 50, {{6, 300, 22}, {18, 1200, 30}}}});
-        const RowId plain = a.product("D_1", wt);
-        const RowId metered = a.product("D_2", wt);
-        a.daten(metered, DatenColumn::HeatMeter, {1});
-        a.entry(a.selection("Auswahl1_1"), "WOST_GRP", "Wohnungsstationen");
-        const auto products = a.selection("Auswahl1_1/Auswahl2_1");
-        a.entry(products, "P_1", "Station 1", plain);
-        const RowId p2 = a.entry(products, "P_2", "Station 2", metered);
-        a.selectionCell(products, p2, 8, {"https://example.invalid/p2"});
-        a.selectionCell(products, p2, 3, {"p2"});
-        // A blue station on a magenta (transparent) ground.
-        QImage picture(100, 80, QImage::Format_RGB32);
-        picture.fill(Qt::magenta);
-        for (int y = 20; y < 60; ++y)
-            for (int x = 30; x < 70; ++x)
-                picture.setPixel(x, y, qRgb(40, 80, 200));
-        QDir().mkpath(folder.filePath("Bmp"));
-        picture.save(folder.filePath("Bmp/p2.bmp"));
-    }
+    WizardDialogTest() { WriteWizardCatalogue(memory, folder); }
 
     std::unique_ptr<CDlgWohnungsstation> open(const CNode* input) {
         auto dialog = std::make_unique<CDlgWohnungsstation>(

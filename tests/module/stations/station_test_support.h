@@ -4,6 +4,7 @@
 // catalogues, water of constant properties and a log of the messages shown.
 
 #include "memory_db.h"
+#include "test_folder.h"
 
 #include "corekit/ui_recorder.h"
 
@@ -106,5 +107,9 @@ private:
     std::vector<Item> m_items;
     WoSt::MaterialDatabase& m_db;
 };
+
+// One catalogue "A" for the station wizard: a group "Wohnungsstationen" with "Station 1" and
+// "Station 2" (with heat meter, a link and the picture "Bmp/p2.bmp" in `folder`).
+void WriteWizardCatalogue(MemoryDb& memory, const TestFolder& folder);
 
 } // namespace orvane::test

@@ -12,10 +12,11 @@
 #include "corekit/registry.h"
 #include "corekit/ui_recorder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QLineEdit>
+#include <QTest>
 
 #include <functional>
 
@@ -136,12 +137,17 @@ void RecordPaste(const wchar_t* text, int, int) {
     g_pasted << QString::fromWCharArray(text);
 }
 
-TEST_F(ToolbarTest, ClickPastesTheInsertionAndSearchMarksTheMatches) {
+TEST_F(ToolbarTest, SymbolPressedByTabAndSpacePastesTheInsertionAndSearchMarksTheMatches) {
     CRecordingUiServices ui;
     auto toolbar = open();
+    toolbar->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(toolbar.get()));
+    toolbar->GetDlgItem(CDlgSymbolToolbar::IDC_BTN_SEARCH_NEXT)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), toolbar->Buttons()[0]) << "the symbols follow the tool buttons";
     g_pasted.clear();
     DlgSymbols::SetOrvanePasteToCommandLineFunc(&RecordPaste);
-    toolbar->Buttons()[0]->click();
+    QTest::keyClick(toolbar->Buttons()[0], Qt::Key_Space);
     DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
     ASSERT_EQ(g_pasted.size(), 1);
     EXPECT_TRUE(g_pasted[0].startsWith("InsertSymbol"));
