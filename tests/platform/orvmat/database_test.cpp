@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 using orvane::test::OrvMatTest;
@@ -117,6 +118,8 @@ TEST_F(OrvMatTest, VisitsRowsInSourceOrderAndKeysMatchIdentifiers) {
     EXPECT_EQ(OrvMat_FirstRowPos(open(0, "Heizung")), 0) << "a group has no rows";
 }
 
+// The four reads answer 0 on success and 1 on failure, the other way round from the rest of
+// the interface, so that a loader stub answering 0 reads as success.
 TEST_F(OrvMatTest, ReadsTypedCellsByRowColumnAndValueIndex) {
     attach("RS_TEST", kStation);
     ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1);
@@ -214,44 +217,39 @@ TEST_F(OrvMatTest, WorksFromCCode) {
     EXPECT_EQ(orvmat_first_text_from_c("A.C", &text), 0);
 }
 
-TEST_F(OrvMatTest, RefusesFilesThatAreNoMaterialDatabase) {
+// Files that are no material database, and damaged databases kept under tests/data: each is
+// refused with its reason, never aborts or loops in a walker.
+TEST_F(OrvMatTest, RefusesFilesThatAreNoUsableMaterialDatabase) {
     const QString text = folder.write("plain.omdb", "just some text, no database\n");
-    EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", text.toUtf8().constData()), 0);
-    EXPECT_NE(std::string(OrvMat_LastError()).find("not a material database"), std::string::npos)
-        << OrvMat_LastError();
-    EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", folder.filePath("missing.omdb").toUtf8().constData()), 0);
-    EXPECT_EQ(OrvMat_AttachDatabase("", text.toUtf8().constData()), 0);
-    EXPECT_EQ(OrvMat_SelectDatabase("RS_BAD"), 0);
-    EXPECT_EQ(folder.read("plain.omdb"), QByteArray("just some text, no database\n")) << "never written";
-}
-
-// Damaged databases kept under tests/data: each is refused with its reason, never aborts or
-// loops in a walker.
-TEST_F(OrvMatTest, RefusesDamagedDatabasesWithAReason) {
-    const std::pair<const char*, const char*> damaged[] = {
-        {"cells-dropped.omdb", "tables of the format are missing"},
-        {"null-meta-name.omdb", "a name in orvmat_meta is NULL"},
-        {"table-id-zero.omdb", "table 0 is its own ancestor"},
-        {"table-cycle.omdb", "is its own ancestor"},
-        {"rows-without-ord.omdb", "no such column: ord"},
-    };
-    for (const auto& [file, reason] : damaged) {
-        const QString path = orvane::test::testDataPath(QStringLiteral("orvmat/damaged/") + file);
-        EXPECT_EQ(OrvMat_AttachDatabase("RS_DAMAGED", path.toUtf8().constData()), 0) << file;
-        const std::string error = OrvMat_LastError();
-        EXPECT_NE(error.find("not a usable material database: "), std::string::npos) << error;
-        EXPECT_NE(error.find(reason), std::string::npos) << error;
-    }
-
+    const QString other = folder.filePath("other.db"); // another program's SQLite file
     sqlite3* raw = nullptr;
-    // Another program's SQLite file.
-    const QString other = folder.filePath("other.db");
     ASSERT_EQ(sqlite3_open(other.toUtf8().constData(), &raw), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(raw, "CREATE TABLE t(x); INSERT INTO t VALUES(1)", nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(raw);
-    EXPECT_EQ(OrvMat_AttachDatabase("RS_OTHER", other.toUtf8().constData()), 0);
-    EXPECT_NE(std::string(OrvMat_LastError()).find("not a material database"), std::string::npos);
+    const auto damaged = [](const char* file) {
+        return orvane::test::testDataPath(QStringLiteral("orvmat/damaged/") + QLatin1String(file));
+    };
+    const char* const unusable = "not a usable material database: ";
+    const std::tuple<QString, const char*, const char*> refused[] = {
+        {text, "not a material database", ""},
+        {other, "not a material database", ""},
+        {damaged("cells-dropped.omdb"), unusable, "tables of the format are missing"},
+        {damaged("null-meta-name.omdb"), unusable, "a name in orvmat_meta is NULL"},
+        {damaged("table-id-zero.omdb"), unusable, "table 0 is its own ancestor"},
+        {damaged("table-cycle.omdb"), unusable, "is its own ancestor"},
+        {damaged("rows-without-ord.omdb"), unusable, "no such column: ord"},
+    };
+    for (const auto& [path, kind, reason] : refused) {
+        EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", path.toUtf8().constData()), 0) << path.toStdString();
+        const std::string error = OrvMat_LastError();
+        EXPECT_NE(error.find(kind), std::string::npos) << error;
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
+    EXPECT_EQ(OrvMat_AttachDatabase("RS_BAD", folder.filePath("missing.omdb").toUtf8().constData()), 0);
+    EXPECT_EQ(OrvMat_AttachDatabase("", text.toUtf8().constData()), 0);
+    EXPECT_EQ(OrvMat_SelectDatabase("RS_BAD"), 0);
+    EXPECT_EQ(folder.read("plain.omdb"), QByteArray("just some text, no database\n")) << "never written";
 }
 
 TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
@@ -312,50 +310,4 @@ TEST_F(OrvMatTest, TextsStayValidWhileFurtherTablesAreRead) {
     ASSERT_EQ(OrvMat_ReadFloat(&number, first, a, 0, 7), 0);
     EXPECT_DOUBLE_EQ(number, 2.5);
     EXPECT_EQ(OrvMat_ReadInt(&third, first, a, 3, 4), 1) << "past the last value of the column";
-}
-
-// Opening and the four reads answer 0 on success and non-zero on failure, the other way round
-// from the rest of the interface, so that a loader stub answering 0 reads as success.
-TEST_F(OrvMatTest, OpensAndReadsAnswerZeroOnSuccessAndNonZeroOnFailure) {
-    attach("RS_TEST", kStation);
-    ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1) << "selecting keeps answering 1 on success";
-    const OrvMatId station = OrvMat_IdOfKey("WOST_A");
-    const OrvMatId url = OrvMat_IdOfKey("HerstellerURL");
-
-    OrvMatTable daten = 0;
-    EXPECT_EQ(OrvMat_OpenTable(&daten, 0, "Heizung.Wohnungsstationen.Daten"), 0);
-    EXPECT_NE(daten, 0);
-    OrvMatTable logik = 0;
-    ASSERT_EQ(OrvMat_OpenTable(&logik, 0, "Heizung.Wohnungsstationen.Logik"), 0);
-    OrvMatTable missing = 4711;
-    EXPECT_NE(OrvMat_OpenTable(&missing, 0, "Heizung.Fehlt"), 0);
-    EXPECT_EQ(missing, 4711);
-
-    const char* text = nullptr;
-    EXPECT_EQ(OrvMat_ReadText(&text, logik, url, 0, 0), 0);
-    EXPECT_STREQ(text, "https://example.invalid");
-    const char* keptText = "keep";
-    EXPECT_NE(OrvMat_ReadText(&keptText, logik, url, 2, 0), 0);
-    EXPECT_STREQ(keptText, "keep");
-
-    int number = 0;
-    EXPECT_EQ(OrvMat_ReadInt(&number, daten, station, 0, 21), 0);
-    EXPECT_EQ(number, 25);
-    int keptNumber = -7;
-    EXPECT_NE(OrvMat_ReadInt(&keptNumber, daten, station, 0, 3), 0);
-    EXPECT_EQ(keptNumber, -7);
-
-    double value = 0;
-    EXPECT_EQ(OrvMat_ReadFloat(&value, daten, station, 0, 3), 0);
-    EXPECT_DOUBLE_EQ(value, 2.5);
-    double keptValue = -7.5;
-    EXPECT_NE(OrvMat_ReadFloat(&keptValue, daten, station, 0, 0), 0);
-    EXPECT_EQ(keptValue, -7.5);
-
-    OrvMatId ref = 0;
-    EXPECT_EQ(OrvMat_ReadRef(&ref, daten, station, 0, 0), 0);
-    EXPECT_EQ(ref, OrvMat_IdOfKey("WT_1"));
-    OrvMatId keptRef = -7;
-    EXPECT_NE(OrvMat_ReadRef(&keptRef, daten, station, 0, 21), 0);
-    EXPECT_EQ(keptRef, -7);
 }

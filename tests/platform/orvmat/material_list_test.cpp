@@ -8,9 +8,11 @@
 #include "orvmat/session.h"
 
 #include <limits>
-#include <memory>
 #include <vector>
 
+using orvane::test::entries;
+using orvane::test::Entry;
+using orvane::test::ListPtr;
 using orvane::test::OrvMatTest;
 
 namespace {
@@ -29,36 +31,6 @@ table Loop
 row LOOP_A: 1.0 | @LOOP_B
 row LOOP_B: 1.0 | @LOOP_A
 )";
-
-struct Entry {
-    std::string key;
-    double quantity;
-    int flag;
-    bool operator==(const Entry&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Entry& e) {
-    return os << e.key << " x" << e.quantity << " flag " << e.flag;
-}
-
-std::vector<Entry> entries(const OrvMatList* list) {
-    std::vector<Entry> out;
-    for (OrvMatPos pos = OrvMat_ListFirstPos(list); pos != 0;) {
-        OrvMatId article = 0;
-        double quantity = 0;
-        int flag = 0;
-        if (!OrvMat_ListNext(list, &pos, &article, &quantity, &flag))
-            break;
-        const char* key = OrvMat_KeyOfId(article);
-        out.push_back({key ? key : "?", quantity, flag});
-    }
-    return out;
-}
-
-struct ListDeleter {
-    void operator()(OrvMatList* l) const { OrvMat_ListDestroy(l); }
-};
-using ListPtr = std::unique_ptr<OrvMatList, ListDeleter>;
 
 OrvMatTable open(const char* name) {
     OrvMatTable t = 0;

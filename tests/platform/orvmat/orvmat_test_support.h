@@ -8,7 +8,10 @@
 
 #include <QString>
 
+#include <memory>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace orvane::test {
 
@@ -23,6 +26,37 @@ inline QString buildAndAttach(const TestFolder& folder, const std::string& key, 
     EXPECT_TRUE(orvmat::writeDatabase(parsed, db.toStdString(), error)) << error.toString();
     EXPECT_EQ(OrvMat_AttachDatabase(key.c_str(), db.toUtf8().constData()), 1) << OrvMat_LastError();
     return db;
+}
+
+struct ListDeleter {
+    void operator()(OrvMatList* list) const { OrvMat_ListDestroy(list); }
+};
+using ListPtr = std::unique_ptr<OrvMatList, ListDeleter>;
+
+// A list entry with its article's key, to compare lists in tests.
+struct Entry {
+    std::string key;
+    double quantity;
+    int flag;
+    bool operator==(const Entry&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Entry& e) {
+    return os << e.key << " x" << e.quantity << " flag " << e.flag;
+}
+
+inline std::vector<Entry> entries(const OrvMatList* list) {
+    std::vector<Entry> out;
+    for (OrvMatPos pos = OrvMat_ListFirstPos(list); pos != 0;) {
+        OrvMatId article = 0;
+        double quantity = 0;
+        int flag = 0;
+        if (!OrvMat_ListNext(list, &pos, &article, &quantity, &flag))
+            break;
+        const char* key = OrvMat_KeyOfId(article);
+        out.push_back({key ? key : "?", quantity, flag});
+    }
+    return out;
 }
 
 // Every test attaches its own databases; this detaches them again so no state leaks into
