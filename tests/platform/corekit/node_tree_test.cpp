@@ -139,33 +139,29 @@ TEST(NodeTree, LeafPositionsVisitAllLeavesInOrder) {
     for (auto pos = node.GetFirstLeafPos(); pos;)
         seen << node.GetNextLeaf(pos)->GetKey() + u'=' + node.GetLeaf(int(seen.size()))->GetRawData();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("A=1"), QStringLiteral("B=2.5"), QStringLiteral("A=x")}));
-    CLeaf* first = node.FindLeaf(QStringLiteral("A"));
-    EXPECT_EQ(node.FindLeaf(QStringLiteral("A"), first)->GetRawData(), QStringLiteral("x"));
 }
 
 TEST(Leaf, ValuesAreSplitAtTheSeparator) {
-    CLeaf leaf(QStringLiteral("Pos"), QStringLiteral("a:b::d"));
-    QString v;
-    QStringList values;
-    for (bool ok = leaf.GetFirstValue(v); ok; ok = leaf.GetNextValue(v))
-        values << v;
-    EXPECT_EQ(values,
-              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("d")}));
-    EXPECT_EQ(leaf.NrOfValues(), 4);
-    ASSERT_TRUE(leaf.GetValue(2, v));
-    EXPECT_EQ(v, QStringLiteral("b"));
-    EXPECT_FALSE(leaf.GetValue(5, v));
-    EXPECT_FALSE(leaf.GetValue(0, v));
-
-    CLeaf trailing(QStringLiteral("K"), QStringLiteral("a:"));
-    values.clear();
-    for (bool ok = trailing.GetFirstValue(v); ok; ok = trailing.GetNextValue(v))
-        values << v;
-    EXPECT_EQ(values, (QStringList{QStringLiteral("a"), QString()}));
-
-    CLeaf empty(QStringLiteral("K"), QString());
-    EXPECT_FALSE(empty.GetFirstValue(v));
-    EXPECT_EQ(empty.NrOfValues(), 0);
+    const std::pair<QString, QStringList> cases[] = {
+        {QStringLiteral("a:b::d"),
+         {QStringLiteral("a"), QStringLiteral("b"), QString(), QStringLiteral("d")}},
+        {QStringLiteral("a:"), {QStringLiteral("a"), QString()}},
+        {QString(), {}},
+    };
+    for (const auto& [raw, expected] : cases) {
+        CLeaf leaf(QStringLiteral("Pos"), raw);
+        QString v;
+        QStringList values;
+        for (bool ok = leaf.GetFirstValue(v); ok; ok = leaf.GetNextValue(v))
+            values << v;
+        EXPECT_EQ(values, expected) << qPrintable(raw);
+        EXPECT_EQ(leaf.NrOfValues(), expected.size()) << qPrintable(raw);
+        EXPECT_FALSE(leaf.GetValue(int(expected.size()) + 1, v)) << qPrintable(raw);
+        EXPECT_FALSE(leaf.GetValue(0, v)) << "values count from 1";
+    }
+    QString second;
+    ASSERT_TRUE(CLeaf(QStringLiteral("Pos"), QStringLiteral("a:b::d")).GetValue(2, second));
+    EXPECT_EQ(second, QStringLiteral("b"));
 }
 
 TEST(Leaf, OnlyValueKeepsSeparatorsAndNumbersParse) {
@@ -186,16 +182,24 @@ TEST(Leaf, OnlyValueKeepsSeparatorsAndNumbersParse) {
     EXPECT_DOUBLE_EQ(d, 2.25);
 }
 
+// Values set one by one replace only their own place, and a value list built piece by piece
+// grows past the short form kept inside the leaf.
 TEST(Leaf, SettingValues) {
     CLeaf leaf(QStringLiteral("K"), QStringLiteral("old:keep"));
     leaf.SetFirstValue(QStringLiteral("new"));
     EXPECT_EQ(leaf.GetRawData(), QStringLiteral("new:keep"));
     leaf.InitSetValues(u':');
-    leaf.SetFirstValue(QStringLiteral("1"));
-    leaf.SetNextValue(QStringLiteral("2"));
+    leaf.SetFirstValue(QStringLiteral("1"), u':');
+    for (int i = 2; i <= 6; ++i)
+        leaf.SetNextValue(QString::number(i * 100));
     leaf.SetNextValue(QString());
     leaf.ExitSetValues();
-    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("1:2:"));
+    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("1:200:300:400:500:600:"));
+    leaf.SetFirstValue(QStringLiteral("Größe"), u':');
+    QString third;
+    ASSERT_TRUE(leaf.GetValue(3, third, u':'));
+    EXPECT_EQ(third, QStringLiteral("300"));
+    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("Größe:200:300:400:500:600:"));
 }
 
 // Values are stored compactly (short ones inside the leaf, longer ones as UTF-8 on the heap);
@@ -216,21 +220,6 @@ TEST(Leaf, ValuesOfEveryLengthAndCharacterComeBackUnchanged) {
             EXPECT_EQ(copy.GetRawData(), QStringLiteral("anders"));
         }
     }
-}
-
-TEST(Leaf, ValuesBuiltPieceByPieceGrowPastTheShortForm) {
-    CLeaf leaf(QStringLiteral("Pos"), QString());
-    leaf.InitSetValues(u':');
-    leaf.SetFirstValue(QStringLiteral("1"), u':');
-    for (int i = 2; i <= 6; ++i)
-        leaf.SetNextValue(QString::number(i * 100));
-    leaf.ExitSetValues();
-    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("1:200:300:400:500:600"));
-    leaf.SetFirstValue(QStringLiteral("Größe"), u':');
-    QString third;
-    ASSERT_TRUE(leaf.GetValue(3, third, u':'));
-    EXPECT_EQ(third, QStringLiteral("300"));
-    EXPECT_EQ(leaf.GetRawData(), QStringLiteral("Größe:200:300:400:500:600"));
 }
 
 TEST(NodeTree, ValuesByPath) {
