@@ -139,7 +139,7 @@ TEST_F(CircuitSettings, RoundTripOfAllSixFields) {
 }
 
 TEST_F(CircuitSettings, MissingOrBadValuesLeaveTheDefaults) {
-    Store("HydMode", "9");
+    Store("HydMode", "7"); // one past the last type
     Store("VentilType", "-3");
     Store("Stellmotor", "yes");
     Store("Vorlauf", "0");

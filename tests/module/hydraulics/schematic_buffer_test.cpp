@@ -3,6 +3,8 @@
 #include "hydraulics/schematic_builder.h"
 #include "hydraulics/schematic_painter.h"
 
+#include "image_compare.h"
+
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -10,33 +12,16 @@
 namespace {
 
 using namespace Hydraulics;
+using orvane::test::MatchesImage;
+
+// Pictures painted in parts must equal the whole paint to the last bit.
+constexpr orvane::test::ImageTolerance kExact{0, 0.0};
 
 // The picture a fresh buffer paints as a whole.
 QImage WholePicture(const tSchematic& schematic) {
     CSchematicBuffer fresh;
     fresh.Update(schematic);
     return fresh.Image();
-}
-
-// Where two pictures of one size differ, for the failure message.
-std::string Differences(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return "sizes differ";
-    int count = 0, most = 0;
-    QRect where;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (p == q)
-                continue;
-            ++count;
-            where |= QRect(x, y, 1, 1);
-            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                             std::abs(qBlue(p) - qBlue(q))});
-        }
-    return std::to_string(count) + " pixels differ, by up to " + std::to_string(most) + ", within " +
-           std::to_string(where.x()) + "," + std::to_string(where.y()) + " " + std::to_string(where.width()) +
-           "x" + std::to_string(where.height());
 }
 
 int RegionArea(const QRegion& region) {
@@ -64,9 +49,10 @@ TEST(SchematicBuffer, EveryStepGivesThePictureOfAWholePaint) {
                 const tSchematic schematic = BuildSchematic(size, model);
                 buffer.Update(schematic);
                 const QImage whole = WholePicture(schematic);
-                ASSERT_TRUE(buffer.Image() == whole)
-                    << Differences(buffer.Image(), whole) << ": type " << type << " options " << options
-                    << " position " << model.ValvePosition();
+                if (buffer.Image() != whole)
+                    FAIL() << MatchesImage(buffer.Image(), whole, "hydraulics_buffer_step", kExact).message()
+                           << ": type " << type << " options " << options << " position "
+                           << model.ValvePosition();
             }
         }
     }
@@ -89,8 +75,7 @@ TEST(SchematicBuffer, AMovedPrimitiveLeavesNothingBehind) {
     EXPECT_TRUE(changed.contains(QPoint(100, 20)));
     EXPECT_LT(RegionArea(changed), 120 * 40);
     EXPECT_EQ(buffer.Image().pixel(15, 20), kWhite);
-    EXPECT_EQ(buffer.Image(), WholePicture(schematic))
-        << Differences(buffer.Image(), WholePicture(schematic));
+    EXPECT_TRUE(MatchesImage(buffer.Image(), WholePicture(schematic), "hydraulics_buffer_moved", kExact));
 }
 
 TEST(SchematicBuffer, AStepRepaintsOnlyWhatItChanged) {
@@ -113,34 +98,37 @@ TEST(SchematicBuffer, AStepRepaintsOnlyWhatItChanged) {
     EXPECT_TRUE(changed.contains(label.toPoint()));
 }
 
-TEST(SchematicBuffer, OtherSizeBackgroundOrPrimitivesRepaintTheWhole) {
-    CHydraulicsModel model;
-    model.SetValvePosition(10);
+// Each update after the one before: another size, background, set of primitives or pixel
+// ratio repaints the whole; an empty area leaves no picture, and the next one paints anew.
+TEST(SchematicBuffer, OtherSizeBackgroundPrimitivesOrRatioRepaintTheWhole) {
+    const QRgb dark = 0xFF203040;
+    const struct {
+        QSize size;
+        QRgb background;
+        int valve; // -1: flows and labels disappear
+        qreal ratio;
+    } steps[] = {{{0, 0}, dark, 50, 1},
+                 {{300, 200}, kDefaultBackground, 10, 1},
+                 {{320, 200}, kDefaultBackground, 10, 1},
+                 {{320, 200}, dark, 10, 1},
+                 {{320, 200}, dark, -1, 1},
+                 {{320, 200}, dark, -1, 2},
+                 {{1, 1}, dark, 50, 1},
+                 {{0, 0}, dark, 50, 1},
+                 {{200, 100}, dark, 50, 1}};
     CSchematicBuffer buffer;
-    buffer.Update(BuildSchematic(QSize(300, 200), model));
-    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(320, 200), model)), QRegion(0, 0, 320, 200));
-    EXPECT_EQ(buffer.Image().size(), QSize(320, 200));
-    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(320, 200), model, 0xFF203040)), QRegion(0, 0, 320, 200));
-    model.SetValvePosition(-1); // flows and labels disappear
-    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(320, 200), model, 0xFF203040)), QRegion(0, 0, 320, 200));
-    EXPECT_EQ(buffer.Image(), WholePicture(BuildSchematic(QSize(320, 200), model, 0xFF203040)));
-
-    const QRegion doubled = buffer.Update(BuildSchematic(QSize(320, 200), model, 0xFF203040), 2.0);
-    EXPECT_EQ(doubled, QRegion(0, 0, 320, 200));
-    EXPECT_EQ(buffer.Image().size(), QSize(640, 400));
-}
-
-TEST(SchematicBuffer, EmptyAreasLeaveNoPictureAndRecover) {
-    CHydraulicsModel model;
-    model.SetValvePosition(50);
-    CSchematicBuffer buffer;
-    EXPECT_TRUE(buffer.Update(BuildSchematic(QSize(0, 0), model)).isEmpty());
-    EXPECT_TRUE(buffer.Image().isNull());
-    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(1, 1), model)), QRegion(0, 0, 1, 1));
-    EXPECT_EQ(buffer.Image().size(), QSize(1, 1));
-    buffer.Update(BuildSchematic(QSize(0, 0), model));
-    EXPECT_TRUE(buffer.Image().isNull());
-    EXPECT_EQ(buffer.Update(BuildSchematic(QSize(200, 100), model)), QRegion(0, 0, 200, 100));
+    for (const auto& step : steps) {
+        CHydraulicsModel model;
+        model.SetValvePosition(step.valve);
+        const tSchematic schematic = BuildSchematic(step.size, model, step.background);
+        EXPECT_EQ(buffer.Update(schematic, step.ratio), QRegion(QRect(QPoint(0, 0), step.size)))
+            << step.size.width() << " " << step.valve << " " << step.ratio;
+        EXPECT_EQ(buffer.Image().size(), step.size * step.ratio);
+        EXPECT_EQ(buffer.Image().isNull(), step.size.isEmpty());
+        if (step.ratio == 1)
+            EXPECT_TRUE(
+                MatchesImage(buffer.Image(), WholePicture(schematic), "hydraulics_buffer_whole", kExact));
+    }
 }
 
 // Painted alone on a clear picture, no primitive reaches a pixel outside its painted bounds.
