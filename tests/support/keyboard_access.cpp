@@ -28,11 +28,12 @@ bool isControl(const QWidget& w) {
            qobject_cast<const QPlainTextEdit*>(&w) || w.focusPolicy() != Qt::NoFocus;
 }
 
-// The parts a control is made of (a combo box's line edit, a spin box's arrows) belong to that
-// control; a scroll bar is worked with the mouse or by the keys of its area. The controls placed
-// on a list or table are controls of their own.
+// The parts a control is made of (a combo box's line edit, a spin box's arrows, a table's headers
+// and corner button) belong to that control; a scroll bar is worked with the mouse or by the keys
+// of its area. The controls placed on a list or table (in its viewport) are controls of their own.
 bool isPartOfAControl(const QWidget& w, const QWidget& window) {
-    if (qobject_cast<const QScrollBar*>(&w) || w.focusProxy())
+    if (qobject_cast<const QScrollBar*>(&w) || qobject_cast<const QAbstractItemView*>(w.parentWidget()) ||
+        w.focusProxy())
         return true;
     for (const QWidget* up = w.parentWidget(); up && up != &window; up = up->parentWidget())
         if (qobject_cast<const QComboBox*>(up) || qobject_cast<const QAbstractSpinBox*>(up) ||
