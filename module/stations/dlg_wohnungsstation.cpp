@@ -26,6 +26,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -292,6 +293,8 @@ void CDlgWohnungsstation::ShowProduct() {
     m_picture->setPixmap(LoadPicture(p.bitmap, m_picture->size()));
     m_description->setPlainText(p.description);
     m_info->setText(p.infoTarget);
+    // A picture with a link is reached by Tab and opens it with Enter or Space.
+    m_picture->setFocusPolicy(p.infoTarget.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     m_dataSheet->setEnabled(!p.dataSheet.isEmpty() && QFileInfo(p.dataSheet).isFile());
 }
 
@@ -463,16 +466,28 @@ bool CDlgWohnungsstation::eventFilter(QObject* watched, QEvent* event) {
         const bool inside = PictureHotRect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
         m_picture->setCursor(inside ? Qt::PointingHandCursor : Qt::ArrowCursor);
         m_info->setVisible(inside && !m_info->text().isEmpty());
+    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        m_info->setVisible(event->type() == QEvent::FocusIn && !m_info->text().isEmpty());
     } else if (event->type() == QEvent::Leave) {
-        m_info->setVisible(false);
+        m_info->setVisible(m_picture->hasFocus() && !m_info->text().isEmpty());
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && PictureHotRect().contains(mouse->position().toPoint()) &&
-            !m_wizard->Product().infoTarget.isEmpty())
-            CurrentUiServices().OpenLinkWithDefaultHandler(m_wizard->Product().infoTarget,
-                                                           CatalogueDocument("Produktbild"));
+        if (mouse->button() == Qt::LeftButton && PictureHotRect().contains(mouse->position().toPoint()))
+            OpenProductLink();
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            OpenProductLink();
+            return true; // not the default button's Enter
+        }
     }
     return CDialogExt::eventFilter(watched, event);
+}
+
+void CDlgWohnungsstation::OpenProductLink() {
+    if (!m_wizard->Product().infoTarget.isEmpty())
+        CurrentUiServices().OpenLinkWithDefaultHandler(m_wizard->Product().infoTarget,
+                                                       CatalogueDocument("Produktbild"));
 }
 
 std::unique_ptr<CNode> CDlgWohnungsstation::ResultNode(int result, const QString& tempFolder) {

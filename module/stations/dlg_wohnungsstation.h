@@ -81,6 +81,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Opens the product's information link, when it has one.
+    void OpenProductLink();
     void CreateControls();
     QWidget* CreateSelectionColumn();
     QWidget* CreateProductColumn();

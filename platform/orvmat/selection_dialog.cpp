@@ -33,6 +33,7 @@ SelectionDialog::SelectionDialog(SelectionModel& model, const QString& title, bo
     setObjectName(QStringLiteral("OrvMatSelectionDialog"));
     auto* table = new QTableWidget(int(model.lines().size()), 3, this);
     table->setObjectName(QStringLiteral("articles"));
+    table->setAccessibleName(translated("Artikel und Mengen"));
     table->setHorizontalHeaderLabels({translated("Artikel"), translated("Bezeichnung"), translated("Menge")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -40,17 +41,22 @@ SelectionDialog::SelectionDialog(SelectionModel& model, const QString& title, bo
     for (int i = 0; i < int(model.lines().size()); ++i) {
         const SelectionModel::Line& line = model.lines()[std::size_t(i)];
         table->setItem(i, 0, new QTableWidgetItem(QString::fromStdString(line.key)));
-        table->setItem(i, 1, new QTableWidgetItem(QString::fromStdString(line.text)));
+        const QString text = QString::fromStdString(line.text);
+        table->setItem(i, 1, new QTableWidgetItem(text));
+        // A screen reader calls a line's quantity or check box by the article's description.
+        const QString name = translated("Menge") + QStringLiteral(": ") + text;
         if (editQuantities) {
             auto* quantity = new QDoubleSpinBox(table);
             quantity->setRange(0.0, 99999.0);
             quantity->setDecimals(2);
             quantity->setValue(line.quantity);
+            quantity->setAccessibleName(name);
             table->setCellWidget(i, 2, quantity);
             m_quantities.push_back(quantity);
         } else {
             auto* check = new QCheckBox(table);
             check->setChecked(line.quantity > 0);
+            check->setAccessibleName(name);
             table->setCellWidget(i, 2, check);
             m_checks.push_back(check);
         }

@@ -103,6 +103,9 @@ TEST_F(WindowAccessTest, EveryControlHasANameAndIsReachedByTab) {
                  &wizardInput,
                  WoSt::tWizardContext{&catalogs, "T\\DlgWohnungsstation", false, folder.filePath("tmp")});
              EXPECT_TRUE(dialog->Initialize());
+             // The station with heat meter and product link shows the most controls.
+             auto* products = qobject_cast<QComboBox*>(dialog->GetDlgItem(1004));
+             emit products->activated(1);
              return std::unique_ptr<QWidget>(std::move(dialog));
          },
          {}},

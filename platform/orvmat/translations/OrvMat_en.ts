@@ -8,6 +8,10 @@
         <translation>Article</translation>
     </message>
     <message>
+        <source>Artikel und Mengen</source>
+        <translation>Articles and quantities</translation>
+    </message>
+    <message>
         <source>Bezeichnung</source>
         <translation>Description</translation>
     </message>

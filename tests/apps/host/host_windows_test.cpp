@@ -49,10 +49,12 @@ TEST_F(HostWindowsTest, EveryControlHasANameAndIsReachedByTab) {
              window->show();
              window->RestoreWindows();
              // The symbols window fills its first page once the event loop turns.
-             QTest::qWaitFor([&] { return window->SymbolsWindow()->findChildren<QAbstractButton*>().size() > 6; });
+             QTest::qWaitFor(
+                 [&] { return window->SymbolsWindow()->findChildren<QAbstractButton*>().size() > 6; });
              return std::unique_ptr<QWidget>(std::move(window));
          },
-         {{"QDockWidgetTitleButton", "Qt's buttons on a pane's title; the menu Ansicht shows and hides every pane"}}},
+         {{"QDockWidgetTitleButton",
+           "Qt's buttons on a pane's title; the menu Ansicht shows and hides every pane"}}},
         {"symbol options", [] { return std::unique_ptr<QWidget>(new SymbolOptionsDialog); }, {}},
         {"host variables", [] { return std::unique_ptr<QWidget>(new HostVariablesDialog); }, {}},
     };

@@ -219,6 +219,18 @@ TEST_F(WizardDialogTest, PictureHotRectangleShowsTheLinkAndOpensIt) {
     ASSERT_FALSE(ui.Shown().isEmpty());
     EXPECT_EQ(ui.Shown().back().kind, CRecordingUiServices::Kind::OpenDocument);
     EXPECT_EQ(ui.Shown().back().text, "https://example.invalid/p2");
+
+    // From the keyboard: Tab reaches the picture, which shows the link; Enter opens it.
+    ui.Clear();
+    EXPECT_TRUE(picture->focusPolicy() & Qt::TabFocus);
+    picture->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(d->GetDlgItem(1014)->isVisible());
+    QTest::keyClick(picture, Qt::Key_Return);
+    ASSERT_EQ(ui.Shown().size(), 1);
+    EXPECT_EQ(ui.Shown().back().text, "https://example.invalid/p2");
+    EXPECT_TRUE(d->isVisible()) << "Enter on the picture is not the default button's";
+    emit item<QComboBox>(*d, 1004)->activated(0);
+    EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus) << "a station without link";
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "orvmat_test_support.h"
 
+#include "keyboard_access.h"
 #include "process_choices.h"
 
 #include <QApplication>
@@ -111,5 +112,17 @@ TEST_F(SelectionDialogTest, CancelLeavesTheListAsItWasInEitherLanguage) {
         });
         EXPECT_EQ(OrvMat_ListShowSelectionDialog(list.get(), "Zubehör", 0, 0, 1), 0) << c.language;
         EXPECT_EQ(entries(list.get()), (std::vector<Entry>{{"ART_PIPE", 2.0, 0}}));
+    }
+}
+
+TEST_F(SelectionDialogTest, EveryControlHasANameAndIsReachedByTab) {
+    for (int editQuantities : {1, 0}) {
+        whenDialogShows([editQuantities](QDialog& dialog) {
+            const QStringList faults = orvane::test::AccessFaults(dialog);
+            EXPECT_TRUE(faults.isEmpty())
+                << "quantities " << editQuantities << ":\n  " << faults.join("\n  ").toStdString();
+            dialog.reject();
+        });
+        EXPECT_EQ(OrvMat_ListShowSelectionDialog(list.get(), "Zubehör", 0, 0, editQuantities), 0);
     }
 }
