@@ -1,6 +1,7 @@
 #include "symbol_button.h"
 
 #include "slide.h"
+#include "slide_colors.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -12,8 +13,6 @@ CSymbolButton::~CSymbolButton() = default;
 
 void CSymbolButton::SetSlideFile(const QString& file) {
     m_slideFile = file;
-    // On the button face the slide's foreground colours draw black.
-    m_pSlide->SetForegroundColor(0x000000);
     m_pSlide->Load(QString(), file);
     m_scaledSlide = QPixmap();
 }
@@ -79,6 +78,14 @@ void CSymbolButton::PaintSlide(QPainter& painter, const QRect& client) {
 void CSymbolButton::PaintButton(QPainter& painter) {
     CDesktopButton::PaintButton(painter);
     const QRect client = rect().adjusted(1, 1, -1, -1);
+    // The slide's foreground lines in the colour of the face's text: black on a light face,
+    // light on a dark one.
+    const COLORREF ink =
+        ColorRefFromColor(Face().WithPalette(palette()).textColor(ButtonFace::State::Normal));
+    if (ink != m_pSlide->ForegroundColor()) {
+        m_pSlide->SetForegroundColor(ink);
+        m_scaledSlide = QPixmap();
+    }
     if (m_pSlide->IsLoaded())
         PaintSlide(painter, client);
 

@@ -379,7 +379,7 @@ void CDlgSymbolToolbar::FillPage() {
                 button->setProperty("faceKey", faceKey);
             }
             button->SetMarkCorner(face.markCorner, face.scaleMark);
-            button->SetColor(0, face.colour ? face.colour : plainFace.color(0));
+            button->SetColor(0, face.colour ? face.colour : plainFace.WithPalette(palette()).color(0));
             button->setToolTip(face.toolTipKey.isEmpty() ? QString() : ModuleDataText(face.toolTipKey));
             // A symbol without display name is called by its block, as on its face.
             button->setAccessibleName(!button->toolTip().isEmpty() ? button->toolTip()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QtGlobal>
 
 #include <array>
@@ -37,10 +38,15 @@ public:
     // The fill of the face in a state: gradients in the design look, plain colours otherwise.
     Fill fillFor(State state) const;
     QColor textColor(State state) const;
+    // This face with the colours nobody set taken from a window's palette: the face, its hot
+    // and pressed shades and the text, so that a button's picture and text stand out in a
+    // light and in a dark palette alike.
+    ButtonFace WithPalette(const QPalette& palette) const;
 
 private:
     Look m_look = Classic;
     std::array<ColorRef, ColorCount> m_colors{0xE0E0E0, 0xF5E6CC, 0xC8C8C8, 0x000000};
+    std::array<bool, ColorCount> m_set{}; // the colours given by SetColor
     std::array<std::array<ColorRef, 2>, GradientCount> m_gradients{
         {{0xF8F8F8, 0xD8D8D8}, {0xFFF0E0, 0xF0C890}, {0xFEFEFE, 0xD7D7D7}}};
 };

@@ -105,7 +105,7 @@ void CDesktopButton::paintEvent(QPaintEvent*) {
     PaintButton(painter);
     // Keyboard users see where they are.
     if (hasFocus()) {
-        painter.setPen(QPen(m_face.textColor(CurrentState()), 1, Qt::DotLine));
+        painter.setPen(QPen(m_face.WithPalette(palette()).textColor(CurrentState()), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
@@ -126,8 +126,9 @@ QImage CDesktopButton::RenderToImage(qreal ratio) {
 
 void CDesktopButton::PaintFace(QPainter& painter) {
     const ButtonFace::State state = CurrentState();
-    const ButtonFace::Fill fill = m_face.fillFor(state);
-    const bool round = m_roundCorners && m_face.look() != ButtonFace::Classic;
+    const ButtonFace face = m_face.WithPalette(palette());
+    const ButtonFace::Fill fill = face.fillFor(state);
+    const bool round = m_roundCorners && face.look() != ButtonFace::Classic;
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
 
     painter.save();
@@ -136,7 +137,7 @@ void CDesktopButton::PaintFace(QPainter& painter) {
     gradient.setColorAt(0, fill.top);
     gradient.setColorAt(1, fill.bottom);
     painter.fillPath(faceOutline(box, round), QBrush(gradient));
-    paintFrame(painter, box, state);
+    paintFrame(painter, face, box, state);
     painter.restore();
 
     const int stateFlag = state == ButtonFace::State::Disabled  ? kBitmapDisabled
@@ -156,18 +157,22 @@ void CDesktopButton::PaintFace(QPainter& painter) {
         painter.drawImage(target, m_bitmap);
     }
     if (!text().isEmpty()) {
-        painter.setPen(m_face.textColor(state));
+        painter.setPen(face.textColor(state));
         painter.drawText(rect(), Qt::AlignCenter, text());
     }
 }
 
-void CDesktopButton::paintFrame(QPainter& painter, const QRectF& box, ButtonFace::State state) const {
-    const bool round = m_roundCorners && m_face.look() != ButtonFace::Classic;
+void CDesktopButton::paintFrame(QPainter& painter, const ButtonFace& face, const QRectF& box,
+                                ButtonFace::State state) const {
+    const bool round = m_roundCorners && face.look() != ButtonFace::Classic;
     const bool pressed = state == ButtonFace::State::Pressed;
-    if (m_face.look() == ButtonFace::Classic) {
-        // Raised: light upper-left edges, dark lower-right edges; pressed swaps them.
-        const QColor light = pressed ? QColor(0x69, 0x69, 0x69) : QColor(0xFF, 0xFF, 0xFF);
-        const QColor dark = pressed ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x69, 0x69, 0x69);
+    if (face.look() == ButtonFace::Classic) {
+        // Raised: light upper-left edges, dark lower-right edges; pressed swaps them. The
+        // palette's edges, so that a dark face does not get a glaring white rim.
+        const QColor lit = palette().color(QPalette::Light);
+        const QColor shade = palette().color(QPalette::Dark);
+        const QColor light = pressed ? shade : lit;
+        const QColor dark = pressed ? lit : shade;
         const QRect r = rect();
         painter.setPen(light);
         painter.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
@@ -176,13 +181,13 @@ void CDesktopButton::paintFrame(QPainter& painter, const QRectF& box, ButtonFace
         painter.drawLine(r.bottomLeft(), r.bottomRight());
         painter.drawLine(r.topRight(), r.bottomRight());
     } else {
-        painter.setPen(QPen(ButtonFace::ToColor(m_face.color(ButtonFace::Text)), 1));
+        painter.setPen(QPen(ButtonFace::ToColor(face.color(ButtonFace::Text)), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(faceOutline(box, round));
     }
     if (state == ButtonFace::State::Highlighted) {
         // The highlight must show in every look and over every face colour.
-        const ButtonFace::Fill hot = m_face.fillFor(ButtonFace::State::Hot);
+        const ButtonFace::Fill hot = face.fillFor(ButtonFace::State::Hot);
         painter.setPen(QPen(hot.bottom.darker(140), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(faceOutline(box.adjusted(1, 1, -1, -1), round));

@@ -55,7 +55,8 @@ protected:
     void PaintFace(QPainter& painter);
 
 private:
-    void paintFrame(QPainter& painter, const QRectF& box, ButtonFace::State state) const;
+    void paintFrame(QPainter& painter, const ButtonFace& face, const QRectF& box,
+                    ButtonFace::State state) const;
 
     ButtonFace m_face;
     bool m_roundCorners = true;

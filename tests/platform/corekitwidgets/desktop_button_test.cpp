@@ -47,6 +47,32 @@ TEST(ButtonFace, LooksPickColoursOrGradientsByState) {
     EXPECT_EQ(face.fillFor(State::Normal).top, QColor(Qt::red));
 }
 
+// What nobody set follows the window's palette, light or dark; a text on a face of one's own
+// stands out against that face.
+TEST(ButtonFace, UnsetColoursFollowThePalette) {
+    const QColor light(0xEF, 0xEF, 0xEF), dark(0x35, 0x35, 0x35);
+    for (const QColor& window : {light, dark}) {
+        QPalette palette(window);
+        palette.setColor(QPalette::ButtonText, window == dark ? QColor(0xE6, 0xE6, 0xE6) : QColor(Qt::black));
+        const ButtonFace plain = ButtonFace().WithPalette(palette);
+        EXPECT_EQ(plain.fillFor(State::Normal).top, window);
+        EXPECT_EQ(plain.textColor(State::Normal), palette.color(QPalette::ButtonText));
+        EXPECT_NE(plain.fillFor(State::Pressed).top, window);
+        EXPECT_NE(plain.fillFor(State::Hot).top, window);
+
+        CDesktopButton button;
+        button.resize(24, 24);
+        button.setPalette(palette);
+        EXPECT_EQ(button.RenderToImage(1.0).pixelColor(12, 12), window);
+    }
+    ButtonFace own;
+    own.SetColor(ButtonFace::Face, 0x202020);
+    EXPECT_EQ(own.WithPalette(QPalette(QColor(0xEF, 0xEF, 0xEF))).textColor(State::Normal),
+              QColor(Qt::white));
+    own.SetColor(ButtonFace::Text, 0x0000FF);
+    EXPECT_EQ(own.WithPalette(QPalette(dark)).textColor(State::Normal), QColor(Qt::red));
+}
+
 TEST(DesktopButton, TimedHighlightEndsByItselfOrWhenSwitchedOff) {
     CDesktopButton button;
     button.resize(40, 40);
@@ -98,8 +124,9 @@ TEST(DesktopButton, FacesPaintTheirLookAndState) {
     button.SetColor(0, 0x0000FF);
     QImage classic = button.RenderToImage(1.0);
     EXPECT_EQ(classic.pixelColor(15, 10), QColor(Qt::red));
-    EXPECT_EQ(classic.pixelColor(0, 0), QColor(Qt::white));          // raised: light upper-left edge
-    EXPECT_EQ(classic.pixelColor(29, 19), QColor(0x69, 0x69, 0x69)); // dark lower-right edge
+    // Raised: the palette's light upper-left edge, its dark lower-right edge.
+    EXPECT_EQ(classic.pixel(0, 0), button.palette().color(QPalette::Light).rgb());
+    EXPECT_EQ(classic.pixel(29, 19), button.palette().color(QPalette::Dark).rgb());
 
     button.SetUseXPLook(2);
     button.SetGradientColor(0, 0x000000, 0xFFFFFF);
