@@ -289,8 +289,9 @@ void CDlgWohnungsstation::ShowLevels() {
 void CDlgWohnungsstation::ShowProduct() {
     const tProduct& p = m_wizard->Product();
     const tCatalog* catalog = m_wizard->State().catalog;
-    m_logo->setPixmap(catalog ? LoadPicture(catalog->logo, m_logo->size()) : QPixmap());
-    m_picture->setPixmap(LoadPicture(p.bitmap, m_picture->size()));
+    const qreal ratio = devicePixelRatioF();
+    m_logo->setPixmap(catalog ? LoadPicture(catalog->logo, m_logo->size(), ratio) : QPixmap());
+    m_picture->setPixmap(LoadPicture(p.bitmap, m_picture->size(), ratio));
     m_description->setPlainText(p.description);
     m_info->setText(p.infoTarget);
     // A picture with a link is reached by Tab and opens it with Enter or Space.

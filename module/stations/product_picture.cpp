@@ -10,7 +10,7 @@ namespace WoSt {
 // A product picture or logo of a catalogue is some hundred kilobytes; this is far beyond.
 constexpr qint64 kMaxPictureFileBytes = qint64(64) << 20;
 
-QPixmap LoadPicture(const QString& file, QSize box) {
+QPixmap LoadPicture(const QString& file, QSize box, qreal ratio) {
     if (file.isEmpty() || box.isEmpty())
         return {};
     QString path = file;
@@ -28,7 +28,10 @@ QPixmap LoadPicture(const QString& file, QSize box) {
             if ((line[x] & 0x00FFFFFF) == (magenta & 0x00FFFFFF))
                 line[x] = 0;
     }
-    return QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap picture =
+        QPixmap::fromImage(image.scaled(box * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace WoSt

@@ -9,6 +9,7 @@
 #include "stations/dlg_anforderung_hz.h"
 #include "stations/dlg_anforderung_tw.h"
 #include "stations/dlg_wohnungsstation.h"
+#include "stations/product_picture.h"
 
 #include "corekit/node.h"
 
@@ -56,6 +57,20 @@ protected:
 };
 
 } // namespace
+
+// A catalogue picture is made at the screen's pixel ratio: at 2 it has twice the pixels of its
+// box, so that the screen shows it at the box's size without enlarging it a second time.
+TEST_F(FolderTest, CataloguePicturesAreMadeAtThePixelRatio) {
+    QImage source(400, 300, QImage::Format_RGB32);
+    source.fill(Qt::darkGreen);
+    const QString file = folder.filePath(QStringLiteral("picture.bmp"));
+    ASSERT_TRUE(source.save(file, "BMP"));
+    for (const qreal ratio : {1.0, 2.0}) {
+        const QPixmap picture = LoadPicture(file, QSize(100, 80), ratio);
+        EXPECT_EQ(picture.size(), QSize(100, 75) * ratio);
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(100, 75));
+    }
+}
 
 TEST_F(StationDialogTest, TwFieldsConvertOnLeavingAndRefusalsKeepTheFocus) {
     CDlgAnforderungTw dialog(tReqTw{}, {true, 0});
