@@ -4,10 +4,6 @@
 
 #include <sqlite3.h>
 
-#include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -250,27 +246,6 @@ TEST_F(OrvMatTest, RefusesFilesThatAreNoUsableMaterialDatabase) {
     EXPECT_EQ(OrvMat_AttachDatabase("", text.toUtf8().constData()), 0);
     EXPECT_EQ(OrvMat_SelectDatabase("RS_BAD"), 0);
     EXPECT_EQ(folder.read("plain.omdb"), QByteArray("just some text, no database\n")) << "never written";
-}
-
-TEST_F(OrvMatTest, ReadingNeverChangesTheFile) {
-    const QString db = attach("RS_TEST", kStation);
-    const auto digest = [&db] {
-        QFile f(db);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-    };
-    const QByteArray before = digest();
-    const QDateTime modified = QFileInfo(db).lastModified();
-    ASSERT_EQ(OrvMat_SelectDatabase("RS_TEST"), 1);
-    const OrvMatTable daten = open(0, "Heizung.Wohnungsstationen.Daten");
-    int v = 0;
-    EXPECT_EQ(OrvMat_ReadInt(&v, daten, OrvMat_IdOfKey("WOST_A"), 0, 13), 0);
-    ASSERT_EQ(OrvMat_DetachDatabase("RS_TEST"), 1);
-    attached.clear();
-    EXPECT_EQ(digest(), before);
-    EXPECT_EQ(QFileInfo(db).lastModified(), modified);
-    EXPECT_FALSE(QFileInfo::exists(db + "-journal"));
-    EXPECT_FALSE(QFileInfo::exists(db + "-wal"));
 }
 
 // A table is read whole at its first use; texts handed out point into what was read and must

@@ -6,6 +6,9 @@
 
 #include "test_folder.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <memory>
@@ -15,16 +18,15 @@
 
 namespace orvane::test {
 
-// Builds a database from source text in the test's folder and attaches it under `key`;
-// answers the database path. Fails the test when the source does not build.
-inline QString buildAndAttach(const TestFolder& folder, const std::string& key, const std::string& source) {
+// Builds a database from source text in the test's folder, named after `key`; answers its
+// path. Fails the test when the source does not build.
+inline QString buildDatabase(const TestFolder& folder, const std::string& key, const std::string& source) {
     orvmat::CatalogueSource parsed;
     orvmat::SourceError error;
     const std::string src = folder.filePath(QString::fromStdString(key) + ".orvsrc").toStdString();
     EXPECT_TRUE(orvmat::readCatalogueSourceText(source, src, parsed, error)) << error.toString();
     const QString db = folder.filePath(QString::fromStdString(key) + ".omdb");
     EXPECT_TRUE(orvmat::writeDatabase(parsed, db.toStdString(), error)) << error.toString();
-    EXPECT_EQ(OrvMat_AttachDatabase(key.c_str(), db.toUtf8().constData()), 1) << OrvMat_LastError();
     return db;
 }
 
@@ -60,18 +62,37 @@ inline std::vector<Entry> entries(const OrvMatList* list) {
 }
 
 // Every test attaches its own databases; this detaches them again so no state leaks into
-// the next test.
+// the next test, and checks that reading left each file as it was, without a journal beside it.
 class OrvMatTest : public FolderTest {
 protected:
     void TearDown() override {
-        for (const std::string& key : attached)
-            OrvMat_DetachDatabase(key.c_str());
+        for (const Attached& db : attached) {
+            OrvMat_DetachDatabase(db.key.c_str());
+            EXPECT_EQ(bytesOf(db.path), db.bytes) << "reading changed " << db.key;
+            EXPECT_EQ(QFileInfo(db.path).lastModified(), db.modified) << db.key;
+            EXPECT_FALSE(QFileInfo::exists(db.path + "-journal") || QFileInfo::exists(db.path + "-wal"));
+        }
     }
+    // Builds a database from source text and attaches it under `key`; answers its path.
     QString attach(const std::string& key, const std::string& source) {
-        attached.push_back(key);
-        return buildAndAttach(folder, key, source);
+        const QString path = buildDatabase(folder, key, source);
+        attached.push_back({key, path, bytesOf(path), QFileInfo(path).lastModified()});
+        EXPECT_EQ(OrvMat_AttachDatabase(key.c_str(), path.toUtf8().constData()), 1) << OrvMat_LastError();
+        return path;
     }
-    std::vector<std::string> attached;
+
+private:
+    struct Attached {
+        std::string key;
+        QString path;
+        QByteArray bytes;
+        QDateTime modified;
+    };
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    std::vector<Attached> attached;
 };
 
 } // namespace orvane::test
