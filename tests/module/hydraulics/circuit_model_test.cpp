@@ -117,10 +117,7 @@ TEST_F(CircuitSettings, RoundTripOfAllSixFields) {
     CHydraulicsModel written;
     written.m_circuitType = 5;
     written.m_valveType = 1;
-    written.m_actuator = 0;
-    written.m_valveInSupply = 0;
-    written.m_checkValve = 0;
-    written.m_throttle = 0;
+    written.m_actuator = written.m_valveInSupply = written.m_checkValve = written.m_throttle = 0;
     WriteModelSettings(written, kKey);
     DWORD stored = 99;
     ASSERT_TRUE(RegQueryValueW(HKEY_CURRENT_USER, kKey, "HydMode", stored));
@@ -130,11 +127,9 @@ TEST_F(CircuitSettings, RoundTripOfAllSixFields) {
 
     CHydraulicsModel read;
     ReadModelSettings(read, kKey);
-    const std::unique_ptr<CNode> a(written.CreateHydDataNode());
-    const std::unique_ptr<CNode> b(read.CreateHydDataNode());
+    const std::unique_ptr<CNode> a(written.CreateHydDataNode()), b(read.CreateHydDataNode());
     QString ta, tb;
-    a->WriteToString(ta);
-    b->WriteToString(tb);
+    ASSERT_TRUE(a->WriteToString(ta) && b->WriteToString(tb));
     EXPECT_EQ(ta, tb);
 }
 
