@@ -515,6 +515,26 @@ void CDlgSymbolToolbar::contextMenuEvent(QContextMenuEvent* event) {
     EditPageTitle();
 }
 
+// What the symbols window does from the keyboard: Enter inserts the focused symbol, Page Up and
+// Page Down step the pages and leave the focus on the first symbol of the new page.
+void CDlgSymbolToolbar::keyPressEvent(QKeyEvent* event) {
+    const auto focused = std::find(m_buttons.begin(), m_buttons.end(), focusWidget());
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focused != m_buttons.end()) {
+        (*focused)->click();
+    } else if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        StepPage(key == Qt::Key_PageDown);
+        if (focused != m_buttons.end()) {
+            const auto first = std::find_if(m_buttons.begin(), m_buttons.end(),
+                                            [this](CSymbolButton* b) { return b->isVisibleTo(this); });
+            if (first != m_buttons.end())
+                (*first)->setFocus(Qt::TabFocusReason);
+        }
+    } else {
+        CModelessDialog::keyPressEvent(event);
+    }
+}
+
 void CDlgSymbolToolbar::keyReleaseEvent(QKeyEvent* event) {
     const bool control = event->modifiers() & Qt::ControlModifier;
     if (event->key() == Qt::Key_F5)

@@ -70,6 +70,12 @@ TEST_F(WindowAccessTest, EveryControlHasANameAndIsReachedByTab) {
     };
     const Window windows[] = {
         {"symbols window", [&] { return std::unique_ptr<QWidget>(openWindow()); }, {}},
+        {"symbols window without additions",
+         [&] {
+             host.variables.insert("SYMBOLE_WINDOW_EXTRAS", "0");
+             return std::unique_ptr<QWidget>(openWindow());
+         },
+         {}},
         {"symbol toolbar", [&] { return toolbar(); }, {}},
         {"symbol properties",
          [&] {
@@ -77,6 +83,9 @@ TEST_F(WindowAccessTest, EveryControlHasANameAndIsReachedByTab) {
              auto dialog = std::make_unique<CDlgSymbolProperties>(nullptr, &manager);
              dialog->SetData(file, firstPage(file)->GetFirstChild());
              dialog->OnInitDialog();
+             // A symbol edited outside the drawing greys most controls: all are checked.
+             for (QWidget* control : dialog->findChildren<QWidget*>())
+                 control->setEnabled(true);
              return std::unique_ptr<QWidget>(std::move(dialog));
          },
          {}},

@@ -137,7 +137,7 @@ void RecordPaste(const wchar_t* text, int, int) {
     g_pasted << QString::fromWCharArray(text);
 }
 
-TEST_F(ToolbarTest, SymbolPressedByTabAndSpacePastesTheInsertionAndSearchMarksTheMatches) {
+TEST_F(ToolbarTest, KeyboardPressesSymbolsStepsPagesAndSearchMarksTheMatches) {
     CRecordingUiServices ui;
     auto toolbar = open();
     toolbar->activateWindow();
@@ -147,13 +147,19 @@ TEST_F(ToolbarTest, SymbolPressedByTabAndSpacePastesTheInsertionAndSearchMarksTh
     ASSERT_EQ(QApplication::focusWidget(), toolbar->Buttons()[0]) << "the symbols follow the tool buttons";
     g_pasted.clear();
     DlgSymbols::SetOrvanePasteToCommandLineFunc(&RecordPaste);
-    QTest::keyClick(toolbar->Buttons()[0], Qt::Key_Space);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+        QTest::keyClick(toolbar->Buttons()[0], key);
     DlgSymbols::SetOrvanePasteToCommandLineFunc(nullptr);
-    ASSERT_EQ(g_pasted.size(), 1);
-    EXPECT_TRUE(g_pasted[0].startsWith("InsertSymbol"));
+    ASSERT_EQ(g_pasted.size(), 2) << "Space and Enter";
+    EXPECT_TRUE(g_pasted[1].startsWith("InsertSymbol"));
     EXPECT_TRUE(toolbar->Buttons()[0]->IsHighlighted());
     EXPECT_EQ(DlgSymbols::GetSymbolButton(), toolbar->Buttons()[0]);
     EXPECT_EQ(DlgSymbols::GetValue(L"BlockName"), "A");
+    for (auto [key, page] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, 0}}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(toolbar->PagesList()->currentIndex(), page);
+        EXPECT_EQ(QApplication::focusWidget(), toolbar->Buttons()[0]) << "the first symbol of the page";
+    }
 
     // Found by block name on the next page: that page shows, with its match marked.
     ui.QueueInput("f2");
