@@ -35,6 +35,8 @@ using namespace SymbolProperties;
 namespace {
 
 constexpr int kDialogFlags = 0;
+// Room for a usual block or slide name in its field however narrow the dialog gets.
+constexpr int kNameFieldMinChars = 20;
 
 struct CheckEntry {
     int id;
@@ -131,6 +133,12 @@ void CDlgSymbolProperties::CreateControls() {
     edit(names, 4, 0, IDC_SLIDENAME, "Slidename/-datei");
     button(names, 4, 2, IDC_BROWSE_SLIDE, "...", "Slidedatei wählen");
     button(names, 4, 3, IDC_CREATE_SLIDE, "erzeugen <", "Slide erzeugen");
+    // The buttons beside them keep their width: without a minimum of their own the name
+    // fields would be what gives way in a narrow dialog (one opened on a small screen),
+    // down to a few letters of the name.
+    for (int id : {int(IDC_BLOCKNAME), int(IDC_SECOND_BLOCK), int(IDC_ATTRIBUTE1), int(IDC_ATTRIBUTE2),
+                   int(IDC_SLIDENAME)})
+        GetDlgItem(id)->setMinimumWidth(kNameFieldMinChars * fontMetrics().averageCharWidth());
 
     QGridLayout* texts = group("Texte");
     edit(texts, 0, 0, IDC_DISPLAYNAME, "Info");

@@ -176,6 +176,23 @@ TEST_F(PropertiesTest, AFailedSaveIsReportedAndLeavesTheFilesAsTheyWere) {
 
 namespace {
 
+// At its smallest (a window opened on a small screen gets no more) the name fields still show a
+// usual block name, instead of being what gives way to the buttons beside them.
+TEST_F(PropertiesTest, AtItsSmallestTheNameFieldsStillShowAName) {
+    writeLibrary({}, {"Eigene|Symbol { BlockName = \"EIGEN_LEGENDE\" }"});
+    CSymbolFile* file = listedFile({}, "User\\u.inf");
+    ASSERT_TRUE(file);
+    auto d = dialogOn(file);
+    d->show();
+    d->resize(d->minimumSizeHint());
+    QCoreApplication::processEvents();
+    for (int id : {IDC_BLOCKNAME, IDC_ATTRIBUTE1, IDC_SLIDENAME}) {
+        QWidget* field = d->Edit(id);
+        EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("EIGEN_LEGENDE")))
+            << id;
+    }
+}
+
 TEST_F(PropertiesTest, ReferenceScreenshotOfTheDialog) {
     writeLibrary({},
                  {"Eigene|Symbol { BlockName = \"Pumpe\" DisplayName = \"Umwälzpumpe\" Text = \"Mit Motor\" "
