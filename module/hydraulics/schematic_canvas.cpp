@@ -35,6 +35,9 @@ CSchematicCanvas::CSchematicCanvas(QSize size, const CHydraulicsModel& model, QR
     m_consumerY = Y(80);
     m_schematic.size = QSize(int(m_width), int(m_height));
     m_schematic.background = background;
+    // An open valve half is white under dark ink, as on paper; under light ink (a dark face)
+    // white would not stand out from the ink, the face does.
+    m_paper = qGray(ink) < 128 ? kWhite : background;
 }
 
 bool CSchematicCanvas::FlowsShown() const {
@@ -127,11 +130,11 @@ void CSchematicCanvas::ControlValve(double x, double y1, double y2, SidePort por
                                     bool threeWay) {
     const double cy = (y1 + y2) / 2;
     const double r = std::abs(y2 - cy);
-    QRgb firstFill = kWhite;
-    QRgb secondFill = kWhite;
+    QRgb firstFill = m_paper;
+    QRgb secondFill = m_paper;
     if (threeWay) {
-        firstFill = swap ? kWhite : colour;
-        secondFill = swap ? colour : kWhite;
+        firstFill = swap ? m_paper : colour;
+        secondFill = swap ? colour : m_paper;
     }
     AddPolygon(Element::ControlValve, {{x, cy}, {x + r / 2, y1}, {x - r / 2, y1}}, colour, m_w0, firstFill);
     AddPolygon(Element::ControlValve, {{x, cy}, {x - r / 2, y2}, {x + r / 2, y2}}, colour, m_w0, secondFill);
@@ -159,7 +162,7 @@ void CSchematicCanvas::CentreMark(double x, double cy, double r, QRgb colour) {
     if (m_model.m_valveType == 1)
         AddCircle(Element::CentreMark, {x, cy}, 0.3 * r, colour, m_w0, colour);
     else if (m_model.m_valveType == 2)
-        AddCircle(Element::CentreMark, {x, cy}, 0.3 * r, colour, m_w0, kWhite);
+        AddCircle(Element::CentreMark, {x, cy}, 0.3 * r, colour, m_w0, m_paper);
 }
 
 void CSchematicCanvas::ThrottleValve(double x1, double x2, double y, QRgb colour) {

@@ -77,6 +77,7 @@ private:
     double m_returnX;
     double m_consumerY;
     QRgb m_ink;
+    QRgb m_paper; // the fill of open valve halves
     tSchematic m_schematic;
 };
 

@@ -115,6 +115,27 @@ TEST(SchematicControl, RectanglesAnchorsAndTriangleStates) {
     EXPECT_EQ(HitValveControl(s, {X(50), Y(50)}), ValveHit::None);
 }
 
+// The closed half of a three-way valve is filled with the ink, the open one stands out from
+// it: white under black ink, the face under light ink on a dark face.
+TEST(SchematicColours, OpenValveHalvesStandOutFromTheInk) {
+    const struct { QRgb face, ink; } looks[] = {{kDefaultBackground, kBlack}, {0xFF353535, 0xFFE6E6E6}};
+    for (const auto& look : looks) {
+        const auto s = BuildSchematic(kSize, Model(0, 50), look.face, look.ink);
+        int closed = 0, open = 0;
+        for (const auto& p : Of(s, Element::ControlValve)) {
+            if (!p.fill)
+                continue;
+            EXPECT_EQ(p.penColour, look.ink);
+            if (*p.fill == look.ink)
+                ++closed;
+            else if (std::abs(qGray(*p.fill) - qGray(look.ink)) > 128)
+                ++open;
+        }
+        EXPECT_EQ(closed, 2) << std::hex << look.face; // one half and the side port
+        EXPECT_EQ(open, 1) << std::hex << look.face;
+    }
+}
+
 TEST(SchematicBadInput, EmptyAreasAndUnknownTypes) {
     for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(-5, 10)}) {
         for (int type = 0; type < kCircuitTypeCount; ++type) {
