@@ -515,13 +515,21 @@ void CDlgSymbolToolbar::contextMenuEvent(QContextMenuEvent* event) {
     EditPageTitle();
 }
 
-// What the symbols window does from the keyboard: Enter inserts the focused symbol, Page Up and
-// Page Down step the pages and leave the focus on the first symbol of the new page.
+// What the symbols window does from the keyboard: Enter inserts the focused symbol, the menu key
+// (or Shift+F10) edits its properties, Page Up and Page Down step the pages and leave the focus on
+// the first symbol of the new page. F2 gives the page a new title, as a right click beside the
+// buttons does.
 void CDlgSymbolToolbar::keyPressEvent(QKeyEvent* event) {
     const auto focused = std::find(m_buttons.begin(), m_buttons.end(), focusWidget());
     const int key = event->key();
+    const bool menuKey =
+        key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() & Qt::ShiftModifier);
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focused != m_buttons.end()) {
         (*focused)->click();
+    } else if (menuKey && focused != m_buttons.end()) {
+        OnSymbolRightClicked(*focused);
+    } else if (key == Qt::Key_F2) {
+        EditPageTitle();
     } else if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
         StepPage(key == Qt::Key_PageDown);
         if (focused != m_buttons.end()) {

@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -160,6 +161,16 @@ TEST_F(ToolbarTest, KeyboardPressesSymbolsStepsPagesAndSearchMarksTheMatches) {
         EXPECT_EQ(toolbar->PagesList()->currentIndex(), page);
         EXPECT_EQ(QApplication::focusWidget(), toolbar->Buttons()[0]) << "the first symbol of the page";
     }
+    // The menu key edits the focused symbol's properties.
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown = QString::fromLatin1(modal->metaObject()->className());
+            modal->close();
+        }
+    });
+    QTest::keyClick(toolbar->Buttons()[0], Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(shown, "CDlgSymbolProperties");
 
     // Found by block name on the next page: that page shows, with its match marked.
     ui.QueueInput("f2");
@@ -260,7 +271,7 @@ TEST_F(ToolbarTitleTest, SuppliedPageTitleChangesOnlyInMasterMode) {
     EXPECT_EQ(folder.read("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf"), before);
 
     host.variables.insert("Q3DB_MASTERMODE", "1");
-    rightClickFreeArea(*toolbar);
+    QTest::keyClick(toolbar->PagesList(), Qt::Key_F2); // the keyboard's way to the title
     EXPECT_FALSE(readOnly);
     EXPECT_EQ(toolbar->PagesList()->currentText(), "Neu");
     EXPECT_TRUE(folder.read("Support/Symbol Toolbars/Heizung/Toolbar_/Leiste.inf").contains("\"Neu\""));
