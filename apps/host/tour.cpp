@@ -232,8 +232,17 @@ void Tour::StepsToolbars() {
         if (open.size() != before + 1)
             return QStringLiteral("no toolbar opened");
         toolbar = open.last();
+        // The toolbar reads its pages just after it opens: the picture waits for the first one.
+        const bool filled = WaitFor(
+            [&] {
+                QAbstractButton* first = DialogButton(toolbar, kFirstSymbolButton);
+                return first && first->isVisible();
+            },
+            5000);
         Settle();
         SaveShot(toolbar, QStringLiteral("toolbar"));
+        if (!filled)
+            return QStringLiteral("the toolbar shows no page of symbols");
         return Expect(toolbar->windowTitle() == ModuleBridge::ToolbarTitle(QStringLiteral("H")),
                       QStringLiteral("the toolbar is not titled with its trade"));
     });
