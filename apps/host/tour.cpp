@@ -87,8 +87,11 @@ int Tour::Run() {
     StepHostVariables();
     StepRevit();
     m_window.SaveDrawing(QDir(m_folder).filePath(QStringLiteral("drawing.inf")));
-    for (const CRecordingUiServices::Entry& shown : messages.Shown())
-        m_log.write(("message: " + shown.caption + ": " + shown.text).toUtf8() + '\n');
+    for (const CRecordingUiServices::Entry& shown : messages.Shown()) {
+        const bool opened = shown.kind == CRecordingUiServices::Kind::OpenDocument;
+        m_log.write(((opened ? "opened: " : "message: " + shown.caption + ": ") + shown.text).toUtf8() +
+                    '\n');
+    }
     return m_failed == 0 ? 0 : 1;
 }
 
