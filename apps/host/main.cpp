@@ -6,6 +6,7 @@
 #include "installation_copy.h"
 #include "installation_report.h"
 #include "module_bridge.h"
+#include "qt_translation.h"
 #include "tour.h"
 
 #include "corekit/registry.h"
@@ -16,8 +17,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -85,6 +88,8 @@ int main(int argc, char** argv) {
     // Picked again, as the settings file, and with it the user's language, may have changed.
     CTranslationManager& translation = CTranslationManager::GetInstance();
     translation.SetLanguage(options.language.isEmpty() ? translation.RequestedLanguage() : options.language);
+    // Without Qt's translations installed its own buttons stay English; the host still runs.
+    const std::unique_ptr<QTranslator> qtTexts = InstallQtTranslation(translation.Language());
 
     if (!options.tourDir.isEmpty() && QFileInfo(options.installationDir).isDir()) {
         // The tour edits symbols and writes blocks and slides: into a copy of its own.

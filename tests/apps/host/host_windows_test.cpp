@@ -6,11 +6,17 @@
 #include "installation_copy.h"
 #include "keyboard_access.h"
 #include "module_bridge.h"
+#include "qt_translation.h"
 #include "symbol_options_dialog.h"
 #include "test_folder.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +24,23 @@
 #include <memory>
 
 namespace {
+
+TEST(HostQtTranslationTest, QtsOwnButtonsFollowTheChosenLanguage) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(folder + "/qtbase_de.qm"))
+        GTEST_SKIP() << "Qt's German translations are not installed (scripts/setup installs them)";
+    const struct {
+        const char* language;
+        bool installed;
+        const char* cancel;
+    } cases[] = {{"de", true, "Abbrechen"}, {"xx", false, "Cancel"}, {"", false, "Cancel"}};
+    for (const auto& c : cases) {
+        const std::unique_ptr<QTranslator> translator = InstallQtTranslation(c.language);
+        EXPECT_EQ(translator != nullptr, c.installed) << c.language;
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), c.cancel) << c.language;
+    }
+}
 
 using namespace orvane::test;
 
