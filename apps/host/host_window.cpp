@@ -315,10 +315,12 @@ bool HostWindow::SaveDrawing(const QString& path) {
     return true;
 }
 
-bool HostWindow::OpenDrawing(const QString& path) {
-    QString error;
-    if (!DrawingFile::Open(m_drawing, path, &error)) {
-        Say(error);
+bool HostWindow::OpenDrawing(const QString& path, QString* error) {
+    QString why;
+    if (!DrawingFile::Open(m_drawing, path, &why)) {
+        Say(why);
+        if (error)
+            *error = why;
         return false;
     }
     m_drawingPath = path;

@@ -53,7 +53,8 @@ public:
     void QuitWhenFilled();
 
     bool SaveDrawing(const QString& path);
-    bool OpenDrawing(const QString& path);
+    // Says a failure in the command pane and, when asked, hands its reason to `error` too.
+    bool OpenDrawing(const QString& path, QString* error = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

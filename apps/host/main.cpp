@@ -119,8 +119,9 @@ int main(int argc, char** argv) {
     int result = 0;
     {
         HostWindow window(options, report);
-        if (!options.drawingFile.isEmpty())
-            window.OpenDrawing(options.drawingFile);
+        QString drawingError;
+        if (!options.drawingFile.isEmpty() && !window.OpenDrawing(options.drawingFile, &drawingError))
+            std::fprintf(stderr, "orvane-host: %s\n", qPrintable(drawingError));
         if (!options.tourDir.isEmpty()) {
             result = Tour(window, options.tourDir).Run();
         } else {

@@ -147,10 +147,12 @@ TEST_F(HostTourTest, TheTourRunsEveryStepOnTheSampleInstallation) {
         orvane::test::MatchesReference(window, "host/main-window", orvane::test::kLineDrawingTolerance));
 }
 
-TEST_F(HostTourTest, WithoutItsInstallationTheHostSaysWhatIsMissingAndTheDialogsStillWork) {
+TEST_F(HostTourTest, WithoutItsInstallationOrDrawingTheHostSaysWhatIsMissingAndTheDialogsStillWork) {
     const QString missing = folder.filePath("no-such-installation");
-    const TourRun run = RunTour(folder.filePath("tour"), {"--installation", missing});
+    const QString drawing = folder.filePath("no-such-drawing.inf");
+    const TourRun run = RunTour(folder.filePath("tour"), {"--installation", missing, drawing});
     EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(drawing)) << run.err.toStdString();
     const QStringList hydraulics = run.log.filter("hydraulics-type-");
     ASSERT_EQ(hydraulics.size(), 7) << run.log.join('\n').toStdString();
     for (const QString& line : hydraulics)
