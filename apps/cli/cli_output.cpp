@@ -87,6 +87,30 @@ bool readyOutputFile(const QString& path, QTextStream& err, const QStringList& i
     return true;
 }
 
+bool readyInputFile(const QString& path, QTextStream& err) {
+    if (path.isEmpty()) {
+        err << "the input file name is empty\n";
+        return false;
+    }
+    const QFileInfo file(path);
+    if (file.isDir()) {
+        err << path << ": is a folder; a file name is needed\n";
+        return false;
+    }
+    if (file.exists())
+        return true;
+    QString named = path;
+    while (named.size() > 1 && named.endsWith(u'/'))
+        named.chop(1);
+    // "file/" names the file itself as a folder; "file/name" a folder on the way.
+    const QString blocker = fileInTheWay(named != path ? named : QFileInfo(named).path());
+    if (blocker.isEmpty())
+        err << path << ": no such file\n";
+    else
+        err << path << ": cannot be read: " << blocker << " is a file, not a folder\n";
+    return false;
+}
+
 void writeJson(QTextStream& out, const QJsonDocument& document) {
     out << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
 }

@@ -34,6 +34,11 @@ private:
 // would replace before it was ever read again.
 bool readyOutputFile(const QString& path, QTextStream& err, const QStringList& inputs = {});
 
+// Checks the path of a file a command reads, before it is read. False after telling on `err`
+// what is wrong, naming the path: no name, a folder, a file taken for a folder (a trailing
+// slash, or a file on the way), or nothing there.
+bool readyInputFile(const QString& path, QTextStream& err);
+
 // Writes a JSON document indented, followed by a line break.
 void writeJson(QTextStream& out, const QJsonDocument& document);
 

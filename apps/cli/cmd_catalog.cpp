@@ -44,6 +44,8 @@ int build(const QStringList& args, CommandIo& io) {
     orvmat::removeBuildLeftovers(local(output));
     orvmat::CatalogueSource source;
     orvmat::SourceError error;
+    if (!readyInputFile(reader.positional()[0], io.err))
+        return WorkFailed;
     if (!orvmat::readCatalogueSource(local(reader.positional()[0]), source, error)) {
         io.err << QString::fromStdString(error.toString()) << "\n";
         return WorkFailed;
@@ -66,6 +68,8 @@ int build(const QStringList& args, CommandIo& io) {
 }
 
 std::unique_ptr<orvmat::Database> openDatabase(const QString& path, CommandIo& io) {
+    if (!readyInputFile(path, io.err))
+        return nullptr;
     std::string error;
     auto db = orvmat::Database::open(local(path), &error);
     if (!db)
