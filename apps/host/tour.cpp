@@ -24,8 +24,6 @@
 using namespace TourSupport;
 
 namespace {
-// The first symbol button of the symbols window and the toolbars.
-constexpr int kFirstSymbolButton = 5000;
 // Where the toolbar of the main window's picture stands, from the window's top left corner.
 constexpr QPoint kToolbarInPicture(700, 60);
 } // namespace
@@ -107,12 +105,7 @@ void Tour::StepMainWindow() {
         if (!toolbar)
             return QStringLiteral("no toolbar opened");
         toolbar->move(m_window.mapToGlobal(kToolbarInPicture));
-        // Both windows load their first page just after they show.
-        const auto filled = [](QWidget* window) {
-            QAbstractButton* first = window ? DialogButton(window, kFirstSymbolButton) : nullptr;
-            return first && first->isVisible();
-        };
-        if (!WaitFor([&] { return filled(toolbar) && filled(m_window.SymbolsWindow()); }, 5000))
+        if (!ShownSymbolButton(toolbar) || !ShownSymbolButton(m_window.SymbolsWindow()))
             return QStringLiteral("the toolbar or the symbols window shows no symbol button");
         Settle();
         m_picture = m_window.grab().toImage();
@@ -235,13 +228,7 @@ void Tour::StepsToolbars() {
         if (open.size() != before + 1)
             return QStringLiteral("no toolbar opened");
         toolbar = open.last();
-        // The toolbar reads its pages just after it opens: the picture waits for the first one.
-        const bool filled = WaitFor(
-            [&] {
-                QAbstractButton* first = DialogButton(toolbar, kFirstSymbolButton);
-                return first && first->isVisible();
-            },
-            5000);
+        const bool filled = ShownSymbolButton(toolbar) != nullptr; // the picture waits for it
         Settle();
         SaveShot(toolbar, QStringLiteral("toolbar"));
         if (!filled)
@@ -250,9 +237,8 @@ void Tour::StepsToolbars() {
                       QStringLiteral("the toolbar is not titled with its trade"));
     });
     Step(QStringLiteral("insert-from-toolbar"), [&]() -> QString {
-        Wait(150);
-        QAbstractButton* button = toolbar ? DialogButton(toolbar, kFirstSymbolButton) : nullptr;
-        if (!button || !button->isVisible())
+        QAbstractButton* button = ShownSymbolButton(toolbar);
+        if (!button)
             return QStringLiteral("the toolbar shows no symbol button");
         const size_t before = m_window.GetDrawing().Items().size();
         button->click();

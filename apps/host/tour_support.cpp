@@ -45,6 +45,18 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds) {
     return done();
 }
 
+QAbstractButton* ShownSymbolButton(QWidget* window) {
+    constexpr int kFirstSymbolButton = 5000;
+    QAbstractButton* button = nullptr;
+    const bool shown = WaitFor(
+        [&] {
+            button = window ? DialogButton(window, kFirstSymbolButton) : nullptr;
+            return button && button->isVisible();
+        },
+        5000);
+    return shown ? button : nullptr;
+}
+
 void Settle() {
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();

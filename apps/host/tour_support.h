@@ -28,6 +28,10 @@ QString Expect(bool ok, const QString& why);
 
 // A control of a module window by its number; the toolbars name their symbol buttons by it.
 QAbstractButton* DialogButton(QWidget* window, int id);
+// The first symbol button of the symbols window or a toolbar once it shows, or null after five
+// seconds: a window reads its page just after it opens, and again when a symbol file changed
+// (which it notices a moment after the file was written).
+QAbstractButton* ShownSymbolButton(QWidget* window);
 template <typename Control> Control* DialogControl(QWidget* window, int id);
 
 } // namespace TourSupport

@@ -27,7 +27,6 @@ using namespace TourSupport;
 
 namespace {
 
-constexpr int kFirstSymbolButton = 5000;
 constexpr int kSearchButton = 1971;
 constexpr int kOptionsButton = 1967;
 constexpr int kPagesList = 1970;
@@ -46,9 +45,8 @@ QString Tour::InsertFromWindow(QPointF at) {
     Drawing& drawing = m_window.GetDrawing();
     DrawingView* view = m_window.View();
     QWidget* window = m_window.SymbolsWindow();
-    Wait(150);
-    QAbstractButton* button = DialogButton(window, kFirstSymbolButton);
-    if (!button || !button->isVisible())
+    QAbstractButton* button = ShownSymbolButton(window);
+    if (!button)
         return QStringLiteral("the symbols window shows no symbol button");
     const size_t before = drawing.Items().size();
     button->click();
