@@ -40,13 +40,14 @@ void CDlgAnforderungHz::CreateControls() {
     m_group = new QGroupBox(m_form.GroupTitle(T("Sekundärseite")), this);
     SetControl(HzControl::Group, m_group);
     auto* form = new QFormLayout(m_group);
-    AddNumberRow(*this, *form, HzControl::SupplyTemperature, "Vorlauftemp.", "°C");
-    AddNumberRow(*this, *form, HzControl::ReturnTemperature, "Rücklauftemp.", "°C");
+    const QString longest = CHzRequirementForm::LongestEntry();
+    AddNumberRow(*this, *form, HzControl::SupplyTemperature, "Vorlauftemp.", "°C", longest);
+    AddNumberRow(*this, *form, HzControl::ReturnTemperature, "Rücklauftemp.", "°C", longest);
     form->addRow(new QLabel(T("Wenn Verteiler im Gerät enthalten:"), this));
-    AddNumberRow(*this, *form, HzControl::Circuits, "Anzahl FBH-Kreise", "");
-    AddNumberRow(*this, *form, HzControl::HeatOutput, "Wärmeleistung", "W");
-    AddNumberRow(*this, *form, HzControl::PressureLoss, "Druckverlust", "Pa");
-    AddNumberRow(*this, *form, HzControl::WaterContent, "Wasserinhalt", "l");
+    AddNumberRow(*this, *form, HzControl::Circuits, "Anzahl FBH-Kreise", "", longest);
+    AddNumberRow(*this, *form, HzControl::HeatOutput, "Wärmeleistung", "W", longest);
+    AddNumberRow(*this, *form, HzControl::PressureLoss, "Druckverlust", "Pa", longest);
+    AddNumberRow(*this, *form, HzControl::WaterContent, "Wasserinhalt", "l", longest);
     for (int control : kFieldOrder)
         connect(Field(control), &QLineEdit::editingFinished, this, [this] { SetModified(); });
     connect(Field(HzControl::Circuits), &QLineEdit::textChanged, this,

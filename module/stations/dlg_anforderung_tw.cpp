@@ -34,14 +34,16 @@ CDlgAnforderungTw::~CDlgAnforderungTw() {
 void CDlgAnforderungTw::CreateControls() {
     auto* group = new QGroupBox(T("Trinkwassererwärmer Auslegung"), this);
     auto* form = new QFormLayout(group);
-    m_tK = AddNumberRow(*this, *form, TwControl::ColdTemperature, "Temperatur (kalt)", "°C");
-    m_tW = AddNumberRow(*this, *form, TwControl::HotTemperature, "Temperatur (warm)", "°C");
+    const QString longest = CTwRequirementForm::LongestEntry();
+    m_tK = AddNumberRow(*this, *form, TwControl::ColdTemperature, "Temperatur (kalt)", "°C", longest);
+    m_tW = AddNumberRow(*this, *form, TwControl::HotTemperature, "Temperatur (warm)", "°C", longest);
     m_tapRate = new QComboBox(this);
     m_tapRate->setEditable(true);
     m_tapRate->setInsertPolicy(QComboBox::NoInsert);
     m_tapRate->setAccessibleName(T("Zapfrate"));
     for (int choice : TapRateChoices())
         m_tapRate->addItem(QString::asprintf("%i", choice), choice);
+    m_tapRate->setMinimumWidth(WidthShowing(*m_tapRate, longest));
     SetControl(TwControl::TapRate, m_tapRate);
     auto* tapRow = new QHBoxLayout;
     tapRow->addWidget(m_tapRate, 1);
@@ -51,8 +53,8 @@ void CDlgAnforderungTw::CreateControls() {
     auto* tapLabel = new QLabel(T("Zapfrate"), this);
     tapLabel->setBuddy(m_tapRate);
     form->addRow(tapLabel, tapRow);
-    m_heat = AddNumberRow(*this, *form, TwControl::HeatOutput, "Wärmeleistung", "W");
-    m_tVL = AddNumberRow(*this, *form, TwControl::SupplyTemperature, "Temperatur, Vorlauf", "°C");
+    m_heat = AddNumberRow(*this, *form, TwControl::HeatOutput, "Wärmeleistung", "W", longest);
+    m_tVL = AddNumberRow(*this, *form, TwControl::SupplyTemperature, "Temperatur, Vorlauf", "°C", longest);
     connect(m_tapRate, &QComboBox::activated, this, &CDlgAnforderungTw::OnTapRateChosen);
 
     auto* buttons = new QDialogButtonBox(this);

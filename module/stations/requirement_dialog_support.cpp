@@ -10,14 +10,42 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace WoSt {
 
+namespace {
+
+// The room a line edit leaves on each side of its text, and the cursor's width.
+constexpr int kTextMargin = 2;
+constexpr int kCursorWidth = 1;
+
+} // namespace
+
+int WidthShowing(const QWidget& field, const QString& text) {
+    const QFontMetrics metrics = field.fontMetrics();
+    const QSize contents(metrics.horizontalAdvance(text) + 2 * kTextMargin + kCursorWidth, metrics.height());
+    QStyle* style = field.style();
+    if (const auto* combo = qobject_cast<const QComboBox*>(&field)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        option.frame = combo->hasFrame();
+        return style->sizeFromContents(QStyle::CT_ComboBox, &option, contents, combo).width();
+    }
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    return style->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &field).width();
+}
+
 QLineEdit* AddNumberRow(CDialogExt& dialog, QFormLayout& form, int control, const char* label,
-                        const char* unit) {
+                        const char* unit, const QString& longest) {
     auto* edit = new QLineEdit(&dialog);
     edit->setAccessibleName(T(label));
     edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(WidthShowing(*edit, longest));
     dialog.SetControl(control, edit);
     auto* row = new QHBoxLayout;
     row->addWidget(edit, 1);

@@ -81,6 +81,10 @@ std::vector<int> TapRateChoices() {
     return choices;
 }
 
+QString CTwRequirementForm::LongestEntry() {
+    return FieldText(kMaxAmount - 0.01);
+}
+
 tTwEntries CTwRequirementForm::Entries() const {
     return {FieldText(RoundTo(m_req.tK, 0)), FieldText(RoundTo(m_req.tW, 0)),
             FieldText(RoundTo(WaermeleistungOf(m_req), 0)), FieldText(RoundTo(ZapfrateOf(m_req), 2)),
@@ -133,6 +137,10 @@ std::optional<tFieldError> CTwRequirementForm::ChooseTapRate(const tTwEntries& e
     m_req.fr = litresPerMinute;
     m_req.hr = -1.0;
     return std::nullopt;
+}
+
+QString CHzRequirementForm::LongestEntry() {
+    return FieldText(kMaxCircuitValue - 0.01);
 }
 
 tHzEntries CHzRequirementForm::Entries() const {

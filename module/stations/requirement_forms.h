@@ -67,6 +67,9 @@ public:
     std::optional<tFieldError> Read(const tTwEntries& entries);
     // A choice from the tap-rate list: the entries are read, then the tap rate is the choice.
     std::optional<tFieldError> ChooseTapRate(const tTwEntries& entries, int litresPerMinute);
+    // The longest value the fields take (the largest below the end of the heat output's and
+    // the tap rate's range, with two decimals), for the room each field keeps.
+    static QString LongestEntry();
 
 private:
     tReqTw m_req;
@@ -101,6 +104,9 @@ public:
     QString GroupTitle(const QString& groupText) const;
     // Heat output, pressure loss and water content are asked only with circuits.
     static bool CircuitFieldsEnabled(int circuits) { return circuits >= 1; }
+    // The longest value the fields take (the largest below the end of the circuit values'
+    // range, with two decimals), for the room each field keeps.
+    static QString LongestEntry();
     // Validates every field against its range; takes them only when all are valid.
     std::optional<tFieldError> Read(const tHzEntries& entries);
 

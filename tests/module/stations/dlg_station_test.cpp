@@ -121,6 +121,44 @@ TEST_F(StationDialogTest, HzDialogGreysCircuitFieldsAndStaysOpenOnARefusedField)
     EXPECT_EQ(std::tie(dialog.Record().tRL, dialog.Record().nFbh), std::make_tuple(30.0, 3));
 }
 
+// At its smallest (a dialog opened on a small screen or at display scale 2 gets no more) each
+// number field still shows the longest value its dialog takes, instead of giving way to the
+// labels. With the cursor at the end of a value that does not fit, the field scrolls its start
+// out of sight.
+TEST_F(StationDialogTest, AtTheirSmallestTheNumberFieldsShowTheLongestValue) {
+    CDlgAnforderungTw tw(tReqTw{}, {true, 0});
+    CDlgAnforderungHz hz(floorHeatingRequest());
+    const struct {
+        QWidget* dialog;
+        std::vector<QLineEdit*> fields;
+        const char* longest;
+    } cases[] = {
+        {&tw,
+         {tw.Field(TwControl::ColdTemperature), tw.Field(TwControl::HotTemperature),
+          tw.Field(TwControl::TapRate), tw.Field(TwControl::HeatOutput),
+          tw.Field(TwControl::SupplyTemperature)},
+         "99999999.99"},
+        {&hz,
+         {hz.Field(HzControl::SupplyTemperature), hz.Field(HzControl::ReturnTemperature),
+          hz.Field(HzControl::Circuits), hz.Field(HzControl::HeatOutput), hz.Field(HzControl::PressureLoss),
+          hz.Field(HzControl::WaterContent)},
+         "999999.99"},
+    };
+    for (const auto& c : cases) {
+        c.dialog->show();
+        c.dialog->resize(c.dialog->minimumSizeHint());
+        QApplication::processEvents();
+        for (QLineEdit* field : c.fields) {
+            field->setText(c.longest);
+            field->setCursorPosition(field->text().size());
+            field->repaint();
+            EXPECT_EQ(field->cursorPositionAt(QPoint(3, field->height() / 2)), 0)
+                << c.longest << " in " << field->accessibleName().toStdString() << ", " << field->width()
+                << " wide";
+        }
+    }
+}
+
 namespace {
 
 // One catalogue: a group with a station with meters and one without, and a fresh-water group.
