@@ -42,12 +42,24 @@ template <bool Swapped> uint64_t fourWords(const uint8_t* p) {
 // A point packed as x | y << 16; a value no point has stands for "no last end point".
 constexpr int64_t kNoPoint = -1;
 
-inline uint32_t packed(uint32_t x, uint32_t y) {
-    return x | (y << 16);
+// The packed point p moved by two signed byte offsets; each coordinate wraps within 16 bits.
+inline uint32_t moved(uint32_t p, uint8_t dx, uint8_t dy) {
+    const uint32_t x = (p + uint32_t(int32_t(int8_t(dx)))) & 0xFFFF;
+    const uint32_t y = (p & 0xFFFF0000u) + (uint32_t(int32_t(int8_t(dy))) << 16);
+    return x | y;
 }
 
-inline uint32_t offset(uint32_t base, uint8_t delta) {
-    return (base + uint32_t(int32_t(int8_t(delta)))) & 0xFFFF;
+// The records read are counted in 10-bit fields of one register, a field per kind, and added
+// to the counts after at most this many bytes (a record has two at least, so no field
+// overflows). Counting into memory would make each record wait for the last one's store.
+constexpr int kTallyBits = 10;
+constexpr int64_t kTallyStretch = 2000;
+enum TallyField { kVectors, kOffsetVectors, kCommonEndpoints, kSolidFills, kColors, kOthers };
+constexpr uint64_t one(TallyField field) {
+    return uint64_t(1) << (kTallyBits * field);
+}
+int tallied(uint64_t tally, TallyField field) {
+    return int((tally >> (kTallyBits * field)) & ((1u << kTallyBits) - 1));
 }
 
 // The length of the record that starts with word w, the word included.
@@ -69,15 +81,16 @@ int64_t recordLength(uint16_t w) {
 
 // Turns the record stream into points. Keeps the last point, the last end point and the
 // current colour between records; a solid fill forgets the last end point, so that the next
-// line starts with a move. The state lives in local variables, so that the compiler keeps it
-// in registers; points go straight to the list, which the caller reserved from the byte count.
+// line starts with a move. The state lives in few local variables (the last point packed, the
+// counts in one tally), so that the compiler keeps all of it in registers; points go straight
+// to the list, which the caller reserved from the byte count.
 template <bool Swapped>
 SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<SlidePoint>& points,
                               SlideRecordCounts& counts, const uint8_t*& stop) {
-    uint32_t lastX = 0;
-    uint32_t lastY = 0;
+    uint32_t last = 0;
     int64_t lastEnd = kNoPoint;
     int16_t color = 7;
+    uint64_t tally = 0;
     SlideRecordCounts n;
 
     // A line between two packed points; it starts with a move unless it goes on from the
@@ -96,56 +109,66 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
         if (kind <= 0x7F) {
             const uint64_t words = fourWords<Swapped>(at);
             line(uint32_t(words), uint32_t(words >> 32));
-            lastX = words & 0xFFFF;
-            lastY = (words >> 16) & 0xFFFF;
-            ++n.vectors;
+            last = uint32_t(words);
+            tally += one(kVectors);
             return 8;
         }
         // Solid fills first: they come in runs that fill much of a real drawing.
         if (kind == 0xFD) {
             lastEnd = kNoPoint;
-            ++n.solidFills;
+            tally += one(kSolidFills);
             return 6;
         }
         switch (kind) {
         case 0xFB: {
-            const uint32_t fromX = offset(lastX, low);
-            const uint32_t fromY = offset(lastY, at[2]);
-            line(packed(fromX, fromY), packed(offset(lastX, at[3]), offset(lastY, at[4])));
-            lastX = fromX;
-            lastY = fromY;
-            ++n.offsetVectors;
+            const uint32_t from = moved(last, low, at[2]);
+            line(from, moved(last, at[3], at[4]));
+            last = from;
+            tally += one(kOffsetVectors);
             return 5;
         }
         case kEndRecordKind:
             return 0;
         case 0xFE: {
-            const uint32_t toX = offset(lastX, low);
-            const uint32_t toY = offset(lastY, at[2]);
-            line(packed(lastX, lastY), packed(toX, toY));
-            lastX = toX;
-            lastY = toY;
-            ++n.commonEndpoints;
+            const uint32_t to = moved(last, low, at[2]);
+            line(last, to);
+            last = to;
+            tally += one(kCommonEndpoints);
             return 3;
         }
         case 0xFF:
             color = static_cast<int16_t>(low);
-            ++n.colors;
+            tally += one(kColors);
             return 2;
         default:
-            ++n.others;
+            tally += one(kOthers);
             return 2;
         }
     };
 
+    const auto addTally = [&n, &tally] {
+        n.vectors += tallied(tally, kVectors);
+        n.offsetVectors += tallied(tally, kOffsetVectors);
+        n.commonEndpoints += tallied(tally, kCommonEndpoints);
+        n.solidFills += tallied(tally, kSolidFills);
+        n.colors += tallied(tally, kColors);
+        n.others += tallied(tally, kOthers);
+        tally = 0;
+    };
+
     SlideDecodeStatus status = SlideDecodeStatus::CutShort;
-    while (end - p >= kLongestRecord) {
-        const int64_t length = record(p);
-        if (length == 0) {
-            status = SlideDecodeStatus::Complete;
-            break;
+    while (end - p >= kLongestRecord && status != SlideDecodeStatus::Complete) {
+        // Records starting up to here are whole.
+        const uint8_t* stretchEnd = p + std::min(end - p - kLongestRecord, kTallyStretch);
+        while (p <= stretchEnd) {
+            const int64_t length = record(p);
+            if (length == 0) {
+                status = SlideDecodeStatus::Complete;
+                break;
+            }
+            p += length;
         }
-        p += length;
+        addTally();
     }
     // The last few bytes: a record cut short ends the figure with what was read.
     while (status != SlideDecodeStatus::Complete && end - p >= 2) {
@@ -158,6 +181,7 @@ SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<
             p += record(p);
         }
     }
+    addTally();
     counts = n;
     stop = p;
     return status;

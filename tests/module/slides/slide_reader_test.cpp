@@ -195,6 +195,23 @@ TEST(SlideReader, DamagedSlidesAreReadWithinTheirBytes) {
     }
 }
 
+TEST(SlideReader, LongRunsOfOneKindAreCountedWhole) {
+    // Thousands of two- and three-byte records in a row, more than any counter the reader
+    // keeps between additions can hold.
+    CSlideWriter writer(500, 400);
+    for (int i = 0; i < 3000; ++i)
+        writer.SetColor(1 + i % 2);
+    for (int i = 0; i < 2500; ++i)
+        writer.AddOtherRecord(0x90);
+    for (int i = 0; i < 2000; ++i)
+        writer.AddLine({100 + i % 2, 100}, {100 + (i + 1) % 2, 100});
+    const SlideDecodeResult decoded = DecodeSlide(writer.ToBytes());
+    ASSERT_EQ(decoded.status, SlideDecodeStatus::Complete);
+    EXPECT_EQ(decoded.counts.colors, 3000);
+    EXPECT_EQ(decoded.counts.others, 2500);
+    EXPECT_EQ(decoded.counts.vectors + decoded.counts.offsetVectors + decoded.counts.commonEndpoints, 2000);
+}
+
 TEST(SlideWriter, WrittenSlidesReadBackInBothByteOrders) {
     for (bool swapped : {false, true}) {
         CSlideWriter writer(500, 400);
