@@ -84,9 +84,13 @@ int64_t recordLength(uint16_t w) {
 // line starts with a move. The state lives in few local variables (the last point packed, the
 // counts in one tally), so that the compiler keeps all of it in registers; points go straight
 // to the list, which the caller reserved from the byte count.
+// The loop starts at a 64-byte boundary, so that its speed does not depend on where the
+// linker happens to put it: with the default alignment, the same code took from 0.28 to 0.45
+// ns a byte depending on what was linked before it.
 template <bool Swapped>
-SlideDecodeStatus readRecords(const uint8_t* p, const uint8_t* end, std::vector<SlidePoint>& points,
-                              SlideRecordCounts& counts, const uint8_t*& stop) {
+__attribute__((noinline, aligned(64))) SlideDecodeStatus
+readRecords(const uint8_t* p, const uint8_t* end, std::vector<SlidePoint>& points, SlideRecordCounts& counts,
+            const uint8_t*& stop) {
     uint32_t last = 0;
     int64_t lastEnd = kNoPoint;
     int16_t color = 7;
