@@ -148,8 +148,9 @@ TEST_F(UsageTest, OutputsGoIntoNewFoldersOrTheRefusalNamesThePath) {
         EXPECT_EQ(result.status, c.status) << c.line << ": " << qPrintable(result.err);
         EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.said)))
             << c.line << ": " << qPrintable(result.err);
-        if (*c.made)
+        if (*c.made) {
             EXPECT_TRUE(QFileInfo(folder.filePath(QString::fromUtf8(c.made))).isFile()) << c.line;
+        }
     }
     EXPECT_EQ(folder.read("src.orvsrc"), source);
     EXPECT_EQ(folder.read("texts.orvsrc"), texts);

@@ -72,8 +72,8 @@ TEST_F(HostWindowsTest, EveryControlHasANameAndIsReachedByTab) {
              window->show();
              window->RestoreWindows();
              // The symbols window fills its first page once the event loop turns.
-             QTest::qWaitFor(
-                 [&] { return window->SymbolsWindow()->findChildren<QAbstractButton*>().size() > 6; });
+             EXPECT_TRUE(QTest::qWaitFor(
+                 [&] { return window->SymbolsWindow()->findChildren<QAbstractButton*>().size() > 6; }));
              return std::unique_ptr<QWidget>(std::move(window));
          },
          {{"QDockWidgetTitleButton",
