@@ -50,10 +50,11 @@ inline uint32_t moved(uint32_t p, uint8_t dx, uint8_t dy) {
 }
 
 // The records read are counted in 10-bit fields of one register, a field per kind, and added
-// to the counts after at most this many bytes (a record has two at least, so no field
-// overflows). Counting into memory would make each record wait for the last one's store.
+// to the counts after a stretch of bytes short enough that no field overflows (a record has two
+// bytes at least, and the stretch's last record may start at its end). Counting into memory
+// would make each record wait for the last one's store.
 constexpr int kTallyBits = 10;
-constexpr int64_t kTallyStretch = 2000;
+constexpr int64_t kTallyStretch = 2 * ((int64_t(1) << kTallyBits) - 2);
 enum TallyField { kVectors, kOffsetVectors, kCommonEndpoints, kSolidFills, kColors, kOthers };
 constexpr uint64_t one(TallyField field) {
     return uint64_t(1) << (kTallyBits * field);
